@@ -1,0 +1,32 @@
+# Thin wrapper around CMake. `make run` and `make test` do the whole set-up
+# on a fresh Debian 12 machine.
+BUILD_DIR ?= build
+JOBS ?= 2
+CMAKE_ARGS ?=
+
+.PHONY: all deps configure build run test install clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps
+
+$(BUILD_DIR)/CMakeCache.txt:
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_ARGS)
+
+configure: $(BUILD_DIR)/CMakeCache.txt
+
+build: deps configure
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/zantor
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
+
+install: build
+	cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX),)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,85 @@
+#include "languages.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QTranslator>
+
+namespace Languages {
+
+namespace {
+
+QTranslator *&installedTranslator()
+{
+    static QTranslator *translator = nullptr;
+    return translator;
+}
+
+void removeTranslator()
+{
+    QTranslator *&current = installedTranslator();
+    if (current) {
+        QCoreApplication::removeTranslator(current);
+        delete current;
+        current = nullptr;
+    }
+}
+
+void applyDirection(const QString &name)
+{
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(name == QLatin1String("arabic") ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+} // namespace
+
+QString choose(const QString &stored, int systemLanguage, const QMap<QString, int> &table)
+{
+    if (stored != QLatin1String("null"))
+        return stored;
+    for (auto it = table.cbegin(); it != table.cend(); ++it) {
+        if (it.value() == systemLanguage)
+            return it.key();
+    }
+    return QStringLiteral("english");
+}
+
+QString choose(const QString &stored, const QMap<QString, int> &table)
+{
+    return choose(stored, QLocale::system().language(), table);
+}
+
+QString translationFile(const QString &folder, const QString &name)
+{
+    return folder + QLatin1Char('/') + name + QStringLiteral(".tvol");
+}
+
+QString languageFolder(const QString &programFolder) { return programFolder + QStringLiteral("/langs"); }
+
+bool install(const QString &folder, const QString &name)
+{
+    removeTranslator();
+    applyDirection(name);
+    if (name.isEmpty())
+        return false;
+    auto *translator = new QTranslator;
+    if (!translator->load(translationFile(folder, name))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    installedTranslator() = translator;
+    return true;
+}
+
+bool switchTo(const QString &folder, const QString &name)
+{
+    if (name == QLatin1String("english")) {
+        removeTranslator();
+        applyDirection(name);
+        return false;
+    }
+    return install(folder, name);
+}
+
+} // namespace Languages

@@ -1,0 +1,46 @@
+#include "testsupport.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTemporaryDir>
+
+namespace TestSupport {
+
+QString binDir() { return QStringLiteral(ZANTOR_BIN_DIR); }
+QString sourceDir() { return QStringLiteral(ZANTOR_SOURCE_DIR); }
+
+void isolateUserFolders()
+{
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/zantor-test-XXXXXX"));
+    const QString root = home.path();
+    for (const char *sub : {"config", "data", "cache", "runtime", "Documents", "Desktop"})
+        QDir(root).mkpath(QLatin1String(sub));
+    qputenv("HOME", QFile::encodeName(root));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
+    QFile::setPermissions(root + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qunsetenv("APPDATA");
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+quint16 freeLocalPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    return server.serverPort();
+}
+
+QString findProgram(const QString &name, const QStringList &extraDirs)
+{
+    QString found = QStandardPaths::findExecutable(name);
+    if (found.isEmpty())
+        found = QStandardPaths::findExecutable(name, extraDirs + QStringList{QStringLiteral("/usr/sbin"),
+                                                                             QStringLiteral("/sbin"),
+                                                                             QStringLiteral("/usr/bin")});
+    return found;
+}
+
+} // namespace TestSupport
