@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include <memory>
@@ -8,6 +9,8 @@
 #include "mainwindow.h"
 #include "singleinstance.h"
 #include "startupcommandline.h"
+
+Q_LOGGING_CATEGORY(lcStartup, "zantor.startup", QtWarningMsg)
 
 namespace {
 constexpr int StartupLinkDelayMs = 500;
@@ -50,6 +53,7 @@ int main(int argc, char *argv[])
     } else {
         window->show();
     }
+    qCDebug(lcStartup) << "main window ready";
 
     if (!commandLine.link.isEmpty()) {
         window->setStartupLink(commandLine.link);
