@@ -9,6 +9,7 @@
 #include "mainwindow.h"
 #include "singleinstance.h"
 #include "startupcommandline.h"
+#include "terminationsignals.h"
 
 Q_LOGGING_CATEGORY(lcStartup, "zantor.startup", QtWarningMsg)
 
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    TerminationSignals::quitApplicationOnTermination();
     app->setStyleSheet(QString::fromLatin1(toolTipStyleSheet));
 
     auto window = std::make_unique<MainWindow>();
