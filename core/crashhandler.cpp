@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QFile>
 
+#include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
@@ -98,6 +100,26 @@ posix_spawnattr_t spawnAttributes;
 posix_spawn_file_actions_t spawnActions;
 bool spawnReady = false;
 
+// Only the first faulting thread reports; a second one waits for the end.
+std::atomic_flag handling = ATOMIC_FLAG_INIT;
+
+const std::size_t AlternateStackSize = std::max<std::size_t>(SIGSTKSZ, 64 * 1024);
+
+struct ThreadStack
+{
+    void *memory = nullptr;
+    ~ThreadStack()
+    {
+        if (!memory)
+            return;
+        stack_t disable{};
+        disable.ss_flags = SS_DISABLE;
+        ::sigaltstack(&disable, nullptr);
+        std::free(memory);
+    }
+};
+thread_local ThreadStack threadStack;
+
 // A fault this close to the stack pointer hit the guard below the stack.
 constexpr std::uintptr_t StackGuardReach = 64 * 1024;
 
@@ -123,6 +145,10 @@ bool faultInStackGuard(const siginfo_t *info, const void *context)
 
 void onFault(int signalNumber, siginfo_t *info, void *context)
 {
+    if (handling.test_and_set()) {
+        for (;;)
+            ::pause();
+    }
     const char *name = exceptionName(exceptionCode(signalNumber, info->si_code, faultInStackGuard(info, context)));
     if (spawnReady && ::access(reportProgram, X_OK) == 0) {
         char *argv[] = {reportProgram, crashArgument, const_cast<char *>(name), nullptr};
@@ -176,6 +202,24 @@ QString reportProgramPath()
     return QFile::decodeName(reportProgram);
 }
 
+bool prepareCurrentThread()
+{
+    if (threadStack.memory)
+        return true;
+    void *memory = std::malloc(AlternateStackSize);
+    if (!memory)
+        return false;
+    stack_t stack{};
+    stack.ss_sp = memory;
+    stack.ss_size = AlternateStackSize;
+    if (::sigaltstack(&stack, nullptr) != 0) {
+        std::free(memory);
+        return false;
+    }
+    threadStack.memory = memory;
+    return true;
+}
+
 bool install(const QString &programFolder)
 {
     const QString folder = programFolder.isEmpty() ? executableFolder() : programFolder;
@@ -202,18 +246,7 @@ bool install(const QString &programFolder)
     posix_spawn_file_actions_addchdir_np(&spawnActions, reportFolder);
     spawnReady = true;
 
-    // The alternate stack stays for the life of the process.
-    static void *alternateStack = nullptr;
-    const std::size_t stackSize = std::max<std::size_t>(SIGSTKSZ, 64 * 1024);
-    if (!alternateStack) {
-        alternateStack = std::malloc(stackSize);
-        if (!alternateStack)
-            return false;
-    }
-    stack_t stack{};
-    stack.ss_sp = alternateStack;
-    stack.ss_size = stackSize;
-    if (::sigaltstack(&stack, nullptr) != 0)
+    if (!prepareCurrentThread())
         return false;
 
     struct sigaction action{};

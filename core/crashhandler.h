@@ -15,6 +15,11 @@ namespace CrashHandler {
 // executable. Safe to call before the application object exists.
 bool install(const QString &programFolder = QString());
 
+// Gives the calling thread its own alternate signal stack, so that a stack
+// overflow in it is reported too (signal stacks are per thread). install()
+// does this for its own thread; other threads call it when they start.
+bool prepareCurrentThread();
+
 // The fault names by exception code; any other code gives "EXCEPTION_UNKNOWN".
 const char *exceptionName(quint32 code);
 

@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <thread>
 
 #include "crashhandler.h"
 #include "singleinstance.h"
@@ -44,6 +45,14 @@ int crash(const char *kind)
         return divideByZero();
     if (!std::strcmp(kind, "overflow"))
         return recurse(0);
+    if (!std::strcmp(kind, "thread-overflow")) {
+        std::thread worker([] {
+            if (CrashHandler::prepareCurrentThread())
+                recurse(0);
+        });
+        worker.join();
+        return 4;
+    }
     if (!std::strcmp(kind, "null"))
         writeNull();
     else if (!std::strcmp(kind, "breakpoint"))

@@ -138,6 +138,7 @@ void TestCrashHandler::crashStartsReportProgram_data()
 
     QTest::newRow("integer division by zero") << "divide" << SIGFPE << "EXCEPTION_INT_DIVIDE_BY_ZERO";
     QTest::newRow("stack overflow") << "overflow" << SIGSEGV << "EXCEPTION_STACK_OVERFLOW";
+    QTest::newRow("stack overflow in a thread") << "thread-overflow" << SIGSEGV << "EXCEPTION_STACK_OVERFLOW";
     QTest::newRow("null pointer write") << "null" << SIGSEGV << "EXCEPTION_ACCESS_VIOLATION";
     QTest::newRow("breakpoint") << "breakpoint" << SIGTRAP << "EXCEPTION_BREAKPOINT";
     QTest::newRow("signal without a code") << "raise-fpe" << SIGFPE << "EXCEPTION_UNKNOWN";
