@@ -55,7 +55,8 @@ int main(int argc, char *argv[])
     } else {
         window->show();
     }
-    qCDebug(lcStartup) << "main window ready";
+    qCDebug(lcStartup, "main window ready: %s%s", window->isVisible() ? "visible" : "hidden",
+            window->isMinimized() ? ", minimised" : "");
 
     if (!commandLine.link.isEmpty()) {
         window->setStartupLink(commandLine.link);

@@ -84,6 +84,8 @@ private slots:
     void secondStartSendsLink();
     void secondStartWithoutLinkSendsNothing_data();
     void secondStartWithoutLinkSendsNothing();
+    void windowState_data();
+    void windowState();
     void startupLinkAfterHalfSecond();
     void secondStartReachesRunningInstance();
     void killedInstanceDoesNotBlock();
@@ -187,6 +189,27 @@ void TestZantorInstance::secondStartWithoutLinkSendsNothing()
     QCOMPARE(runToEnd(m_program, arguments), 0);
     QVERIFY(!server.waitForNewConnection(0));
     QVERIFY(!server.hasPendingConnections());
+}
+
+void TestZantorInstance::windowState_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("state");
+
+    QTest::newRow("normal") << QStringList{} << "visible";
+    QTest::newRow("/bg") << QStringList{"/bg"} << "hidden, minimised";
+    QTest::newRow("/bg with a link is no flag") << QStringList{"/bg", "http://a/b"} << "visible";
+}
+
+void TestZantorInstance::windowState()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, state);
+
+    Zantor first(m_program);
+    first.start(arguments);
+    QTRY_VERIFY_WITH_TIMEOUT(first.isReady(), 30000);
+    QVERIFY2(first.logged(QStringLiteral("main window ready: ") + state + QLatin1Char('\n')), qPrintable(first.log()));
 }
 
 void TestZantorInstance::startupLinkAfterHalfSecond()
