@@ -57,6 +57,9 @@ ApInfoDialog::ApInfoDialog(QWidget *parent)
     }
 
     m_textPanel = new ApTextDisplayPanel(Qt::ArrowCursor, m_ui->textdisplaypanel_widget);
+    // An editor asks for more height than the small window has; one line
+    // is enough, longer texts scroll.
+    m_textPanel->setMinimumHeight(m_textPanel->fontMetrics().lineSpacing() + 4);
     m_ui->horizontalLayout_3->addWidget(m_textPanel);
 
     giveOwnStyle(m_ui->ok_pushButton);

@@ -99,7 +99,7 @@ def main():
     bright.save(os.path.join(OUT, "foldover.png"))
 
     # Message window background: light, rounded, readable dark text on it.
-    rounded_panel((300, 124), 14, (252, 253, 254), (226, 236, 241), (112, 150, 168)).save(
+    rounded_panel((300, 140), 14, (252, 253, 254), (226, 236, 241), (112, 150, 168)).save(
         os.path.join(OUT, "infodlg.png"))
     # Floating speed window background: a dark rounded bar under the graph.
     rounded_panel((160, 42), 8, (84, 98, 110), (38, 46, 54), (20, 24, 28)).save(
