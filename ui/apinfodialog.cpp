@@ -105,7 +105,7 @@ void ApInfoDialog::setProgramWindowIcon(const QString &resourcePath) { windowIco
 
 QString ApInfoDialog::programWindowIcon() { return windowIconPath(); }
 
-void ApInfoDialog::finish(int result)
+void ApInfoDialog::leaveWith(int result)
 {
     hide();
     m_result = result;
@@ -113,9 +113,9 @@ void ApInfoDialog::finish(int result)
         m_eventLoop->exit(0);
 }
 
-void ApInfoDialog::on_cancel_pushButton_clicked() { finish(Rejected); }
+void ApInfoDialog::on_cancel_pushButton_clicked() { leaveWith(Rejected); }
 
-void ApInfoDialog::on_ok_pushButton_clicked() { finish(Accepted); }
+void ApInfoDialog::on_ok_pushButton_clicked() { leaveWith(Accepted); }
 
 bool ApInfoDialog::eventFilter(QObject *watched, QEvent *event)
 {
@@ -128,7 +128,7 @@ bool ApInfoDialog::eventFilter(QObject *watched, QEvent *event)
             m_ui->close_label->setPixmap(QPixmap(QStringLiteral(":/icons/close_btn.png")));
             return true;
         case QEvent::MouseButtonPress:
-            finish(Rejected);
+            leaveWith(Rejected);
             return true;
         default:
             break;
@@ -154,7 +154,7 @@ void ApInfoDialog::mouseMoveEvent(QMouseEvent *event)
 
 void ApInfoDialog::closeEvent(QCloseEvent *event)
 {
-    finish(Rejected);
+    leaveWith(Rejected);
     event->accept();
 }
 

@@ -52,7 +52,7 @@ private slots:
 
 private:
     Q_DISABLE_COPY(ApInfoDialog)
-    void finish(int result);
+    void leaveWith(int result);
 
     Ui::ApInfoDialogClass *m_ui;
     int m_result = Accepted;

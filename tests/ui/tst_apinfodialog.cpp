@@ -247,6 +247,21 @@ void TestApInfoDialog::windowTakesPictureShape()
     QVERIFY(shape.contains(r.center()));
     QVERIFY(shape.contains(QPoint(r.center().x(), 1)));
     QVERIFY(!dialog.pixmap().mask().isNull());
+
+    // Everything the user needs lies inside the shape, and the layout does
+    // not stretch the window beyond its picture.
+    dialog.setText(QStringLiteral("Check"), 2);
+    dialog.show();
+    dialog.layout()->activate();
+    QCOMPARE(dialog.size(), picture.size());
+    for (const char *name : {"ok_pushButton", "cancel_pushButton", "close_label"}) {
+        auto *w = dialog.findChild<QWidget *>(QLatin1String(name));
+        const QRect area(w->mapTo(&dialog, QPoint(0, 0)), w->size());
+        QVERIFY2((QRegion(area) - shape).isEmpty(), name);
+    }
+    const QRect text(dialog.textPanel()->mapTo(&dialog, QPoint(0, 0)), dialog.textPanel()->size());
+    QVERIFY(text.height() >= 2 * dialog.textPanel()->fontMetrics().lineSpacing());
+    QVERIFY((QRegion(text) - shape).isEmpty());
 }
 
 void TestApInfoDialog::closeLabelHover()
