@@ -6,6 +6,9 @@
 #include <QLoggingCategory>
 
 #include "applicationinfo.h"
+#include "appsettings.h"
+#include "languages.h"
+#include "startupentry.h"
 #include "ipcmessage.h"
 #include "singleinstance.h"
 #include "startupcommandline.h"
@@ -26,7 +29,22 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/mime_file.png")));
     resize(900, 560);
 
+    readSettings();
     startIpcServer();
+}
+
+void MainWindow::readSettings()
+{
+    const QString language = AppSettings::ensureLanguage();
+    Languages::install(Languages::languageFolder(m_appInfo->programFolder()),
+                       Languages::choose(language, m_appInfo->languageTable()));
+
+    const QRect geometry = AppSettings::mainWindowGeometry();
+    if (!geometry.isNull())
+        setGeometry(geometry);
+
+    // The autostart entry follows the program wherever it was moved.
+    StartupEntry::refreshAtStart(QCoreApplication::applicationFilePath());
 }
 
 MainWindow::~MainWindow() = default;

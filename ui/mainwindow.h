@@ -43,6 +43,7 @@ public slots:
     void openNewTaskDialogForLink(const QString &link);
 
 private:
+    void readSettings();
     Q_DISABLE_COPY(MainWindow)
     void startIpcServer();
     void loadLink(const QString &link);

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "apinfodialog.h"
 #include "crashhandler.h"
 #include "ipcmessage.h"
 #include "mainwindow.h"
@@ -47,6 +48,7 @@ int main(int argc, char *argv[])
 
     TerminationSignals::quitApplicationOnTermination();
     app->setStyleSheet(QString::fromLatin1(toolTipStyleSheet));
+    ApInfoDialog::setProgramWindowIcon(QStringLiteral(":/icons/mime_file.png"));
 
     auto window = std::make_unique<MainWindow>();
     if (commandLine.startHidden) {
