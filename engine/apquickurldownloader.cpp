@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
+#include <QNetworkCookieJar>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
@@ -31,6 +33,16 @@ ApQuickUrlDownloader::ApQuickUrlDownloader(qint64 downloadId, QObject *parent)
 ApQuickUrlDownloader::~ApQuickUrlDownloader()
 {
     abort();
+}
+
+void ApQuickUrlDownloader::setProxy(const QNetworkProxy &proxy)
+{
+    m_manager->setProxy(proxy);
+}
+
+void ApQuickUrlDownloader::setCookieJar(QNetworkCookieJar *jar)
+{
+    m_manager->setCookieJar(jar);
 }
 
 QString ApQuickUrlDownloader::requestFailedText()

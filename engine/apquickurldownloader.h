@@ -7,6 +7,8 @@
 
 class QFile;
 class QNetworkAccessManager;
+class QNetworkCookieJar;
+class QNetworkProxy;
 class QNetworkReply;
 
 // Fetches one URL in a single stream straight into a file. Redirects are
@@ -41,6 +43,11 @@ public:
     bool start(const QString &urlText, const QString &savePath, bool createFolders);
     // Same as abort(): no signal follows.
     void cancel() { abort(); }
+
+    // Proxy for the following downloads (default: the application-wide one).
+    void setProxy(const QNetworkProxy &proxy);
+    // Cookie store for the following downloads; the downloader takes it.
+    void setCookieJar(QNetworkCookieJar *jar);
 
     bool isFinished() const { return m_finished; }
     qint64 downloadId() const { return m_id; }

@@ -1,5 +1,6 @@
 #include <QCryptographicHash>
 #include <QFile>
+#include <QNetworkProxy>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -96,6 +97,7 @@ private slots:
     void shortBodyFails();
     void sendsUserAgentAndReferer();
     void startOpensFolders();
+    void goesThroughAProxy();
     void refusesOtherSchemes_data();
     void refusesOtherSchemes();
     void abortSendsNothing();
@@ -338,6 +340,23 @@ void TestQuickUrlDownloader::startOpensFolders()
     QTRY_COMPARE(finished.count(), 1);
     QCOMPARE(finished.at(0).at(0).toLongLong(), qint64(12));
     QCOMPARE(readFile(nested), QByteArray("small file\n"));
+}
+
+void TestQuickUrlDownloader::goesThroughAProxy()
+{
+    // The scripted server plays an HTTP proxy: it sees the absolute URL.
+    const QByteArray remote = "http://files.example.invalid/via-proxy.bin";
+    m_scripted.setResponse(remote, ScriptedServer::ok("proxied body"));
+    m_scripted.paths.clear();
+    const QUrl proxyUrl(m_scripted.url(QStringLiteral("/")));
+    ApQuickUrlDownloader downloader;
+    downloader.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), quint16(proxyUrl.port())));
+    QSignalSpy finished(&downloader, &ApQuickUrlDownloader::downloadFinished);
+    const QString target = m_out.filePath(QStringLiteral("via-proxy.bin"));
+    downloader.download(QUrl(QString::fromLatin1(remote)), target, 1);
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(m_scripted.paths, QList<QByteArray>{remote});
+    QCOMPARE(readFile(target), QByteArray("proxied body"));
 }
 
 void TestQuickUrlDownloader::refusesOtherSchemes_data()
