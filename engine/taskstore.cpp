@@ -292,17 +292,17 @@ bool isSubmittable(const TaskRecord &record)
 
 EngineTaskSpec engineTaskSpec(const TaskRecord &record)
 {
-    EngineTaskSpec spec;
-    spec.id = record.id;
-    spec.url = record.url;
-    spec.referer = record.referer;
-    spec.mirrors = record.mirrorUrls;
-    spec.urlCount = record.mirrorUrls.size() + 1;
-    spec.savePath = QDir::toNativeSeparators(record.savePathName);
-    spec.state = record.state;
-    spec.protocol = record.url.startsWith(QLatin1String("ftp"), Qt::CaseInsensitive) ? EngineTaskSpec::Ftp
+    EngineTaskSpec task;
+    task.id = record.id;
+    task.url = record.url;
+    task.referer = record.referer;
+    task.mirrors = record.mirrorUrls;
+    task.urlCount = record.mirrorUrls.size() + 1;
+    task.savePath = QDir::toNativeSeparators(record.savePathName);
+    task.state = record.state;
+    task.protocol = record.url.startsWith(QLatin1String("ftp"), Qt::CaseInsensitive) ? EngineTaskSpec::Ftp
                                                                                       : EngineTaskSpec::Http;
-    return spec;
+    return task;
 }
 
 } // namespace TaskStore

@@ -429,16 +429,16 @@ void TestTaskStore::submitMapping()
     store()->writeProgress(id, 777, state, 5000, false);
     const TaskRecord r = *store()->read(id);
     QVERIFY(TaskStore::isSubmittable(r));
-    const EngineTaskSpec spec = TaskStore::engineTaskSpec(r);
-    QCOMPARE(spec.id, id);
-    QCOMPARE(spec.url, url);
-    QCOMPARE(spec.referer, QStringLiteral("http://ref.example/"));
-    QCOMPARE(spec.mirrors, mirrors);
-    QCOMPARE(spec.urlCount, mirrors.size() + 1);
-    QCOMPARE(spec.savePath, QDir::toNativeSeparators(QStringLiteral("/tmp/dl/f.bin")));
-    QCOMPARE(spec.state, state);
-    QCOMPARE(int(spec.protocol), protocol);
-    QCOMPARE(spec.startsAtOnce(), startsAtOnce);
+    const EngineTaskSpec task = TaskStore::engineTaskSpec(r);
+    QCOMPARE(task.id, id);
+    QCOMPARE(task.url, url);
+    QCOMPARE(task.referer, QStringLiteral("http://ref.example/"));
+    QCOMPARE(task.mirrors, mirrors);
+    QCOMPARE(task.urlCount, mirrors.size() + 1);
+    QCOMPARE(task.savePath, QDir::toNativeSeparators(QStringLiteral("/tmp/dl/f.bin")));
+    QCOMPARE(task.state, state);
+    QCOMPARE(int(task.protocol), protocol);
+    QCOMPARE(task.startsAtOnce(), startsAtOnce);
 }
 
 void TestTaskStore::submitOnlyHttpFtpTasks()
