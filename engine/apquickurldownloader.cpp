@@ -220,8 +220,10 @@ void ApQuickUrlDownloader::onFinished()
     closeFile();
     m_finished = true;
     m_redirects = 0;
-    emit downloadFinished(m_id);
-    emit fileDownloadedToDisk(m_id);
+    // A receiver may start the next download from its slot.
+    const qint64 id = m_id;
+    emit downloadFinished(id);
+    emit fileDownloadedToDisk(id);
 }
 
 void ApQuickUrlDownloader::fail(const QString &error)
@@ -233,7 +235,8 @@ void ApQuickUrlDownloader::fail(const QString &error)
     closeFile();
     m_finished = true;
     m_redirects = 0;
-    emit downloadFailed(m_id, error);
+    const qint64 id = m_id;
+    emit downloadFailed(id, error);
     emit errorMessageSignal(error);
 }
 

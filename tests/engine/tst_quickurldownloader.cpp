@@ -101,6 +101,7 @@ private slots:
     void refusesOtherSchemes_data();
     void refusesOtherSchemes();
     void abortSendsNothing();
+    void nextDownloadFromTheFinishedSlot();
     void untrustedCertificateFails();
     void trustedCertificateWorks();
 
@@ -403,6 +404,27 @@ void TestQuickUrlDownloader::abortSendsNothing()
     downloader.download(QUrl(m_nginx.url(QStringLiteral("/small.txt"))), target, 7);
     QTRY_COMPARE(finished.count(), 1);
     QCOMPARE(readFile(target), QByteArray("small file\n"));
+}
+
+void TestQuickUrlDownloader::nextDownloadFromTheFinishedSlot()
+{
+    ApQuickUrlDownloader downloader;
+    QList<qint64> finishedIds;
+    QList<qint64> diskIds;
+    const QString first = m_out.filePath(QStringLiteral("chain-1.txt"));
+    const QString second = m_out.filePath(QStringLiteral("chain-2.bin"));
+    connect(&downloader, &ApQuickUrlDownloader::downloadFinished, this, [&](qint64 id) {
+        finishedIds.append(id);
+        if (id == 1)
+            downloader.download(QUrl(m_nginx.url(QStringLiteral("/big.bin"))), second, 2);
+    });
+    connect(&downloader, &ApQuickUrlDownloader::fileDownloadedToDisk, this, [&](qint64 id) { diskIds.append(id); });
+    downloader.download(QUrl(m_nginx.url(QStringLiteral("/small.txt"))), first, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(finishedIds.size(), 2, 20000);
+    QCOMPARE(finishedIds, QList<qint64>({1, 2}));
+    QCOMPARE(diskIds, QList<qint64>({1, 2}));
+    QCOMPARE(readFile(first), QByteArray("small file\n"));
+    QCOMPARE(readFile(second), m_big);
 }
 
 bool TestQuickUrlDownloader::startTlsNginx(NginxFixture &nginx, quint16 *tlsPort, QString *certPath)
