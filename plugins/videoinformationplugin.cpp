@@ -19,11 +19,13 @@ const int VideoInformationPlugin::programVersionNumber = 101;
 
 namespace {
 
-// A global the script never set reads as empty, not as "undefined".
+// A global the script never set reads as empty, not as "undefined". The
+// engine has built-in global functions (one is named "version"); those are
+// not metadata either.
 QString globalString(QScriptEngine *engine, const QString &name)
 {
     const QScriptValue value = engine->globalObject().property(name);
-    if (!value.isValid() || value.isUndefined() || value.isNull())
+    if (!value.isValid() || value.isUndefined() || value.isNull() || value.isFunction())
         return QString();
     return value.toString();
 }
