@@ -260,6 +260,8 @@ void Http::sendRequest(QUrl target)
 
     switch (m_operation) {
     case PostOperation:
+        // What Qt would pick anyway, said explicitly to keep the log quiet.
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
         m_reply = m_manager->post(request, m_postData);
         break;
     case HeadOperation:
@@ -312,6 +314,10 @@ void Http::readyRead()
         return;
     const QByteArray data = m_reply->readAll();
     if (m_file) {
+        // Error pages and redirect bodies are not part of the file.
+        const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (!m_file->isOpen() || status >= 300)
+            return;
         if (m_file->write(data) != data.size())
             m_reply->abort();
     } else {
