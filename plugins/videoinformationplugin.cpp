@@ -35,6 +35,23 @@ void logPluginError(const QString &text)
     qWarning().noquote() << QStringLiteral("Plugin error : ") + text;
 }
 
+// Calls a global script function as a plain call (no this object) from
+// inside an evaluation. The engine can only abort a running evaluation, so a
+// function started with QScriptValue::call() could never be stopped.
+QScriptValue callGlobalFunction(QScriptEngine *engine, const QString &name, const QScriptValueList &arguments = {})
+{
+    QScriptContext *context = engine->pushContext();
+    QScriptValue activation = context->activationObject();
+    QStringList names;
+    for (int i = 0; i < arguments.size(); ++i) {
+        names << QStringLiteral("__zantorArgument%1").arg(i);
+        activation.setProperty(names.last(), arguments.at(i));
+    }
+    const QScriptValue result = engine->evaluate(name + QLatin1Char('(') + names.join(QLatin1Char(',')) + QLatin1Char(')'));
+    engine->popContext();
+    return result;
+}
+
 } // namespace
 
 VideoInformationPlugin::VideoInformationPlugin(VideoInformationPluginRegistry *registry, const QString &path)
@@ -89,10 +106,10 @@ void VideoInformationPlugin::load()
         engine.evaluate(m_script, QString(), 1);
         if (engine.hasUncaughtException() || watchdog.hasAborted())
             return;
-        QScriptValue regist = engine.evaluate(QStringLiteral("RegistVideoService"));
+        const QScriptValue regist = engine.evaluate(QStringLiteral("RegistVideoService"));
         if (!regist.isFunction())
             return;
-        regist.call(QScriptValue());
+        callGlobalFunction(&engine, QStringLiteral("RegistVideoService"));
         if (engine.hasUncaughtException() || watchdog.hasAborted())
             return;
 
@@ -114,10 +131,10 @@ void VideoInformationPlugin::load()
         }
         m_canSearch = engine.evaluate(QStringLiteral("searchVideos")).isFunction();
         engine.clearExceptions();
-        QScriptValue iconFunction = engine.evaluate(QStringLiteral("getVideoServiceIcon"));
+        const QScriptValue iconFunction = engine.evaluate(QStringLiteral("getVideoServiceIcon"));
         engine.clearExceptions();
         if (iconFunction.isFunction()) {
-            const QScriptValue result = iconFunction.call(QScriptValue());
+            const QScriptValue result = callGlobalFunction(&engine, QStringLiteral("getVideoServiceIcon"));
             if (!engine.hasUncaughtException() && !watchdog.hasAborted())
                 loadIcon(result);
         }
@@ -167,9 +184,10 @@ VideoDefinition VideoInformationPlugin::getVideoInformation(const QString &url)
         } else if (engine.hasUncaughtException()) {
             logPluginError(engine.uncaughtException().toString());
         } else {
-            QScriptValue function = engine.evaluate(QStringLiteral("getVideoInformation"));
+            const QScriptValue function = engine.evaluate(QStringLiteral("getVideoInformation"));
             if (function.isFunction()) {
-                const QScriptValue value = function.call(QScriptValue(), QScriptValueList() << QScriptValue(url));
+                const QScriptValue value
+                    = callGlobalFunction(&engine, QStringLiteral("getVideoInformation"), {QScriptValue(url)});
                 if (watchdog.hasAborted()) {
                     logPluginError(watchdog.reason());
                 } else {
