@@ -93,7 +93,8 @@ Http::~Http()
 
 bool Http::isRunning() const
 {
-    return m_busy || (m_reply && m_reply->isRunning());
+    // A file download waiting to restart is still in progress.
+    return m_busy || (m_reply && m_reply->isRunning()) || m_restartTimer->isActive();
 }
 
 int Http::mapNetworkError(int networkError)
@@ -436,7 +437,7 @@ void Http::finishPage(QNetworkReply *reply)
 
 int Http::downloadFile(const QString &url, const QString &directory, const QString &fileName, bool rename)
 {
-    if (isRunning() || m_restartTimer->isActive())
+    if (isRunning())
         return AlreadyRunningError;
     if (!isValidDownloadUrl(url, false))
         return InvalidUrlError;
