@@ -65,7 +65,11 @@ VideoInformationPlugin::VideoInformationPlugin(VideoInformationPluginRegistry *r
         m_registry->append(this);
 }
 
-VideoInformationPlugin::~VideoInformationPlugin() = default;
+VideoInformationPlugin::~VideoInformationPlugin()
+{
+    if (m_registry)
+        m_registry->remove(this);
+}
 
 int VideoInformationPlugin::scriptTimeLimitMs()
 {

@@ -15,7 +15,14 @@ VideoInformationPluginRegistry::~VideoInformationPluginRegistry()
 {
     if (globalRegistry == this)
         globalRegistry = nullptr;
-    qDeleteAll(m_plugins);
+    const QList<VideoInformationPlugin *> plugins = m_plugins;
+    m_plugins.clear();
+    qDeleteAll(plugins);
+}
+
+void VideoInformationPluginRegistry::remove(VideoInformationPlugin *plugin)
+{
+    m_plugins.removeAll(plugin);
 }
 
 VideoInformationPlugin *VideoInformationPluginRegistry::load(const QString &path)

@@ -19,6 +19,8 @@ public:
     // Loads the plugin file; returns it when valid (then owned here), else null.
     VideoInformationPlugin *load(const QString &path);
     void append(VideoInformationPlugin *plugin);
+    // Forgets a plugin that is being destroyed elsewhere.
+    void remove(VideoInformationPlugin *plugin);
     QList<VideoInformationPlugin *> plugins() const { return m_plugins; }
     // The first plugin whose file name equals fileName exactly.
     VideoInformationPlugin *find(const QString &fileName) const;

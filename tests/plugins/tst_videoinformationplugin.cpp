@@ -384,6 +384,11 @@ void TestVideoInformationPlugin::registryLookupAndScriptFunctions()
     QCOMPARE(definition.URL, QStringLiteral("http://v/1#inner"));
     QCOMPARE(definition.extension, QStringLiteral(".mp4"));
     QCOMPARE(definition.title, QStringLiteral("true,false,undefined"));
+
+    // A plugin destroyed elsewhere leaves the registry.
+    delete innerPlugin;
+    QCOMPARE(registry.plugins(), QList<VideoInformationPlugin *>({outerPlugin}));
+    QCOMPARE(registry.find(QStringLiteral("inner.js")), nullptr);
 }
 
 int main(int argc, char *argv[])
