@@ -1,0 +1,7 @@
+#include "cookies.h"
+
+Cookies::Cookies(QObject *parent)
+    : QNetworkCookieJar(parent)
+{
+    setObjectName(QStringLiteral("Cookies"));
+}
