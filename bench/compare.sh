@@ -32,6 +32,9 @@ mkdir -p "$work/www" "$work/out" "$work/tmp"
 echo "preparing files ($big_size and $limited_size of random data)..."
 head -c "$big_size" /dev/urandom > "$work/www/big.bin"
 head -c "$limited_size" /dev/urandom > "$work/www/limited.bin"
+# Every tool starts with the sources in the page cache and no write-back
+# pending from an earlier step.
+sync
 declare -A source_sha1
 source_sha1[big.bin]=$(sha1sum "$work/www/big.bin" | cut -d' ' -f1)
 source_sha1[limited.bin]=$(sha1sum "$work/www/limited.bin" | cut -d' ' -f1)
@@ -70,6 +73,7 @@ run_tool() {
   local name=$1 file=$2 url=$3
   local out="$work/out/$1-$2"
   rm -f "$out" "$out.aria2"
+  sync
   local status=0
   case $name in
     engine_bench)
