@@ -30,8 +30,8 @@ ApCurlMulti::~ApCurlMulti()
     for (CURL *easy : easies)
         curl_multi_remove_handle(m_multi, easy);
     curl_multi_cleanup(m_multi);
-    // Watches still assigned to sockets are children of this object and go
-    // with it; their small structs are released here.
+    // Notifiers are children of this object and go with it.
+    qDeleteAll(m_watches);
 }
 
 void ApCurlMulti::add(CURL *easy, ApCurlTransfer *transfer)
@@ -86,6 +86,7 @@ void ApCurlMulti::updateSocket(int fd, int what, SocketWatch *watch)
                     n->deleteLater();
                 }
             }
+            m_watches.remove(watch);
             delete watch;
             curl_multi_assign(m_multi, fd, nullptr);
         }
@@ -93,6 +94,7 @@ void ApCurlMulti::updateSocket(int fd, int what, SocketWatch *watch)
     }
     if (!watch) {
         watch = new SocketWatch;
+        m_watches.insert(watch);
         curl_multi_assign(m_multi, fd, watch);
     }
     const bool wantRead = what == CURL_POLL_IN || what == CURL_POLL_INOUT;

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QVector>
 
 typedef void CURL;
@@ -48,6 +49,7 @@ private:
     CURLM *m_multi;
     QTimer *m_timer;
     QHash<CURL *, ApCurlTransfer *> m_transfers;
+    QSet<SocketWatch *> m_watches;
     QVector<CURL *> m_deferredAdds;
     QVector<CURL *> m_deferredRemoves;
     int m_actionDepth = 0;
