@@ -67,16 +67,16 @@ int main(int argc, char **argv)
         v.proxyType = 0;
     });
 
-    EngineTaskSpec spec;
-    spec.id = 1;
-    spec.url = args.at(1);
-    spec.savePath = args.at(2);
-    spec.state = 0;
-    QFile::remove(spec.savePath);
+    EngineTaskSpec input;
+    input.id = 1;
+    input.url = args.at(1);
+    input.savePath = args.at(2);
+    input.state = 0;
+    QFile::remove(input.savePath);
 
     QElapsedTimer clock;
     clock.start();
-    ApTvoDownloadTaskThread *task = manager.addTask(spec, true);
+    ApTvoDownloadTaskThread *task = manager.addTask(input, true);
 
     int connections = 0;
     bool ok = false;
@@ -109,7 +109,7 @@ int main(int argc, char **argv)
     const qint64 bytes = task->task().completed.load();
     task->stopTask();
 
-    const QByteArray sha1 = sha1Of(spec.savePath);
+    const QByteArray sha1 = sha1Of(input.savePath);
     const double mbps = seconds > 0 ? bytes / seconds / 1e6 : 0;
     out << "bytes: " << bytes << "\n"
         << "seconds: " << QString::number(seconds, 'f', 3) << "\n"

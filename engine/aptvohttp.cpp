@@ -285,11 +285,11 @@ bool ApTvoHttp::responseHeaderReceived()
             return fail();
         qint64 first = -1, total = -1;
         if (m_contentRange.startsWith("bytes ")) {
-            const QByteArray spec = m_contentRange.mid(6);
-            first = spec.left(spec.indexOf('-')).trimmed().toLongLong();
-            const int slash = spec.indexOf('/');
-            if (slash > 0 && spec.mid(slash + 1).trimmed() != "*")
-                total = spec.mid(slash + 1).trimmed().toLongLong();
+            const QByteArray range = m_contentRange.mid(6);
+            first = range.left(range.indexOf('-')).trimmed().toLongLong();
+            const int slash = range.indexOf('/');
+            if (slash > 0 && range.mid(slash + 1).trimmed() != "*")
+                total = range.mid(slash + 1).trimmed().toLongLong();
         }
         if (first != position() || (total >= 0 && total != m_task->total.load()))
             return fail();

@@ -83,22 +83,22 @@ QString ApTvoManager::tableKey(const QString &savePath)
     return QDir::toNativeSeparators(savePath);
 }
 
-ApTvoDownloadTaskThread *ApTvoManager::addTask(const EngineTaskSpec &spec, bool startNow)
+ApTvoDownloadTaskThread *ApTvoManager::addTask(const EngineTaskSpec &input, bool startNow)
 {
     auto *thread = new ApTvoDownloadTaskThread(this, m_info);
     ApTvoTask &t = thread->task();
-    t.protocol = spec.protocol == EngineTaskSpec::Ftp ? ApTvoTask::Ftp : ApTvoTask::Http;
+    t.protocol = input.protocol == EngineTaskSpec::Ftp ? ApTvoTask::Ftp : ApTvoTask::Http;
     t.settings = &m_settings;
-    t.savePath = tableKey(spec.savePath);
-    t.id = spec.id;
-    t.url = spec.url;
-    t.referer = spec.referer;
-    t.mirrors = spec.mirrors;
-    t.urlCount = spec.urlCount;
-    t.storedState = spec.state;
-    t.state.store(spec.state);
+    t.savePath = tableKey(input.savePath);
+    t.id = input.id;
+    t.url = input.url;
+    t.referer = input.referer;
+    t.mirrors = input.mirrors;
+    t.urlCount = input.urlCount;
+    t.storedState = input.state;
+    t.state.store(input.state);
     t.sizeUnknown.store(1);
-    t.mediaFlag = Common::isMediaType(QFileInfo(spec.savePath).suffix());
+    t.mediaFlag = Common::isMediaType(QFileInfo(input.savePath).suffix());
 
     ApTvoDownloadTaskThread *previous = nullptr;
     {

@@ -36,9 +36,9 @@ public:
     // Also called after the proxy page of the settings dialog changed.
     void readProxies();
 
-    // Enters a new task thread under the spec's save path, replacing (and
+    // Enters a new task thread under the task's save path, replacing (and
     // stopping) an earlier one under the same path.
-    ApTvoDownloadTaskThread *addTask(const EngineTaskSpec &spec, bool startNow);
+    ApTvoDownloadTaskThread *addTask(const EngineTaskSpec &input, bool startNow);
     ApTvoDownloadTaskThread *findTask(const QString &savePath) const;
     // Stops the task's thread, removes it from the table and deletes it; the
     // target file goes too when its delete-file flag is set.

@@ -89,16 +89,16 @@ void TstApTvoHttp::cleanup()
 ApTvoDownloadTaskThread *TstApTvoHttp::add(const QString &path, const QString &name, bool start,
                                            const QString &referer, const QStringList &mirrors)
 {
-    EngineTaskSpec spec;
-    spec.id = 42;
-    spec.url = path.startsWith(QLatin1String("http")) ? path : m_server->url(path);
-    spec.referer = referer;
+    EngineTaskSpec input;
+    input.id = 42;
+    input.url = path.startsWith(QLatin1String("http")) ? path : m_server->url(path);
+    input.referer = referer;
     for (const QString &m : mirrors)
-        spec.mirrors << m_server->url(m);
-    spec.urlCount = spec.mirrors.size() + 1;
-    spec.savePath = m_out.filePath(name);
-    QFile::remove(spec.savePath);
-    return m_manager->addTask(spec, start);
+        input.mirrors << m_server->url(m);
+    input.urlCount = input.mirrors.size() + 1;
+    input.savePath = m_out.filePath(name);
+    QFile::remove(input.savePath);
+    return m_manager->addTask(input, start);
 }
 
 static QByteArray fileBytes(const QString &path)

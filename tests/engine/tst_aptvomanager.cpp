@@ -27,7 +27,7 @@ void clearStore()
     s->clear();
 }
 
-EngineTaskSpec spec(const QString &path, int state = 4)
+EngineTaskSpec taskInput(const QString &path, int state = 4)
 {
     EngineTaskSpec s;
     s.id = 1700000000;
@@ -203,7 +203,7 @@ private slots:
         ApplicationInfo info;
         ApTvoManager manager(nullptr, &info);
         manager.readSettings();
-        ApTvoDownloadTaskThread *t = manager.addTask(spec(dir.filePath(QStringLiteral("clip.mp4"))), false);
+        ApTvoDownloadTaskThread *t = manager.addTask(taskInput(dir.filePath(QStringLiteral("clip.mp4"))), false);
         QVERIFY(t);
         const ApTvoTask &r = t->task();
         QCOMPARE(r.id, qint64(1700000000));
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(t->applicationInfo(), &info);
 
         ApTvoDownloadTaskThread *other =
-            manager.addTask(spec(dir.filePath(QStringLiteral("notes.txt"))), false);
+            manager.addTask(taskInput(dir.filePath(QStringLiteral("notes.txt"))), false);
         QVERIFY(!other->task().mediaFlag);
     }
 
@@ -235,12 +235,12 @@ private slots:
         ApTvoManager manager(nullptr, &info);
         manager.readSettings();
         const QString path = dir.filePath(QStringLiteral("a.bin"));
-        ApTvoDownloadTaskThread *first = manager.addTask(spec(path), false);
+        ApTvoDownloadTaskThread *first = manager.addTask(taskInput(path), false);
         QCOMPARE(manager.findTask(path), first);
         QCOMPARE(manager.findTask(QDir::toNativeSeparators(path)), first);
         QVERIFY(!manager.findTask(dir.filePath(QStringLiteral("b.bin"))));
 
-        ApTvoDownloadTaskThread *second = manager.addTask(spec(path), false);
+        ApTvoDownloadTaskThread *second = manager.addTask(taskInput(path), false);
         QVERIFY(second != first);
         QCOMPARE(manager.findTask(path), second);
         QCOMPARE(manager.taskCount(), 1);
@@ -253,7 +253,7 @@ private slots:
         ApplicationInfo info;
         ApTvoManager manager(nullptr, &info);
         manager.readSettings();
-        ApTvoDownloadTaskThread *t = manager.addTask(spec(dir.filePath(QStringLiteral("x.bin"))), false);
+        ApTvoDownloadTaskThread *t = manager.addTask(taskInput(dir.filePath(QStringLiteral("x.bin"))), false);
         t->stopTask();   // not running: returns at once
         t->setEngineState(3);
         QCOMPARE(t->task().state.load(), 3);
@@ -281,7 +281,7 @@ private slots:
         ApplicationInfo info;
         ApTvoManager manager(nullptr, &info);
         manager.readSettings();
-        ApTvoDownloadTaskThread *t = manager.addTask(spec(path), false);
+        ApTvoDownloadTaskThread *t = manager.addTask(taskInput(path), false);
         t->setDeleteFile(deleteFile);
         QVERIFY(manager.removeTask(path));
         QVERIFY(!manager.findTask(path));

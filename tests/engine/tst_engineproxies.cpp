@@ -84,11 +84,11 @@ void TstEngineProxies::init()
 
 ApTvoDownloadTaskThread *TstEngineProxies::download(ApTvoManager &manager, const QString &name)
 {
-    EngineTaskSpec spec;
-    spec.id = 7;
-    spec.url = m_nginx.url(QStringLiteral("/f.bin"));
-    spec.savePath = m_out.filePath(name);
-    return manager.addTask(spec, true);
+    EngineTaskSpec input;
+    input.id = 7;
+    input.url = m_nginx.url(QStringLiteral("/f.bin"));
+    input.savePath = m_out.filePath(name);
+    return manager.addTask(input, true);
 }
 
 void TstEngineProxies::throughSocks5_data()

@@ -86,15 +86,15 @@ ApTvoDownloadTaskThread *TstSplitDownloader::addTask(ApTvoManager &manager, cons
                                                      const QString &saveName,
                                                      const QStringList &mirrors)
 {
-    EngineTaskSpec spec;
-    spec.id = 1;
-    spec.url = m_nginx.url(path);
+    EngineTaskSpec input;
+    input.id = 1;
+    input.url = m_nginx.url(path);
     for (const QString &m : mirrors)
-        spec.mirrors << m_nginx.url(m);
-    spec.urlCount = spec.mirrors.size() + 1;
-    spec.savePath = m_out.filePath(saveName);
-    spec.state = 0;
-    return manager.addTask(spec, true);
+        input.mirrors << m_nginx.url(m);
+    input.urlCount = input.mirrors.size() + 1;
+    input.savePath = m_out.filePath(saveName);
+    input.state = 0;
+    return manager.addTask(input, true);
 }
 
 int TstSplitDownloader::requestsFor(const QString &path, bool ranged) const
