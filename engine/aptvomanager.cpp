@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QNetworkProxy>
 
+#include <curl/curl.h>
+
 #include "apsearchproxytarget.h"
 #include "aptvodownloadtaskthread.h"
 #include "applicationinfo.h"
@@ -15,6 +17,9 @@ ApTvoManager::ApTvoManager(QObject *parent, const ApplicationInfo *info,
                            ApSearchProxyTarget *searchProxyTarget)
     : QObject(parent), m_info(info), m_searchProxyTarget(searchProxyTarget)
 {
+    // Once, before any task thread makes its first handle.
+    static const bool curlReady = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    Q_UNUSED(curlReady)
     const QString agent = info ? info->displayName() + QLatin1Char('/') + info->versionText()
                                : QString();
     m_settings.update([&](ApTvoSettingsValues &v) { v.userAgent = agent.toUtf8(); });
