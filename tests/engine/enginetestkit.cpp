@@ -55,6 +55,16 @@ QByteArray sha1OfFile(const QString &path)
     return h.result().toHex();
 }
 
+void startServerProcess(QProcess &process, const QString &program, const QStringList &args)
+{
+    static const QString setpriv = TestSupport::findProgram(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty())
+        process.start(program, args);
+    else
+        process.start(setpriv, QStringList{QStringLiteral("--pdeathsig"), QStringLiteral("TERM"),
+                                           QStringLiteral("--"), program} + args);
+}
+
 bool waitForPort(quint16 port, int timeoutMs)
 {
     QElapsedTimer timer;
@@ -103,7 +113,7 @@ bool LocalNginx::start(const QString &root, const QString &extraServerConfig)
         return false;
     f.close();
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    m_process.start(nginx, {QStringLiteral("-p"), d, QStringLiteral("-c"), d + QStringLiteral("/nginx.conf"),
+    startServerProcess(m_process, nginx, {QStringLiteral("-p"), d, QStringLiteral("-c"), d + QStringLiteral("/nginx.conf"),
                             QStringLiteral("-e"), d + QStringLiteral("/error.log")});
     if (!m_process.waitForStarted(5000) || !waitForPort(m_port)) {
         m_error = QString::fromUtf8(m_process.readAll());

@@ -44,6 +44,10 @@ private:
     QString m_error;
 };
 
+// Starts a server program that goes down with this test process, even when
+// the test crashes (through setpriv --pdeathsig where it exists).
+void startServerProcess(QProcess &process, const QString &program, const QStringList &args);
+
 // Waits until something accepts TCP connections on 127.0.0.1:port.
 bool waitForPort(quint16 port, int timeoutMs = 5000);
 

@@ -36,7 +36,7 @@ public:
     bool start(const QString &program, const QStringList &args, quint16 port)
     {
         m_process.setProcessChannelMode(QProcess::MergedChannels);
-        m_process.start(program, args);
+        startServerProcess(m_process, program, args);
         return m_process.waitForStarted(5000) && waitForPort(port);
     }
     QString output() { return QString::fromUtf8(m_process.readAll()); }
