@@ -1,0 +1,163 @@
+#include "apcurlmulti.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <curl/curl.h>
+
+#include <utility>
+
+struct ApCurlMulti::SocketWatch
+{
+    QSocketNotifier *read = nullptr;
+    QSocketNotifier *write = nullptr;
+};
+
+ApCurlMulti::ApCurlMulti(QObject *parent)
+    : QObject(parent), m_multi(curl_multi_init()), m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &ApCurlMulti::timeout);
+    curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &ApCurlMulti::socketCallback);
+    curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
+    curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &ApCurlMulti::timerCallback);
+    curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
+}
+
+ApCurlMulti::~ApCurlMulti()
+{
+    const auto easies = m_transfers.keys();
+    for (CURL *easy : easies)
+        curl_multi_remove_handle(m_multi, easy);
+    curl_multi_cleanup(m_multi);
+    // Notifiers are children of this object and go with it.
+    qDeleteAll(m_watches);
+}
+
+void ApCurlMulti::add(CURL *easy, ApCurlTransfer *transfer)
+{
+    m_transfers.insert(easy, transfer);
+    m_deferredRemoves.removeAll(easy);
+    if (m_actionDepth > 0) {
+        m_deferredAdds.append(easy);
+        return;
+    }
+    curl_multi_add_handle(m_multi, easy);
+}
+
+void ApCurlMulti::remove(CURL *easy)
+{
+    if (!m_transfers.remove(easy))
+        return;
+    if (m_deferredAdds.removeAll(easy) > 0)
+        return;
+    if (m_actionDepth > 0) {
+        m_deferredRemoves.append(easy);
+        return;
+    }
+    curl_multi_remove_handle(m_multi, easy);
+}
+
+int ApCurlMulti::socketCallback(CURL *, int fd, int what, void *userp, void *socketp)
+{
+    static_cast<ApCurlMulti *>(userp)->updateSocket(fd, what, static_cast<SocketWatch *>(socketp));
+    return 0;
+}
+
+int ApCurlMulti::timerCallback(CURLM *, long timeoutMs, void *userp)
+{
+    auto *self = static_cast<ApCurlMulti *>(userp);
+    if (timeoutMs < 0)
+        self->m_timer->stop();
+    else
+        self->m_timer->start(int(timeoutMs));
+    return 0;
+}
+
+void ApCurlMulti::updateSocket(int fd, int what, SocketWatch *watch)
+{
+    if (what == CURL_POLL_REMOVE) {
+        if (watch) {
+            // This may run inside the notifier's own activated signal, so the
+            // notifier is only disabled here and deleted later.
+            for (QSocketNotifier *n : {watch->read, watch->write}) {
+                if (n) {
+                    n->setEnabled(false);
+                    n->deleteLater();
+                }
+            }
+            m_watches.remove(watch);
+            delete watch;
+            curl_multi_assign(m_multi, fd, nullptr);
+        }
+        return;
+    }
+    if (!watch) {
+        watch = new SocketWatch;
+        m_watches.insert(watch);
+        curl_multi_assign(m_multi, fd, watch);
+    }
+    const bool wantRead = what == CURL_POLL_IN || what == CURL_POLL_INOUT;
+    const bool wantWrite = what == CURL_POLL_OUT || what == CURL_POLL_INOUT;
+    if (wantRead && !watch->read) {
+        watch->read = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(watch->read, &QSocketNotifier::activated, this,
+                [this](int s) { socketActivated(s, CURL_CSELECT_IN); });
+    }
+    if (wantWrite && !watch->write) {
+        watch->write = new QSocketNotifier(fd, QSocketNotifier::Write, this);
+        connect(watch->write, &QSocketNotifier::activated, this,
+                [this](int s) { socketActivated(s, CURL_CSELECT_OUT); });
+    }
+    if (watch->read)
+        watch->read->setEnabled(wantRead);
+    if (watch->write)
+        watch->write->setEnabled(wantWrite);
+}
+
+void ApCurlMulti::socketActivated(int fd, int eventMask)
+{
+    action(fd, eventMask);
+}
+
+void ApCurlMulti::timeout()
+{
+    action(CURL_SOCKET_TIMEOUT, 0);
+}
+
+void ApCurlMulti::action(int fd, int eventMask)
+{
+    int running = 0;
+    ++m_actionDepth;
+    curl_multi_socket_action(m_multi, fd, eventMask, &running);
+    --m_actionDepth;
+    applyDeferred();
+    finishTransfers();
+}
+
+void ApCurlMulti::applyDeferred()
+{
+    const auto removes = std::exchange(m_deferredRemoves, {});
+    for (CURL *easy : removes)
+        curl_multi_remove_handle(m_multi, easy);
+    const auto adds = std::exchange(m_deferredAdds, {});
+    for (CURL *easy : adds)
+        curl_multi_add_handle(m_multi, easy);
+}
+
+void ApCurlMulti::finishTransfers()
+{
+    int left = 0;
+    while (CURLMsg *msg = curl_multi_info_read(m_multi, &left)) {
+        if (msg->msg != CURLMSG_DONE)
+            continue;
+        CURL *easy = msg->easy_handle;
+        const int code = msg->data.result;
+        curl_multi_remove_handle(m_multi, easy);
+        ApCurlTransfer *transfer = m_transfers.take(easy);
+        // The transfer may add new handles (a new range, a redirect); that is
+        // allowed between reads of the message queue.
+        if (transfer)
+            transfer->transferFinished(code);
+    }
+}

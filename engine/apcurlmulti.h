@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QVector>
+
+typedef void CURL;
+typedef void CURLM;
+
+class QTimer;
+
+// Receives the end of a transfer that was added to an ApCurlMulti.
+class ApCurlTransfer
+{
+public:
+    virtual ~ApCurlTransfer() = default;
+    // Runs in the owning thread's event loop, never inside a libcurl callback.
+    virtual void transferFinished(int curlCode) = 0;
+};
+
+// One libcurl multi handle driven by the event loop of the thread it lives
+// in: socket notifiers and a timer feed curl_multi_socket_action, finished
+// transfers are handed back to their ApCurlTransfer.
+class ApCurlMulti final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ApCurlMulti(QObject *parent = nullptr);
+    ~ApCurlMulti() override;
+
+    // Adding or removing from inside a libcurl callback is deferred until
+    // the callback has returned.
+    void add(CURL *easy, ApCurlTransfer *transfer);
+    void remove(CURL *easy);
+    int transferCount() const { return m_transfers.size(); }
+
+private:
+    struct SocketWatch;
+    static int socketCallback(CURL *easy, int fd, int what, void *userp, void *socketp);
+    static int timerCallback(CURLM *multi, long timeoutMs, void *userp);
+    void updateSocket(int fd, int what, SocketWatch *watch);
+    void socketActivated(int fd, int eventMask);
+    void timeout();
+    void action(int fd, int eventMask);
+    void finishTransfers();
+    void applyDeferred();
+
+    CURLM *m_multi;
+    QTimer *m_timer;
+    QHash<CURL *, ApCurlTransfer *> m_transfers;
+    QSet<SocketWatch *> m_watches;
+    QVector<CURL *> m_deferredAdds;
+    QVector<CURL *> m_deferredRemoves;
+    int m_actionDepth = 0;
+
+    Q_DISABLE_COPY(ApCurlMulti)
+};

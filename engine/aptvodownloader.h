@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+#include <atomic>
+
+struct ApTvoTask;
+
+// Base of everything that downloads for a task.
+class ApTvoDownloader : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ApTvoDownloader(QObject *parent = nullptr) : QObject(parent) {}
+
+private:
+    Q_DISABLE_COPY(ApTvoDownloader)
+};
+
+// One connection of a split download: it serves the byte range
+// [start, end) and writes it into the task's file from position on.
+// Range fields are atomics because the information panel reads them from
+// the GUI thread while the task thread moves them.
+class ApTvoHttpFtpDownloader : public ApTvoDownloader
+{
+    Q_OBJECT
+public:
+    enum State { Idle = 0, Running = 1, RangeDone = 5, Failed = 7, Streaming = 10 };
+
+    ApTvoHttpFtpDownloader(ApTvoTask *task, int protocol, QObject *parent = nullptr)
+        : ApTvoDownloader(parent), m_task(task), m_protocol(protocol)
+    {
+    }
+
+    ApTvoTask *task() const { return m_task; }
+    int protocol() const { return m_protocol; }
+
+    int state() const { return m_state.load(); }
+    void setState(int state) { m_state.store(state); }
+    bool isRanged() const { return m_ranged; }
+    void setRanged(bool ranged) { m_ranged = ranged; }
+    qint64 rangeStart() const { return m_start.load(); }
+    qint64 position() const { return m_position.load(); }
+    qint64 end() const { return m_end.load(); }
+    qint64 remaining() const { return m_end.load() - m_position.load(); }
+    void setRange(qint64 first, qint64 end)
+    {
+        m_start.store(first);
+        m_position.store(first);
+        m_end.store(end);
+    }
+    void setEnd(qint64 end) { m_end.store(end); }
+    QString url() const { return m_url; }
+    void setUrl(const QString &url) { m_url = url; }
+    qint64 blockSize() const { return m_blockSize.load(); }
+    qint64 bytesReceived() const { return m_bytesReceived.load(); }
+
+    // Guarded by the task thread's connection lock.
+    QVector<int> &sliceFlags() { return m_sliceFlags; }
+    bool sliceVectorSized() const { return m_sliceVectorSized; }
+    void sizeSliceVector(int sliceCount)
+    {
+        if (m_sliceVectorSized)
+            return;
+        m_sliceFlags.fill(0, sliceCount);
+        m_sliceVectorSized = true;
+    }
+
+public slots:
+    virtual void start() = 0;
+    virtual void stop() = 0;
+
+protected:
+    ApTvoTask *m_task;
+    int m_protocol;
+    std::atomic<int> m_state{Idle};
+    bool m_ranged = false;
+    std::atomic<qint64> m_start{0};
+    std::atomic<qint64> m_position{0};
+    std::atomic<qint64> m_end{0};
+    QString m_url;
+    QVector<int> m_sliceFlags;
+    bool m_sliceVectorSized = false;
+    std::atomic<qint64> m_blockSize{0};
+    std::atomic<qint64> m_bytesReceived{0};
+
+private:
+    Q_DISABLE_COPY(ApTvoHttpFtpDownloader)
+};

@@ -1,0 +1,502 @@
+#include "aptvohttp.h"
+
+#include <QFile>
+#include <QUrl>
+
+#include <curl/curl.h>
+
+#include <cerrno>
+#include <fcntl.h>
+
+#include "apquickurldownloader.h"
+#include "aptvodownloadtaskthread.h"
+#include "aptvotask.h"
+
+namespace {
+// A larger receive buffer means fewer, larger writes.
+constexpr long ReceiveBufferSize = 512 * 1024;
+// Redirect chains longer than this are treated as a failed connection.
+constexpr int MaxRedirects = 10;
+
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307;
+}
+} // namespace
+
+ApTvoHttp::ApTvoHttp(ApTvoTask *task, QObject *parent)
+    : ApTvoHttpFtpDownloader(task, ApTvoTask::Http, parent),
+      m_easy(curl_easy_init()),
+      m_fallback(new ApQuickUrlDownloader(this))
+{
+    connect(m_fallback, &ApQuickUrlDownloader::downloadProgress, this, &ApTvoHttp::qudProgressCallback);
+    connect(m_fallback, &ApQuickUrlDownloader::downloadFinished, this, &ApTvoHttp::qudFinishedCallback);
+    connect(m_fallback, &ApQuickUrlDownloader::downloadFailed, this, &ApTvoHttp::qudFailedCallback);
+}
+
+ApTvoHttp::~ApTvoHttp()
+{
+    stop();
+    curl_easy_cleanup(m_easy);
+    curl_slist_free_all(m_headerList);
+}
+
+void ApTvoHttp::start()
+{
+    m_settings = m_task->settings ? m_task->settings->values() : ApTvoSettingsValues();
+    m_task->thread->sizeSliceVector(this, m_settings.sliceCount);
+    m_redirectCount = 0;
+
+    int fallback = -1;
+    if (m_task->failedConnections.compare_exchange_strong(fallback, 0)) {
+        startFallback();
+    } else if (!startRequest()) {
+        m_task->countFailedConnection();
+        setState(Failed);
+        return;
+    }
+    if (state() != Failed)
+        setState(Running);
+    m_task->state.store(ApTvoTask::Downloading);
+}
+
+void ApTvoHttp::startFallback()
+{
+    QFile::remove(m_task->savePath);
+    m_task->activeConnections.store(1);
+    m_task->sizeUnknown.store(0);
+    const QByteArray referer = (m_task->referer.isEmpty() ? m_url : m_task->referer).toUtf8();
+    m_fallback->download(QUrl::fromEncoded(m_url.toUtf8()), m_task->savePath, m_task->id,
+                         m_settings.userAgent, referer);
+}
+
+bool ApTvoHttp::startRequest()
+{
+    const QUrl url = QUrl::fromEncoded(m_url.toUtf8());
+    const QString scheme = url.scheme();
+    const bool tls = scheme == QLatin1String("https");
+    if (!tls && scheme.compare(QLatin1String("http"), Qt::CaseInsensitive) != 0
+        && scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) != 0)
+        return false;
+    if (url.host().isEmpty())
+        return false;
+
+    const int defaultPort = tls ? 443 : 80;
+    const int port = url.port(defaultPort);
+    QByteArray host = url.host(QUrl::FullyEncoded).toUtf8();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    QByteArray hostHeader = host;
+    if (port != defaultPort)
+        hostHeader += ':' + QByteArray::number(port);
+
+    QByteArray path = QUrl::toPercentEncoding(url.path(QUrl::FullyDecoded), "!$&'()*+,;=:@/");
+    if (path.isEmpty())
+        path = "/";
+    if (url.hasQuery())
+        path += '?' + url.query(QUrl::FullyEncoded).toUtf8();
+
+    const QByteArray target = (tls ? QByteArrayLiteral("https://") : QByteArrayLiteral("http://"))
+        + host + ':' + QByteArray::number(port) + path;
+    const QByteArray referer = (m_task->referer.isEmpty() ? m_url : m_task->referer).toUtf8();
+
+    m_requestHeaders.clear();
+    m_requestHeaders << "GET " + path + " HTTP/1.1";
+    m_requestHeaders << "Host: " + hostHeader;
+    m_requestHeaders << "Accept: */*";
+    m_requestHeaders << "User-Agent: " + m_settings.userAgent;
+    if (m_ranged)
+        m_requestHeaders << "Range: bytes=" + QByteArray::number(position()) + '-';
+    m_requestHeaders << "Referer: " + referer;
+    m_requestHeaders << "Cache-Control: no-cache";
+    m_requestHeaders << "Connection: close";
+    curl_slist_free_all(m_headerList);
+    m_headerList = nullptr;
+    for (int i = 1; i < m_requestHeaders.size(); ++i)
+        m_headerList = curl_slist_append(m_headerList, m_requestHeaders.at(i).constData());
+
+    if (m_inMulti) {
+        m_task->thread->curlMulti()->remove(m_easy);
+        m_inMulti = false;
+    }
+    curl_easy_reset(m_easy);
+    curl_easy_setopt(m_easy, CURLOPT_URL, target.constData());
+    curl_easy_setopt(m_easy, CURLOPT_PATH_AS_IS, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    curl_easy_setopt(m_easy, CURLOPT_HTTPHEADER, m_headerList);
+    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE, ReceiveBufferSize);
+    curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT, 60L);
+    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl_easy_setopt(m_easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &ApTvoHttp::headerCallback);
+    curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &ApTvoHttp::writeCallback);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_PREREQFUNCTION, &ApTvoHttp::prereqCallback);
+    curl_easy_setopt(m_easy, CURLOPT_PREREQDATA, this);
+    if (!url.userName().isEmpty()) {
+        curl_easy_setopt(m_easy, CURLOPT_USERNAME, url.userName(QUrl::FullyDecoded).toUtf8().constData());
+        curl_easy_setopt(m_easy, CURLOPT_PASSWORD, url.password(QUrl::FullyDecoded).toUtf8().constData());
+    }
+    if (m_settings.proxyType != 0) {
+        curl_easy_setopt(m_easy, CURLOPT_PROXY, m_settings.proxyHost.toUtf8().constData());
+        curl_easy_setopt(m_easy, CURLOPT_PROXYPORT, long(m_settings.proxyPort));
+        curl_easy_setopt(m_easy, CURLOPT_PROXYTYPE,
+                         long(m_settings.proxyType == 2 ? CURLPROXY_HTTP : CURLPROXY_SOCKS5_HOSTNAME));
+        if (!m_settings.proxyUser.isEmpty()) {
+            curl_easy_setopt(m_easy, CURLOPT_PROXYUSERNAME, m_settings.proxyUser.toUtf8().constData());
+            curl_easy_setopt(m_easy, CURLOPT_PROXYPASSWORD, m_settings.proxyPassword.toUtf8().constData());
+        }
+    } else {
+        // No proxy, not even one from the environment.
+        curl_easy_setopt(m_easy, CURLOPT_PROXY, "");
+    }
+
+    m_aborted = false;
+    m_status = 0;
+    m_bodyAccepted = false;
+    m_contentLength = -1;
+    m_location.clear();
+    m_contentRange.clear();
+    m_task->thread->curlMulti()->add(m_easy, this);
+    m_inMulti = true;
+    return true;
+}
+
+void ApTvoHttp::stop()
+{
+    m_aborted = true;
+    m_redirectPending = false;
+    if (m_inMulti) {
+        if (ApCurlMulti *multi = m_task->thread->curlMulti())
+            multi->remove(m_easy);
+        m_inMulti = false;
+    }
+    m_fallback->abort();
+    closeFile();
+}
+
+int ApTvoHttp::prereqCallback(void *userp, char *, char *, int, int)
+{
+    auto *self = static_cast<ApTvoHttp *>(userp);
+    std::atomic<int> &active = self->m_task->activeConnections;
+    int v = active.load();
+    while (v < self->m_settings.splitBound + 1 && !active.compare_exchange_weak(v, v + 1)) {
+    }
+    return CURL_PREREQFUNC_OK;
+}
+
+size_t ApTvoHttp::headerCallback(char *data, size_t size, size_t count, void *userp)
+{
+    const size_t n = size * count;
+    auto *self = static_cast<ApTvoHttp *>(userp);
+    return self->headerLine(QByteArray::fromRawData(data, int(n))) ? n : 0;
+}
+
+size_t ApTvoHttp::writeCallback(char *data, size_t size, size_t count, void *userp)
+{
+    const size_t n = size * count;
+    auto *self = static_cast<ApTvoHttp *>(userp);
+    return self->dataArrived(data, qint64(n)) ? n : 0;
+}
+
+bool ApTvoHttp::headerLine(const QByteArray &raw)
+{
+    if (m_aborted)
+        return false;
+    const QByteArray line = raw.trimmed();
+    if (line.startsWith("HTTP/")) {
+        const QList<QByteArray> parts = line.split(' ');
+        m_status = parts.size() > 1 ? parts.at(1).toInt() : 0;
+        m_contentLength = -1;
+        m_location.clear();
+        m_contentRange.clear();
+        return true;
+    }
+    if (line.isEmpty()) {
+        if (m_status >= 100 && m_status < 200)
+            return true;    // an interim response; the real one follows
+        return responseHeaderReceived();
+    }
+    const int colon = line.indexOf(':');
+    if (colon <= 0)
+        return true;
+    const QByteArray name = line.left(colon).trimmed().toLower();
+    const QByteArray value = line.mid(colon + 1).trimmed();
+    if (name == "content-length") {
+        bool ok = false;
+        const qint64 length = value.toLongLong(&ok);
+        m_contentLength = ok && length >= 0 ? length : -1;
+    } else if (name == "location") {
+        m_location = value;
+    } else if (name == "content-range") {
+        m_contentRange = value;
+    }
+    return true;
+}
+
+bool ApTvoHttp::responseHeaderReceived()
+{
+    if (isRedirect(m_status) && !m_location.isEmpty()) {
+        if (++m_redirectCount > MaxRedirects)
+            return fail();
+        m_redirected = true;
+        const QUrl current = QUrl::fromEncoded(m_url.toUtf8());
+        m_url = QString::fromUtf8(current.resolved(QUrl::fromEncoded(m_location)).toEncoded());
+        // The new request starts once this transfer has ended.
+        m_redirectPending = true;
+        m_aborted = true;
+        return false;
+    }
+
+    if (m_status == 200) {
+        if (m_ranged) {
+            // The server ignored the range: its data would start at byte 0
+            // of the file, not at this connection's range.
+            return fail();
+        }
+        if (m_contentLength >= 0) {
+            const qint64 total = m_contentLength;
+            m_task->total.store(total);
+            m_task->sizeUnknown.store(0);
+            m_blockSize.store(total / qMax(1, m_settings.sliceCount));
+            setEnd(total);
+            if (!openFile() || !allocateFile(total))
+                return fail();
+            m_bodyAccepted = true;
+            m_task->thread->firstResponseWithSize(this);
+            m_task->headerReceived.store(true);
+            return true;
+        }
+        if (!openFile())
+            return fail();
+        setState(Streaming);
+        m_bodyAccepted = true;
+        return true;
+    }
+
+    if (m_status == 206) {
+        // Only a ranged request may be answered in part, and only with the
+        // range that was asked for.
+        if (!m_ranged)
+            return fail();
+        qint64 first = -1, total = -1;
+        if (m_contentRange.startsWith("bytes ")) {
+            const QByteArray range = m_contentRange.mid(6);
+            first = range.left(range.indexOf('-')).trimmed().toLongLong();
+            const int slash = range.indexOf('/');
+            if (slash > 0 && range.mid(slash + 1).trimmed() != "*")
+                total = range.mid(slash + 1).trimmed().toLongLong();
+        }
+        if (first != position() || (total >= 0 && total != m_task->total.load()))
+            return fail();
+        m_blockSize.store(m_task->total.load() / qMax(1, m_settings.sliceCount));
+        if (!openFile())
+            return fail();
+        m_bodyAccepted = true;
+        return true;
+    }
+
+    return fail();
+}
+
+bool ApTvoHttp::dataArrived(const char *data, qint64 n)
+{
+    if (m_aborted)
+        return false;
+    if (!m_bodyAccepted)
+        return true;    // the body of a response that is not used
+
+    if (state() == Streaming) {
+        if (!writeData(data, n))
+            return fail();
+        m_position.fetch_add(n);
+        m_bytesReceived.fetch_add(n);
+        const qint64 done = position();
+        m_task->completed.store(done);
+        m_task->total.store(done / 2 * 3);
+        return true;
+    }
+
+    const qint64 pos = position();
+    const qint64 end = this->end();
+    if (pos + n <= end) {
+        if (!writeData(data, n))
+            return fail();
+        m_position.store(pos + n);
+        m_task->completed.fetch_add(n);
+        m_bytesReceived.fetch_add(n);
+        if (pos + n == end) {
+            rangeDone();
+            // More data would follow for a range that others shortened.
+            if (end < m_task->total.load()) {
+                m_aborted = true;
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The server sends past this range: keep exactly the range.
+    const qint64 part = end - pos;
+    if (part > 0) {
+        if (!writeData(data, part))
+            return fail();
+        m_task->completed.fetch_add(part);
+        m_bytesReceived.fetch_add(part);
+    }
+    m_position.store(qMax(pos, end));
+    rangeDone();
+    m_aborted = true;
+    return false;
+}
+
+void ApTvoHttp::rangeDone()
+{
+    closeFile();
+    m_task->thread->markSlices(this);
+    setState(RangeDone);
+}
+
+bool ApTvoHttp::fail()
+{
+    m_task->countFailedConnection();
+    setState(Failed);
+    m_aborted = true;
+    closeFile();
+    return false;
+}
+
+void ApTvoHttp::transferFinished(int curlCode)
+{
+    m_inMulti = false;
+    connectionDone(curlCode != CURLE_OK);
+    connectionUnconnected();
+}
+
+void ApTvoHttp::connectionDone(bool error)
+{
+    if (m_aborted) {
+        closeFile();
+        return;
+    }
+    if (error) {
+        m_task->countFailedConnection();
+        setState(Failed);
+        closeFile();
+        return;
+    }
+    closeFile();
+    if (state() == Streaming) {
+        setEnd(position());
+        m_task->completed.store(position());
+        m_task->total.store(m_task->completed.load());
+    } else if (state() == Running && m_bodyAccepted && position() == end()) {
+        // An empty range (a file of length 0) ends without any data.
+        m_task->thread->markSlices(this);
+        setState(RangeDone);
+    }
+}
+
+void ApTvoHttp::connectionUnconnected()
+{
+    int v = m_task->activeConnections.load();
+    while (v > 0 && !m_task->activeConnections.compare_exchange_weak(v, v - 1)) {
+    }
+    if (m_redirectPending) {
+        m_redirectPending = false;
+        if (!startRequest()) {
+            m_task->countFailedConnection();
+            setState(Failed);
+        }
+        return;
+    }
+    if (state() == RangeDone) {
+        m_task->thread->takeWork(this);
+    } else if (state() == Running) {
+        // The server closed the connection before the range was complete.
+        m_task->countFailedConnection();
+        setState(Failed);
+        closeFile();
+    }
+}
+
+bool ApTvoHttp::openFile()
+{
+    closeFile();
+    m_file = new QFile(m_task->savePath);
+    // Read-write keeps what other connections already wrote.
+    if (!m_file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        closeFile();
+        return false;
+    }
+    if (!m_file->seek(rangeStart())) {
+        closeFile();
+        return false;
+    }
+    return true;
+}
+
+bool ApTvoHttp::allocateFile(qint64 length)
+{
+    if (length <= 0)
+        return true;
+    if (!m_file->resize(length))
+        return false;
+    // Reserve the blocks now, so that a full disk fails here and not in the
+    // middle of a range.
+    const int rc = posix_fallocate(m_file->handle(), 0, length);
+    if (rc == ENOSPC || rc == EFBIG || rc == EIO || rc == EDQUOT)
+        return false;
+    return m_file->seek(rangeStart());
+}
+
+bool ApTvoHttp::writeData(const char *data, qint64 n)
+{
+    if (!m_file)
+        return false;
+    qint64 written = 0;
+    while (written < n) {
+        const qint64 w = m_file->write(data + written, n - written);
+        if (w <= 0)
+            return false;
+        written += w;
+    }
+    return true;
+}
+
+void ApTvoHttp::closeFile()
+{
+    if (!m_file)
+        return;
+    m_file->close();
+    delete m_file;
+    m_file = nullptr;
+}
+
+void ApTvoHttp::qudProgressCallback(qint64, qint64 received, qint64 total)
+{
+    m_task->total.store(total < 0 ? 0 : total);
+    m_task->completed.store(received);
+    m_position.store(received);
+    m_bytesReceived.store(received);
+}
+
+void ApTvoHttp::qudFinishedCallback(qint64)
+{
+    if (m_task->total.load() <= 0)
+        m_task->total.store(m_task->completed.load());
+    setState(RangeDone);
+    m_task->state.store(ApTvoTask::Completed);
+    m_task->activeConnections.store(0);
+}
+
+void ApTvoHttp::qudFailedCallback(qint64, const QString &)
+{
+    m_task->countFailedConnection();
+    setState(Failed);
+    m_task->activeConnections.store(0);
+}

@@ -1,0 +1,164 @@
+#include "aptvomanager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkProxy>
+
+#include <curl/curl.h>
+
+#include "apsearchproxytarget.h"
+#include "aptvodownloadtaskthread.h"
+#include "applicationinfo.h"
+#include "appsettings.h"
+#include "commonfunctions.h"
+
+ApTvoManager::ApTvoManager(QObject *parent, const ApplicationInfo *info,
+                           ApSearchProxyTarget *searchProxyTarget)
+    : QObject(parent), m_info(info), m_searchProxyTarget(searchProxyTarget)
+{
+    // Once, before any task thread makes its first handle.
+    static const bool curlReady = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    Q_UNUSED(curlReady)
+    const QString agent = info ? info->displayName() + QLatin1Char('/') + info->versionText()
+                               : QString();
+    m_settings.update([&](ApTvoSettingsValues &v) { v.userAgent = agent.toUtf8(); });
+}
+
+ApTvoManager::~ApTvoManager()
+{
+    QHash<QString, ApTvoDownloadTaskThread *> tasks;
+    {
+        QMutexLocker lock(&m_tasksLock);
+        tasks.swap(m_tasks);
+    }
+    for (ApTvoDownloadTaskThread *t : qAsConst(tasks)) {
+        t->stopTask();
+        delete t;
+    }
+}
+
+void ApTvoManager::readSettingsOnce()
+{
+    QMutexLocker lock(&m_settingsReadLock);
+    if (m_settingsRead.load())
+        return;
+    readSettings();
+    m_settingsRead.store(true);
+}
+
+void ApTvoManager::readSettings()
+{
+    const int bound = qMax(0, AppSettings::splitBound());
+    const int retries = AppSettings::failureRetryTimes();
+    m_settings.update([&](ApTvoSettingsValues &v) {
+        v.splitBound = bound;
+        v.splitThreshold = 2097152;
+        v.sliceCount = 200;
+        v.previewThreshold = 1258291;
+        v.retryCount = retries;
+    });
+    readProxies();
+}
+
+void ApTvoManager::readProxies()
+{
+    const ProxySettings search = AppSettings::searchProxy();
+    if (search.type != ProxySettings::NoProxy && m_searchProxyTarget) {
+        const QNetworkProxy proxy(search.type == ProxySettings::Http ? QNetworkProxy::HttpProxy
+                                                                     : QNetworkProxy::Socks5Proxy,
+                                  search.host, quint16(search.port), search.username,
+                                  search.password);
+        m_searchProxyTarget->applySearchProxy(proxy);
+    }
+    const ProxySettings p = AppSettings::httpFtpProxy();
+    m_settings.update([&](ApTvoSettingsValues &v) {
+        v.proxyType = p.type;
+        if (p.type != ProxySettings::NoProxy) {
+            v.proxyHost = p.host;
+            v.proxyPort = p.port;
+            v.proxyUser = p.username;
+            v.proxyPassword = p.password;
+        }
+    });
+}
+
+QString ApTvoManager::tableKey(const QString &savePath)
+{
+    return QDir::toNativeSeparators(savePath);
+}
+
+ApTvoDownloadTaskThread *ApTvoManager::addTask(const EngineTaskSpec &input, bool startNow)
+{
+    auto *thread = new ApTvoDownloadTaskThread(this, m_info);
+    ApTvoTask &t = thread->task();
+    t.protocol = input.protocol == EngineTaskSpec::Ftp ? ApTvoTask::Ftp : ApTvoTask::Http;
+    t.settings = &m_settings;
+    t.savePath = tableKey(input.savePath);
+    t.id = input.id;
+    t.url = input.url;
+    t.referer = input.referer;
+    t.mirrors = input.mirrors;
+    t.urlCount = input.urlCount;
+    t.storedState = input.state;
+    t.state.store(input.state);
+    t.sizeUnknown.store(1);
+    t.mediaFlag = Common::isMediaType(QFileInfo(input.savePath).suffix());
+
+    ApTvoDownloadTaskThread *previous = nullptr;
+    {
+        QMutexLocker lock(&m_tasksLock);
+        previous = m_tasks.value(t.savePath);
+        m_tasks.insert(t.savePath, thread);
+    }
+    if (previous) {
+        previous->stopTask();
+        delete previous;
+    }
+    if (startNow)
+        thread->startTask();
+    return thread;
+}
+
+ApTvoDownloadTaskThread *ApTvoManager::findTask(const QString &savePath) const
+{
+    QMutexLocker lock(&m_tasksLock);
+    return m_tasks.value(tableKey(savePath));
+}
+
+bool ApTvoManager::removeTask(const QString &savePath)
+{
+    ApTvoDownloadTaskThread *thread;
+    {
+        QMutexLocker lock(&m_tasksLock);
+        thread = m_tasks.take(tableKey(savePath));
+    }
+    if (!thread)
+        return false;
+    const bool running = thread->isRunning();
+    thread->stopTask();
+    // A run removes the file itself when it ends; a thread that was not
+    // running leaves that to us.
+    if (!running && thread->deleteFile())
+        QFile::remove(thread->task().savePath);
+    delete thread;
+    return true;
+}
+
+QList<ApTvoDownloadTaskThread *> ApTvoManager::tasks() const
+{
+    QMutexLocker lock(&m_tasksLock);
+    return m_tasks.values();
+}
+
+QStringList ApTvoManager::taskPaths() const
+{
+    QMutexLocker lock(&m_tasksLock);
+    return m_tasks.keys();
+}
+
+int ApTvoManager::taskCount() const
+{
+    QMutexLocker lock(&m_tasksLock);
+    return m_tasks.size();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+
+#include "aptvosettings.h"
+#include "enginetaskspec.h"
+
+class ApSearchProxyTarget;
+class ApTvoDownloadTaskThread;
+class ApplicationInfo;
+
+// The download manager: the settings block every task reads, and one task
+// thread per task keyed by the task's save path (native separators). It does
+// not decide when tasks run; the policing loop does, through the task
+// threads' operations. Used from the GUI thread and the policing thread.
+class ApTvoManager final : public QObject
+{
+    Q_OBJECT
+public:
+    ApTvoManager(QObject *parent, const ApplicationInfo *info,
+                 ApSearchProxyTarget *searchProxyTarget = nullptr);
+    ~ApTvoManager() override;
+
+    ApTvoSettings &settings() { return m_settings; }
+    ApTvoSettingsValues settingsValues() const { return m_settings.values(); }
+    bool settingsRead() const { return m_settingsRead.load(); }
+
+    void readSettingsOnce();
+    void readSettings();
+    // Also called after the proxy page of the settings dialog changed.
+    void readProxies();
+
+    // Enters a new task thread under the task's save path, replacing (and
+    // stopping) an earlier one under the same path.
+    ApTvoDownloadTaskThread *addTask(const EngineTaskSpec &input, bool startNow);
+    ApTvoDownloadTaskThread *findTask(const QString &savePath) const;
+    // Stops the task's thread, removes it from the table and deletes it; the
+    // target file goes too when its delete-file flag is set.
+    bool removeTask(const QString &savePath);
+    QList<ApTvoDownloadTaskThread *> tasks() const;
+    QStringList taskPaths() const;
+    int taskCount() const;
+
+    static QString tableKey(const QString &savePath);
+
+private:
+    const ApplicationInfo *m_info;
+    ApSearchProxyTarget *m_searchProxyTarget;
+    ApTvoSettings m_settings;
+    std::atomic<bool> m_settingsRead{false};
+    QMutex m_settingsReadLock;
+    mutable QMutex m_tasksLock;
+    QHash<QString, ApTvoDownloadTaskThread *> m_tasks;
+
+    Q_DISABLE_COPY(ApTvoManager)
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+
+class ApTvoDownloadTaskThread;
+class ApTvoSettings;
+
+// In-memory state of one task run. The task thread and its connections
+// write the counters; the policing loop and the window read them from other
+// threads, hence atomics. The texts are set before the thread runs and are
+// not changed while it runs.
+struct ApTvoTask
+{
+    enum State {
+        Loading = 0,
+        Downloading = 1,
+        Paused = 3,
+        Stopped = 4,
+        Completed = 5,
+        Checking = 6,
+        Failed = 7,
+        Deleted = 8,
+        DeletedWithFiles = 9
+    };
+    enum Protocol { Http = 0, Ftp = 1 };
+
+    int protocol = Http;
+    ApTvoDownloadTaskThread *thread = nullptr;
+    ApTvoSettings *settings = nullptr;
+    QString savePath;
+    qint64 id = 0;
+
+    std::atomic<qint64> total{0};
+    std::atomic<int> sizeUnknown{1};
+    std::atomic<qint64> completed{0};
+    std::atomic<qint64> lastCompleted{0};
+    std::atomic<qint64> startTimeMs{0};      // ms since 1970 UTC when the run began
+    std::atomic<int> state{Loading};
+    int storedState = 0;
+    std::atomic<int> activeConnections{0};
+    int urlCount = 1;
+    QString url;
+    QString referer;
+    QStringList mirrors;
+    // Connections that failed and whose range nobody has taken over yet;
+    // -1 asks the next run for the single-stream fallback.
+    std::atomic<int> failedConnections{0};
+    std::atomic<int> percentFloor{0};
+    bool mediaFlag = false;
+    std::atomic<bool> previewReady{false};
+    std::atomic<bool> headerReceived{false};
+    std::atomic<int> idlePasses{0};
+    std::atomic<bool> deleteFile{false};
+
+    // A failure of one connection: the fallback request (-1) counts as 0.
+    void countFailedConnection()
+    {
+        int v = failedConnections.load();
+        while (!failedConnections.compare_exchange_weak(v, (v < 0 ? 0 : v) + 1)) {
+        }
+    }
+
+    QDateTime startTime() const
+    {
+        return QDateTime::fromMSecsSinceEpoch(startTimeMs.load(), Qt::UTC);
+    }
+};
