@@ -1,0 +1,308 @@
+#include "taskstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "appsettings.h"
+#include "settingsstore.h"
+
+namespace {
+
+std::unique_ptr<SettingsStore> openStore(const QString &organisation, const QString &application)
+{
+    return std::make_unique<SettingsStore>(organisation, application);
+}
+
+} // namespace
+
+TaskIdGenerator::TaskIdGenerator(Clock clock)
+    : m_clock(std::move(clock))
+{
+    if (!m_clock)
+        m_clock = [] { return QDateTime::currentSecsSinceEpoch(); };
+}
+
+qint64 TaskIdGenerator::next()
+{
+    const qint64 now = m_clock();
+    qint64 last = m_last.load();
+    qint64 id;
+    do {
+        id = now > last ? now : last + 1;
+    } while (!m_last.compare_exchange_weak(last, id));
+    return id;
+}
+
+TaskIdGenerator &TaskIdGenerator::shared()
+{
+    static TaskIdGenerator generator;
+    return generator;
+}
+
+ApTaskStore::ApTaskStore(TaskIdGenerator *ids)
+    : ApTaskStore(SettingsStore::organisation, SettingsStore::application, ids)
+{
+}
+
+ApTaskStore::ApTaskStore(const QString &organisation, const QString &application, TaskIdGenerator *ids)
+    : m_organisation(organisation)
+    , m_application(application)
+    , m_ids(ids ? ids : &TaskIdGenerator::shared())
+{
+}
+
+QString ApTaskStore::groupFor(qint64 id) const
+{
+    return SettingsKeys::DownloadTasks + QLatin1Char('/') + keyFor(id);
+}
+
+qint64 ApTaskStore::create(const NewTask &task)
+{
+    auto store = openStore(m_organisation, m_application);
+    QSettings &s = **store;
+    s.beginGroup(SettingsKeys::DownloadTasks);
+    const QStringList existing = s.childGroups();
+    qint64 id = m_ids->next();
+    while (existing.contains(keyFor(id)))
+        id = m_ids->next();
+    s.beginGroup(keyFor(id));
+    s.setValue(TaskKeys::TaskType, HttpFtpTaskType);
+    s.setValue(TaskKeys::Url, task.url);
+    s.setValue(TaskKeys::Referer, task.referer);
+    s.setValue(TaskKeys::SavePathName, QDir::toNativeSeparators(task.savePathName));
+    s.setValue(TaskKeys::Description, task.description);
+    QStringList mirrors;
+    for (const QString &mirror : task.mirrorUrls) {
+        if (TaskStore::isValidMirrorUrl(mirror.trimmed()))
+            mirrors.append(mirror.trimmed());
+    }
+    s.setValue(TaskKeys::MirrorUrls, mirrors);
+    s.endGroup();
+    s.endGroup();
+    s.sync();
+    return s.status() == QSettings::NoError ? id : 0;
+}
+
+bool ApTaskStore::contains(qint64 id) const
+{
+    auto store = openStore(m_organisation, m_application);
+    (*store)->beginGroup(SettingsKeys::DownloadTasks);
+    return (*store)->childGroups().contains(keyFor(id));
+}
+
+std::optional<TaskRecord> ApTaskStore::read(qint64 id) const
+{
+    auto store = openStore(m_organisation, m_application);
+    QSettings &s = **store;
+    s.beginGroup(SettingsKeys::DownloadTasks);
+    if (!s.childGroups().contains(keyFor(id)))
+        return std::nullopt;
+    s.beginGroup(keyFor(id));
+    TaskRecord r;
+    r.id = id;
+    r.taskType = s.value(TaskKeys::TaskType, -1).toInt();
+    r.url = s.value(TaskKeys::Url).toString();
+    r.referer = s.value(TaskKeys::Referer).toString();
+    r.savePathName = QDir::toNativeSeparators(s.value(TaskKeys::SavePathName).toString());
+    r.description = s.value(TaskKeys::Description).toString();
+    r.mirrorUrls = s.value(TaskKeys::MirrorUrls).toStringList();
+    r.state = s.value(TaskKeys::State, 0).toInt();
+    r.size = s.value(TaskKeys::Size, 0).toLongLong();
+    r.completedSize = s.value(TaskKeys::CompletedSize, 0).toLongLong();
+    r.creationTime = s.value(TaskKeys::CreationTime, TaskKeys::MissingCreationTime).toString();
+    r.fileHash = s.value(TaskKeys::FileHash).toString();
+    r.urlHostIp = s.value(TaskKeys::UrlHostIp).toString();
+    r.urlCountryCode = s.value(TaskKeys::UrlCountryCode).toString();
+    r.torrentName = s.value(TaskKeys::TorrentName).toString();
+    return r;
+}
+
+QStringList ApTaskStore::keys() const
+{
+    auto store = openStore(m_organisation, m_application);
+    (*store)->beginGroup(SettingsKeys::DownloadTasks);
+    return (*store)->childGroups();
+}
+
+QList<qint64> ApTaskStore::ids() const
+{
+    QList<qint64> result;
+    for (const QString &key : keys()) {
+        bool ok = false;
+        const qint64 id = key.toLongLong(&ok);
+        if (ok && keyFor(id) == key)
+            result.append(id);
+    }
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+void ApTaskStore::remove(qint64 id)
+{
+    removeKey(keyFor(id));
+}
+
+void ApTaskStore::removeKey(const QString &key)
+{
+    if (key.isEmpty())
+        return;  // an empty key would remove the whole group
+    auto store = openStore(m_organisation, m_application);
+    (*store)->remove(SettingsKeys::DownloadTasks + QLatin1Char('/') + key);
+}
+
+void ApTaskStore::removeAll()
+{
+    auto store = openStore(m_organisation, m_application);
+    QSettings &s = **store;
+    s.beginGroup(SettingsKeys::DownloadTasks);
+    for (const QString &key : s.childGroups())
+        s.remove(key);
+}
+
+void ApTaskStore::writeState(qint64 id, int state)
+{
+    writeValue(id, TaskKeys::State, state);
+}
+
+bool ApTaskStore::writeProgress(qint64 id, qint64 completed, int state, qint64 total, bool sizeWritten)
+{
+    auto store = openStore(m_organisation, m_application);
+    QSettings &s = **store;
+    s.beginGroup(groupFor(id));
+    s.setValue(TaskKeys::CompletedSize, completed);
+    s.setValue(TaskKeys::State, state);
+    const bool writeSize = !sizeWritten && total > 0;
+    if (writeSize)
+        s.setValue(TaskKeys::Size, total);
+    return writeSize;
+}
+
+QString ApTaskStore::ensureCreationTime(qint64 id, const QDateTime &now)
+{
+    auto store = openStore(m_organisation, m_application);
+    QSettings &s = **store;
+    s.beginGroup(groupFor(id));
+    QString text = s.value(TaskKeys::CreationTime, TaskKeys::MissingCreationTime).toString();
+    if (text == TaskKeys::MissingCreationTime) {
+        text = now.toString();
+        s.setValue(TaskKeys::CreationTime, text);
+    }
+    return text;
+}
+
+void ApTaskStore::writeValue(qint64 id, const QString &key, const QVariant &value)
+{
+    auto store = openStore(m_organisation, m_application);
+    (*store)->setValue(groupFor(id) + QLatin1Char('/') + key, value);
+}
+
+namespace TaskStore {
+
+QString stateLabelSource(int state)
+{
+    switch (state) {
+    case TaskLoading: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Loading"));
+    case TaskDownloading: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Downloading"));
+    case TaskPaused: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Paused"));
+    case TaskStopped: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Stopped"));
+    case TaskCompleted: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Completed"));
+    case TaskChecking: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Checking"));
+    case TaskFailed: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Failed"));
+    default: return QString();
+    }
+}
+
+QString stateLabel(int state)
+{
+    const QString source = stateLabelSource(state);
+    return source.isEmpty() ? source : QCoreApplication::translate("ApTaskStore", source.toUtf8().constData());
+}
+
+QString stateIconPath(int state)
+{
+    switch (state) {
+    case TaskLoading:
+    case TaskChecking: return QStringLiteral(":/icons/load.png");
+    case TaskDownloading: return QStringLiteral(":/icons/download.png");
+    case TaskPaused: return QStringLiteral(":/icons/paused.png");
+    case TaskStopped: return QStringLiteral(":/icons/stopped.png");
+    case TaskCompleted: return QStringLiteral(":/icons/ok.png");
+    case TaskFailed: return QStringLiteral(":/icons/failed.png");
+    default: return QString();
+    }
+}
+
+int shownStateAtLoad(int storedState)
+{
+    return storedState == TaskDownloading || storedState == TaskPaused ? int(TaskLoading) : storedState;
+}
+
+QString protocolText(const QString &url)
+{
+    if (url.size() <= 7)
+        return QString();
+    if (url.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        return QStringLiteral("HTTPS");
+    if (url.startsWith(QLatin1String("http://"), Qt::CaseInsensitive))
+        return QStringLiteral("HTTP");
+    if (url.startsWith(QLatin1String("ftp://"), Qt::CaseInsensitive))
+        return QStringLiteral("FTP");
+    return QString();
+}
+
+bool isListableUrl(const QString &url)
+{
+    return !protocolText(url).isEmpty();
+}
+
+bool isValidMirrorUrl(const QString &url)
+{
+    return url.size() >= 9 && isListableUrl(url);
+}
+
+qint64 shownSize(const TaskRecord &record)
+{
+    return record.state == TaskCompleted ? record.completedSize : record.size;
+}
+
+int percentage(qint64 completed, qint64 total)
+{
+    if (total < 100 || completed <= 0)
+        return 0;
+    if (completed >= total)
+        return 100;
+    return int(completed * 100 / total);
+}
+
+ListCheck checkListable(const TaskRecord &record, const QStringList &existingPaths)
+{
+    if (record.taskType != HttpFtpTaskType)
+        return ListCheck::NotHttpFtpTask;
+    if (existingPaths.contains(QDir::toNativeSeparators(record.savePathName)))
+        return ListCheck::DuplicatePath;
+    if (!isListableUrl(record.url))
+        return ListCheck::IncorrectUrl;
+    return ListCheck::Listable;
+}
+
+bool isSubmittable(const TaskRecord &record)
+{
+    return record.taskType == HttpFtpTaskType && isListableUrl(record.url);
+}
+
+EngineTaskSpec engineTaskSpec(const TaskRecord &record)
+{
+    EngineTaskSpec spec;
+    spec.id = record.id;
+    spec.url = record.url;
+    spec.referer = record.referer;
+    spec.mirrors = record.mirrorUrls;
+    spec.urlCount = record.mirrorUrls.size() + 1;
+    spec.savePath = QDir::toNativeSeparators(record.savePathName);
+    spec.state = record.state;
+    spec.protocol = record.url.startsWith(QLatin1String("ftp"), Qt::CaseInsensitive) ? EngineTaskSpec::Ftp
+                                                                                      : EngineTaskSpec::Http;
+    return spec;
+}
+
+} // namespace TaskStore
