@@ -73,9 +73,8 @@ QString companionProgramPath(const ApplicationInfo &info, int kind)
         const QString stored = store->value(QStringLiteral("FullPathName")).toString();
         if (!stored.isEmpty() && QFileInfo::exists(stored))
             return stored;
-        QDir parent(info.programFolder());
-        parent.cdUp();
-        return parent.absolutePath() + QStringLiteral("/Formshift/") + info.executableName(QStringLiteral("formshift"));
+        const QString parent = QDir::cleanPath(info.programFolder() + QStringLiteral("/.."));
+        return parent + QStringLiteral("/Formshift/") + info.executableName(QStringLiteral("formshift"));
     }
     case CompanionCapture:
         return info.programPath(QStringLiteral("capturer"));

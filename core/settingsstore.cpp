@@ -37,9 +37,7 @@ SettingsStore::~SettingsStore()
 QString SettingsStore::filePath(const QString &org, const QString &app)
 {
     // The same place QSettings(org, app) uses for its native format on Linux.
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return base + QLatin1Char('/') + org + QLatin1Char('/') + app + QStringLiteral(".conf");
 }
 

@@ -33,9 +33,7 @@ QString quotedArgument(const QString &arg)
 
 QString entryPath()
 {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return base + QStringLiteral("/autostart/zantor.desktop");
 }
 

@@ -23,7 +23,8 @@ void isolateUserFolders()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
     QFile::setPermissions(root + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qunsetenv("APPDATA");
-    QStandardPaths::setTestModeEnabled(true);
+    // No QStandardPaths test mode: child processes started by a test must
+    // find the same settings and data folders as the test itself.
 }
 
 quint16 freeLocalPort()

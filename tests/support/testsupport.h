@@ -12,7 +12,8 @@ QString sourceDir();
 
 // Points HOME and the XDG folders at a fresh temporary folder for the rest
 // of the process, on top of what CTest already sets, so a test run by hand
-// never touches the real user either. Call before the application object.
+// never touches the real user either, and child processes inherit the
+// same folders. Call before the application object.
 void isolateUserFolders();
 
 // A TCP port on 127.0.0.1 that was free a moment ago.

@@ -1,0 +1,124 @@
+#include "apupdatehttp.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+ApUpdateHttp::ApUpdateHttp(QObject *parent)
+    : QObject(parent)
+    , m_manager(new QNetworkAccessManager(this))
+{
+    connect(m_manager, &QNetworkAccessManager::finished, this, &ApUpdateHttp::requestFinishedCallback);
+    connect(m_manager, &QNetworkAccessManager::authenticationRequired, this,
+            &ApUpdateHttp::authenticationRequiredCallback);
+    connect(m_manager, &QNetworkAccessManager::sslErrors, this, &ApUpdateHttp::sslErrorsCallback);
+}
+
+ApUpdateHttp::~ApUpdateHttp() = default;
+
+void ApUpdateHttp::setMemoryTarget(QByteArray *target)
+{
+    m_target = target;
+    m_toMemory = true;
+}
+
+bool ApUpdateHttp::isAcceptedStatus(int status)
+{
+    return status == 200 || status == 301 || status == 302 || status == 303 || status == 307;
+}
+
+QUrl ApUpdateHttp::requestUrl(const QUrl &url)
+{
+    QUrl request;
+    request.setScheme(url.scheme().toLower() == QLatin1String("https") ? QStringLiteral("https")
+                                                                        : QStringLiteral("http"));
+    request.setHost(url.host());
+    if (url.port() != -1)
+        request.setPort(url.port());
+    if (!url.userName().isEmpty()) {
+        request.setUserName(url.userName());
+        request.setPassword(url.password());
+    }
+    request.setPath(url.path().isEmpty() ? QStringLiteral("/") : url.path());
+    return request;
+}
+
+void ApUpdateHttp::get(const QUrl &url)
+{
+    m_aborted = false;
+    QNetworkRequest request(requestUrl(url));
+    // Redirects are reported as statuses, not followed.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    m_reply = m_manager->get(request);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &ApUpdateHttp::responseHeaderCallback);
+}
+
+void ApUpdateHttp::close()
+{
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+        m_reply = nullptr;
+    }
+}
+
+void ApUpdateHttp::responseHeaderCallback()
+{
+    auto *reply = qobject_cast<QNetworkReply *>(sender());
+    if (!reply || reply != m_reply || m_aborted)
+        return;
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid() || isAcceptedStatus(status.toInt()))
+        return;
+    m_aborted = true;
+    QString message = tr("Request failed: %1")
+                          .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+    reply->abort();
+    emit errorMessageSignal(message);
+}
+
+void ApUpdateHttp::requestFinishedCallback(QNetworkReply *reply)
+{
+    reply->deleteLater();
+    if (reply != m_reply)
+        return;
+    m_reply = nullptr;
+    if (m_aborted)
+        return;
+    // A status outside the accepted set can reach here without a header
+    // callback (an empty body); check once more.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && !isAcceptedStatus(status.toInt())) {
+        m_aborted = true;
+        QString message = tr("Request failed: %1")
+                              .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+        emit errorMessageSignal(message);
+        return;
+    }
+    if (reply->error() != QNetworkReply::NoError) {
+        QString message = tr("Download failed: %1.").arg(reply->errorString());
+        emit errorMessageSignal(message);
+        return;
+    }
+    const QByteArray body = reply->readAll();
+    if (m_toMemory && m_target)
+        *m_target = body;
+    emit fileDownloadedToMemory();
+}
+
+void ApUpdateHttp::authenticationRequiredCallback(QNetworkReply *, QAuthenticator *)
+{
+    // Credentials come only from the URL; nothing is asked.
+}
+
+void ApUpdateHttp::cancelDownload()
+{
+    m_aborted = true;
+    close();
+}
+
+void ApUpdateHttp::sslErrorsCallback(QNetworkReply *, const QList<QSslError> &)
+{
+    // Certificate errors are not ignored: the request fails and reports.
+}
