@@ -1,0 +1,3 @@
+#include "aptvodownloader.h"
+
+// The connection bases are declared inline; this unit carries their meta objects.
