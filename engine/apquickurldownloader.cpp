@@ -1,12 +1,30 @@
 #include "apquickurldownloader.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+namespace {
+
+bool isRedirectStatus(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+} // namespace
+
 ApQuickUrlDownloader::ApQuickUrlDownloader(QObject *parent)
-    : QObject(parent), m_manager(new QNetworkAccessManager(this))
+    : ApQuickUrlDownloader(0, parent)
+{
+}
+
+ApQuickUrlDownloader::ApQuickUrlDownloader(qint64 downloadId, QObject *parent)
+    : QObject(parent)
+    , m_id(downloadId)
+    , m_manager(new QNetworkAccessManager(this))
 {
 }
 
@@ -15,67 +33,223 @@ ApQuickUrlDownloader::~ApQuickUrlDownloader()
     abort();
 }
 
-void ApQuickUrlDownloader::download(const QUrl &url, const QString &savePath, qint64 id,
-                                    const QByteArray &userAgent, const QByteArray &referer)
+QString ApQuickUrlDownloader::requestFailedText()
+{
+    return tr("Request failed");
+}
+
+QString ApQuickUrlDownloader::openFailedText()
+{
+    return tr("Failed to open file");
+}
+
+QString ApQuickUrlDownloader::writeFailedText()
+{
+    return tr("Failed to write file");
+}
+
+bool ApQuickUrlDownloader::isFetchableUrl(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty()
+        && (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp"));
+}
+
+void ApQuickUrlDownloader::download(const QUrl &url, const QString &savePath, qint64 id, const QByteArray &userAgent,
+                                    const QByteArray &referer)
 {
     abort();
     m_id = id;
-    m_file = new QFile(savePath);
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    m_userAgent = userAgent;
+    m_referer = referer;
+    begin(url, savePath, false);
+}
+
+bool ApQuickUrlDownloader::start(const QString &urlText, const QString &savePath, bool createFolders)
+{
+    abort();
+    m_userAgent.clear();
+    m_referer.clear();
+    return begin(QUrl::fromEncoded(urlText.trimmed().toLocal8Bit()), savePath, createFolders);
+}
+
+bool ApQuickUrlDownloader::begin(const QUrl &url, const QString &savePath, bool createFolders)
+{
+    m_finished = false;
+    m_redirects = 0;
+    m_written = 0;
+    m_errorDetail.clear();
+    m_savePath = savePath;
+
+    if (!isFetchableUrl(url)) {
+        m_errorDetail = QStringLiteral("not an http, https or ftp address: ") + url.toDisplayString();
+        fail(requestFailedText());
+        return false;
+    }
+    if (createFolders) {
+        const QString folder = QFileInfo(savePath).absolutePath();
+        if (!QDir(folder).exists())
+            QDir().mkpath(folder);
+    }
+    closeFile();
+    // Truncated at once: a longer file of the same name must not keep its
+    // tail behind the new data.
+    m_file = new QFile(savePath, this);
+    if (!m_file->open(QIODevice::ReadWrite | QIODevice::Truncate)) {
+        m_errorDetail = m_file->errorString();
         delete m_file;
         m_file = nullptr;
-        emit downloadFailed(id, tr("Failed to open file"));
+        fail(openFailedText());
+        return false;
+    }
+    sendRequest(url);
+    return true;
+}
+
+void ApQuickUrlDownloader::sendRequest(const QUrl &url)
+{
+    QNetworkRequest request(url);
+    // Redirects are followed here, so that they can be counted and their
+    // bodies kept out of the file.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    if (!m_userAgent.isEmpty())
+        request.setRawHeader("User-Agent", m_userAgent);
+    if (!m_referer.isEmpty())
+        request.setRawHeader("Referer", m_referer);
+    m_reply = m_manager->get(request);
+    connect(m_reply, &QNetworkReply::readyRead, this, &ApQuickUrlDownloader::onReadyRead);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, &ApQuickUrlDownloader::onProgress);
+    connect(m_reply, &QNetworkReply::finished, this, &ApQuickUrlDownloader::onFinished);
+}
+
+// Only a successful final response carries the file; redirect and error
+// bodies are read and dropped.
+bool ApQuickUrlDownloader::isFinalResponse() const
+{
+    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid())
+        return m_reply->error() == QNetworkReply::NoError;  // ftp
+    const int code = status.toInt();
+    return code >= 200 && code < 300;
+}
+
+void ApQuickUrlDownloader::onReadyRead()
+{
+    if (!m_reply || !m_file)
+        return;
+    const QByteArray data = m_reply->readAll();
+    if (data.isEmpty() || !isFinalResponse())
+        return;
+    m_written += data.size();
+    if (m_file->write(data) != data.size()) {
+        m_errorDetail = m_file->errorString();
+        fail(writeFailedText());
+    }
+}
+
+void ApQuickUrlDownloader::onProgress(qint64 received, qint64 total)
+{
+    if (!m_reply || !isFinalResponse())
+        return;
+    emit downloadProgress(m_id, received, total);
+    emit fileDownloadedProgress(m_id, received, total);
+}
+
+void ApQuickUrlDownloader::onFinished()
+{
+    if (!m_reply)
+        return;
+    onReadyRead();
+    if (m_finished)
+        return;  // a write failure ended the download inside onReadyRead()
+
+    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QUrl target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (isRedirectStatus(status) && target.isValid()) {
+        const QUrl next = m_reply->url().resolved(target);
+        ++m_redirects;
+        if (m_redirects > MaxRedirects) {
+            m_errorDetail = QStringLiteral("too many redirects");
+            fail(requestFailedText());
+            return;
+        }
+        if (!isFetchableUrl(next)) {
+            m_errorDetail = QStringLiteral("redirect to an address that is not http, https or ftp: ")
+                + next.toDisplayString();
+            fail(requestFailedText());
+            return;
+        }
+        releaseReply();
+        m_file->resize(0);
+        m_file->seek(0);
+        m_written = 0;
+        sendRequest(next);
         return;
     }
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(2);
-    if (!userAgent.isEmpty())
-        request.setHeader(QNetworkRequest::UserAgentHeader, userAgent);
-    if (!referer.isEmpty())
-        request.setRawHeader("Referer", referer);
-    m_reply = m_manager->get(request);
-    connect(m_reply, &QNetworkReply::readyRead, this, [this] {
-        if (m_file && m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() < 300)
-            m_file->write(m_reply->readAll());
-    });
-    connect(m_reply, &QNetworkReply::downloadProgress, this,
-            [this](qint64 received, qint64 total) { emit downloadProgress(m_id, received, total); });
-    connect(m_reply, &QNetworkReply::finished, this, &ApQuickUrlDownloader::finished);
+
+    if (m_reply->error() != QNetworkReply::NoError || !isFinalResponse()) {
+        m_errorDetail = m_reply->errorString();
+        fail(requestFailedText());
+        return;
+    }
+    // A connection closed before the announced length is not a whole file.
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && !m_reply->hasRawHeader("Content-Encoding") && length.toLongLong() != m_written) {
+        m_errorDetail = QStringLiteral("%1 of %2 bytes received").arg(m_written).arg(length.toLongLong());
+        fail(requestFailedText());
+        return;
+    }
+    if (!m_file->flush()) {
+        m_errorDetail = m_file->errorString();
+        fail(writeFailedText());
+        return;
+    }
+    releaseReply();
+    closeFile();
+    m_finished = true;
+    m_redirects = 0;
+    emit downloadFinished(m_id);
+    emit fileDownloadedToDisk(m_id);
+}
+
+void ApQuickUrlDownloader::fail(const QString &error)
+{
+    releaseReply();
+    // Whatever reached the file is not the file asked for.
+    if (m_file)
+        m_file->resize(0);
+    closeFile();
+    m_finished = true;
+    m_redirects = 0;
+    emit downloadFailed(m_id, error);
+    emit errorMessageSignal(error);
 }
 
 void ApQuickUrlDownloader::abort()
 {
-    if (m_reply) {
-        QNetworkReply *reply = m_reply;
-        m_reply = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-    }
-    if (m_file) {
-        m_file->close();
-        delete m_file;
-        m_file = nullptr;
-    }
+    releaseReply();
+    closeFile();
+    m_finished = true;
+    m_redirects = 0;
 }
 
-void ApQuickUrlDownloader::finished()
+void ApQuickUrlDownloader::releaseReply()
 {
+    if (!m_reply)
+        return;
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
-    if (m_file)
-        m_file->write(reply->readAll());
-    const bool ok = reply->error() == QNetworkReply::NoError;
-    if (m_file) {
-        m_file->close();
-        delete m_file;
-        m_file = nullptr;
-    }
+    disconnect(reply, nullptr, this, nullptr);
+    if (reply->isRunning())
+        reply->abort();
     reply->deleteLater();
-    if (ok)
-        emit downloadFinished(m_id);
-    else
-        emit downloadFailed(m_id, tr("Request failed"));
+}
+
+void ApQuickUrlDownloader::closeFile()
+{
+    if (!m_file)
+        return;
+    m_file->close();
+    delete m_file;
+    m_file = nullptr;
 }

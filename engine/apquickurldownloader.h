@@ -9,28 +9,83 @@ class QFile;
 class QNetworkAccessManager;
 class QNetworkReply;
 
-// Single-stream download of one URL into a file.
-class ApQuickUrlDownloader : public QObject
+// Fetches one URL in a single stream straight into a file. Redirects are
+// followed by hand, at most two; the file holds only the final response's
+// body (an existing target is truncated first). TLS certificates are
+// verified: a certificate error fails the download like any other error.
+// Lives in, and must be used from, the thread that created it.
+class ApQuickUrlDownloader final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY(ApQuickUrlDownloader)
+
 public:
     explicit ApQuickUrlDownloader(QObject *parent = nullptr);
+    // With the download id echoed by the signals of start().
+    explicit ApQuickUrlDownloader(qint64 downloadId, QObject *parent = nullptr);
     ~ApQuickUrlDownloader() override;
 
-    void download(const QUrl &url, const QString &savePath, qint64 id,
-                  const QByteArray &userAgent = {}, const QByteArray &referer = {});
+    // Starts fetching url into savePath; id is echoed in the signals. A
+    // download still running is abandoned first. Only http, https and ftp
+    // URLs are fetched. A download that cannot begin (bad URL, target not
+    // writable) reports downloadFailed before this returns.
+    void download(const QUrl &url, const QString &savePath, qint64 id, const QByteArray &userAgent = {},
+                  const QByteArray &referer = {});
     void abort();
 
+    // Starts a download with the id given at construction. The URL text is
+    // taken in the local 8-bit encoding; createFolders makes the target's
+    // folder with its parents. Returns false (after errorMessageSignal and
+    // downloadFailed) when the target cannot be opened or the URL is not an
+    // http, https or ftp address.
+    bool start(const QString &urlText, const QString &savePath, bool createFolders);
+    // Same as abort(): no signal follows.
+    void cancel() { abort(); }
+
+    bool isFinished() const { return m_finished; }
+    qint64 downloadId() const { return m_id; }
+    QString savePath() const { return m_savePath; }
+    // The network layer's description of the last failure, for logs.
+    QString errorDetail() const { return m_errorDetail; }
+
+    // Texts of the failures, as sent with the signals.
+    static QString requestFailedText();
+    static QString openFailedText();
+    static QString writeFailedText();
+
+    static constexpr int MaxRedirects = 2;
+
 signals:
-    void downloadProgress(qint64 id, qint64 received, qint64 total);
-    void downloadFinished(qint64 id);
+    void downloadProgress(qint64 id, qint64 received, qint64 total);  // total -1 when unknown
+    void downloadFinished(qint64 id);  // file complete on disk
     void downloadFailed(qint64 id, const QString &error);
 
-private:
-    void finished();
+    // The same events for owners that watch one downloader by its id.
+    void fileDownloadedToDisk(qint64 id);
+    void fileDownloadedProgress(qint64 id, qint64 received, qint64 total);
+    void errorMessageSignal(const QString &error);
 
+private:
+    bool begin(const QUrl &url, const QString &savePath, bool createFolders);
+    void sendRequest(const QUrl &url);
+    void onReadyRead();
+    void onProgress(qint64 received, qint64 total);
+    void onFinished();
+    void fail(const QString &error);
+    void releaseReply();
+    void closeFile();
+    bool isFinalResponse() const;
+    static bool isFetchableUrl(const QUrl &url);
+
+    qint64 m_id = 0;
+    QString m_savePath;
+    bool m_finished = true;
+    int m_redirects = 0;
     QNetworkAccessManager *m_manager;
     QNetworkReply *m_reply = nullptr;
     QFile *m_file = nullptr;
-    qint64 m_id = 0;
+    QByteArray m_userAgent;
+    QByteArray m_referer;
+    QString m_errorDetail;
+    qint64 m_written = 0;
 };

@@ -9,6 +9,8 @@
 
 #include "testsupport.h"
 
+#include <unistd.h>
+
 NginxFixture::NginxFixture() = default;
 
 NginxFixture::~NginxFixture()
@@ -69,7 +71,10 @@ bool NginxFixture::start(const QString &root, const QString &extraServerConfig)
     // A port may be taken between the probe and nginx's bind: try a few.
     for (int attempt = 0; attempt < 5; ++attempt) {
         m_port = TestSupport::freeLocalPort();
-        const QString conf = QStringLiteral(
+        // Started by root, nginx would hand its workers to an unprivileged
+        // user that cannot read a private temporary folder.
+        const QString user = ::geteuid() == 0 ? QStringLiteral("user root;\n") : QString();
+        const QString conf = user + QStringLiteral(
             "worker_processes 1;\n"
             "error_log %1/logs/error.log warn;\n"
             "pid %1/logs/nginx.pid;\n"

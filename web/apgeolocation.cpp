@@ -1,0 +1,146 @@
+#include "apgeolocation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+ApGeoLocation::ApGeoLocation(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QString ApGeoLocation::defaultDatabasePath()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + databaseFileName();
+}
+
+bool ApGeoLocation::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    loadCompressed(file.readAll());
+    return true;
+}
+
+int ApGeoLocation::loadCompressed(const QByteArray &data)
+{
+    // qUncompress() would try to allocate whatever length a damaged header
+    // claims; the table is a few megabytes, so refuse anything absurd.
+    constexpr quint32 maxUncompressed = 256u * 1024 * 1024;
+    if (data.size() < 4)
+        return 0;
+    const auto *head = reinterpret_cast<const uchar *>(data.constData());
+    const quint32 length = (quint32(head[0]) << 24) | (quint32(head[1]) << 16) | (quint32(head[2]) << 8) | head[3];
+    if (length == 0 || length > maxUncompressed)
+        return 0;
+    return parse(qUncompress(data));
+}
+
+namespace {
+
+// A decimal number that fits 32 bits, or 0.
+quint32 decimalOrZero(const char *begin, const char *end)
+{
+    if (begin >= end)
+        return 0;
+    quint64 value = 0;
+    for (const char *p = begin; p < end; ++p) {
+        if (*p < '0' || *p > '9')
+            return 0;
+        value = value * 10 + quint64(*p - '0');
+        if (value > 0xFFFFFFFFull)
+            return 0;
+    }
+    return quint32(value);
+}
+
+} // namespace
+
+// Records are "[CC,first,last]". The text is cut at every "]"; a piece that
+// does not start with "[" is skipped, and so is everything after the last "]".
+int ApGeoLocation::parse(const QByteArray &text)
+{
+    const char *data = text.constData();
+    const int size = text.size();
+    int added = 0;
+    int position = 0;
+    while (position < size) {
+        const int close = text.indexOf(']', position);
+        if (close < 0)
+            break;
+        const char *chunk = data + position;
+        const char *end = data + close;  // the "]"
+        position = close + 1;
+        if (*chunk != '[')
+            continue;
+        Range range;
+        const int length = int(end - chunk);
+        if (length > 1)
+            range.code[0] = chunk[1];
+        if (length > 2)
+            range.code[1] = chunk[2];
+        if (length > 4) {
+            const char *numbers = chunk + 4;
+            const char *comma = static_cast<const char *>(memchr(numbers, ',', size_t(end - numbers)));
+            if (comma) {
+                range.first = decimalOrZero(numbers, comma);
+                range.last = decimalOrZero(comma + 1, end);
+            } else {
+                range.first = decimalOrZero(numbers, end);
+            }
+        }
+        m_ranges.append(range);
+        ++added;
+    }
+    return added;
+}
+
+int ApGeoLocation::lookup(quint32 address) const
+{
+    for (int i = 0; i < m_ranges.size(); ++i) {
+        const Range &range = m_ranges.at(i);
+        if (range.first <= address && address <= range.last)
+            return i;
+    }
+    return -1;
+}
+
+QString ApGeoLocation::codeAt(int index) const
+{
+    if (index < 0 || index >= m_ranges.size())
+        return QString();
+    return QString::fromLatin1(m_ranges.at(index).code);
+}
+
+QString ApGeoLocation::countryCode(const QString &address) const
+{
+    bool ok = false;
+    const quint32 value = addressFromText(address, &ok);
+    if (!ok)
+        return NoCode;
+    const int index = lookup(value);
+    return index < 0 ? NoCode : codeAt(index);
+}
+
+quint32 ApGeoLocation::addressFromText(const QString &text, bool *ok)
+{
+    const QStringList parts = text.trimmed().split(QLatin1Char('.'));
+    *ok = false;
+    if (parts.size() != 4)
+        return 0;
+    quint32 value = 0;
+    for (const QString &part : parts) {
+        if (part.isEmpty() || part.size() > 3)
+            return 0;
+        for (const QChar c : part) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return 0;
+        }
+        const uint byte = part.toUInt();
+        if (byte > 255)
+            return 0;
+        value = (value << 8) | byte;
+    }
+    *ok = true;
+    return value;
+}
