@@ -47,6 +47,9 @@ inline const QString ToolbarSearchRecords = QStringLiteral("ToolbarSearch/Record
 inline const QString ToolbarSearchMaxNum = QStringLiteral("ToolbarSearch/MaxNum");
 
 inline const QString DownloadTasks = QStringLiteral("DownloadTasks");
+// Task record keys filled in by the toolbelt companion program.
+inline const QString TaskFileHash = QStringLiteral("FileHash");
+inline const QString TaskURLHostIP = QStringLiteral("URLHostIP");
 } // namespace SettingsKeys
 
 // Proxy record as stored under "Config/Proxy/Search" and "Config/Proxy/HTTPFTP".

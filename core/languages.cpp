@@ -59,17 +59,20 @@ QString languageFolder(const QString &programFolder) { return programFolder + QS
 bool install(const QString &folder, const QString &name)
 {
     removeTranslator();
-    applyDirection(name);
-    if (name.isEmpty())
-        return false;
-    auto *translator = new QTranslator;
-    if (!translator->load(translationFile(folder, name))) {
-        delete translator;
-        return false;
+    bool loaded = false;
+    if (!name.isEmpty()) {
+        auto *translator = new QTranslator;
+        if (translator->load(translationFile(folder, name))) {
+            QCoreApplication::installTranslator(translator);
+            installedTranslator() = translator;
+            loaded = true;
+        } else {
+            delete translator;
+        }
     }
-    QCoreApplication::installTranslator(translator);
-    installedTranslator() = translator;
-    return true;
+    // After the translator: installing one may reset the direction.
+    applyDirection(name);
+    return loaded;
 }
 
 bool switchTo(const QString &folder, const QString &name)

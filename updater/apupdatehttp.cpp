@@ -74,7 +74,9 @@ void ApUpdateHttp::responseHeaderCallback()
     m_aborted = true;
     QString message = tr("Request failed: %1")
                           .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
-    reply->abort();
+    // Aborted once this callback has returned: the network layer is still
+    // inside its own handling of the response.
+    QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
     emit errorMessageSignal(message);
 }
 

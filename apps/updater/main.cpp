@@ -17,7 +17,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
     Q_INIT_RESOURCE(zantor);
-    Q_INIT_RESOURCE(translations);
 
     Updater::MainWindow window(UpdateNotify::segmentKey(QCoreApplication::applicationDirPath()));
 

@@ -1,12 +1,76 @@
 #include <QApplication>
+#include <QLoggingCategory>
+#include <QTimer>
 
+#include <memory>
+
+#include "apinfodialog.h"
+#include "crashhandler.h"
+#include "ipcmessage.h"
 #include "mainwindow.h"
+#include "singleinstance.h"
+#include "startupcommandline.h"
+#include "terminationsignals.h"
+
+Q_LOGGING_CATEGORY(lcStartup, "zantor.startup", QtWarningMsg)
+
+namespace {
+constexpr int StartupLinkDelayMs = 500;
+
+const char toolTipStyleSheet[] =
+    "QToolTip{background-color:rgb(14,63,88);border-color:rgb(130,130,130);border-width:1px;"
+    "border-style:solid;color:rgb(202,228,255);opacity:245;}";
+} // namespace
 
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(zantor);
-    QApplication app(argc, argv);
-    MainWindow window;
-    window.show();
-    return app.exec();
+    CrashHandler::install();
+
+    auto app = std::make_unique<QApplication>(argc, argv);
+
+    auto instance = std::make_unique<SingleInstance>(QCoreApplication::applicationFilePath());
+    const bool anotherRuns = !instance->claim();
+
+    // Qt plug-ins may lie next to the program.
+    QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
+
+    const StartupCommandLine commandLine = StartupCommandLine::parse(QCoreApplication::arguments().mid(1));
+
+    if (anotherRuns) {
+        // The running instance is the only acknowledgement; whatever happens,
+        // this process ends quietly.
+        if (!commandLine.link.isEmpty())
+            SingleInstance::sendMessage(instance->serverName(),
+                                        IpcMessage::build(QStringLiteral("link-url"), commandLine.link));
+        return 0;
+    }
+
+    TerminationSignals::quitApplicationOnTermination();
+    app->setStyleSheet(QString::fromLatin1(toolTipStyleSheet));
+    ApInfoDialog::setProgramWindowIcon(QStringLiteral(":/icons/mime_file.png"));
+
+    auto window = std::make_unique<MainWindow>();
+    if (commandLine.startHidden) {
+        window->showMinimized();
+        window->hide();
+    } else {
+        window->show();
+    }
+    qCDebug(lcStartup, "main window ready: %s%s", window->isVisible() ? "visible" : "hidden",
+            window->isMinimized() ? ", minimised" : "");
+
+    if (!commandLine.link.isEmpty()) {
+        window->setStartupLink(commandLine.link);
+        QTimer::singleShot(StartupLinkDelayMs, window.get(), &MainWindow::startupLoadLinkCallback);
+    }
+
+    // The floating speed window is created here, after the main window,
+    // once the speed panels exist.
+
+    const int status = app->exec();
+    window.reset();
+    instance.reset();
+    app.reset();
+    return status;
 }
