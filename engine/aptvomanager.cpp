@@ -162,3 +162,8 @@ int ApTvoManager::taskCount() const
     QMutexLocker lock(&m_tasksLock);
     return m_tasks.size();
 }
+
+void ApTvoManager::loadLocationDatabase()
+{
+    m_locationLoaded.store(true);
+}

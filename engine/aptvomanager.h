@@ -49,11 +49,16 @@ public:
 
     static QString tableKey(const QString &savePath);
 
+    // The location table "ldb.tvoc" of the program folder, loaded once.
+    bool locationDatabaseLoaded() const { return m_locationLoaded.load(); }
+    void loadLocationDatabase();
+
 private:
     const ApplicationInfo *m_info;
     ApSearchProxyTarget *m_searchProxyTarget;
     ApTvoSettings m_settings;
     std::atomic<bool> m_settingsRead{false};
+    std::atomic<bool> m_locationLoaded{false};
     QMutex m_settingsReadLock;
     mutable QMutex m_tasksLock;
     QHash<QString, ApTvoDownloadTaskThread *> m_tasks;

@@ -1,0 +1,598 @@
+#include "appolicingthread.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QTimer>
+#include <QUrl>
+
+#include "applicationinfo.h"
+#include "apenginewindow.h"
+#include "aptvodownloadtaskthread.h"
+#include "aptvomanager.h"
+#include "commonfunctions.h"
+#include "sessioncontrol.h"
+#include "sitepaths.h"
+#include "taskstore.h"
+#include "updatecheck.h"
+
+namespace {
+
+// Multiples of the tick.
+constexpr int kProgressTicks = 30;      // 3 s
+constexpr int kInfoPasses = 2;          // every second progress pass
+constexpr int kCompletionTicks = 40;    // 4 s
+constexpr int kFirstLoadPasses = 2;     // the location table loads 8 s after start
+constexpr int kScheduleTicks = 200;     // 20 s
+constexpr int kStallPasses = 8;
+constexpr int kProgressSeconds = 3;
+
+QString tr(const char *text) { return QCoreApplication::translate("ApPolicingThread", text); }
+
+void invokeBlocking(QObject *object, const char *slot, QGenericArgument a1 = QGenericArgument(),
+                    QGenericArgument a2 = QGenericArgument(), QGenericArgument a3 = QGenericArgument(),
+                    QGenericArgument a4 = QGenericArgument())
+{
+    QMetaObject::invokeMethod(object, slot, Qt::BlockingQueuedConnection, a1, a2, a3, a4);
+}
+
+void invokeQueued(QObject *object, const char *slot, QGenericArgument a1 = QGenericArgument(),
+                  QGenericArgument a2 = QGenericArgument())
+{
+    QMetaObject::invokeMethod(object, slot, Qt::QueuedConnection, a1, a2);
+}
+
+} // namespace
+
+ApPolicingThread::ApPolicingThread(ApEngineWindow *window, ApTvoManager *manager, const ApplicationInfo *info,
+                                   QObject *parent, int tickMs)
+    : QThread(parent)
+    , m_window(window)
+    , m_manager(manager)
+    , m_info(info)
+    , m_tickMs(tickMs)
+    , m_store(std::make_unique<ApTaskStore>())
+    , m_clock([] { return QDateTime::currentDateTime(); })
+    , m_updateSegmentKey(UpdateNotify::segmentKey(info->programFolder()))
+{
+    qRegisterMetaType<TaskRowData>("TaskRowData");
+    qRegisterMetaType<QList<int>>("QList<int>");
+}
+
+ApPolicingThread::~ApPolicingThread()
+{
+    m_stop.store(true);
+    wait();
+}
+
+void ApPolicingThread::queueCommand(const TaskCommand &command)
+{
+    QMutexLocker lock(&m_commandsLock);
+    m_commands.append(command);
+}
+
+void ApPolicingThread::requestUpdateCheck(int messageMode)
+{
+    QMutexLocker lock(&m_requestLock);
+    m_updateMessageMode.store(messageMode);
+    m_updateDone.store(false);
+    m_updateStarted.store(false);
+}
+
+void ApPolicingThread::disableUpdateCheck()
+{
+    m_updateStarted.store(true);
+    m_updateDone.store(true);
+}
+
+void ApPolicingThread::armSchedule(int type, int action, int minutes)
+{
+    QMutexLocker lock(&m_requestLock);
+    m_scheduleType = type;
+    m_scheduleAction = action;
+    m_scheduleMinutes = minutes;
+    m_scheduleStart = m_clock();
+    m_scheduleActive.store(true);
+}
+
+QString ApPolicingThread::infoText() const
+{
+    QMutexLocker lock(&m_infoLock);
+    return m_infoText;
+}
+
+void ApPolicingThread::setClock(Clock clock)
+{
+    QMutexLocker lock(&m_requestLock);
+    m_clock = std::move(clock);
+}
+
+void ApPolicingThread::setUpdateSegmentKey(const QString &key)
+{
+    QMutexLocker lock(&m_requestLock);
+    m_updateSegmentKey = key;
+}
+
+void ApPolicingThread::run()
+{
+    while (!m_stop.load()) {
+        QThread::msleep(m_tickMs);
+        tick();
+    }
+    m_updateCheck.reset();
+}
+
+void ApPolicingThread::tick()
+{
+    processCommands();
+    if (m_stop.load())
+        return;
+
+    if (m_infoRequested.exchange(false))
+        invokeBlocking(this, "displayDownloadTaskInfo_TS");
+
+    if (++m_threeSecondCounter >= kProgressTicks) {
+        m_threeSecondCounter = 0;
+        progressPass();
+        if (++m_infoCounter >= kInfoPasses) {
+            m_infoCounter = 0;
+            invokeBlocking(this, "displayDownloadTaskInfo_TS");
+        }
+        if (!m_updateDone.load())
+            updateCheck();
+    }
+
+    if (++m_fourSecondCounter >= kCompletionTicks) {
+        m_fourSecondCounter = 0;
+        if (!m_manager->locationDatabaseLoaded() && ++m_firstLoadCounter >= kFirstLoadPasses)
+            m_manager->loadLocationDatabase();
+        completionPass();
+    }
+
+    if (m_scheduleActive.load() && ++m_scheduleCounter >= kScheduleTicks) {
+        m_scheduleCounter = 0;
+        scheduleCheck();
+    }
+}
+
+void ApPolicingThread::processCommands()
+{
+    // Commands are taken out under the lock and carried out without it:
+    // stopping a task waits for its thread, and the window must never wait
+    // for this loop while it queues a command.
+    for (;;) {
+        TaskCommand command;
+        {
+            QMutexLocker lock(&m_commandsLock);
+            if (m_commands.isEmpty())
+                return;
+            command = m_commands.takeFirst();
+        }
+        runCommand(command);
+        if (m_stop.load())
+            return;
+    }
+}
+
+void ApPolicingThread::runCommand(const TaskCommand &command)
+{
+    switch (command.code) {
+    case TaskCommand::Load:
+        submitTask(command.text);
+        return;
+    case TaskCommand::Preview:
+        for (const QString &path : command.paths) {
+            if (ApTvoDownloadTaskThread *thread = m_manager->findTask(path)) {
+                preview(path, command.percentage, thread->task().completed.load());
+                break;
+            }
+        }
+        return;
+    default:
+        break;
+    }
+
+    for (const QString &path : command.paths) {
+        ApTvoDownloadTaskThread *thread = m_manager->findTask(path);
+        if (!thread)
+            continue;
+        ApTvoTask &task = thread->task();
+        const int state = task.state.load();
+        switch (command.code) {
+        case TaskCommand::Start:
+            if (state == TaskStopped) {
+                thread->startTask();
+                thread->setEngineState(TaskDownloading);
+            } else if (state == TaskFailed) {
+                // Restart as a single stream from the first byte.
+                thread->stopTask();
+                thread->setEngineState(TaskStopped);
+                thread->setFailedConnections(-1);
+                thread->startTask();
+            }
+            break;
+        case TaskCommand::Pause:
+            if (state == TaskDownloading)
+                thread->setEngineState(TaskPaused);
+            break;
+        case TaskCommand::Stop:
+            if (state == TaskDownloading || state == TaskPaused || state == TaskFailed) {
+                task.headerReceived.store(false);
+                thread->stopTask();
+                thread->setEngineState(TaskStopped);
+            }
+            break;
+        case TaskCommand::Delete:
+            thread->setEngineState(command.withFiles ? TaskDeletingWithFiles : TaskDeleting);
+            break;
+        case TaskCommand::ResetFailed:
+            if (state == TaskFailed) {
+                task.headerReceived.store(false);
+                thread->stopTask();
+            }
+            break;
+        default:
+            break;
+        }
+    }
+
+    if (command.code == TaskCommand::Delete && command.allRows)
+        deleteAllRows();
+}
+
+void ApPolicingThread::deleteAllRows()
+{
+    m_store->removeAll();
+    QDir downloads(m_info->userDataFolder() + QStringLiteral("/downloads"));
+    if (!downloads.exists())
+        return;
+    for (const QString &name : downloads.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        downloads.remove(name);
+}
+
+void ApPolicingThread::submitTask(const QString &key)
+{
+    bool ok = false;
+    const qint64 id = key.toLongLong(&ok);
+    if (!ok)
+        return;
+    const std::optional<TaskRecord> record = m_store->read(id);
+    if (!record || !TaskStore::isSubmittable(*record))
+        return;
+    if (record->urlHostIp.isEmpty()) {
+        Common::startCompanion(*m_info, Common::CompanionToolbelt,
+                               {CompanionArgs::HostIp, QUrl(record->url).host(), key});
+    }
+    const EngineTaskSpec spec = TaskStore::engineTaskSpec(*record);
+    m_manager->readSettingsOnce();
+    m_manager->addTask(spec, spec.startsAtOnce());
+}
+
+void ApPolicingThread::preview(const QString &path, int percentage, qint64 completed)
+{
+    const QString folder = m_info->userDataFolder() + QStringLiteral("/previews");
+    QDir previews(folder);
+    previews.mkpath(QStringLiteral("."));
+    for (const QString &name : previews.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        previews.remove(name);
+
+    const QString suffix = QFileInfo(path).suffix();
+    QString playPath = path;
+    const qint64 block = m_manager->settingsValues().previewThreshold;
+    if (Common::isMediaType(suffix) && percentage < 71 && block > 0 && completed >= 20 * block) {
+        // The player gets a copy so that it never reads the file being written.
+        const QString copyPath = folder + QLatin1Char('/')
+            + QString::number(QDateTime::currentSecsSinceEpoch()) + QLatin1Char('.') + suffix;
+        QFile source(path);
+        QFile copy(copyPath);
+        if (source.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly)) {
+            qint64 left = qMin(completed, source.size());
+            bool ok = true;
+            while (left > 0 && ok) {
+                const QByteArray chunk = source.read(qMin(left, block));
+                ok = !chunk.isEmpty() && copy.write(chunk) == chunk.size();
+                left -= chunk.size();
+            }
+            copy.close();
+            if (ok)
+                playPath = copyPath;
+            else
+                copy.remove();
+        }
+    }
+    Common::startCompanion(*m_info, Common::CompanionPlayer,
+                           {CompanionArgs::File, playPath, QStringLiteral("0"), m_info->advertisementBaseUrl()});
+}
+
+void ApPolicingThread::progressPass()
+{
+    const QList<ApTvoDownloadTaskThread *> threads = m_manager->tasks();
+    QString info = threads.isEmpty() ? tr("No running task") : QString();
+    qint64 totalSum = 0;
+    qint64 completedSum = 0;
+    qint64 speedSum = 0;
+    const int retryLimit = m_manager->settingsValues().retryCount;
+
+    for (ApTvoDownloadTaskThread *thread : threads) {
+        ApTvoTask &task = thread->task();
+        const QString path = task.savePath;
+        PassState &pass = m_passes[path];
+
+        const qint64 completed = task.completed.load();
+        const qint64 delta = completed - task.lastCompleted.exchange(completed);
+        const qint64 speed = qMax<qint64>(0, delta / kProgressSeconds);
+        int state = task.state.load();
+
+        if (state != TaskDownloading) {
+            if (state == TaskFailed && pass.retries < retryLimit && task.failedConnections.load() != -1) {
+                TaskCommand retry;
+                retry.code = TaskCommand::Start;
+                retry.paths = QStringList{path};
+                queueCommand(retry);
+                ++pass.retries;
+            }
+        } else {
+            if (task.activeConnections.load() <= 0) {
+                if (task.idlePasses.fetch_add(1) + 1 > kStallPasses) {
+                    task.idlePasses.store(0);
+                    task.failedConnections.store(task.urlCount);
+                }
+            }
+            if (task.failedConnections.load() >= task.urlCount) {
+                task.failedConnections.store(0);
+                TaskCommand reset;
+                reset.code = TaskCommand::ResetFailed;
+                reset.paths = QStringList{path};
+                queueCommand(reset);
+                task.state.store(TaskFailed);
+                state = TaskFailed;
+            }
+        }
+
+        const qint64 total = task.total.load();
+        const int percentage = TaskStore::percentage(completed, total);
+        info += QStringLiteral("<div style=\"margin:10px 5px 10px 5px\"><img src=\":/icons/bullet_down.png\" /> [")
+            + QFileInfo(path).fileName() + QStringLiteral("] - ") + QString::number(percentage)
+            + QStringLiteral("%</div>");
+        totalSum += total;
+        completedSum += completed;
+        speedSum += speed;
+
+        const bool sizeWrittenNow = m_store->writeProgress(task.id, completed, state, total, pass.sizeWritten);
+        if (sizeWrittenNow)
+            pass.sizeWritten = true;
+
+        TaskRowData row;
+        QList<int> columns;
+        row.state = state;
+        row.savePath = path;
+        row.fileName = QFileInfo(path).fileName();
+        row.taskKey = ApTaskStore::keyFor(task.id);
+        row.completedSize = completed;
+        row.percentage = percentage;
+        columns << TaskColumn::Progress;
+        if (sizeWrittenNow) {
+            row.sizeText = Common::sizeText(double(total));
+            columns << TaskColumn::Size;
+        }
+        columns << TaskColumn::Status;
+        row.downloadSpeedText = Common::speedText(double(speed));
+        columns << TaskColumn::Download;
+        row.sourcesText = QString::number(task.activeConnections.load()) + QLatin1Char('/')
+            + QString::number(task.urlCount);
+        columns << TaskColumn::Sources;
+        const qint64 startMs = task.startTimeMs.load();
+        const qint64 elapsed = startMs > 0 ? qMax<qint64>(0, (QDateTime::currentMSecsSinceEpoch() - startMs) / 1000) : 0;
+        row.timeElapsedText = Common::durationText(elapsed);
+        columns << TaskColumn::TimeElapsed;
+        if (speed > 0) {
+            row.timeLeftText = Common::durationText(qMax<qint64>(0, total - completed) / speed);
+            columns << TaskColumn::TimeLeft;
+        }
+        invokeBlocking(this, "updateMainDownloadsTableRow_TS", Q_ARG(QString, path), Q_ARG(QList<int>, columns),
+                       Q_ARG(TaskRowData, row), Q_ARG(int, state));
+
+        if (state != pass.lastState) {
+            pass.lastState = state;
+            invokeQueued(this, "refreshMainDownloadsListings_TS");
+        }
+    }
+
+    QString downloadRate = QStringLiteral("0 B/s");
+    QString uploadRate = QStringLiteral("0 B/s");
+    if (!threads.isEmpty()) {
+        downloadRate = Common::speedText(double(speedSum));
+        uploadRate = Common::speedText(0.0);
+        info.prepend(QStringLiteral("<div style=\"margin:10px 5px 10px 5px\"><img src=\":/icons/download.png\" /> ")
+                     + tr("Download rate: ") + downloadRate + QStringLiteral("</div>"));
+    }
+    {
+        QMutexLocker lock(&m_infoLock);
+        m_infoText = info;
+    }
+    invokeQueued(this, "setStatusbarRates_TS", Q_ARG(QString, downloadRate), Q_ARG(QString, uploadRate));
+    invokeQueued(this, "setSpeed_TS", Q_ARG(qint64, speedSum));
+    invokeQueued(this, "setTrayIconToolTip_TS", Q_ARG(qint64, completedSum), Q_ARG(qint64, totalSum));
+}
+
+void ApPolicingThread::completionPass()
+{
+    for (ApTvoDownloadTaskThread *thread : m_manager->tasks()) {
+        ApTvoTask &task = thread->task();
+        const QString path = task.savePath;
+        const QString key = ApTaskStore::keyFor(task.id);
+        int state = task.state.load();
+        const qint64 total = task.total.load();
+        if (state == TaskDownloading && total != 0 && task.completed.load() == total) {
+            state = TaskCompleted;
+            task.state.store(TaskCompleted);
+            Common::startCompanion(*m_info, Common::CompanionToolbelt, {CompanionArgs::FileSha1, path, key});
+        }
+        if (state == TaskCompleted) {
+            m_store->writeProgress(task.id, task.completed.load(), TaskCompleted, total, true);
+            invokeBlocking(this, "setCompletedDownloadTaskMainDownloadsTableRow_TS", Q_ARG(QString, path));
+            invokeQueued(this, "refreshMainDownloadsListings_TS");
+            invokeBlocking(this, "notifyTaskCompletion_TS", Q_ARG(QString, path), Q_ARG(QString, key));
+            removeTask(thread, path);
+        } else if (state == TaskDeleting || state == TaskDeletingWithFiles) {
+            if (state == TaskDeletingWithFiles)
+                thread->setDeleteFile(true);
+            removeTask(thread, path);
+        }
+    }
+}
+
+void ApPolicingThread::removeTask(ApTvoDownloadTaskThread *thread, const QString &path)
+{
+    Q_UNUSED(thread)
+    invokeBlocking(this, "showDefaultBottomStackedPage_TS", Q_ARG(QString, path));
+    m_manager->removeTask(path);
+    m_passes.remove(path);
+}
+
+void ApPolicingThread::scheduleCheck()
+{
+    int type;
+    int action;
+    int minutes;
+    QDateTime start;
+    QDateTime now;
+    {
+        QMutexLocker lock(&m_requestLock);
+        type = m_scheduleType;
+        action = m_scheduleAction;
+        minutes = m_scheduleMinutes;
+        start = m_scheduleStart;
+        now = m_clock();
+    }
+
+    QString text;
+    if (type == ScheduleWhenDone) {
+        int unfinished = 0;
+        for (ApTvoDownloadTaskThread *thread : m_manager->tasks()) {
+            const int state = thread->task().state.load();
+            if (state == TaskLoading || state == TaskDownloading || state == TaskChecking)
+                ++unfinished;
+        }
+        if (unfinished == 0) {
+            m_scheduleActive.store(false);
+            invokeQueued(this, "handleScheduleTask_TS", Q_ARG(int, type), Q_ARG(int, action));
+            return;
+        }
+        text = tr("Unfinished download tasks: ") + QString::number(unfinished);
+    } else {
+        const qint64 left = minutes - start.secsTo(now) / 60;
+        if (left <= 0) {
+            m_scheduleActive.store(false);
+            invokeQueued(this, "handleScheduleTask_TS", Q_ARG(int, type), Q_ARG(int, action));
+            return;
+        }
+        text = tr("Remaining time: ") + QString::number(left / 60) + QLatin1Char(':') + QString::number(left % 60);
+    }
+    invokeQueued(this, "updateStatusbarScheduleTaskInfo_TS", Q_ARG(QString, text));
+}
+
+void ApPolicingThread::updateCheck()
+{
+    if (!m_updateStarted.load()) {
+        QString key;
+        {
+            QMutexLocker lock(&m_requestLock);
+            key = m_updateSegmentKey;
+        }
+        m_updateCheck = std::make_unique<ApUpdateCheck>(key);
+        m_updateStarted.store(true);
+        if (!m_updateCheck->startUpdater(*m_info)) {
+            m_updateDone.store(true);
+            m_updateCheck.reset();
+        }
+        return;
+    }
+    if (!m_updateCheck)
+        return;
+    const int status = m_updateCheck->poll();
+    if (status < UpdateNotify::NoUpdate)
+        return;
+    m_updateDone.store(true);
+    m_updateCheck.reset();
+    invokeQueued(this, "showUpdateNotifyMessage_TS", Q_ARG(QString, UpdateNotify::statusText(status)),
+                 Q_ARG(int, m_updateMessageMode.load()));
+}
+
+QString ApPolicingThread::trayToolTip(qint64 completedSum, qint64 totalSum) const
+{
+    if (totalSum < 100 || totalSum < completedSum)
+        return m_info->displayName() + QLatin1Char(' ') + m_info->versionText();
+    return tr("Total downloads - ") + QString::number(completedSum * 100 / totalSum) + QLatin1Char('%');
+}
+
+// ---- slots run in the GUI thread ----
+
+void ApPolicingThread::updateMainDownloadsTableRow_TS(const QString &path, const QList<int> &columns,
+                                                      const TaskRowData &row, int state)
+{
+    m_window->updateMainDownloadsTableRow(path, columns, row, state);
+}
+
+void ApPolicingThread::setCompletedDownloadTaskMainDownloadsTableRow_TS(const QString &path)
+{
+    m_window->setCompletedDownloadTaskMainDownloadsTableRow(path);
+}
+
+void ApPolicingThread::setSpeed_TS(qint64 downloadSpeed) { m_window->setSpeed(downloadSpeed, 0); }
+
+void ApPolicingThread::setTrayIconToolTip_TS(qint64 completedSum, qint64 totalSum)
+{
+    m_window->setTrayIconToolTip(trayToolTip(completedSum, totalSum));
+}
+
+void ApPolicingThread::setStatusbarRates_TS(const QString &downloadRate, const QString &uploadRate)
+{
+    m_window->setStatusbarRates(downloadRate, uploadRate);
+}
+
+void ApPolicingThread::displayDownloadTaskInfo_TS() { m_window->displayDownloadTaskInfo(infoText()); }
+
+void ApPolicingThread::showUpdateNotifyMessage_TS(const QString &message, int mode)
+{
+    m_window->showUpdateNotifyMessage(message, mode);
+}
+
+void ApPolicingThread::showDefaultBottomStackedPage_TS(const QString &path)
+{
+    if (m_window->isTaskInfoShown(path))
+        m_window->showDefaultBottomStackedPage();
+}
+
+void ApPolicingThread::refreshMainDownloadsListings_TS() { m_window->refreshMainDownloadsListings(); }
+
+void ApPolicingThread::notifyTaskCompletion_TS(const QString &path, const QString &key)
+{
+    m_window->notifyTaskCompletion(path, key);
+}
+
+void ApPolicingThread::handleScheduleTask_TS(int type, int action)
+{
+    m_window->resetScheduleStatus();
+    if (type == ScheduleCountdown && action != SchedulePowerOff && action != ScheduleLogOff) {
+        m_window->runScheduledAction(action);
+        return;
+    }
+    m_window->saveWindowSettings();
+    // The user gets a moment to see what is coming; the window stays alive.
+    QEventLoop wait;
+    QTimer::singleShot(m_scheduleGraceMs, &wait, &QEventLoop::quit);
+    wait.exec();
+    if (type == ScheduleCountdown && action == ScheduleLogOff)
+        SessionControl::logOff();
+    else
+        SessionControl::shutDown();
+}
+
+void ApPolicingThread::updateStatusbarScheduleTaskInfo_TS(const QString &text)
+{
+    m_window->updateStatusbarScheduleTaskInfo(text);
+}

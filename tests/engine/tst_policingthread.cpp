@@ -1,0 +1,484 @@
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "applicationinfo.h"
+#include "apenginewindow.h"
+#include "appolicingthread.h"
+#include "aptvodownloadtaskthread.h"
+#include "aptvomanager.h"
+#include "nginxfixture.h"
+#include "sessioncontrol.h"
+#include "settingsstore.h"
+#include "taskstore.h"
+#include "testsupport.h"
+
+namespace {
+
+constexpr int kTick = 10;  // tests run the loop ten times faster; the multiples stay
+
+// Records every call the policing thread makes into the window.
+class RecordingWindow final : public ApEngineWindow
+{
+public:
+    struct RowUpdate
+    {
+        QString path;
+        QList<int> columns;
+        TaskRowData row;
+        int state;
+    };
+    QList<RowUpdate> rows;
+    QStringList completedRows, completions, updateMessages, tooltips, scheduleTexts, calls;
+    QList<QPair<QString, QString>> rates;
+    QList<qint64> speeds;
+    QString shownTask;
+    int defaultPageShown = 0;
+    int listingsRefreshed = 0;
+    int infoShown = 0;
+    QString lastInfo;
+    QList<int> scheduledActions;
+
+    void updateMainDownloadsTableRow(const QString &path, const QList<int> &columns, const TaskRowData &row,
+                                     int state) override
+    {
+        rows.append({path, columns, row, state});
+    }
+    void setCompletedDownloadTaskMainDownloadsTableRow(const QString &path) override { completedRows << path; }
+    void refreshMainDownloadsListings() override { ++listingsRefreshed; }
+    void showDefaultBottomStackedPage() override { ++defaultPageShown; }
+    bool isTaskInfoShown(const QString &path) const override { return path == shownTask; }
+    void displayDownloadTaskInfo(const QString &infoText) override
+    {
+        ++infoShown;
+        lastInfo = infoText;
+    }
+    void notifyTaskCompletion(const QString &path, const QString &key) override { completions << path + '|' + key; }
+    void showUpdateNotifyMessage(const QString &message, int mode) override
+    {
+        updateMessages << message + '|' + QString::number(mode);
+    }
+    void setStatusbarRates(const QString &down, const QString &up) override { rates.append({down, up}); }
+    void setSpeed(qint64 down, qint64) override { speeds << down; }
+    void setTrayIconToolTip(const QString &tip) override { tooltips << tip; }
+    void updateStatusbarScheduleTaskInfo(const QString &text) override { scheduleTexts << text; }
+    void resetScheduleStatus() override { calls << QStringLiteral("reset"); }
+    void saveWindowSettings() override { calls << QStringLiteral("save"); }
+    void runScheduledAction(int action) override { scheduledActions << action; }
+
+    int lastStateOf(const QString &path) const
+    {
+        for (int i = rows.size() - 1; i >= 0; --i) {
+            if (rows.at(i).path == path)
+                return rows.at(i).state;
+        }
+        return -1;
+    }
+};
+
+struct RecordingSession final : SessionBackend
+{
+    QStringList calls;
+    bool powerOff() override { calls << QStringLiteral("powerOff"); return true; }
+    bool logOff() override { calls << QStringLiteral("logOff"); return true; }
+};
+
+QByteArray sha1Of(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    h.addData(&f);
+    return h.result().toHex();
+}
+
+void writeBytes(const QString &path, qint64 size)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QByteArray block(64 * 1024, '\0');
+    for (int i = 0; i < block.size(); ++i)
+        block[i] = char((i * 131 + 7) & 0xff);
+    for (qint64 left = size; left > 0;) {
+        const qint64 n = qMin<qint64>(left, block.size());
+        f.write(block.constData(), n);
+        left -= n;
+    }
+}
+
+// Writes an executable stand-in that appends its arguments to a log file.
+void writeRecorder(const QString &path, const QString &log)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$(basename \"$0\") $*\" >> '%1'\n").arg(log).toUtf8());
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QStringList readLines(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TestPolicingThread : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_root;      // served by nginx
+    QTemporaryDir m_program;   // program folder with the stand-in companions
+    QTemporaryDir m_saves;
+    NginxFixture m_nginx;
+    QString m_log;
+
+    std::unique_ptr<ApplicationInfo> m_info;
+    std::unique_ptr<RecordingWindow> m_window;
+    std::unique_ptr<ApTvoManager> m_manager;
+    std::unique_ptr<ApPolicingThread> m_loop;
+
+    qint64 createTask(const QString &url, const QString &name, int state = TaskLoading)
+    {
+        ApTaskStore store;
+        NewTask task;
+        task.url = url;
+        task.savePathName = m_saves.filePath(name);
+        const qint64 id = store.create(task);
+        if (state != TaskLoading)
+            store.writeState(id, state);
+        return id;
+    }
+
+    void queue(int code, const QStringList &paths, const QString &text = {}, bool withFiles = false,
+               bool allRows = false)
+    {
+        TaskCommand c;
+        c.code = code;
+        c.paths = paths;
+        c.text = text;
+        c.withFiles = withFiles;
+        c.allRows = allRows;
+        m_loop->queueCommand(c);
+    }
+
+    int storedState(qint64 id)
+    {
+        const auto r = ApTaskStore().read(id);
+        return r ? r->state : -100;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        writeBytes(m_root.filePath(QStringLiteral("small.bin")), 300 * 1024);
+        writeBytes(m_root.filePath(QStringLiteral("big.bin")), 24 * 1024 * 1024);
+        QVERIFY2(m_nginx.start(m_root.path(), QStringLiteral("location /slow/ { alias %1/; limit_rate 256k; }")
+                                                 .arg(m_root.path())),
+                 qPrintable(m_nginx.errorString()));
+        m_log = m_program.filePath(QStringLiteral("companions.log"));
+        writeRecorder(m_program.filePath(QStringLiteral("toolbelt")), m_log);
+        writeRecorder(m_program.filePath(QStringLiteral("clipdeck")), m_log);
+    }
+
+    void init()
+    {
+        QFile::remove(m_log);
+        ApTaskStore().removeAll();
+        m_info = std::make_unique<ApplicationInfo>();
+        m_info->setProgramFolder(m_program.path());
+        m_window = std::make_unique<RecordingWindow>();
+        m_manager = std::make_unique<ApTvoManager>(nullptr, m_info.get());
+        m_manager->readSettingsOnce();
+        m_loop = std::make_unique<ApPolicingThread>(m_window.get(), m_manager.get(), m_info.get(), nullptr, kTick);
+        m_loop->disableUpdateCheck();
+        m_loop->start();
+    }
+
+    void cleanup()
+    {
+        m_loop->stopLoop();
+        // The loop may be inside a blocking call into this thread.
+        QTRY_VERIFY(m_loop->wait(10) );
+        m_loop.reset();
+        m_manager.reset();
+        m_window.reset();
+    }
+
+    void idleLoopReportsNoTask()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->rates.size() >= 1, 5000);
+        QCOMPARE(m_window->rates.first(), qMakePair(QStringLiteral("0 B/s"), QStringLiteral("0 B/s")));
+        QCOMPARE(m_loop->infoText(), QStringLiteral("No running task"));
+        QTRY_VERIFY(!m_window->tooltips.isEmpty());
+        QCOMPARE(m_window->tooltips.first(), QStringLiteral("Zantor 1.4.4"));
+        QTRY_VERIFY(!m_window->speeds.isEmpty());
+        QCOMPARE(m_window->speeds.first(), qint64(0));
+        // The panel is refreshed on every second progress pass.
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->infoShown >= 1, 5000);
+        QVERIFY(m_window->rows.isEmpty());
+    }
+
+    void loadedTaskRunsToCompletion()
+    {
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("small.bin"));
+        const QString key = QString::number(id);
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("small.bin")));
+        queue(TaskCommand::Load, {}, key);
+
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->completions.contains(path + '|' + key), 15000);
+        QCOMPARE(m_window->completedRows, QStringList{path});
+        QCOMPARE(sha1Of(path), sha1Of(m_root.filePath(QStringLiteral("small.bin"))));
+        const auto record = ApTaskStore().read(id);
+        QVERIFY(record);
+        QCOMPARE(record->state, int(TaskCompleted));
+        QCOMPARE(record->completedSize, qint64(300 * 1024));
+        QCOMPARE(m_manager->findTask(path), nullptr);
+
+        const QStringList started = readLines(m_log);
+        QVERIFY2(started.contains(QStringLiteral("toolbelt /host-ip 127.0.0.1 ") + key), qPrintable(started.join(';')));
+        QTRY_VERIFY(readLines(m_log).contains(QStringLiteral("toolbelt /file-sha1 ") + path + ' ' + key));
+    }
+
+    void rowUpdatesCarryTheColumnsInOrder()
+    {
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/slow/big.bin")), QStringLiteral("big.bin"));
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("big.bin")));
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->rows.size() >= 3, 10000);
+
+        // The first pass with a known size carries the size column once.
+        int withSize = 0;
+        for (const auto &u : m_window->rows) {
+            QCOMPARE(u.path, path);
+            QCOMPARE(u.columns.first(), 3);
+            if (u.columns.contains(2)) {
+                ++withSize;
+                QCOMPARE(u.columns.mid(0, 6), QList<int>({3, 2, 0, 4, 6, 10}));
+                QCOMPARE(u.row.sizeText, QStringLiteral("24.00 MB"));
+            } else {
+                QCOMPARE(u.columns.mid(0, 5), QList<int>({3, 0, 4, 6, 10}));
+            }
+            if (u.columns.contains(9))
+                QCOMPARE(u.columns.last(), 9);
+        }
+        QCOMPARE(withSize, 1);
+        QVERIFY(m_window->listingsRefreshed >= 1);
+        const auto record = ApTaskStore().read(id);
+        QCOMPARE(record->size, qint64(24 * 1024 * 1024));
+        QVERIFY(m_loop->infoText().contains(QStringLiteral("[big.bin] - ")));
+        QVERIFY(m_loop->infoText().startsWith(QStringLiteral("<div style=\"margin:10px 5px 10px 5px\"><img src=\":/icons/download.png\" /> Download rate: ")));
+        QTRY_VERIFY(m_window->tooltips.last().startsWith(QLatin1String("Total downloads - ")));
+
+        // Pause, then stop, then start again: the stopped task restarts from byte 0.
+        queue(TaskCommand::Pause, {path});
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskPaused), 5000);
+        queue(TaskCommand::Stop, {path});
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskStopped), 5000);
+        QTRY_COMPARE(storedState(id), int(TaskStopped));
+        ApTvoDownloadTaskThread *thread = m_manager->findTask(path);
+        QVERIFY(thread);
+        QVERIFY(!thread->isRunning());
+        QCOMPARE(thread->task().completed.load(), qint64(0));
+        queue(TaskCommand::Start, {path});
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskDownloading), 5000);
+        QVERIFY(thread->isRunning());
+
+        // Delete with files while running: the partial file goes too.
+        queue(TaskCommand::Delete, {path}, {}, true);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_manager->findTask(path), 5000);
+        QTRY_VERIFY(!QFile::exists(path));
+        QVERIFY(m_window->completions.isEmpty());
+    }
+
+    void deleteWithFilesOfAStoppedTask()
+    {
+        writeBytes(m_saves.filePath(QStringLiteral("stopped.bin")), 1000);
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("stopped.bin"),
+                                     TaskStopped);
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("stopped.bin")));
+        m_window->shownTask = path;
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_VERIFY(m_manager->findTask(path));
+        QVERIFY(!m_manager->findTask(path)->isRunning());
+        queue(TaskCommand::Delete, {path}, {}, true);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_manager->findTask(path), 5000);
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(m_window->defaultPageShown, 1);
+    }
+
+    void deleteWithoutFilesKeepsTheFile()
+    {
+        writeBytes(m_saves.filePath(QStringLiteral("keep.bin")), 1000);
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("keep.bin"),
+                                     TaskStopped);
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("keep.bin")));
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_VERIFY(m_manager->findTask(path));
+        queue(TaskCommand::Delete, {path});
+        QTRY_VERIFY_WITH_TIMEOUT(!m_manager->findTask(path), 5000);
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(m_window->defaultPageShown, 0);
+    }
+
+    void deleteAllRowsEmptiesStoreAndDownloads()
+    {
+        createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("a.bin"), TaskStopped);
+        createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("b.bin"), TaskCompleted);
+        const QString downloads = m_info->userDataFolder() + QStringLiteral("/downloads");
+        QDir().mkpath(downloads);
+        writeBytes(downloads + QStringLiteral("/left.part"), 10);
+        writeBytes(m_saves.filePath(QStringLiteral("elsewhere.bin")), 10);
+        queue(TaskCommand::Delete, {}, {}, true, true);
+        QTRY_VERIFY_WITH_TIMEOUT(ApTaskStore().keys().isEmpty(), 5000);
+        QVERIFY(QDir(downloads).entryList(QDir::Files).isEmpty());
+        QVERIFY(QFile::exists(m_saves.filePath(QStringLiteral("elsewhere.bin"))));
+    }
+
+    void unreachableServerFailsAndRetries()
+    {
+        {
+            SettingsStore s;
+            s->setValue(QStringLiteral("Config/General/FailureRetryTimes"), 2);
+        }
+        m_manager->readSettings();
+        const QString url = QStringLiteral("http://127.0.0.1:%1/gone.bin").arg(TestSupport::freeLocalPort());
+        const qint64 id = createTask(url, QStringLiteral("gone.bin"));
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("gone.bin")));
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskFailed), 10000);
+        QTRY_COMPARE(storedState(id), int(TaskFailed));
+        // Retried as a single stream while below the retry count, then left failed.
+        QTRY_VERIFY_WITH_TIMEOUT(m_manager->findTask(path)->task().failedConnections.load() == -1
+                                     || m_window->lastStateOf(path) == TaskFailed,
+                                 5000);
+        QTest::qWait(3000);
+        QCOMPARE(m_window->lastStateOf(path), int(TaskFailed));
+        {
+            SettingsStore s;
+            s->remove(QStringLiteral("Config/General/FailureRetryTimes"));
+        }
+    }
+
+    void downloadWithoutConnectionFailsOnTheNinthPassAndIsRetried()
+    {
+        // A task that the engine holds as downloading but that has no
+        // connection talking to a server: the stall check counts its passes.
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("stall.bin"));
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("stall.bin")));
+        const auto record = ApTaskStore().read(id);
+        ApTvoDownloadTaskThread *thread = m_manager->addTask(TaskStore::engineTaskSpec(*record), false);
+        thread->setEngineState(TaskDownloading);
+
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->lastStateOf(path) == TaskFailed, 10000);
+        int downloadingPasses = 0;
+        for (const auto &u : m_window->rows) {
+            if (u.path == path && u.state == TaskDownloading)
+                ++downloadingPasses;
+        }
+        // Eight passes show it downloading; the ninth marks it failed.
+        QCOMPARE(downloadingPasses, 8);
+        QTRY_COMPARE(storedState(id), int(TaskFailed));
+
+        // The retry restarts it as a single stream, which completes.
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->completions.size() == 1, 10000);
+        QCOMPARE(sha1Of(path), sha1Of(m_root.filePath(QStringLiteral("small.bin"))));
+    }
+
+    void whenDoneScheduleFiresWithoutUnfinishedTasks()
+    {
+        auto *session = new RecordingSession;
+        auto previous = SessionControl::setBackend(std::unique_ptr<SessionBackend>(session));
+        m_loop->setScheduleGraceMs(0);
+        m_loop->armSchedule(ApPolicingThread::ScheduleWhenDone, 0, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!session->calls.isEmpty(), 10000);
+        QCOMPARE(session->calls, QStringList{QStringLiteral("powerOff")});
+        QCOMPARE(m_window->calls, QStringList({QStringLiteral("reset"), QStringLiteral("save")}));
+        QVERIFY(!m_loop->scheduleActive());
+        SessionControl::setBackend(std::move(previous));
+    }
+
+    void whenDoneScheduleWaitsForRunningTasks()
+    {
+        auto *session = new RecordingSession;
+        auto previous = SessionControl::setBackend(std::unique_ptr<SessionBackend>(session));
+        m_loop->setScheduleGraceMs(0);
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/slow/big.bin")), QStringLiteral("sched.bin"));
+        queue(TaskCommand::Load, {}, QString::number(id));
+        m_loop->armSchedule(ApPolicingThread::ScheduleWhenDone, 0, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->scheduleTexts.isEmpty(), 10000);
+        QCOMPARE(m_window->scheduleTexts.first(), QStringLiteral("Unfinished download tasks: 1"));
+        QVERIFY(session->calls.isEmpty());
+        SessionControl::setBackend(std::move(previous));
+    }
+
+    void countdownShowsRemainingTimeAndFires()
+    {
+        auto *session = new RecordingSession;
+        auto previous = SessionControl::setBackend(std::unique_ptr<SessionBackend>(session));
+        QDateTime now = QDateTime::currentDateTime();
+        m_loop->setClock([&now] { return now; });
+        m_loop->setScheduleGraceMs(0);
+        m_loop->armSchedule(ApPolicingThread::ScheduleCountdown, ApPolicingThread::ScheduleLogOff, 90);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->scheduleTexts.isEmpty(), 10000);
+        QCOMPARE(m_window->scheduleTexts.first(), QStringLiteral("Remaining time: 1:30"));
+        now = now.addSecs(89 * 60 + 59);
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->scheduleTexts.last() == QStringLiteral("Remaining time: 0:1"), 10000);
+        QVERIFY(session->calls.isEmpty());
+        now = now.addSecs(1);
+        QTRY_COMPARE_WITH_TIMEOUT(session->calls, QStringList{QStringLiteral("logOff")}, 10000);
+        SessionControl::setBackend(std::move(previous));
+    }
+
+    void countdownRunsTheWindowsActions()
+    {
+        QDateTime now = QDateTime::currentDateTime();
+        m_loop->setClock([&now] { return now; });
+        m_loop->armSchedule(ApPolicingThread::ScheduleCountdown, 3, 1);
+        now = now.addSecs(61);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->scheduledActions, QList<int>{3}, 10000);
+        QCOMPARE(m_window->calls, QStringList{QStringLiteral("reset")});
+    }
+
+    void previewStartsThePlayer()
+    {
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/slow/big.bin")), QStringLiteral("clip.mp4"));
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("clip.mp4")));
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_VERIFY(m_manager->findTask(path));
+        const QString previews = m_info->userDataFolder() + QStringLiteral("/previews");
+        QDir().mkpath(previews);
+        writeBytes(previews + QStringLiteral("/old.mp4"), 10);
+        TaskCommand c;
+        c.code = TaskCommand::Preview;
+        c.paths = QStringList{path};
+        c.percentage = 5;
+        m_loop->queueCommand(c);
+        QTRY_VERIFY_WITH_TIMEOUT(!readLines(m_log).filter(QStringLiteral("clipdeck")).isEmpty(), 5000);
+        const QString line = readLines(m_log).filter(QStringLiteral("clipdeck")).first();
+        QVERIFY2(line.startsWith(QStringLiteral("clipdeck /file ")), qPrintable(line));
+        QVERIFY(line.endsWith(QStringLiteral(" 0 ") + m_info->advertisementBaseUrl()));
+        QVERIFY(!QFile::exists(previews + QStringLiteral("/old.mp4")));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    TestSupport::isolateUserFolders();
+    QCoreApplication app(argc, argv);
+    TestPolicingThread test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_policingthread.moc"
