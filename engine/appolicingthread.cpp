@@ -14,6 +14,7 @@
 #include "aptvodownloadtaskthread.h"
 #include "aptvomanager.h"
 #include "commonfunctions.h"
+#include "crashhandler.h"
 #include "sessioncontrol.h"
 #include "sitepaths.h"
 #include "taskstore.h"
@@ -118,6 +119,7 @@ void ApPolicingThread::setUpdateSegmentKey(const QString &key)
 
 void ApPolicingThread::run()
 {
+    CrashHandler::prepareCurrentThread();
     while (!m_stop.load()) {
         QThread::msleep(m_tickMs);
         tick();

@@ -5,6 +5,7 @@
 #include <QMutexLocker>
 
 #include "apcurlmulti.h"
+#include "crashhandler.h"
 #include "aptvodownloader.h"
 #include "aptvohttp.h"
 #include "aptvosettings.h"
@@ -37,6 +38,7 @@ void ApTvoDownloadTaskThread::stopTask()
 
 void ApTvoDownloadTaskThread::run()
 {
+    CrashHandler::prepareCurrentThread();
     m_multi = new ApCurlMulti;
     ApTvoHttpFtpDownloader *first = createConnection(m_task.protocol, m_task.url, false);
     if (first) {

@@ -7,6 +7,7 @@
 
 #include <curl/curl.h>
 
+#include "apgeolocation.h"
 #include "apsearchproxytarget.h"
 #include "aptvodownloadtaskthread.h"
 #include "applicationinfo.h"
@@ -17,6 +18,9 @@ ApTvoManager::ApTvoManager(QObject *parent, const ApplicationInfo *info,
                            ApSearchProxyTarget *searchProxyTarget)
     : QObject(parent), m_info(info), m_searchProxyTarget(searchProxyTarget)
 {
+    // Loaded later by the policing thread; readers check
+    // locationDatabaseLoaded() first.
+    m_geoLocation = new ApGeoLocation(this);
     // Once, before any task thread makes its first handle.
     static const bool curlReady = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     Q_UNUSED(curlReady)
@@ -165,5 +169,10 @@ int ApTvoManager::taskCount() const
 
 void ApTvoManager::loadLocationDatabase()
 {
+    if (m_locationLoaded.load())
+        return;
+    // A missing file leaves the table empty; it is not tried again.
+    if (m_info)
+        m_geoLocation->load(m_info->programFolder() + QLatin1Char('/') + ApGeoLocation::databaseFileName());
     m_locationLoaded.store(true);
 }

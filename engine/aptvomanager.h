@@ -11,6 +11,7 @@
 #include "aptvosettings.h"
 #include "enginetaskspec.h"
 
+class ApGeoLocation;
 class ApSearchProxyTarget;
 class ApTvoDownloadTaskThread;
 class ApplicationInfo;
@@ -52,6 +53,8 @@ public:
     // The location table "ldb.tvoc" of the program folder, loaded once.
     bool locationDatabaseLoaded() const { return m_locationLoaded.load(); }
     void loadLocationDatabase();
+    // Owned by the manager; empty until loadLocationDatabase() has run.
+    ApGeoLocation *geoLocation() const { return m_geoLocation; }
 
 private:
     const ApplicationInfo *m_info;
@@ -59,6 +62,7 @@ private:
     ApTvoSettings m_settings;
     std::atomic<bool> m_settingsRead{false};
     std::atomic<bool> m_locationLoaded{false};
+    ApGeoLocation *m_geoLocation;
     QMutex m_settingsReadLock;
     mutable QMutex m_tasksLock;
     QHash<QString, ApTvoDownloadTaskThread *> m_tasks;

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "apgeolocation.h"
 #include "applicationinfo.h"
 #include "apenginewindow.h"
 #include "appolicingthread.h"
@@ -190,6 +191,7 @@ private slots:
         m_log = m_program.filePath(QStringLiteral("companions.log"));
         writeRecorder(m_program.filePath(QStringLiteral("toolbelt")), m_log);
         writeRecorder(m_program.filePath(QStringLiteral("clipdeck")), m_log);
+        QVERIFY(QFile::copy(TestSupport::binDir() + QStringLiteral("/ldb.tvoc"), m_program.filePath(QStringLiteral("ldb.tvoc"))));
     }
 
     void init()
@@ -228,6 +230,15 @@ private slots:
         // The panel is refreshed on every second progress pass.
         QTRY_VERIFY_WITH_TIMEOUT(m_window->infoShown >= 1, 5000);
         QVERIFY(m_window->rows.isEmpty());
+    }
+
+    void locationTableLoadsOnTheSecondCompletionPass()
+    {
+        // Not at the first 4-second pass, only from the second one on.
+        QVERIFY(!m_manager->locationDatabaseLoaded());
+        QTRY_VERIFY_WITH_TIMEOUT(m_manager->locationDatabaseLoaded(), 5000);
+        QVERIFY(m_manager->geoLocation()->count() > 100000);
+        QCOMPARE(m_manager->geoLocation()->countryCode(QStringLiteral("8.8.8.8")), QStringLiteral("US"));
     }
 
     void loadedTaskRunsToCompletion()
