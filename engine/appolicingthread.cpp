@@ -65,8 +65,18 @@ ApPolicingThread::ApPolicingThread(ApEngineWindow *window, ApTvoManager *manager
 
 ApPolicingThread::~ApPolicingThread()
 {
+    stopAndWait();
+}
+
+void ApPolicingThread::stopAndWait()
+{
     m_stop.store(true);
-    wait();
+    if (QThread::currentThread() != thread()) {
+        wait();
+        return;
+    }
+    while (!wait(10))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void ApPolicingThread::queueCommand(const TaskCommand &command)

@@ -51,6 +51,10 @@ public:
     void disarmSchedule() { m_scheduleActive.store(false); }
     bool scheduleActive() const { return m_scheduleActive.load(); }
     void stopLoop() { m_stop.store(true); }
+    // Stops the loop and waits for it. Called from the GUI thread, it keeps
+    // serving the loop's blocking calls meanwhile, so the two never wait
+    // for each other.
+    void stopAndWait();
 
     QString infoText() const;
 

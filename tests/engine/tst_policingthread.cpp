@@ -210,9 +210,7 @@ private slots:
 
     void cleanup()
     {
-        m_loop->stopLoop();
-        // The loop may be inside a blocking call into this thread.
-        QTRY_VERIFY(m_loop->wait(10) );
+        m_loop->stopAndWait();
         m_loop.reset();
         m_manager.reset();
         m_window.reset();
