@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -458,6 +459,43 @@ private slots:
         now = now.addSecs(61);
         QTRY_COMPARE_WITH_TIMEOUT(m_window->scheduledActions, QList<int>{3}, 10000);
         QCOMPARE(m_window->calls, QStringList{QStringLiteral("reset")});
+    }
+
+    void updateCheckThroughTheRealUpdater_data()
+    {
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("same release") << true << QStringLiteral("No update|1");
+        QTest::newRow("unreachable") << false << QStringLiteral("Update failed - cannot connect to server.|1");
+    }
+
+    void updateCheckThroughTheRealUpdater()
+    {
+        QFETCH(bool, reachable);
+        QFETCH(QString, message);
+        QVERIFY(QFile::exists(TestSupport::binDir() + QStringLiteral("/updater")));
+        const QString manifest = m_root.filePath(QStringLiteral("tvo/z_tvo_z/zantor/update/linux/update.tvoxml"));
+        QDir().mkpath(QFileInfo(manifest).absolutePath());
+        QFile f(manifest);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<Updates><Product Version=\"144\"/></Updates>");
+        f.close();
+
+        const QString home = reachable ? m_nginx.url(QString())
+                                       : QStringLiteral("http://127.0.0.1:%1").arg(TestSupport::freeLocalPort());
+        qputenv("ZANTOR_HOME_URL", home.toUtf8());
+        ApplicationInfo info;  // the updater lives beside the other programs
+        info.setProgramFolder(TestSupport::binDir());
+        qputenv("ZANTOR_HOME_URL", "http://127.0.0.1:9");
+        RecordingWindow window;
+        ApPolicingThread loop(&window, m_manager.get(), &info, nullptr, kTick);
+        loop.requestUpdateCheck(1);
+        loop.start();
+        QTRY_COMPARE_WITH_TIMEOUT(window.updateMessages.size(), 1, 20000);
+        QCOMPARE(window.updateMessages.first(), message);
+        QTest::qWait(1000);  // shown once, never again
+        QCOMPARE(window.updateMessages.size(), 1);
+        loop.stopAndWait();
     }
 
     void previewStartsThePlayer()
