@@ -218,6 +218,9 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
             if (state == TaskStopped) {
                 thread->startTask();
                 thread->setEngineState(TaskDownloading);
+            } else if (state == TaskPaused) {
+                // A paused task's thread still runs: it only resumes.
+                thread->setEngineState(TaskDownloading);
             } else if (state == TaskFailed) {
                 // Restart as a single stream from the first byte.
                 thread->stopTask();

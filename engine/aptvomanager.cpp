@@ -169,6 +169,7 @@ int ApTvoManager::taskCount() const
 
 void ApTvoManager::loadLocationDatabase()
 {
+    QMutexLocker lock(&m_locationLoadLock);
     if (m_locationLoaded.load())
         return;
     // A missing file leaves the table empty; it is not tried again.

@@ -63,6 +63,7 @@ private:
     std::atomic<bool> m_settingsRead{false};
     std::atomic<bool> m_locationLoaded{false};
     ApGeoLocation *m_geoLocation;
+    QMutex m_locationLoadLock;
     QMutex m_settingsReadLock;
     mutable QMutex m_tasksLock;
     QHash<QString, ApTvoDownloadTaskThread *> m_tasks;

@@ -294,6 +294,10 @@ private slots:
         // Pause, then stop, then start again: the stopped task restarts from byte 0.
         queue(TaskCommand::Pause, {path});
         QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskPaused), 5000);
+        queue(TaskCommand::Start, {path});
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskDownloading), 5000);
+        queue(TaskCommand::Pause, {path});
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskPaused), 5000);
         queue(TaskCommand::Stop, {path});
         QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskStopped), 5000);
         QTRY_COMPARE(storedState(id), int(TaskStopped));
@@ -488,7 +492,8 @@ private slots:
         info.setProgramFolder(TestSupport::binDir());
         qputenv("ZANTOR_HOME_URL", "http://127.0.0.1:9");
         RecordingWindow window;
-        ApPolicingThread loop(&window, m_manager.get(), &info, nullptr, kTick);
+        ApTvoManager manager(nullptr, &info);
+        ApPolicingThread loop(&window, &manager, &info, nullptr, kTick);
         loop.requestUpdateCheck(1);
         loop.start();
         QTRY_COMPARE_WITH_TIMEOUT(window.updateMessages.size(), 1, 20000);
