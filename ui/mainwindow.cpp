@@ -21,6 +21,7 @@
 #endif
 
 #include "apcompletionpopup.h"
+#include "commonfunctions.h"
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
 #include "appolicingthread.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     : QMainWindow(parent)
     , m_ui(new Ui::MainWindow)
     , m_appInfo(std::make_unique<ApplicationInfo>())
+    , m_pathOpener(&Common::openPath)
 {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("MainWindow"));

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 #include "apenginewindow.h"
@@ -95,6 +96,10 @@ public:
     // the window is not the active one.
     void handleTaskCompletion(const QString &path, const QString &key, bool windowActive);
 
+    // How files and folders are handed to the desktop; tests replace it.
+    using PathOpener = std::function<bool(const QString &)>;
+    void setPathOpener(PathOpener opener) { m_pathOpener = std::move(opener); }
+
     // Address handed to the media player for its advertisement place.
     static QString advertisingBaseAddress();
 
@@ -106,6 +111,9 @@ signals:
     // The virus scanner was started for a completed file.
     void virusScanStarted(const QString &program, const QStringList &arguments);
     void completionSoundPlayed(const QString &soundPath);
+    // Open File, double-click or Open Containing Folder handed this on:
+    // how is 0 for the desktop's handler, 1 for the file's folder, 2 for the player.
+    void taskFileOpened(const QString &target, int how);
     // The table's context menu is filled and about to open.
     void contextMenuAboutToShow(QMenu *menu);
 
@@ -184,4 +192,5 @@ private:
     bool m_modalDialogOpen = false;
     // The new task dialog runs for a task this window lists when it ends.
     bool m_awaitingNewTask = false;
+    PathOpener m_pathOpener;
 };

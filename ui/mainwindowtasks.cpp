@@ -464,12 +464,15 @@ void MainWindow::openTaskFile(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isFile() && info.suffix().isEmpty()) {
-        Common::openPath(info.absolutePath());
+        m_pathOpener(info.absolutePath());
+        emit taskFileOpened(info.absolutePath(), 1);
     } else if (Common::isPlayerType(info.suffix())) {
         Common::startCompanion(*m_appInfo, Common::CompanionPlayer,
                                {QStringLiteral("/file"), path, QStringLiteral("0"), advertisingBaseAddress()});
+        emit taskFileOpened(path, 2);
     } else {
-        Common::openPath(path);
+        m_pathOpener(path);
+        emit taskFileOpened(path, 0);
     }
 }
 
@@ -493,10 +496,11 @@ void MainWindow::on_actionOpen_Task_File_Folder_Maindownloadtable_triggered()
     if (rows.isEmpty())
         return;
     const QFileInfo info(rowPath(rows.first()));
-    if (info.isDir())
-        Common::openPath(info.absoluteFilePath());
-    else if (info.isFile())
-        Common::openPath(info.absolutePath());
+    const QString folder = info.isDir() ? info.absoluteFilePath() : info.isFile() ? info.absolutePath() : QString();
+    if (folder.isEmpty())
+        return;
+    m_pathOpener(folder);
+    emit taskFileOpened(folder, 1);
 }
 
 void MainWindow::on_actionDownload_Task_Properties_triggered()

@@ -65,6 +65,10 @@ private slots:
     void deleteTaskAndFiles();
     void contextMenuEntries_data();
     void contextMenuEntries();
+    void actionShortcuts_data();
+    void actionShortcuts();
+    void openFileAndFolder_data();
+    void openFileAndFolder();
     void completionPopupOnlyWhenInactive();
     void virusScanGetsExactlyTwoArguments();
     void warningIconForExecutables_data();
@@ -462,6 +466,90 @@ void TestMainWindowTasks::contextMenuEntries()
     QMetaObject::invokeMethod(m_window.get(), "on_maindownloads_tableWidget_customContextMenuRequested",
                               Q_ARG(QPoint, QPoint(5, 5)));
     QCOMPARE(seen, entries);
+}
+
+void TestMainWindowTasks::actionShortcuts_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("shortcut");
+    QTest::newRow("start") << "actionStart" << "F9";
+    QTest::newRow("pause") << "actionPause" << "Pause";
+    QTest::newRow("stop") << "actionStop" << "F10";
+    QTest::newRow("delete") << "actionDelete" << "Del";
+    QTest::newRow("delete with files") << "actionDelete_Task_Files" << "Ctrl+D";
+    QTest::newRow("new download") << "actionHttp_Ftp" << "Ctrl+H";
+}
+
+void TestMainWindowTasks::actionShortcuts()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, shortcut);
+    openWindow();
+    auto *found = m_window->findChild<QAction *>(action);
+    QVERIFY(found);
+    QCOMPARE(found->shortcut(), QKeySequence(shortcut));
+    // Reachable from anywhere in the window.
+    QVERIFY(m_window->actions().contains(found));
+}
+
+void TestMainWindowTasks::openFileAndFolder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("fileTarget");  // "file", "folder" or "" for nothing
+    QTest::addColumn<int>("how");
+    QTest::newRow("document") << "paper.pdf" << false << "file" << 0;
+    QTest::newRow("no suffix") << "README" << false << "folder" << 1;
+    QTest::newRow("player type") << "clip.MP4" << false << "file" << 2;
+    QTest::newRow("missing") << "gone.txt" << false << "" << -1;
+    QTest::newRow("folder") << "album" << true << "file" << 0;
+}
+
+void TestMainWindowTasks::openFileAndFolder()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, folder);
+    QFETCH(QString, fileTarget);
+    QFETCH(int, how);
+    storeTask(name, TaskCompleted);
+    const QString path = QDir::toNativeSeparators(m_downloads.filePath(name));
+    if (folder)
+        QVERIFY(QDir().mkpath(path));
+    else if (name != "gone.txt")
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    openWindow();
+    QStringList opened;
+    m_window->setPathOpener([&opened](const QString &target) {
+        opened << target;
+        return true;
+    });
+    QSignalSpy handed(m_window.get(), &MainWindow::taskFileOpened);
+
+    // Double-click on the name.
+    const QRect cell = table()->visualItemRect(table()->item(0, TaskColumn::TaskName));
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
+    if (fileTarget.isEmpty()) {
+        QCOMPARE(handed.count(), 0);
+    } else {
+        QCOMPARE(handed.count(), 1);
+        QCOMPARE(handed.first().at(0).toString(),
+                 fileTarget == "folder" ? QFileInfo(path).absolutePath() : path);
+        QCOMPARE(handed.first().at(1).toInt(), how);
+        QCOMPARE(opened.size(), how == 2 ? 0 : 1);
+    }
+
+    // Open Containing Folder: a folder opens itself, a file its folder.
+    handed.clear();
+    selectRows({0});
+    m_window->findChild<QAction *>("actionOpen_Task_File_Folder_Maindownloadtable")->trigger();
+    if (name == "gone.txt") {
+        QCOMPARE(handed.count(), 0);
+    } else {
+        QCOMPARE(handed.count(), 1);
+        QCOMPARE(handed.first().at(0).toString(), folder ? QFileInfo(path).absoluteFilePath()
+                                                         : QFileInfo(path).absolutePath());
+    }
 }
 
 // Completion
