@@ -308,8 +308,8 @@ void MainWindow::setSpeed(qint64 downloadSpeed, qint64 uploadSpeed)
 
 void MainWindow::setTrayIconToolTip(const QString &toolTip)
 {
-    // Shown by the tray icon once it exists; the window title bar keeps it meanwhile.
-    setToolTip(toolTip);
+    // Kept for the tray icon, which shows it once it exists.
+    m_trayToolTip = toolTip;
 }
 
 void MainWindow::updateStatusbarScheduleTaskInfo(const QString &text)

@@ -73,6 +73,7 @@ public:
     QString rowKey(int row) const;
     QProgressBar *rowProgressBar(int row) const;
     ListFilter currentFilter() const { return m_filter; }
+    QString trayToolTip() const { return m_trayToolTip; }
 
     // Engine window interface; the policing thread calls these in the GUI thread.
     void updateMainDownloadsTableRow(const QString &path, const QList<int> &columns, const TaskRowData &row,
@@ -193,4 +194,5 @@ private:
     // The new task dialog runs for a task this window lists when it ends.
     bool m_awaitingNewTask = false;
     PathOpener m_pathOpener;
+    QString m_trayToolTip;
 };

@@ -176,7 +176,7 @@ bool MainWindow::buildRow(const TaskRecord &record, const QString &key, int *sho
     row.taskKey = key;
     row.queueText = QStringLiteral("-");
     row.timeLeftText = QStringLiteral("-");
-    row.timeElapsedText = Common::durationText(0);
+    row.timeElapsedText = QStringLiteral("0 s");
     row.creationTimeText = ApTaskStore().ensureCreationTime(record.id);
     appendRow(row, total);
     return true;
@@ -315,7 +315,7 @@ void MainWindow::setCompletedDownloadTaskMainDownloadsTableRow(const QString &pa
         setCellText(row, TaskColumn::Upload, QStringLiteral("0 B/s"));
         setCellText(row, TaskColumn::Sources, QStringLiteral("0/0"));
         setCellText(row, TaskColumn::Queue, QStringLiteral("-"));
-        setCellText(row, TaskColumn::TimeLeft, Common::durationText(0));
+        setCellText(row, TaskColumn::TimeLeft, QStringLiteral("0 s"));
     }
 }
 
