@@ -30,6 +30,7 @@ ApCompletionPopup::ApCompletionPopup(const ApplicationInfo *info)
     , m_ui(new Ui::ApCompletionPopupClass)
     , m_info(info)
     , m_fadeTimer(new QTimer(this))
+    , m_pathOpener(&Common::openPath)
 {
     // The window takes the shape of its picture.
     QPixmap picture(QStringLiteral(":/icons/infodlg.png"));
@@ -156,7 +157,7 @@ QString ApCompletionPopup::missingFileFolder() const
 
 void ApCompletionPopup::openPath(const QString &path)
 {
-    Common::openPath(path);
+    m_pathOpener(path);
     emit pathOpened(path);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QSplashScreen>
 
+#include <functional>
+
 class ApTextDisplayPanel;
 class ApplicationInfo;
 class QTimer;
@@ -34,6 +36,10 @@ public:
     double opacity() const { return m_opacity; }
     bool isWarningShown() const;
     ApTextDisplayPanel *textPanel() const { return m_textPanel; }
+
+    // How files and folders are handed to the desktop; tests replace it.
+    using PathOpener = std::function<bool(const QString &)>;
+    void setPathOpener(PathOpener opener) { m_pathOpener = std::move(opener); }
 
     // Whether a file counts as a program the platform may run: the
     // execute permission, or an installer or script suffix.
@@ -75,4 +81,5 @@ private:
     double m_opacity = 0.0;
     QTimer *m_fadeTimer;
     ApTextDisplayPanel *m_textPanel;
+    PathOpener m_pathOpener;
 };

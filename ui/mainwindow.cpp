@@ -361,8 +361,10 @@ void MainWindow::handleTaskCompletion(const QString &path, const QString &key, b
             break;
         }
     }
-    if (!m_completionPopup)
+    if (!m_completionPopup) {
         m_completionPopup = new ApCompletionPopup(m_appInfo.get());
+        m_completionPopup->setPathOpener(m_pathOpener);
+    }
     m_completionPopup->setData(path, SettingsStore::organisation, SettingsStore::application, key, name);
     m_completionPopup->showPopup();
 }

@@ -70,6 +70,8 @@ private slots:
     void openFileAndFolder_data();
     void openFileAndFolder();
     void completionPopupOnlyWhenInactive();
+    void popupClicksOpenFileOrFolder_data();
+    void popupClicksOpenFileOrFolder();
     void virusScanGetsExactlyTwoArguments();
     void warningIconForExecutables_data();
     void warningIconForExecutables();
@@ -594,6 +596,50 @@ void TestMainWindowTasks::completionPopupOnlyWhenInactive()
     m_window->handleTaskCompletion(path, key, false);
     QVERIFY(!popup->isVisible());
     AppSettings::setFlag(SettingsKeys::CompletionPopupDialogFlag, true);
+}
+
+void TestMainWindowTasks::popupClicksOpenFileOrFolder_data()
+{
+    QTest::addColumn<QString>("name");  // below the download folder
+    QTest::addColumn<QString>("kind");  // "file", "folder" or "missing"
+    QTest::addColumn<QString>("nameClick");
+    QTest::addColumn<QString>("folderClick");
+    QTest::newRow("file") << "a/report.pdf" << "file" << "a/report.pdf" << "a";
+    QTest::newRow("no suffix") << "a/README" << "file" << "a" << "a";
+    QTest::newRow("folder") << "a/album" << "folder" << "a/album" << "a/album";
+    QTest::newRow("missing") << "a/gone.txt" << "missing" << "a/" << "a/";
+}
+
+void TestMainWindowTasks::popupClicksOpenFileOrFolder()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, nameClick);
+    QFETCH(QString, folderClick);
+    const QString path = m_downloads.filePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(path));
+    else if (kind == "file")
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+
+    ApCompletionPopup popup(nullptr);
+    QStringList opened;
+    popup.setPathOpener([&opened](const QString &target) {
+        opened << QDir::cleanPath(target) + (target.endsWith('/') ? "/" : "");
+        return true;
+    });
+    popup.setData(path, SettingsStore::organisation, SettingsStore::application, "77", QFileInfo(path).fileName());
+    popup.showPopup();
+
+    QTest::mouseClick(popup.textPanel()->viewport(), Qt::LeftButton);
+    QTest::mouseClick(popup.findChild<QLabel *>("folder_label"), Qt::LeftButton);
+    QCOMPARE(opened, (QStringList{m_downloads.filePath(nameClick), m_downloads.filePath(folderClick)}));
+    QVERIFY(popup.isVisible());
+
+    // The close label only hides it.
+    QTest::mouseClick(popup.findChild<QLabel *>("close_label"), Qt::LeftButton);
+    QVERIFY(!popup.isVisible());
 }
 
 void TestMainWindowTasks::virusScanGetsExactlyTwoArguments()
