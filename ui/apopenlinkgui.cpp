@@ -15,6 +15,7 @@
 
 #include "apinfodialog.h"
 #include "apnewtaskdialog.h"
+#include "appsettings.h"
 #include "apquickurldownloader.h"
 
 ApOpenLinkGui::ApOpenLinkGui(QWidget *parent)
@@ -31,6 +32,8 @@ ApOpenLinkGui::ApOpenLinkGui(QWidget *parent)
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
     }
+    // Links go to the download folder unless another one is chosen.
+    m_ui->savepath_lineEdit->setText(QDir::toNativeSeparators(AppSettings::downloadedTo()));
     connect(m_downloader, &ApQuickUrlDownloader::fileDownloadedToDisk, this,
             &ApOpenLinkGui::fileDownloadedToDiskCallback);
     connect(m_downloader, &ApQuickUrlDownloader::fileDownloadedProgress, this,
@@ -64,7 +67,9 @@ void ApOpenLinkGui::on_ok_pushButton_clicked()
         m_ui->info_label->setText(tr("Invalid URL"));
         return;
     }
-    const QString folder = m_ui->savepath_lineEdit->text();
+    QString folder = m_ui->savepath_lineEdit->text().trimmed();
+    if (folder.isEmpty())
+        folder = AppSettings::downloadedTo();
     QDir().mkpath(folder);
     m_targetPath = QDir(folder).filePath(fileNameForLink(link));
     m_ui->ok_pushButton->setEnabled(false);

@@ -47,7 +47,7 @@ void MainWindow::setupTable()
         header->setStyle(m_plastique);
     header->setStretchLastSection(true);
     header->setHighlightSections(false);
-    const int widths[ColumnCount] = {100, 260, 90, 175, 90, 70, 70, 60, 60, 90, 100, 150};
+    const int widths[ColumnCount] = {125, 300, 90, 175, 90, 70, 70, 60, 60, 90, 100, 150};
     for (int column = 0; column < ColumnCount; ++column)
         table->setColumnWidth(column, widths[column]);
 }

@@ -300,6 +300,8 @@ void TestApNewTaskDialog::openLinkDownloads()
 void TestApNewTaskDialog::openLinkRefusesOtherSchemes()
 {
     ApOpenLinkGui gui;
+    // The download folder is the default target.
+    QCOMPARE(child<QLineEdit>(&gui, "savepath_lineEdit")->text(), QDir::toNativeSeparators(m_downloads.path()));
     gui.show();
     child<QLineEdit>(&gui, "savepath_lineEdit")->setText(m_downloads.path());
     child<QLineEdit>(&gui, "link_lineEdit")->setText("file:///etc/hosts");

@@ -167,7 +167,7 @@ void TestMainWindowDownload::typedUrlIsProbedDownloadedAndListed()
         QVERIFY(m_window->addNewTask(dialog->taskKey()));
     }
     QTRY_COMPARE_WITH_TIMEOUT(m_window->rowState(2), int(TaskCompleted), DownloadTimeout);
-    m_window->resize(1100, 420);
+    m_window->resize(1200, 420);
     QVERIFY(m_window->grab().save(UiTest::outputFolder() + "/mainwindow-tasks.png"));
 }
 
