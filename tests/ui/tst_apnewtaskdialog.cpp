@@ -172,6 +172,7 @@ void TestApNewTaskDialog::storedRecord()
     child<QLineEdit>(m_dialog.get(), "httpftptask_proxy_httpftp_host_lineEdit")->setText("proxy.local");
     child<QSpinBox>(m_dialog.get(), "httpftptask_proxy_httpftp_port_spinBox")->setValue(8080);
 
+    QVERIFY(m_dialog->grab().save(UiTest::outputFolder() + "/newtaskdialog.png"));
     QSignalSpy finished(m_dialog.get(), &ApNewTaskDialog::taskDialogFinished);
     QTest::mouseClick(child<QPushButton>(m_dialog.get(), "httpftptask_startdownload_pushButton"), Qt::LeftButton);
     QCOMPARE(finished.count(), 1);

@@ -581,6 +581,7 @@ void TestMainWindowTasks::completionPopupOnlyWhenInactive()
     QCOMPARE(popup->path(), other);
     QTRY_VERIFY(!popup->isFading());
     QCOMPARE(popup->opacity(), 1.0);
+    QVERIFY(popup->grab().save(UiTest::outputFolder() + "/completionpopup.png"));
 
     // Close is refused; the popup only hides.
     QVERIFY(!popup->close());
