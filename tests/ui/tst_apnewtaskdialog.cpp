@@ -39,6 +39,7 @@ private slots:
     void probedFileName_data();
     void probedFileName();
     void storedRecord();
+    void closingCountsAsCancel();
     void folderHistoryListsEachFolderOnce();
     void propertiesShowTheStoredTask();
 
@@ -196,6 +197,20 @@ void TestApNewTaskDialog::storedRecord()
     QCOMPARE(values.proxyType, 2);
     QCOMPARE(values.proxyHost, QStringLiteral("proxy.local"));
     QCOMPARE(values.proxyPort, 8080);
+}
+
+void TestApNewTaskDialog::closingCountsAsCancel()
+{
+    QSignalSpy finished(m_dialog.get(), &ApNewTaskDialog::taskDialogFinished);
+    QVERIFY(m_dialog->showForNewTask(HttpFtpTaskType, "ftp://127.0.0.1/a.bin"));
+    QVERIFY(!m_dialog->close());
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toInt(), int(ApNewTaskDialog::Cancelled));
+    QCOMPARE(ApTaskStore().keys(), QStringList());
+    // Only HTTP/FTP tasks are handled.
+    QVERIFY(!m_dialog->showForNewTask(1, "http://127.0.0.1/a.bin"));
+    QVERIFY(!m_dialog->isVisible());
 }
 
 void TestApNewTaskDialog::folderHistoryListsEachFolderOnce()

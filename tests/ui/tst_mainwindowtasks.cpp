@@ -489,6 +489,7 @@ void TestMainWindowTasks::actionShortcuts()
     openWindow();
     auto *found = m_window->findChild<QAction *>(action);
     QVERIFY(found);
+    QVERIFY(!found->shortcut().isEmpty());
     QCOMPARE(found->shortcut(), QKeySequence(shortcut));
     // Reachable from anywhere in the window.
     QVERIFY(m_window->actions().contains(found));
