@@ -16,7 +16,6 @@
 #include "applicationinfo.h"
 #include "aptextdisplaypanel.h"
 #include "commonfunctions.h"
-#include "mainwindow.h"
 #include "settingsstore.h"
 #include "taskstore.h"
 
@@ -168,10 +167,10 @@ void ApCompletionPopup::textDisplayPanelMousePressedCallback()
         openPath(missingFileFolder());
     } else if (info.isFile() && info.suffix().isEmpty()) {
         openPath(info.absolutePath());
-    } else if (Common::isPlayerType(info.suffix())) {
+    } else if (m_info && Common::isPlayerType(info.suffix())) {
         Common::startCompanion(*m_info, Common::CompanionPlayer,
                                {QStringLiteral("/file"), m_path, QStringLiteral("0"),
-                                MainWindow::advertisingBaseAddress()});
+                                m_info->advertisementBaseUrl()});
         emit pathOpened(m_path);
     } else {
         openPath(m_path);

@@ -101,8 +101,6 @@ public:
     using PathOpener = std::function<bool(const QString &)>;
     void setPathOpener(PathOpener opener) { m_pathOpener = std::move(opener); }
 
-    // Address handed to the media player for its advertisement place.
-    static QString advertisingBaseAddress();
 
 signals:
     // A link from the command line or a second start is to be downloaded.

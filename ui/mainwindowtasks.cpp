@@ -33,11 +33,6 @@ bool isHttpFtpType(const QString &typeText)
 }
 } // namespace
 
-QString MainWindow::advertisingBaseAddress()
-{
-    return QStringLiteral("https://www.zantor.net/tvo/pub/ads/");
-}
-
 void MainWindow::setupTable()
 {
     QTableWidget *table = m_ui->maindownloads_tableWidget;
@@ -468,7 +463,7 @@ void MainWindow::openTaskFile(const QString &path)
         emit taskFileOpened(info.absolutePath(), 1);
     } else if (Common::isPlayerType(info.suffix())) {
         Common::startCompanion(*m_appInfo, Common::CompanionPlayer,
-                               {QStringLiteral("/file"), path, QStringLiteral("0"), advertisingBaseAddress()});
+                               {QStringLiteral("/file"), path, QStringLiteral("0"), m_appInfo->advertisementBaseUrl()});
         emit taskFileOpened(path, 2);
     } else {
         m_pathOpener(path);
