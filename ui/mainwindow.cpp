@@ -1,17 +1,40 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLoggingCategory>
+#include <QProcess>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTableWidget>
 
+#ifdef ZANTOR_HAVE_MULTIMEDIA
+#include <QAudioDeviceInfo>
+#include <QSoundEffect>
+#endif
+
+#include "apcompletionpopup.h"
+#include "commonfunctions.h"
 #include "applicationinfo.h"
+#include "apnewtaskdialog.h"
+#include "appolicingthread.h"
 #include "appsettings.h"
-#include "languages.h"
-#include "startupentry.h"
+#include "aptvomanager.h"
 #include "ipcmessage.h"
+#include "languages.h"
+#include "settingsstore.h"
 #include "singleinstance.h"
 #include "startupcommandline.h"
+#include "startupentry.h"
+#include "taskcommand.h"
+#include "taskstore.h"
 
 Q_LOGGING_CATEGORY(lcIpc, "zantor.ipc", QtWarningMsg)
 
@@ -20,17 +43,49 @@ namespace {
 constexpr qint64 MaxIpcMessageBytes = 1024 * 1024;
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     : QMainWindow(parent)
+    , m_ui(new Ui::MainWindow)
     , m_appInfo(std::make_unique<ApplicationInfo>())
+    , m_pathOpener(&Common::openPath)
 {
+    m_ui->setupUi(this);
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(m_appInfo->displayName() + QLatin1Char(' ') + m_appInfo->versionText());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/mime_file.png")));
-    resize(900, 560);
+    resize(960, 600);
 
+    // The shortcuts work wherever the focus is inside the window.
+    addActions({m_ui->actionStart, m_ui->actionPause, m_ui->actionStop, m_ui->actionDelete,
+                m_ui->actionDelete_Task_Files, m_ui->actionHttp_Ftp});
+
+    m_plastique = QStyleFactory::create(QStringLiteral("Plastique"));
+    if (!m_plastique)
+        m_plastique = QStyleFactory::create(QStringLiteral("Fusion"));
+    if (m_plastique)
+        m_plastique->setParent(this);
+
+    setupTable();
+    setupStatusBar();
     readSettings();
+    startEngine(policingTickMs);
+    loadAllTasks();
     startIpcServer();
+}
+
+MainWindow::~MainWindow()
+{
+    // The loop may be waiting in a blocking call into this thread, so its
+    // calls are delivered while waiting for it to end.
+    if (m_policing) {
+        m_policing->stopLoop();
+        while (!m_policing->wait(10))
+            QCoreApplication::sendPostedEvents(m_policing, QEvent::MetaCall);
+    }
+    // Task threads end before their manager goes.
+    delete m_manager;
+    m_manager = nullptr;
+    delete m_completionPopup;
+    delete m_ui;
 }
 
 void MainWindow::readSettings()
@@ -47,7 +102,41 @@ void MainWindow::readSettings()
     StartupEntry::refreshAtStart(QCoreApplication::applicationFilePath());
 }
 
-MainWindow::~MainWindow() = default;
+void MainWindow::setupStatusBar()
+{
+    m_scheduleLabel = new QLabel(this);
+    m_scheduleLabel->setObjectName(QStringLiteral("schedule_label"));
+    m_scheduleLabel->hide();
+    m_downloadRateLabel = new QLabel(QStringLiteral("0 B/s"), this);
+    m_downloadRateLabel->setObjectName(QStringLiteral("downloadrate_label"));
+    m_downloadRateLabel->setToolTip(tr("Download rate"));
+    m_uploadRateLabel = new QLabel(QStringLiteral("0 B/s"), this);
+    m_uploadRateLabel->setObjectName(QStringLiteral("uploadrate_label"));
+    m_uploadRateLabel->setToolTip(tr("Upload rate"));
+    statusBar()->addPermanentWidget(m_scheduleLabel);
+    statusBar()->addPermanentWidget(m_downloadRateLabel);
+    statusBar()->addPermanentWidget(m_uploadRateLabel);
+}
+
+void MainWindow::startEngine(int policingTickMs)
+{
+    m_manager = new ApTvoManager(nullptr, m_appInfo.get());
+    m_newTaskDialog = new ApNewTaskDialog(this, m_manager);
+    connect(m_newTaskDialog, &ApNewTaskDialog::taskDialogFinished, this,
+            &MainWindow::newTaskDialogFinishedCallback);
+    m_policing = new ApPolicingThread(this, m_manager, m_appInfo.get(), this, policingTickMs);
+    if (!AppSettings::autoUpdateFlag())
+        m_policing->disableUpdateCheck();
+    m_policing->start();
+}
+
+void MainWindow::postCommand(const TaskCommand &command)
+{
+    m_policing->queueCommand(command);
+    emit taskCommandPosted(command.code, command.paths);
+}
+
+// Instance endpoint
 
 QString MainWindow::ipcServerName() const
 {
@@ -66,6 +155,13 @@ void MainWindow::startIpcServer()
 void MainWindow::ipcServerNewConnectionCallback()
 {
     while (QLocalSocket *connection = m_ipcServer->nextPendingConnection()) {
+        // A link cannot arrive while the user is filling in a task.
+        if (m_newTaskDialog && m_newTaskDialog->isVisible()) {
+            qCDebug(lcIpc) << "link dropped: the new task dialog is open";
+            connection->abort();
+            connection->deleteLater();
+            continue;
+        }
         m_ipcConnection = connection;
         connect(connection, &QLocalSocket::readyRead, this, &MainWindow::readIpcCommandData);
         // A sender that hangs up before its frame is complete leaves nothing to wait for.
@@ -123,6 +219,40 @@ void MainWindow::openNewTaskDialogForLink(const QString &link)
     qCDebug(lcIpc).noquote() << "link requested:" << link;
     m_requestedLinks.append(link);
     emit linkRequested(link);
+    runNewTaskDialog(link);
+}
+
+void MainWindow::runNewTaskDialog(const QString &link)
+{
+    // The dialog is application-modal but does not block here: the window
+    // goes on serving the engine's calls while the user fills it in.
+    if (m_newTaskDialog->isVisible())
+        return;
+    if (!m_newTaskDialog->showForNewTask(HttpFtpTaskType, link))
+        return;
+    m_modalDialogOpen = true;
+    m_awaitingNewTask = true;
+}
+
+void MainWindow::newTaskDialogFinishedCallback(int result)
+{
+    if (!m_awaitingNewTask)
+        return;
+    m_awaitingNewTask = false;
+    m_modalDialogOpen = false;
+    if (result == ApNewTaskDialog::TaskWritten)
+        addNewTask(m_newTaskDialog->taskKey());
+}
+
+void MainWindow::on_actionHttp_Ftp_triggered()
+{
+    runNewTaskDialog(QString());
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    saveWindowSettings();
+    QCoreApplication::quit();
 }
 
 void MainWindow::closeIpcConnection(QLocalSocket *connection)
@@ -132,4 +262,141 @@ void MainWindow::closeIpcConnection(QLocalSocket *connection)
     connection->deleteLater();
     if (m_ipcConnection == connection)
         m_ipcConnection = nullptr;
+}
+
+// Engine window interface: everything here runs in the GUI thread.
+
+void MainWindow::showDefaultBottomStackedPage()
+{
+    m_ui->bottom_stackedWidget->setCurrentWidget(m_ui->default_bottom_stackedPage);
+}
+
+bool MainWindow::isTaskInfoShown(const QString &path) const
+{
+    // The information panel comes with its own page; until then no task is shown.
+    Q_UNUSED(path)
+    return m_ui->bottom_stackedWidget->currentWidget() != m_ui->default_bottom_stackedPage;
+}
+
+void MainWindow::displayDownloadTaskInfo(const QString &infoText)
+{
+    // Only the overview exists so far; the per-task page is drawn by the
+    // information panel.
+    if (!isActiveWindow())
+        return;
+    m_ui->defaultbottom_label->setText(infoText.isEmpty() ? tr("Select a task to see its details.") : infoText);
+}
+
+void MainWindow::showUpdateNotifyMessage(const QString &message, int mode)
+{
+    Q_UNUSED(mode)
+    statusBar()->showMessage(message, 8000);
+}
+
+void MainWindow::setStatusbarRates(const QString &downloadRate, const QString &uploadRate)
+{
+    m_downloadRateLabel->setText(downloadRate);
+    m_uploadRateLabel->setText(uploadRate);
+}
+
+void MainWindow::setSpeed(qint64 downloadSpeed, qint64 uploadSpeed)
+{
+    // The speed panels take these samples once they exist.
+    Q_UNUSED(downloadSpeed)
+    Q_UNUSED(uploadSpeed)
+}
+
+void MainWindow::setTrayIconToolTip(const QString &toolTip)
+{
+    // Kept for the tray icon, which shows it once it exists.
+    m_trayToolTip = toolTip;
+}
+
+void MainWindow::updateStatusbarScheduleTaskInfo(const QString &text)
+{
+    m_scheduleLabel->setText(text);
+    m_scheduleLabel->show();
+}
+
+void MainWindow::resetScheduleStatus()
+{
+    m_scheduleLabel->clear();
+    m_scheduleLabel->hide();
+}
+
+void MainWindow::saveWindowSettings()
+{
+    AppSettings::setMainWindowGeometry(geometry());
+}
+
+void MainWindow::runScheduledAction(int action)
+{
+    switch (action) {
+    case 2: on_actionStart_All_triggered(); break;
+    case 3: on_actionPause_All_triggered(); break;
+    case 4: on_actionStop_All_triggered(); break;
+    default: break;
+    }
+}
+
+// Completion notice
+
+void MainWindow::notifyTaskCompletion(const QString &path, const QString &key)
+{
+    handleTaskCompletion(path, key, isActiveWindow());
+}
+
+void MainWindow::handleTaskCompletion(const QString &path, const QString &key, bool windowActive)
+{
+    playCompletionSound();
+    startVirusScan(path);
+    if (!AppSettings::completionPopupDialogFlag() || windowActive)
+        return;
+
+    QString name;
+    for (int row = 0; row < m_ui->maindownloads_tableWidget->rowCount(); ++row) {
+        if (rowKey(row) == key) {
+            if (QTableWidgetItem *item = m_ui->maindownloads_tableWidget->item(row, 1))
+                name = item->text();
+            break;
+        }
+    }
+    if (!m_completionPopup) {
+        m_completionPopup = new ApCompletionPopup(m_appInfo.get());
+        m_completionPopup->setPathOpener(m_pathOpener);
+    }
+    m_completionPopup->setData(path, SettingsStore::organisation, SettingsStore::application, key, name);
+    m_completionPopup->showPopup();
+}
+
+void MainWindow::playCompletionSound()
+{
+    const QString soundPath = m_appInfo->programFolder() + QStringLiteral("/assets/avs/done.tvoau");
+    if (!QFileInfo::exists(soundPath))
+        return;
+#ifdef ZANTOR_HAVE_MULTIMEDIA
+    // The sound classes stay silent without reporting anything when there
+    // is no output device, so the device is asked first.
+    if (QAudioDeviceInfo::defaultOutputDevice().isNull())
+        return;
+    auto *effect = new QSoundEffect(this);
+    effect->setSource(QUrl::fromLocalFile(soundPath));
+    connect(effect, &QSoundEffect::playingChanged, effect, [effect] {
+        if (!effect->isPlaying())
+            effect->deleteLater();
+    });
+    effect->play();
+    emit completionSoundPlayed(soundPath);
+#endif
+}
+
+void MainWindow::startVirusScan(const QString &path)
+{
+    if (!AppSettings::virusScanFlag())
+        return;
+    const QString program = AppSettings::virusScanProgramPath();
+    // The argument text goes to the scanner whole, as one argument.
+    const QStringList arguments{AppSettings::virusScanProgramArgs(), path};
+    QProcess::startDetached(program, arguments, QFileInfo(program).absolutePath());
+    emit virusScanStarted(program, arguments);
 }

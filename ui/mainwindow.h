@@ -2,22 +2,47 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
+#include "apenginewindow.h"
+
+class ApCompletionPopup;
+class ApNewTaskDialog;
+class ApPolicingThread;
+class ApTvoManager;
 class ApplicationInfo;
+class QLabel;
 class QLocalServer;
 class QLocalSocket;
+class QMenu;
+class QProgressBar;
+class QStyle;
+class QTableWidgetItem;
+struct TaskCommand;
+struct TaskRecord;
+namespace Ui {
+class MainWindow;
+}
 
-// The main window of the download manager.
-class MainWindow final : public QMainWindow
+// The main window of the download manager: the task table and its actions,
+// the engine's window, and the receiver of links from other instances.
+class MainWindow final : public QMainWindow, public ApEngineWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    enum ListFilter { AllTasks = 0, DownloadingTasks = 1, CompletedTasks = 2 };
+
+    // policingTickMs is only ever changed by tests.
+    explicit MainWindow(QWidget *parent = nullptr, int policingTickMs = 100);
     ~MainWindow() override;
 
     const ApplicationInfo &applicationInfo() const { return *m_appInfo; }
+    ApTvoManager *manager() const { return m_manager; }
+    ApPolicingThread *policingThread() const { return m_policing; }
+    ApNewTaskDialog *newTaskDialog() const { return m_newTaskDialog; }
+    ApCompletionPopup *completionPopup() const { return m_completionPopup; }
 
     // Name under which the instance endpoint listens; empty when it could
     // not listen.
@@ -30,9 +55,66 @@ public:
     // Links handed to the window so far, oldest first.
     QStringList requestedLinks() const { return m_requestedLinks; }
 
+    // Set while the new task dialog runs; the tray ignores activations then.
+    bool isModalDialogOpen() const { return m_modalDialogOpen; }
+
+    // Task table.
+    // Lists the stored task with this key; returns whether a row was added.
+    // The state shown for the row is put into state when given.
+    bool addTaskByKey(const QString &key, int *state = nullptr);
+    // Lists a newly stored task and submits it; a task that cannot be listed
+    // is removed from the store again.
+    bool addNewTask(const QString &key);
+    void loadAllTasks();
+    bool hasTaskWithPath(const QString &path) const;
+    int findRow(const QString &path) const;
+    int rowState(int row) const;
+    QString rowPath(int row) const;
+    QString rowKey(int row) const;
+    QProgressBar *rowProgressBar(int row) const;
+    ListFilter currentFilter() const { return m_filter; }
+    QString trayToolTip() const { return m_trayToolTip; }
+
+    // Engine window interface; the policing thread calls these in the GUI thread.
+    void updateMainDownloadsTableRow(const QString &path, const QList<int> &columns, const TaskRowData &row,
+                                     int state) override;
+    void setCompletedDownloadTaskMainDownloadsTableRow(const QString &path) override;
+    void refreshMainDownloadsListings() override;
+    void showDefaultBottomStackedPage() override;
+    bool isTaskInfoShown(const QString &path) const override;
+    void displayDownloadTaskInfo(const QString &infoText) override;
+    void notifyTaskCompletion(const QString &path, const QString &key) override;
+    void showUpdateNotifyMessage(const QString &message, int mode) override;
+    void setStatusbarRates(const QString &downloadRate, const QString &uploadRate) override;
+    void setSpeed(qint64 downloadSpeed, qint64 uploadSpeed) override;
+    void setTrayIconToolTip(const QString &toolTip) override;
+    void updateStatusbarScheduleTaskInfo(const QString &text) override;
+    void resetScheduleStatus() override;
+    void saveWindowSettings() override;
+    void runScheduledAction(int action) override;
+
+    // Plays the completion sound, scans the file and shows the popup when
+    // the window is not the active one.
+    void handleTaskCompletion(const QString &path, const QString &key, bool windowActive);
+
+    // How files and folders are handed to the desktop; tests replace it.
+    using PathOpener = std::function<bool(const QString &)>;
+    void setPathOpener(PathOpener opener) { m_pathOpener = std::move(opener); }
+
+
 signals:
     // A link from the command line or a second start is to be downloaded.
     void linkRequested(const QString &link);
+    // Every command queued to the policing thread, as it is queued.
+    void taskCommandPosted(int code, const QStringList &paths);
+    // The virus scanner was started for a completed file.
+    void virusScanStarted(const QString &program, const QStringList &arguments);
+    void completionSoundPlayed(const QString &soundPath);
+    // Open File, double-click or Open Containing Folder handed this on:
+    // how is 0 for the desktop's handler, 1 for the file's folder, 2 for the player.
+    void taskFileOpened(const QString &target, int how);
+    // The table's context menu is filled and about to open.
+    void contextMenuAboutToShow(QMenu *menu);
 
 public slots:
     void ipcServerNewConnectionCallback();
@@ -42,16 +124,73 @@ public slots:
     // Starts a new download from an accepted link.
     void openNewTaskDialogForLink(const QString &link);
 
+private slots:
+    void on_actionStart_triggered();
+    void on_actionPause_triggered();
+    void on_actionStop_triggered();
+    void on_actionDelete_triggered();
+    void on_actionDelete_Task_Files_triggered();
+    void on_actionStart_All_triggered();
+    void on_actionPause_All_triggered();
+    void on_actionStop_All_triggered();
+    void on_actionOpen_Task_File_Maindownloadtable_triggered();
+    void on_actionOpen_Task_File_Folder_Maindownloadtable_triggered();
+    void on_actionDownload_Task_Properties_triggered();
+    void on_actionHttp_Ftp_triggered();
+    void on_actionExit_triggered();
+    void on_maindownloads_tableWidget_itemDoubleClicked(QTableWidgetItem *item);
+    void on_maindownloads_tableWidget_customContextMenuRequested(const QPoint &pos);
+    void on_maindownloads_tableWidget_itemSelectionChanged();
+    void on_alltasks_commandLinkButton_clicked();
+    void on_downloading_commandLinkButton_clicked();
+    void on_completed_commandLinkButton_clicked();
+
 private:
-    void readSettings();
     Q_DISABLE_COPY(MainWindow)
+    void readSettings();
+    void setupTable();
+    void setupStatusBar();
+    void startEngine(int policingTickMs);
     void startIpcServer();
     void loadLink(const QString &link);
     void closeIpcConnection(QLocalSocket *connection);
+    // Runs the new task dialog for a link (empty: an empty form) and lists
+    // the task it created.
+    void runNewTaskDialog(const QString &link);
+    void newTaskDialogFinishedCallback(int result);
 
+    bool buildRow(const TaskRecord &record, const QString &key, int *shownState);
+    void appendRow(const TaskRowData &row, qint64 totalSize);
+    void setRowState(int row, int state);
+    void resetRowTransferCells(int row);
+    void setCellText(int row, int column, const QString &text);
+    QList<int> selectedVisibleRows() const;
+    void changeSelectedTasks(int commandCode);
+    void deleteSelectedTasks(bool withFiles);
+    void applyFilter(ListFilter filter);
+    void postCommand(const TaskCommand &command);
+    void openTaskFile(const QString &path);
+    void playCompletionSound();
+    void startVirusScan(const QString &path);
+
+    Ui::MainWindow *m_ui;
     std::unique_ptr<ApplicationInfo> m_appInfo;
+    ApTvoManager *m_manager = nullptr;
+    ApPolicingThread *m_policing = nullptr;
+    ApNewTaskDialog *m_newTaskDialog = nullptr;
+    ApCompletionPopup *m_completionPopup = nullptr;
+    QStyle *m_plastique = nullptr;
+    QLabel *m_downloadRateLabel = nullptr;
+    QLabel *m_uploadRateLabel = nullptr;
+    QLabel *m_scheduleLabel = nullptr;
     QLocalServer *m_ipcServer = nullptr;
     QLocalSocket *m_ipcConnection = nullptr;
     QString m_startupLink;
     QStringList m_requestedLinks;
+    ListFilter m_filter = AllTasks;
+    bool m_modalDialogOpen = false;
+    // The new task dialog runs for a task this window lists when it ends.
+    bool m_awaitingNewTask = false;
+    PathOpener m_pathOpener;
+    QString m_trayToolTip;
 };

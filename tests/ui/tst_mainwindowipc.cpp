@@ -2,6 +2,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include "apnewtaskdialog.h"
 #include "mainwindow.h"
 #include "singleinstance.h"
 #include "testsupport.h"
@@ -153,6 +154,10 @@ void TestMainWindowIpc::senderHangsUpWithoutFrame()
         QTRY_COMPARE(spy.count(), 2);
         QCOMPARE(m_window->requestedLinks(), (QStringList{"http://second/", "http://first/"}));
 
+        // The first link opened the new task dialog; while it is up, new
+        // connections are dropped, so it is closed first.
+        QVERIFY(m_window->newTaskDialog()->isVisible());
+        m_window->newTaskDialog()->reject();
         QLocalSocket third;
         third.connectToServer(m_window->ipcServerName());
         QVERIFY(third.waitForConnected(5000));

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include "apinfodialog.h"
+#include "aptextdisplaypanel.h"
+#include "appsettings.h"
+#include "testsupport.h"
+
+namespace UiTest {
+
+// Answers every message window that shows up while it lives, the way a
+// person does: it reads the text and clicks OK or Cancel.
+class InfoDialogAnswerer final : public QObject
+{
+public:
+    explicit InfoDialogAnswerer(bool accept = true)
+        : m_accept(accept)
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { answer(); });
+        m_timer.start();
+    }
+
+    QStringList texts;
+
+private:
+    void answer()
+    {
+        for (QWidget *widget : QApplication::allWidgets()) {
+            auto *dialog = qobject_cast<ApInfoDialog *>(widget);
+            if (!dialog || !dialog->isVisible() || !dialog->isRunning())
+                continue;
+            texts << dialog->textPanel()->toPlainText();
+            auto *button = dialog->findChild<QPushButton *>(m_accept ? QStringLiteral("ok_pushButton")
+                                                                      : QStringLiteral("cancel_pushButton"));
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+
+    bool m_accept;
+    QTimer m_timer;
+};
+
+// Settings every window test starts from: no update check, downloads into
+// the given folder.
+inline void prepareSettings(const QString &downloadFolder)
+{
+    AppSettings::setFlag(SettingsKeys::AutoUpdateFlag, false);
+    AppSettings::setDownloadedTo(downloadFolder);
+    AppSettings::setDownloadedToHistory({});
+}
+
+// build/test-output, for pictures a person looks at.
+inline QString outputFolder()
+{
+    const QString folder = QDir(TestSupport::binDir()).absoluteFilePath(QStringLiteral("../test-output"));
+    QDir().mkpath(folder);
+    return QDir::cleanPath(folder);
+}
+
+} // namespace UiTest

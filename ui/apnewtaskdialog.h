@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QDialog>
+#include <QUrl>
+
+class ApOpenLinkGui;
+class ApTvoManager;
+class QNetworkAccessManager;
+class QNetworkReply;
+namespace Ui {
+class ApNewTaskDialog;
+}
+
+// The dialog through which every HTTP/FTP task comes into being: it probes
+// the server for the file name and writes the new task into the task store
+// under a fresh key. It also shows a stored task's properties and can add a
+// task without being shown.
+class ApNewTaskDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Result { TaskWritten = 0, Cancelled = 1 };
+    // Redirects the header probe follows before it gives up.
+    static constexpr int MaxProbeRedirects = 10;
+
+    ApNewTaskDialog(QWidget *parent, ApTvoManager *manager);
+    ~ApNewTaskDialog() override;
+
+    // Runs the dialog modally for a new task; returns the result, and on
+    // TaskWritten taskKey() names the new task. Only type 3 is handled.
+    int openForNewTask(int taskType, const QString &url);
+    // The same without waiting: the dialog shows application-modal and
+    // reports its end through taskDialogFinished. False for other types.
+    bool showForNewTask(int taskType, const QString &url);
+    // Shows the stored task read-only.
+    int openForProperties(int taskType, const QString &key);
+    // Writes a task from a URL and file name without showing the dialog;
+    // conversionMark 1 shows "+", 2 "-".
+    int addWithoutShowing(const QString &url, const QString &fileName, int conversionMark);
+
+    int result() const { return m_result; }
+    QString taskKey() const { return m_taskKey; }
+    ApOpenLinkGui *openLinkGui() const { return m_openLinkGui; }
+
+    // The nine characters a file name may not hold become "_".
+    static QString safeFileName(const QString &name);
+    // The file name a probe answer names: "filename=" of the disposition,
+    // else the last segment of the path; the time stamp when empty.
+    static QString probedFileName(const QByteArray &contentDisposition, const QString &path,
+                                  const QDateTime &now);
+
+signals:
+    // The file name field was filled from a probe answer.
+    void probeFinished(const QString &fileName);
+    // The dialog was closed by Start Download, Cancel or the close button.
+    void taskDialogFinished(int result);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+public slots:
+    void reject() override;
+
+private slots:
+    void on_httpftptask_url_lineEdit_editingFinished();
+    void on_httpftptask_authentication_checkBox_toggled(bool checked);
+    void on_httpftptask_mirrorurls_checkBox_toggled(bool checked);
+    void on_httpftptask_saveto_toolButton_clicked();
+    void on_httpftptask_cancel_pushButton_clicked();
+    void on_httpftptask_startdownload_pushButton_clicked();
+    void responseHeaderCallback();
+
+private:
+    Q_DISABLE_COPY(ApNewTaskDialog)
+    void resetForm();
+    void startProbe(const QUrl &url, int redirects);
+    void stopProbe();
+    int runModal();
+    void finish(int result);
+
+    Ui::ApNewTaskDialog *m_ui;
+    ApTvoManager *m_manager;
+    ApOpenLinkGui *m_openLinkGui = nullptr;
+    int m_taskType = 3;
+    int m_result = Cancelled;
+    QString m_taskKey;
+    QString m_saveFolder;
+    QNetworkAccessManager *m_probeManager;
+    QNetworkReply *m_probeReply = nullptr;
+    int m_probeRedirects = 0;
+};

@@ -1,0 +1,559 @@
+// The task table of the main window: rows built from the task store, the
+// refreshes the policing thread sends, and the task actions.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTableWidget>
+
+#include "apinfodialog.h"
+#include "applicationinfo.h"
+#include "apnewtaskdialog.h"
+#include "appolicingthread.h"
+#include "aptvodownloadtaskthread.h"
+#include "aptvomanager.h"
+#include "commonfunctions.h"
+#include "taskcommand.h"
+#include "taskstore.h"
+
+namespace {
+constexpr int DataRole = Qt::UserRole;
+constexpr int ColumnCount = 12;
+
+bool isHttpFtpType(const QString &typeText)
+{
+    return typeText == QLatin1String("HTTPS") || typeText == QLatin1String("HTTP")
+        || typeText == QLatin1String("FTP");
+}
+} // namespace
+
+void MainWindow::setupTable()
+{
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
+    table->setColumnCount(ColumnCount);
+    QHeaderView *header = table->horizontalHeader();
+    if (m_plastique)
+        header->setStyle(m_plastique);
+    header->setStretchLastSection(true);
+    header->setHighlightSections(false);
+    const int widths[ColumnCount] = {125, 300, 90, 175, 90, 70, 70, 60, 60, 90, 100, 150};
+    for (int column = 0; column < ColumnCount; ++column)
+        table->setColumnWidth(column, widths[column]);
+}
+
+// Rows
+
+int MainWindow::findRow(const QString &path) const
+{
+    const QTableWidget *table = m_ui->maindownloads_tableWidget;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (rowPath(row) == path)
+            return row;
+    }
+    return -1;
+}
+
+bool MainWindow::hasTaskWithPath(const QString &path) const
+{
+    return findRow(path) >= 0;
+}
+
+int MainWindow::rowState(int row) const
+{
+    const QTableWidgetItem *item = m_ui->maindownloads_tableWidget->item(row, TaskColumn::Status);
+    return item ? item->data(DataRole).toInt() : -1;
+}
+
+QString MainWindow::rowPath(int row) const
+{
+    const QTableWidgetItem *item = m_ui->maindownloads_tableWidget->item(row, TaskColumn::TaskName);
+    return item ? item->data(DataRole).toString() : QString();
+}
+
+QString MainWindow::rowKey(int row) const
+{
+    const QTableWidgetItem *item = m_ui->maindownloads_tableWidget->item(row, TaskColumn::Type);
+    return item ? item->data(DataRole).toString() : QString();
+}
+
+QProgressBar *MainWindow::rowProgressBar(int row) const
+{
+    return qobject_cast<QProgressBar *>(m_ui->maindownloads_tableWidget->cellWidget(row, TaskColumn::Progress));
+}
+
+bool MainWindow::addTaskByKey(const QString &key, int *state)
+{
+    bool ok = false;
+    const qint64 id = key.toLongLong(&ok);
+    ApTaskStore store;
+    std::optional<TaskRecord> record = ok ? store.read(id) : std::nullopt;
+    if (!record)
+        return false;
+    int shownState = TaskLoading;
+    if (!buildRow(*record, key, &shownState))
+        return false;
+    if (state)
+        *state = shownState;
+    if (record->state != TaskCompleted)
+        m_manager->readSettingsOnce();
+    return true;
+}
+
+bool MainWindow::addNewTask(const QString &key)
+{
+    if (!addTaskByKey(key)) {
+        ApTaskStore().removeKey(key);
+        return false;
+    }
+    TaskCommand command;
+    command.code = TaskCommand::Load;
+    command.text = key;
+    postCommand(command);
+    return true;
+}
+
+void MainWindow::loadAllTasks()
+{
+    ApTaskStore store;
+    for (const QString &key : store.keys()) {
+        int state = TaskLoading;
+        if (!addTaskByKey(key, &state)) {
+            store.removeKey(key);
+            continue;
+        }
+        if (state != TaskCompleted) {
+            TaskCommand command;
+            command.code = TaskCommand::Load;
+            command.text = key;
+            postCommand(command);
+        }
+    }
+}
+
+bool MainWindow::buildRow(const TaskRecord &record, const QString &key, int *shownState)
+{
+    QStringList paths;
+    for (int row = 0; row < m_ui->maindownloads_tableWidget->rowCount(); ++row)
+        paths << rowPath(row);
+    switch (TaskStore::checkListable(record, paths)) {
+    case TaskStore::ListCheck::NotHttpFtpTask:
+        return false;
+    case TaskStore::ListCheck::DuplicatePath:
+        showInfoDialog(this, tr("A task with the same path already exists. This task cannot be added."),
+                       ApInfoDialog::OkOnly);
+        return false;
+    case TaskStore::ListCheck::IncorrectUrl:
+        showInfoDialog(this, tr("It is an incorrect URL. Please try another one."), ApInfoDialog::OkOnly);
+        return false;
+    case TaskStore::ListCheck::Listable:
+        break;
+    }
+
+    TaskRowData row;
+    row.savePath = QDir::toNativeSeparators(record.savePathName);
+    row.state = TaskStore::shownStateAtLoad(record.state);
+    *shownState = row.state;
+    row.fileName = QFileInfo(record.savePathName).fileName();
+    row.completedSize = record.completedSize;
+    const qint64 total = record.state == TaskCompleted ? record.completedSize : record.size;
+    row.sizeText = Common::sizeText(double(total));
+    row.percentage = TaskStore::percentage(record.completedSize, total);
+    row.downloadSpeedText = QStringLiteral("0 B/s");
+    row.uploadSpeedText = QStringLiteral("0 B/s");
+    row.sourcesText = QStringLiteral("0/0");
+    row.typeText = TaskStore::protocolText(record.url);
+    row.taskKey = key;
+    row.queueText = QStringLiteral("-");
+    row.timeLeftText = QStringLiteral("-");
+    row.timeElapsedText = QStringLiteral("0 s");
+    row.creationTimeText = ApTaskStore().ensureCreationTime(record.id);
+    appendRow(row, total);
+    return true;
+}
+
+void MainWindow::appendRow(const TaskRowData &data, qint64 totalSize)
+{
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
+    // Sorting would move the row away while its cells are filled.
+    const bool sorting = table->isSortingEnabled();
+    table->setSortingEnabled(false);
+    const int row = table->rowCount();
+    table->insertRow(row);
+
+    table->setItem(row, TaskColumn::Status, new QTableWidgetItem);
+    setRowState(row, data.state);
+
+    auto *name = new QTableWidgetItem(data.fileName);
+    name->setToolTip(data.fileName);
+    name->setIcon(Common::fileTypeIcon(QFileInfo(data.fileName).suffix(), false));
+    name->setData(DataRole, data.savePath);
+    table->setItem(row, TaskColumn::TaskName, name);
+
+    const QString texts[] = {data.sizeText,   QString(),          data.downloadSpeedText, data.uploadSpeedText,
+                             data.sourcesText, data.typeText,     data.queueText,         data.timeLeftText,
+                             data.timeElapsedText, data.creationTimeText};
+    for (int column = TaskColumn::Size; column < ColumnCount; ++column) {
+        if (column == TaskColumn::Progress)
+            continue;
+        auto *item = new QTableWidgetItem(texts[column - TaskColumn::Size]);
+        item->setTextAlignment(Qt::AlignCenter);
+        table->setItem(row, column, item);
+    }
+    table->item(row, TaskColumn::Type)->setData(DataRole, data.taskKey);
+
+    auto *bar = new QProgressBar;
+    if (m_plastique)
+        bar->setStyle(m_plastique);
+    bar->setMaximumHeight(18);
+    bar->setMinimum(0);
+    bar->setAlignment(Qt::AlignCenter);
+    if (totalSize == 0 && data.state == TaskLoading) {
+        bar->setMaximum(0);
+    } else {
+        bar->setMaximum(100);
+        bar->setValue(data.percentage);
+    }
+    table->setCellWidget(row, TaskColumn::Progress, bar);
+    table->setSortingEnabled(sorting);
+    table->scrollToBottom();
+}
+
+void MainWindow::setRowState(int row, int state)
+{
+    QTableWidgetItem *item = m_ui->maindownloads_tableWidget->item(row, TaskColumn::Status);
+    if (!item)
+        return;
+    item->setData(DataRole, state);
+    const QString label = TaskStore::stateLabel(state);
+    if (label.isEmpty())
+        return;
+    item->setText(label);
+    item->setToolTip(label);
+    item->setIcon(QIcon(TaskStore::stateIconPath(state)));
+}
+
+void MainWindow::setCellText(int row, int column, const QString &text)
+{
+    if (QTableWidgetItem *item = m_ui->maindownloads_tableWidget->item(row, column))
+        item->setText(text);
+}
+
+void MainWindow::resetRowTransferCells(int row)
+{
+    setCellText(row, TaskColumn::Download, QStringLiteral("0 B/s"));
+    setCellText(row, TaskColumn::Upload, QStringLiteral("0 B/s"));
+    setCellText(row, TaskColumn::Sources, QStringLiteral("0/0"));
+    setCellText(row, TaskColumn::Queue, QStringLiteral("-"));
+    setCellText(row, TaskColumn::TimeLeft, QStringLiteral("-"));
+}
+
+// Refreshes from the policing thread
+
+void MainWindow::updateMainDownloadsTableRow(const QString &path, const QList<int> &columns,
+                                             const TaskRowData &data, int state)
+{
+    const int row = findRow(path);
+    if (row < 0)
+        return;
+    for (int column : columns) {
+        switch (column) {
+        case TaskColumn::Status:
+            if (state == TaskLoading || state == 2)
+                m_ui->maindownloads_tableWidget->item(row, column)->setData(DataRole, state);
+            else
+                setRowState(row, state);
+            break;
+        case TaskColumn::Size: setCellText(row, column, data.sizeText); break;
+        case TaskColumn::Progress:
+            if (QProgressBar *bar = rowProgressBar(row)) {
+                if (state == TaskLoading) {
+                    bar->setMaximum(0);
+                } else {
+                    bar->setMaximum(100);
+                    bar->setValue(data.percentage);
+                }
+            }
+            break;
+        case TaskColumn::Download: setCellText(row, column, data.downloadSpeedText); break;
+        case TaskColumn::Upload: setCellText(row, column, data.uploadSpeedText); break;
+        case TaskColumn::Sources: setCellText(row, column, data.sourcesText); break;
+        case TaskColumn::Queue: setCellText(row, column, data.queueText); break;
+        case TaskColumn::TimeLeft: setCellText(row, column, data.timeLeftText); break;
+        case TaskColumn::TimeElapsed: setCellText(row, column, data.timeElapsedText); break;
+        default: break;  // name, type and creation time never change
+        }
+    }
+}
+
+void MainWindow::setCompletedDownloadTaskMainDownloadsTableRow(const QString &path)
+{
+    qint64 total = 0;
+    if (ApTvoDownloadTaskThread *thread = m_manager->findTask(path))
+        total = thread->task().total.load();
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (rowPath(row) != path)
+            continue;
+        setRowState(row, TaskCompleted);
+        setCellText(row, TaskColumn::Size, Common::sizeText(double(total)));
+        if (QProgressBar *bar = rowProgressBar(row)) {
+            bar->setMaximum(100);
+            bar->setValue(100);
+        }
+        setCellText(row, TaskColumn::Download, QStringLiteral("0 B/s"));
+        setCellText(row, TaskColumn::Upload, QStringLiteral("0 B/s"));
+        setCellText(row, TaskColumn::Sources, QStringLiteral("0/0"));
+        setCellText(row, TaskColumn::Queue, QStringLiteral("-"));
+        setCellText(row, TaskColumn::TimeLeft, QStringLiteral("0 s"));
+    }
+}
+
+void MainWindow::refreshMainDownloadsListings()
+{
+    applyFilter(m_filter);
+}
+
+// Filters
+
+void MainWindow::applyFilter(ListFilter filter)
+{
+    m_filter = filter;
+    m_ui->top_stackedWidget->setCurrentWidget(m_ui->downloads_stackedPage);
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const int state = rowState(row);
+        const bool shown = filter == AllTasks || (filter == DownloadingTasks && state == TaskDownloading)
+            || (filter == CompletedTasks && state == TaskCompleted);
+        table->setRowHidden(row, !shown);
+    }
+}
+
+void MainWindow::on_alltasks_commandLinkButton_clicked() { applyFilter(AllTasks); }
+void MainWindow::on_downloading_commandLinkButton_clicked() { applyFilter(DownloadingTasks); }
+void MainWindow::on_completed_commandLinkButton_clicked() { applyFilter(CompletedTasks); }
+
+// Task actions
+
+QList<int> MainWindow::selectedVisibleRows() const
+{
+    const QTableWidget *table = m_ui->maindownloads_tableWidget;
+    QList<int> rows;
+    for (const QTableWidgetSelectionRange &range : table->selectedRanges()) {
+        for (int row = range.topRow(); row <= range.bottomRow(); ++row) {
+            if (!table->isRowHidden(row) && !rows.contains(row))
+                rows << row;
+        }
+    }
+    return rows;
+}
+
+void MainWindow::changeSelectedTasks(int commandCode)
+{
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
+    if (table->selectedRanges().isEmpty())
+        return;
+    TaskCommand command;
+    command.code = commandCode;
+    ApTaskStore store;
+    for (int row : selectedVisibleRows()) {
+        const int state = rowState(row);
+        int newState = -1;
+        switch (commandCode) {
+        case TaskCommand::Start:
+            if (state == TaskPaused || state == TaskStopped || state == TaskFailed)
+                newState = TaskDownloading;
+            break;
+        case TaskCommand::Pause:
+            if (state == TaskDownloading || state == TaskChecking)
+                newState = TaskPaused;
+            break;
+        case TaskCommand::Stop:
+            if (state == TaskDownloading || state == TaskPaused || state == TaskChecking)
+                newState = TaskStopped;
+            break;
+        default: break;
+        }
+        if (newState < 0)
+            continue;
+        command.paths << rowPath(row);
+        setRowState(row, newState);
+        if (commandCode != TaskCommand::Start)
+            resetRowTransferCells(row);
+        store.writeState(rowKey(row).toLongLong(), newState);
+    }
+    postCommand(command);
+    table->clearSelection();
+    showDefaultBottomStackedPage();
+}
+
+void MainWindow::on_actionStart_triggered() { changeSelectedTasks(TaskCommand::Start); }
+void MainWindow::on_actionPause_triggered() { changeSelectedTasks(TaskCommand::Pause); }
+void MainWindow::on_actionStop_triggered() { changeSelectedTasks(TaskCommand::Stop); }
+
+void MainWindow::on_actionStart_All_triggered()
+{
+    m_ui->maindownloads_tableWidget->selectAll();
+    changeSelectedTasks(TaskCommand::Start);
+}
+
+void MainWindow::on_actionPause_All_triggered()
+{
+    m_ui->maindownloads_tableWidget->selectAll();
+    changeSelectedTasks(TaskCommand::Pause);
+}
+
+void MainWindow::on_actionStop_All_triggered()
+{
+    m_ui->maindownloads_tableWidget->selectAll();
+    changeSelectedTasks(TaskCommand::Stop);
+}
+
+void MainWindow::on_actionDelete_triggered() { deleteSelectedTasks(false); }
+void MainWindow::on_actionDelete_Task_Files_triggered() { deleteSelectedTasks(true); }
+
+void MainWindow::deleteSelectedTasks(bool withFiles)
+{
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
+    if (table->selectedRanges().isEmpty())
+        return;
+    if (withFiles
+        && showInfoDialog(this, tr("Delete both task and files? Press OK to confirm."), ApInfoDialog::OkCancel)
+            != ApInfoDialog::Accepted)
+        return;
+
+    TaskCommand command;
+    command.code = TaskCommand::Delete;
+    command.withFiles = withFiles;
+    ApTaskStore store;
+    for (int row : selectedVisibleRows()) {
+        const int state = rowState(row);
+        if (state == TaskLoading)
+            continue;
+        const QString path = rowPath(row);
+        const QString type = table->item(row, TaskColumn::Type)->text();
+        if (withFiles && isHttpFtpType(type) && state == TaskCompleted)
+            QFile::remove(path);
+        store.removeKey(rowKey(row));
+        command.paths << path;
+    }
+    command.allRows = command.paths.size() == table->rowCount();
+    for (const QString &path : qAsConst(command.paths)) {
+        const int row = findRow(path);
+        if (row >= 0)
+            table->removeRow(row);
+    }
+    postCommand(command);
+    table->clearSelection();
+    showDefaultBottomStackedPage();
+}
+
+// Opening files
+
+void MainWindow::openTaskFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isFile() && info.suffix().isEmpty()) {
+        m_pathOpener(info.absolutePath());
+        emit taskFileOpened(info.absolutePath(), 1);
+    } else if (Common::isPlayerType(info.suffix())) {
+        Common::startCompanion(*m_appInfo, Common::CompanionPlayer,
+                               {QStringLiteral("/file"), path, QStringLiteral("0"), m_appInfo->advertisementBaseUrl()});
+        emit taskFileOpened(path, 2);
+    } else {
+        m_pathOpener(path);
+        emit taskFileOpened(path, 0);
+    }
+}
+
+void MainWindow::on_actionOpen_Task_File_Maindownloadtable_triggered()
+{
+    const QList<int> rows = selectedVisibleRows();
+    if (!rows.isEmpty())
+        openTaskFile(rowPath(rows.first()));
+}
+
+void MainWindow::on_maindownloads_tableWidget_itemDoubleClicked(QTableWidgetItem *item)
+{
+    const QString path = rowPath(item->row());
+    if (QFileInfo::exists(path))
+        openTaskFile(path);
+}
+
+void MainWindow::on_actionOpen_Task_File_Folder_Maindownloadtable_triggered()
+{
+    const QList<int> rows = selectedVisibleRows();
+    if (rows.isEmpty())
+        return;
+    const QFileInfo info(rowPath(rows.first()));
+    const QString folder = info.isDir() ? info.absoluteFilePath() : info.isFile() ? info.absolutePath() : QString();
+    if (folder.isEmpty())
+        return;
+    m_pathOpener(folder);
+    emit taskFileOpened(folder, 1);
+}
+
+void MainWindow::on_actionDownload_Task_Properties_triggered()
+{
+    for (int row : selectedVisibleRows()) {
+        if (!isHttpFtpType(m_ui->maindownloads_tableWidget->item(row, TaskColumn::Type)->text()))
+            continue;
+        m_modalDialogOpen = true;
+        m_newTaskDialog->openForProperties(HttpFtpTaskType, rowKey(row));
+        m_modalDialogOpen = false;
+        return;
+    }
+}
+
+void MainWindow::on_maindownloads_tableWidget_itemSelectionChanged()
+{
+    const QList<int> rows = selectedVisibleRows();
+    if (rows.isEmpty()) {
+        showDefaultBottomStackedPage();
+        return;
+    }
+    // The information panel fills itself from the policing thread's answer.
+    m_policing->requestTaskInfo();
+}
+
+void MainWindow::on_maindownloads_tableWidget_customContextMenuRequested(const QPoint &pos)
+{
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("maindownloads_contextMenu"));
+    const QList<int> rows = selectedVisibleRows();
+    if (rows.isEmpty()) {
+        menu.addAction(m_ui->actionWeb_Video_Download);
+        menu.addAction(m_ui->actionHttp_Ftp);
+    } else {
+        const int row = rows.first();
+        const int state = rowState(row);
+        if (QFileInfo(rowPath(row)).isFile())
+            menu.addAction(m_ui->actionOpen_Task_File_Maindownloadtable);
+        menu.addAction(m_ui->actionOpen_Task_File_Folder_Maindownloadtable);
+        menu.addSeparator();
+        menu.addAction(m_ui->actionShow_Search_Page);
+        menu.addSeparator();
+        menu.addAction(m_ui->actionConvert_Media);
+        menu.addSeparator();
+        if (state != TaskCompleted) {
+            menu.addAction(m_ui->actionStart);
+            if (state != TaskFailed) {
+                menu.addAction(m_ui->actionPause);
+                menu.addAction(m_ui->actionStop);
+            }
+        }
+        menu.addAction(m_ui->actionDelete);
+        menu.addAction(m_ui->actionDelete_Task_Files);
+        menu.addSeparator();
+        m_ui->actionDownload_Task_Properties->setEnabled(true);
+        menu.addAction(m_ui->actionDownload_Task_Properties);
+    }
+    emit contextMenuAboutToShow(&menu);
+    menu.exec(table->viewport()->mapToGlobal(pos));
+}
