@@ -74,13 +74,8 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
 
 MainWindow::~MainWindow()
 {
-    // The loop may be waiting in a blocking call into this thread, so its
-    // calls are delivered while waiting for it to end.
-    if (m_policing) {
-        m_policing->stopLoop();
-        while (!m_policing->wait(10))
-            QCoreApplication::sendPostedEvents(m_policing, QEvent::MetaCall);
-    }
+    if (m_policing)
+        m_policing->stopAndWait();
     // Task threads end before their manager goes.
     delete m_manager;
     m_manager = nullptr;
