@@ -67,7 +67,7 @@ int main(int argc, char **argv)
         v.proxyType = 0;
     });
 
-    EngineTaskSpec input;
+    EngineTaskInput input;
     input.id = 1;
     input.url = args.at(1);
     input.savePath = args.at(2);

@@ -281,9 +281,9 @@ void ApPolicingThread::submitTask(const QString &key)
         Common::startCompanion(*m_info, Common::CompanionToolbelt,
                                {CompanionArgs::HostIp, QUrl(record->url).host(), key});
     }
-    const EngineTaskSpec spec = TaskStore::engineTaskSpec(*record);
+    const EngineTaskInput input = TaskStore::engineTaskInput(*record);
     m_manager->readSettingsOnce();
-    m_manager->addTask(spec, spec.startsAtOnce());
+    m_manager->addTask(input, input.startsAtOnce());
 }
 
 void ApPolicingThread::preview(const QString &path, int percentage, qint64 completed)

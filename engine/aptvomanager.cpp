@@ -92,11 +92,11 @@ QString ApTvoManager::tableKey(const QString &savePath)
     return QDir::toNativeSeparators(savePath);
 }
 
-ApTvoDownloadTaskThread *ApTvoManager::addTask(const EngineTaskSpec &input, bool startNow)
+ApTvoDownloadTaskThread *ApTvoManager::addTask(const EngineTaskInput &input, bool startNow)
 {
     auto *thread = new ApTvoDownloadTaskThread(this, m_info);
     ApTvoTask &t = thread->task();
-    t.protocol = input.protocol == EngineTaskSpec::Ftp ? ApTvoTask::Ftp : ApTvoTask::Http;
+    t.protocol = input.protocol == EngineTaskInput::Ftp ? ApTvoTask::Ftp : ApTvoTask::Http;
     t.settings = &m_settings;
     t.savePath = tableKey(input.savePath);
     t.id = input.id;

@@ -9,7 +9,7 @@
 #include <atomic>
 
 #include "aptvosettings.h"
-#include "enginetaskspec.h"
+#include "taskstore.h"
 
 class ApGeoLocation;
 class ApSearchProxyTarget;
@@ -39,7 +39,7 @@ public:
 
     // Enters a new task thread under the task's save path, replacing (and
     // stopping) an earlier one under the same path.
-    ApTvoDownloadTaskThread *addTask(const EngineTaskSpec &input, bool startNow);
+    ApTvoDownloadTaskThread *addTask(const EngineTaskInput &input, bool startNow);
     ApTvoDownloadTaskThread *findTask(const QString &savePath) const;
     // Stops the task's thread, removes it from the table and deletes it; the
     // target file goes too when its delete-file flag is set.

@@ -290,9 +290,9 @@ bool isSubmittable(const TaskRecord &record)
     return record.taskType == HttpFtpTaskType && isListableUrl(record.url);
 }
 
-EngineTaskSpec engineTaskSpec(const TaskRecord &record)
+EngineTaskInput engineTaskInput(const TaskRecord &record)
 {
-    EngineTaskSpec task;
+    EngineTaskInput task;
     task.id = record.id;
     task.url = record.url;
     task.referer = record.referer;
@@ -300,8 +300,8 @@ EngineTaskSpec engineTaskSpec(const TaskRecord &record)
     task.urlCount = record.mirrorUrls.size() + 1;
     task.savePath = QDir::toNativeSeparators(record.savePathName);
     task.state = record.state;
-    task.protocol = record.url.startsWith(QLatin1String("ftp"), Qt::CaseInsensitive) ? EngineTaskSpec::Ftp
-                                                                                      : EngineTaskSpec::Http;
+    task.protocol = record.url.startsWith(QLatin1String("ftp"), Qt::CaseInsensitive) ? EngineTaskInput::Ftp
+                                                                                      : EngineTaskInput::Http;
     return task;
 }
 

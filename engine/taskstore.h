@@ -70,7 +70,7 @@ struct TaskRecord
 };
 
 // What the engine needs to register and run one task.
-struct EngineTaskSpec
+struct EngineTaskInput
 {
     qint64 id = 0;
     QString url, referer;
@@ -201,6 +201,6 @@ ListCheck checkListable(const TaskRecord &record, const QStringList &existingPat
 bool isSubmittable(const TaskRecord &record);
 // The engine task for a record: protocol by the URL's start, any case
 // ("http" and "https" give Http, "ftp" gives Ftp).
-EngineTaskSpec engineTaskSpec(const TaskRecord &record);
+EngineTaskInput engineTaskInput(const TaskRecord &record);
 
 } // namespace TaskStore

@@ -90,7 +90,7 @@ void TstApTvoHttp::cleanup()
 ApTvoDownloadTaskThread *TstApTvoHttp::add(const QString &path, const QString &name, bool start,
                                            const QString &referer, const QStringList &mirrors)
 {
-    EngineTaskSpec input;
+    EngineTaskInput input;
     input.id = 42;
     input.url = path.startsWith(QLatin1String("http")) ? path : m_server->url(path);
     input.referer = referer;

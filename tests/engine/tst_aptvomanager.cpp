@@ -27,9 +27,9 @@ void clearStore()
     s->clear();
 }
 
-EngineTaskSpec taskInput(const QString &path, int state = 4)
+EngineTaskInput taskInput(const QString &path, int state = 4)
 {
-    EngineTaskSpec s;
+    EngineTaskInput s;
     s.id = 1700000000;
     s.url = QStringLiteral("http://127.0.0.1:9/file.bin");
     s.referer = QStringLiteral("http://127.0.0.1:9/page");

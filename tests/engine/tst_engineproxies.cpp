@@ -84,7 +84,7 @@ void TstEngineProxies::init()
 
 ApTvoDownloadTaskThread *TstEngineProxies::download(ApTvoManager &manager, const QString &name)
 {
-    EngineTaskSpec input;
+    EngineTaskInput input;
     input.id = 7;
     input.url = m_nginx.url(QStringLiteral("/f.bin"));
     input.savePath = m_out.filePath(name);

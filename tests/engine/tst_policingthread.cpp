@@ -393,7 +393,7 @@ private slots:
         const qint64 id = createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("stall.bin"));
         const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("stall.bin")));
         const auto record = ApTaskStore().read(id);
-        ApTvoDownloadTaskThread *thread = m_manager->addTask(TaskStore::engineTaskSpec(*record), false);
+        ApTvoDownloadTaskThread *thread = m_manager->addTask(TaskStore::engineTaskInput(*record), false);
         thread->setEngineState(TaskDownloading);
 
         QTRY_VERIFY_WITH_TIMEOUT(m_window->lastStateOf(path) == TaskFailed, 10000);

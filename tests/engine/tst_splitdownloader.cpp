@@ -86,7 +86,7 @@ ApTvoDownloadTaskThread *TstSplitDownloader::addTask(ApTvoManager &manager, cons
                                                      const QString &saveName,
                                                      const QStringList &mirrors)
 {
-    EngineTaskSpec input;
+    EngineTaskInput input;
     input.id = 1;
     input.url = m_nginx.url(path);
     for (const QString &m : mirrors)

@@ -408,11 +408,11 @@ void TestTaskStore::submitMapping_data()
     QTest::addColumn<bool>("startsAtOnce");
     const QStringList none;
     const QStringList two{QStringLiteral("http://m1.example/f"), QStringLiteral("ftp://m2.example/f")};
-    QTest::newRow("http") << "http://example.com/f" << none << 0 << int(EngineTaskSpec::Http) << true;
-    QTest::newRow("HTTPS caps") << "HTTPS://example.com/f" << two << 1 << int(EngineTaskSpec::Http) << true;
-    QTest::newRow("ftp") << "ftp://example.com/f" << two << 3 << int(EngineTaskSpec::Ftp) << true;
-    QTest::newRow("Ftp mixed") << "Ftp://example.com/f" << none << 7 << int(EngineTaskSpec::Ftp) << true;
-    QTest::newRow("stopped") << "http://example.com/f" << two << 4 << int(EngineTaskSpec::Http) << false;
+    QTest::newRow("http") << "http://example.com/f" << none << 0 << int(EngineTaskInput::Http) << true;
+    QTest::newRow("HTTPS caps") << "HTTPS://example.com/f" << two << 1 << int(EngineTaskInput::Http) << true;
+    QTest::newRow("ftp") << "ftp://example.com/f" << two << 3 << int(EngineTaskInput::Ftp) << true;
+    QTest::newRow("Ftp mixed") << "Ftp://example.com/f" << none << 7 << int(EngineTaskInput::Ftp) << true;
+    QTest::newRow("stopped") << "http://example.com/f" << two << 4 << int(EngineTaskInput::Http) << false;
 }
 
 void TestTaskStore::submitMapping()
@@ -429,7 +429,7 @@ void TestTaskStore::submitMapping()
     store()->writeProgress(id, 777, state, 5000, false);
     const TaskRecord r = *store()->read(id);
     QVERIFY(TaskStore::isSubmittable(r));
-    const EngineTaskSpec task = TaskStore::engineTaskSpec(r);
+    const EngineTaskInput task = TaskStore::engineTaskInput(r);
     QCOMPARE(task.id, id);
     QCOMPARE(task.url, url);
     QCOMPARE(task.referer, QStringLiteral("http://ref.example/"));
