@@ -62,6 +62,8 @@ private slots:
     void earlyEndOfRetrievalFailsConnection();
     void proxiesAreNotUsed();
     void retriedFirstResponseAddsNothing();
+    void activeCountHasNoSplitBound();
+    void mirrorOfAnotherSizeIsTakenOver();
 
 private:
     ApTvoDownloadTaskThread *add(const QString &url, const QString &name,
@@ -404,6 +406,47 @@ void TstApTvoFtp::retriedFirstResponseAddsNothing()
     QCOMPARE(t->connectionCount(), 1);
     QCOMPARE(m_scripted->retrievals(), 1);
     QCOMPARE(fileBytes(t->task().savePath), m_content);
+    t->stopTask();
+}
+
+void TstApTvoFtp::activeCountHasNoSplitBound()
+{
+    // A split bound of 1 would hold HTTP at two active connections.
+    m_manager->settings().update([](ApTvoSettingsValues &v) { v.splitBound = 1; });
+    m_scripted->holdAfter(65536);
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("active.bin"),
+                                     {m_scripted->url(QStringLiteral("/f.bin")),
+                                      m_scripted->url(QStringLiteral("/f.bin")), m_scripted->url(QStringLiteral("/f.bin"))});
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().activeConnections.load(), 4, 30000);
+    QCOMPARE(t->connectionCount(), 4);
+    m_scripted->release();
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    t->stopTask();
+}
+
+void TstApTvoFtp::mirrorOfAnotherSizeIsTakenOver()
+{
+    // The mirror's file is not the task's file: its connection fails before
+    // writing, and the first connection takes its range over afterwards.
+    m_scripted->setFile("/other.bin", randomBytes(5 * MiB, 23));
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("other.bin"),
+                                     {m_scripted->url(QStringLiteral("/other.bin"))});
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    const auto snapshots = t->connectionSnapshots();
+    QCOMPARE(snapshots.size(), 2);
+    QCOMPARE(snapshots.at(1).bytesReceived, qint64(0));
+    QCOMPARE(snapshots.at(0).bytesReceived, qint64(m_content.size()));
+    // The takeover restarted where the mirror's range began.
+    bool restarted = false;
+    for (const ScriptedFtpSession &s : m_scripted->sessions())
+        restarted |= s.commands.contains("REST " + QByteArray::number(4 * MiB)) && s.commands.contains("RETR /f.bin");
+    QVERIFY(restarted);
     t->stopTask();
 }
 
