@@ -99,7 +99,9 @@ bool ApTvoFtp::startRequest()
     curl_easy_setopt(m_easy, CURLOPT_IGNORE_CONTENT_LENGTH, 1L);
     curl_easy_setopt(m_easy, CURLOPT_PREQUOTE, m_preQuote);
     // Each start logs in afresh and the connection closes after the
-    // transfer.
+    // transfer. libcurl waits for the final reply of a retrieval and for
+    // the reply to QUIT inside the task thread (bounded by the response
+    // timeout below); a transfer this side cuts short skips both.
     curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
     curl_easy_setopt(m_easy, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
