@@ -4,6 +4,8 @@
 
 #include <curl/curl.h>
 
+#include <cctype>
+
 #include "aptvodownloadtaskthread.h"
 #include "aptvosettings.h"
 #include "aptvotask.h"
