@@ -1,4 +1,4 @@
-// engine_bench URL OUTPUT_PATH [--split N]
+// engine_bench URL OUTPUT_PATH [--split N] [--mirror URL]...
 //
 // Drives the download manager and one task thread headlessly on one URL and
 // prints bytes, seconds, MB/s, connections used, peak RSS and the SHA-1 of
@@ -47,13 +47,16 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        err << "usage: engine_bench URL OUTPUT_PATH [--split N]\n";
+        err << "usage: engine_bench URL OUTPUT_PATH [--split N] [--mirror URL]...\n";
         return 2;
     }
     int split = 0;
+    QStringList mirrors;
     for (int i = 3; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--split") && i + 1 < args.size()) {
             split = args.at(++i).toInt();
+        } else if (args.at(i) == QLatin1String("--mirror") && i + 1 < args.size()) {
+            mirrors << args.at(++i);
         } else {
             err << "unknown argument " << args.at(i) << "\n";
             return 2;
@@ -70,6 +73,10 @@ int main(int argc, char **argv)
     EngineTaskInput input;
     input.id = 1;
     input.url = args.at(1);
+    input.protocol = input.url.startsWith(QLatin1String("ftp"), Qt::CaseInsensitive) ? EngineTaskInput::Ftp
+                                                                                     : EngineTaskInput::Http;
+    input.mirrors = mirrors;
+    input.urlCount = mirrors.size() + 1;
     input.savePath = args.at(2);
     input.state = 0;
     QFile::remove(input.savePath);

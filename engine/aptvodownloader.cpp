@@ -1,3 +1,158 @@
 #include "aptvodownloader.h"
 
-// The connection bases are declared inline; this unit carries their meta objects.
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+
+#include "aptvodownloadtaskthread.h"
+#include "aptvotask.h"
+
+ApTvoHttpFtpDownloader::~ApTvoHttpFtpDownloader()
+{
+    closeFile();
+}
+
+bool ApTvoHttpFtpDownloader::dataArrived(const char *data, qint64 n)
+{
+    if (m_aborted)
+        return false;
+    if (!m_bodyAccepted)
+        return true;    // the body of a response that is not used
+
+    if (state() == Streaming) {
+        if (!writeData(data, n))
+            return fail();
+        m_position.fetch_add(n);
+        m_bytesReceived.fetch_add(n);
+        const qint64 done = position();
+        m_task->completed.store(done);
+        m_task->total.store(done / 2 * 3);
+        return true;
+    }
+
+    const qint64 pos = position();
+    const qint64 end = this->end();
+    if (pos + n <= end) {
+        if (!writeData(data, n))
+            return fail();
+        m_position.store(pos + n);
+        m_task->completed.fetch_add(n);
+        m_bytesReceived.fetch_add(n);
+        if (pos + n == end) {
+            rangeDone();
+            // More data would follow for a range that others shortened.
+            if (end < m_task->total.load()) {
+                m_aborted = true;
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The server sends past this range: keep exactly the range.
+    const qint64 part = end - pos;
+    if (part > 0) {
+        if (!writeData(data, part))
+            return fail();
+        m_task->completed.fetch_add(part);
+        m_bytesReceived.fetch_add(part);
+    }
+    m_position.store(qMax(pos, end));
+    rangeDone();
+    m_aborted = true;
+    return false;
+}
+
+void ApTvoHttpFtpDownloader::connectionDone(bool error)
+{
+    if (m_aborted) {
+        closeFile();
+        return;
+    }
+    if (error) {
+        m_task->countFailedConnection();
+        setState(Failed);
+        closeFile();
+        return;
+    }
+    closeFile();
+    if (state() == Streaming) {
+        setEnd(position());
+        m_task->completed.store(position());
+        m_task->total.store(m_task->completed.load());
+    } else if (state() == Running && m_bodyAccepted && position() == end()) {
+        // An empty range (a file of length 0) ends without any data.
+        m_task->thread->markSlices(this);
+        setState(RangeDone);
+    }
+}
+
+bool ApTvoHttpFtpDownloader::fail()
+{
+    m_task->countFailedConnection();
+    setState(Failed);
+    m_aborted = true;
+    closeFile();
+    return false;
+}
+
+void ApTvoHttpFtpDownloader::rangeDone()
+{
+    closeFile();
+    m_task->thread->markSlices(this);
+    setState(RangeDone);
+}
+
+bool ApTvoHttpFtpDownloader::openFile()
+{
+    closeFile();
+    m_file = new QFile(m_task->savePath);
+    // Read-write keeps what other connections already wrote.
+    if (!m_file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        closeFile();
+        return false;
+    }
+    if (!m_file->seek(rangeStart())) {
+        closeFile();
+        return false;
+    }
+    return true;
+}
+
+bool ApTvoHttpFtpDownloader::allocateFile(qint64 length)
+{
+    if (length <= 0)
+        return true;
+    if (!m_file->resize(length))
+        return false;
+    // Reserve the blocks now, so that a full disk fails here and not in the
+    // middle of a range.
+    const int rc = posix_fallocate(m_file->handle(), 0, length);
+    if (rc == ENOSPC || rc == EFBIG || rc == EIO || rc == EDQUOT)
+        return false;
+    return m_file->seek(rangeStart());
+}
+
+bool ApTvoHttpFtpDownloader::writeData(const char *data, qint64 n)
+{
+    if (!m_file)
+        return false;
+    qint64 written = 0;
+    while (written < n) {
+        const qint64 w = m_file->write(data + written, n - written);
+        if (w <= 0)
+            return false;
+        written += w;
+    }
+    return true;
+}
+
+void ApTvoHttpFtpDownloader::closeFile()
+{
+    if (!m_file)
+        return;
+    m_file->close();
+    delete m_file;
+    m_file = nullptr;
+}

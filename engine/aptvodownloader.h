@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+class QFile;
 struct ApTvoTask;
 
 // Base of everything that downloads for a task.
@@ -33,6 +34,7 @@ public:
         : ApTvoDownloader(parent), m_task(task), m_protocol(protocol)
     {
     }
+    ~ApTvoHttpFtpDownloader() override;
 
     ApTvoTask *task() const { return m_task; }
     int protocol() const { return m_protocol; }
@@ -73,6 +75,24 @@ public slots:
     virtual void stop() = 0;
 
 protected:
+    // Data of the accepted response, written by the rules both protocols
+    // share: a stream of unknown size (with a total estimated ahead of the
+    // data), or this connection's range, cut at its end. Returns false when
+    // the transfer is to end here (range complete, cut, or failure).
+    bool dataArrived(const char *data, qint64 n);
+    // End of a transfer; error is the client's verdict.
+    void connectionDone(bool error);
+    // Counts a failure, marks the connection failed and ends its transfer.
+    bool fail();
+    // Opens the task's file read-write (never truncating what other
+    // connections wrote) and seeks to this connection's range start.
+    bool openFile();
+    // Gives the open file its full length and reserves the blocks.
+    bool allocateFile(qint64 length);
+    bool writeData(const char *data, qint64 n);
+    void closeFile();
+    void rangeDone();
+
     ApTvoTask *m_task;
     int m_protocol;
     std::atomic<int> m_state{Idle};
@@ -85,6 +105,11 @@ protected:
     bool m_sliceVectorSized = false;
     std::atomic<qint64> m_blockSize{0};
     std::atomic<qint64> m_bytesReceived{0};
+    QFile *m_file = nullptr;
+    // Set when this side ends the transfer itself; its end is no failure.
+    bool m_aborted = false;
+    // Set once a response was accepted whose data belongs in the file.
+    bool m_bodyAccepted = false;
 
 private:
     Q_DISABLE_COPY(ApTvoHttpFtpDownloader)

@@ -7,6 +7,7 @@
 #include "apcurlmulti.h"
 #include "crashhandler.h"
 #include "aptvodownloader.h"
+#include "aptvoftp.h"
 #include "aptvohttp.h"
 #include "aptvosettings.h"
 
@@ -85,9 +86,13 @@ void ApTvoDownloadTaskThread::endRun()
 ApTvoHttpFtpDownloader *ApTvoDownloadTaskThread::createConnection(int protocol, const QString &url,
                                                                   bool ranged)
 {
-    if (protocol != ApTvoTask::Http)
+    ApTvoHttpFtpDownloader *c;
+    if (protocol == ApTvoTask::Http)
+        c = new ApTvoHttp(&m_task);
+    else if (protocol == ApTvoTask::Ftp)
+        c = new ApTvoFtp(&m_task);
+    else
         return nullptr;
-    auto *c = new ApTvoHttp(&m_task);
     c->setUrl(url);
     c->setRanged(ranged);
     QMutexLocker lock(&m_connectionsLock);

@@ -6,7 +6,6 @@
 #include "aptvodownloader.h"
 #include "aptvosettings.h"
 
-class QFile;
 class ApQuickUrlDownloader;
 struct curl_slist;
 
@@ -32,7 +31,6 @@ private:
     void startFallback();
     bool startRequest();
     void transferFinished(int curlCode) override;
-    void connectionDone(bool error);
     void connectionUnconnected();
 
     static size_t headerCallback(char *data, size_t size, size_t count, void *userp);
@@ -40,15 +38,6 @@ private:
     static int prereqCallback(void *userp, char *, char *, int, int);
     bool headerLine(const QByteArray &line);
     bool responseHeaderReceived();
-    bool dataArrived(const char *data, qint64 n);
-
-    // Counts a failure, marks the connection failed and ends its transfer.
-    bool fail();
-    bool openFile();
-    bool allocateFile(qint64 length);
-    bool writeData(const char *data, qint64 n);
-    void closeFile();
-    void rangeDone();
 
     void qudProgressCallback(qint64 id, qint64 received, qint64 total);
     void qudFinishedCallback(qint64 id);
@@ -58,14 +47,11 @@ private:
     curl_slist *m_headerList = nullptr;
     QList<QByteArray> m_requestHeaders;
     ApTvoSettingsValues m_settings;
-    QFile *m_file = nullptr;
     bool m_inMulti = false;
-    bool m_aborted = false;
     bool m_redirected = false;
     bool m_redirectPending = false;
     int m_redirectCount = 0;
     int m_status = 0;
-    bool m_bodyAccepted = false;
     qint64 m_contentLength = -1;
     QByteArray m_location;
     QByteArray m_contentRange;

@@ -1,0 +1,303 @@
+#include "aptvoftp.h"
+
+#include <QUrl>
+
+#include <curl/curl.h>
+
+#include <cctype>
+
+#include "aptvodownloadtaskthread.h"
+#include "aptvosettings.h"
+#include "aptvotask.h"
+
+namespace {
+// A larger receive buffer means fewer, larger writes.
+constexpr long ReceiveBufferSize = 512 * 1024;
+
+bool hasControlCharacter(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return true;
+    return false;
+}
+} // namespace
+
+ApTvoFtp::ApTvoFtp(ApTvoTask *task, QObject *parent)
+    : ApTvoHttpFtpDownloader(task, ApTvoTask::Ftp, parent), m_easy(curl_easy_init())
+{
+}
+
+ApTvoFtp::~ApTvoFtp()
+{
+    stop();
+    curl_easy_cleanup(m_easy);
+    curl_slist_free_all(m_preQuote);
+}
+
+void ApTvoFtp::start()
+{
+    const ApTvoSettingsValues settings =
+        m_task->settings ? m_task->settings->values() : ApTvoSettingsValues();
+    m_sliceCount = qMax(1, settings.sliceCount);
+    m_task->thread->sizeSliceVector(this, settings.sliceCount);
+    if (!startRequest()) {
+        m_task->countFailedConnection();
+        setState(Failed);
+        return;
+    }
+    setState(Running);
+    m_task->state.store(ApTvoTask::Downloading);
+}
+
+// libcurl's command sequence on a fresh control connection is
+//   USER, PASS, PWD, EPSV (PASV when EPSV is refused), TYPE I,
+//   SIZE <path>, REST <position> (ranged only), RETR <path>, QUIT.
+// The size query and the restart offset go in as pre-transfer commands, so
+// they come right before RETR in this order; libcurl's own size query is
+// switched off (it would read a negative size as positive and would cut the
+// data at whatever the server claims). libcurl asks for the passive data
+// port before the type instead of after it, and asks for the working folder
+// once after login; neither changes the transfer. No CWD is sent: the path
+// goes to SIZE and RETR whole, as the URL gives it.
+bool ApTvoFtp::startRequest()
+{
+    const QUrl url = QUrl::fromEncoded(m_url.toUtf8());
+    if (url.scheme().compare(QLatin1String("ftp"), Qt::CaseInsensitive) != 0 || url.host().isEmpty())
+        return false;
+    QString path = url.path(QUrl::FullyDecoded);
+    if (!path.startsWith(QLatin1Char('/')))
+        path.prepend(QLatin1Char('/'));
+    // A folder cannot be retrieved, and control characters in a path would
+    // end the command early and smuggle in another.
+    if (path.endsWith(QLatin1Char('/')) || hasControlCharacter(path)
+        || hasControlCharacter(url.userName(QUrl::FullyDecoded))
+        || hasControlCharacter(url.password(QUrl::FullyDecoded)))
+        return false;
+
+    QByteArray host = url.host(QUrl::FullyEncoded).toUtf8();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    // "%2F" makes the path absolute for libcurl, which otherwise reads it
+    // relative to the login folder.
+    const QByteArray target = "ftp://" + host + ':' + QByteArray::number(url.port(21)) + "/%2F"
+        + QUrl::toPercentEncoding(path.mid(1), "/");
+
+    curl_slist_free_all(m_preQuote);
+    m_preQuote = curl_slist_append(nullptr, ("SIZE " + path.toUtf8()).constData());
+    if (m_ranged)
+        m_preQuote = curl_slist_append(m_preQuote, ("REST " + QByteArray::number(position())).constData());
+
+    if (m_inMulti) {
+        m_task->thread->curlMulti()->remove(m_easy);
+        m_inMulti = false;
+    }
+    curl_easy_reset(m_easy);
+    curl_easy_setopt(m_easy, CURLOPT_URL, target.constData());
+    curl_easy_setopt(m_easy, CURLOPT_PATH_AS_IS, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
+    curl_easy_setopt(m_easy, CURLOPT_FTP_USE_EPSV, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_TRANSFERTEXT, 0L);
+    curl_easy_setopt(m_easy, CURLOPT_IGNORE_CONTENT_LENGTH, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_PREQUOTE, m_preQuote);
+    // Each start logs in afresh and the connection closes after the
+    // transfer. libcurl waits for the final reply of a retrieval and for
+    // the reply to QUIT inside the task thread (bounded by the response
+    // timeout below); a transfer this side cuts short skips both.
+    curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_FORBID_REUSE, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE, ReceiveBufferSize);
+    curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT, 60L);
+    curl_easy_setopt(m_easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, 60L);
+    // The proxy settings are for HTTP; FTP goes direct, whatever the
+    // environment says.
+    curl_easy_setopt(m_easy, CURLOPT_PROXY, "");
+    if (!url.userName().isEmpty()) {
+        curl_easy_setopt(m_easy, CURLOPT_USERNAME, url.userName(QUrl::FullyDecoded).toUtf8().constData());
+        curl_easy_setopt(m_easy, CURLOPT_PASSWORD, url.password(QUrl::FullyDecoded).toUtf8().constData());
+    } else {
+        curl_easy_setopt(m_easy, CURLOPT_USERNAME, "anonymous");
+        curl_easy_setopt(m_easy, CURLOPT_PASSWORD, "anonymous@");
+    }
+    curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &ApTvoFtp::headerCallback);
+    curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &ApTvoFtp::writeCallback);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_PREREQFUNCTION, &ApTvoFtp::prereqCallback);
+    curl_easy_setopt(m_easy, CURLOPT_PREREQDATA, this);
+    // The debug hook is the only place libcurl shows the commands it sends;
+    // replies are told apart by the command they answer.
+    curl_easy_setopt(m_easy, CURLOPT_DEBUGFUNCTION, &ApTvoFtp::debugCallback);
+    curl_easy_setopt(m_easy, CURLOPT_DEBUGDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_VERBOSE, 1L);
+
+    m_aborted = false;
+    m_bodyAccepted = false;
+    m_countedActive = false;
+    m_commands.clear();
+    m_lastVerb.clear();
+    m_task->thread->curlMulti()->add(m_easy, this);
+    m_inMulti = true;
+    return true;
+}
+
+void ApTvoFtp::stop()
+{
+    m_aborted = true;
+    m_countedActive = false;
+    if (m_inMulti) {
+        if (ApCurlMulti *multi = m_task->thread->curlMulti())
+            multi->remove(m_easy);
+        m_inMulti = false;
+    }
+    closeFile();
+}
+
+int ApTvoFtp::prereqCallback(void *userp, char *, char *, int, int)
+{
+    // Called once the control connection is up and logged in. Unlike HTTP,
+    // FTP connections are counted without an upper bound.
+    auto *self = static_cast<ApTvoFtp *>(userp);
+    if (!self->m_countedActive) {
+        self->m_countedActive = true;
+        self->m_task->activeConnections.fetch_add(1);
+    }
+    return CURL_PREREQFUNC_OK;
+}
+
+int ApTvoFtp::debugCallback(CURL *, int type, char *data, size_t size, void *userp)
+{
+    if (type == CURLINFO_HEADER_OUT)
+        static_cast<ApTvoFtp *>(userp)->commandSent(QByteArray(data, int(size)));
+    return 0;
+}
+
+void ApTvoFtp::commandSent(const QByteArray &raw)
+{
+    const QList<QByteArray> lines = raw.split('\n');
+    for (const QByteArray &l : lines) {
+        QByteArray line = l.trimmed();
+        if (line.isEmpty())
+            continue;
+        m_lastVerb = line.left(line.indexOf(' ')).toUpper();
+        if (m_lastVerb == "PASS")
+            line = "PASS ****";
+        m_commands.append(line);
+    }
+}
+
+size_t ApTvoFtp::headerCallback(char *data, size_t size, size_t count, void *userp)
+{
+    const size_t n = size * count;
+    auto *self = static_cast<ApTvoFtp *>(userp);
+    return self->replyLine(QByteArray::fromRawData(data, int(n))) ? n : 0;
+}
+
+size_t ApTvoFtp::writeCallback(char *data, size_t size, size_t count, void *userp)
+{
+    const size_t n = size * count;
+    auto *self = static_cast<ApTvoFtp *>(userp);
+    return self->ftpDataArrived(data, qint64(n)) ? n : 0;
+}
+
+bool ApTvoFtp::replyLine(const QByteArray &raw)
+{
+    if (m_aborted)
+        return false;
+    const QByteArray line = raw.trimmed();
+    // Only the last line of a reply ("213 1234", not "213-...") carries the
+    // verdict; anything else libcurl passes on is ignored.
+    if (line.size() < 3 || !isdigit(uchar(line[0])) || !isdigit(uchar(line[1]))
+        || !isdigit(uchar(line[2])) || (line.size() > 3 && line[3] != ' '))
+        return true;
+    // Replies to the commands of the connection's own sequence; those to
+    // libcurl's housekeeping (PWD, EPSV with its PASV fallback) are
+    // libcurl's business, and failed logins and retrievals end the transfer
+    // with an error.
+    if (m_lastVerb != "TYPE" && m_lastVerb != "SIZE" && m_lastVerb != "REST")
+        return true;
+    return rawCommandReply(line.left(3).toInt(), line.mid(4).trimmed());
+}
+
+bool ApTvoFtp::rawCommandReply(int code, const QByteArray &detail)
+{
+    if (code >= 400)
+        return fail();
+    if (code == 213 && m_lastVerb == "SIZE")
+        return sizeReply(detail.toLongLong());
+    return true;
+}
+
+bool ApTvoFtp::sizeReply(qint64 size)
+{
+    if (m_ranged) {
+        // A piece of a file whose size the task already knows: a server
+        // that has a file of another size has another file.
+        const qint64 total = m_task->total.load();
+        if (size > 0 && size != total)
+            return fail();
+        m_blockSize.store(total / m_sliceCount);
+        if (!openFile())
+            return fail();
+        m_bodyAccepted = true;
+        return true;
+    }
+    if (size <= 0) {
+        if (!openFile())
+            return fail();
+        setState(Streaming);
+        m_bodyAccepted = true;
+        return true;
+    }
+    m_task->total.store(size);
+    m_task->sizeUnknown.store(0);
+    m_blockSize.store(size / m_sliceCount);
+    if (!openFile())
+        return fail();
+    setEnd(size);
+    if (!allocateFile(size))
+        return fail();
+    m_bodyAccepted = true;
+    m_task->thread->firstResponseWithSize(this);
+    m_task->headerReceived.store(true);
+    return true;
+}
+
+bool ApTvoFtp::ftpDataArrived(const char *data, qint64 n)
+{
+    if (!m_aborted && !m_bodyAccepted) {
+        // Data without a size reply: the task's first connection streams
+        // it; a range cannot be placed without knowing the file.
+        if (m_ranged || !openFile())
+            return fail();
+        setState(Streaming);
+        m_bodyAccepted = true;
+    }
+    return dataArrived(data, n);
+}
+
+void ApTvoFtp::transferFinished(int curlCode)
+{
+    m_inMulti = false;
+    connectionDone(curlCode != CURLE_OK);
+    if (!m_aborted && curlCode == CURLE_OK && state() == Running) {
+        // The server ended the retrieval as complete before the range was:
+        // the rest must go to another connection.
+        m_task->countFailedConnection();
+        setState(Failed);
+    }
+    connectionUnconnected();
+}
+
+void ApTvoFtp::connectionUnconnected()
+{
+    if (m_countedActive) {
+        m_countedActive = false;
+        int v = m_task->activeConnections.load();
+        while (v > 0 && !m_task->activeConnections.compare_exchange_weak(v, v - 1)) {
+        }
+    }
+    if (state() == RangeDone)
+        m_task->thread->takeWork(this);
+}

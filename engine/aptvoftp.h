@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+#include "apcurlmulti.h"
+#include "aptvodownloader.h"
+
+struct curl_slist;
+
+// One FTP connection of a task, on a libcurl easy handle driven by the task
+// thread's multi handle. Every start is a fresh control connection: log in
+// (from the URL's user-info, else anonymously), binary type, the size query,
+// a restart offset when the connection serves a range, retrieval in passive
+// mode. Data is written by the same rules as the HTTP connection.
+class ApTvoFtp final : public ApTvoHttpFtpDownloader, private ApCurlTransfer
+{
+    Q_OBJECT
+public:
+    explicit ApTvoFtp(ApTvoTask *task, QObject *parent = nullptr);
+    ~ApTvoFtp() override;
+
+    // Commands sent on the control connection since the last start, in
+    // order (the password masked), for diagnostics and tests.
+    QList<QByteArray> commandLog() const { return m_commands; }
+
+public slots:
+    void start() override;
+    void stop() override;
+
+private:
+    bool startRequest();
+    void transferFinished(int curlCode) override;
+    void connectionUnconnected();
+
+    static size_t headerCallback(char *data, size_t size, size_t count, void *userp);
+    static size_t writeCallback(char *data, size_t size, size_t count, void *userp);
+    static int prereqCallback(void *userp, char *, char *, int, int);
+    static int debugCallback(CURL *, int type, char *data, size_t size, void *userp);
+    void commandSent(const QByteArray &line);
+    bool replyLine(const QByteArray &line);
+    bool rawCommandReply(int code, const QByteArray &detail);
+    bool sizeReply(qint64 size);
+    bool ftpDataArrived(const char *data, qint64 n);
+
+    CURL *m_easy = nullptr;
+    curl_slist *m_preQuote = nullptr;
+    QList<QByteArray> m_commands;
+    QByteArray m_lastVerb;
+    int m_sliceCount = 200;
+    bool m_inMulti = false;
+    bool m_countedActive = false;
+};

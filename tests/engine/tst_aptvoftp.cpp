@@ -1,0 +1,454 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "applicationinfo.h"
+#include "aptvodownloadtaskthread.h"
+#include "aptvomanager.h"
+#include "enginetestkit.h"
+#include "ftptestservers.h"
+#include "settingsstore.h"
+#include "testsupport.h"
+
+using namespace EngineTestKit;
+
+namespace {
+constexpr qint64 MiB = 1024 * 1024;
+const QString User = QStringLiteral("fetcher");
+const QString Password = QStringLiteral("p@ss word");
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Verbs of one session's commands, in order.
+QList<QByteArray> verbs(const QList<QByteArray> &commands)
+{
+    QList<QByteArray> list;
+    for (const QByteArray &c : commands)
+        list << c.left(c.indexOf(' ') < 0 ? c.size() : c.indexOf(' ')).toUpper();
+    return list;
+}
+} // namespace
+
+// FTP connections against a real pyftpdlib server, nginx for HTTP mirrors,
+// and a scripted FTP server for the faults a real server does not give.
+// The scripted server runs in the test's thread, and libcurl waits for the
+// final reply of a retrieval in the task thread, so tests let a connection
+// end (no active connection left) before they stop the task.
+class TstApTvoFtp : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void loginsDownloadByteIdentical_data();
+    void loginsDownloadByteIdentical();
+    void wrongPasswordFailsConnection();
+    void mixedMirrorsAssembleOneFile();
+    void rangedConnectionRestartsAndStopsAtSegmentEnd();
+    void unknownSizeStreams_data();
+    void unknownSizeStreams();
+    void errorReplyFailsConnection_data();
+    void errorReplyFailsConnection();
+    void refusedEpsvFallsBackToPasv();
+    void earlyEndOfRetrievalFailsConnection();
+    void proxiesAreNotUsed();
+    void retriedFirstResponseAddsNothing();
+    void activeCountHasNoSplitBound();
+    void mirrorOfAnotherSizeIsTakenOver();
+
+private:
+    ApTvoDownloadTaskThread *add(const QString &url, const QString &name,
+                                 const QStringList &mirrors = {}, bool start = true);
+
+    QTemporaryDir m_root;       // anonymous root, also served by nginx
+    QTemporaryDir m_home;       // the user's root
+    QTemporaryDir m_out;
+    LocalFtpServer m_ftp;
+    LocalNginx m_nginx;
+    ApplicationInfo m_info;
+    std::unique_ptr<ApTvoManager> m_manager;
+    std::unique_ptr<ScriptedFtpServer> m_scripted;
+    QHash<QString, QByteArray> m_sha1;
+    QByteArray m_content;       // 8 MiB for the scripted server
+};
+
+void TstApTvoFtp::initTestCase()
+{
+    QVERIFY(m_root.isValid() && m_home.isValid() && m_out.isValid());
+    const struct { const char *name; qint64 size; quint32 seed; } files[] = {
+        {"pub/a.bin", 8 * MiB, 1}, {"pub/mixed.bin", 24 * MiB, 2}, {"mirror/mixed.bin", 24 * MiB, 2}};
+    for (const auto &f : files) {
+        const QString path = m_root.filePath(QLatin1String(f.name));
+        QDir().mkpath(QFileInfo(path).path());
+        QVERIFY(writeRandomFile(path, f.size, f.seed));
+        m_sha1.insert(QLatin1String(f.name), sha1OfFile(path));
+    }
+    // Only the user sees this file, so a download of it proves the login.
+    QVERIFY(writeRandomFile(m_home.filePath(QStringLiteral("private.bin")), 3 * MiB, 3));
+    m_sha1.insert(QStringLiteral("private.bin"), sha1OfFile(m_home.filePath(QStringLiteral("private.bin"))));
+    if (!m_ftp.start(m_root.path(), m_home.path(), User, Password))
+        QFAIL(qPrintable(QStringLiteral("pyftpdlib did not start: ") + m_ftp.error()));
+    if (!m_nginx.start(m_root.path(), QStringLiteral("limit_rate 8m;")))
+        QFAIL(qPrintable(QStringLiteral("nginx did not start: ") + m_nginx.error()));
+    m_content = randomBytes(8 * MiB, 21);
+}
+
+void TstApTvoFtp::init()
+{
+    {
+        SettingsStore s;
+        s->clear();
+    }
+    m_manager.reset(new ApTvoManager(nullptr, &m_info));
+    m_manager->readSettings();
+    m_scripted.reset(new ScriptedFtpServer);
+    QVERIFY(m_scripted->listen());
+    m_scripted->setFile("/f.bin", m_content);
+}
+
+void TstApTvoFtp::cleanup()
+{
+    m_manager.reset();
+    m_scripted.reset();
+}
+
+ApTvoDownloadTaskThread *TstApTvoFtp::add(const QString &url, const QString &name,
+                                          const QStringList &mirrors, bool start)
+{
+    EngineTaskInput input;
+    input.id = 7;
+    input.protocol = url.startsWith(QLatin1String("ftp")) ? EngineTaskInput::Ftp : EngineTaskInput::Http;
+    input.url = url;
+    input.mirrors = mirrors;
+    input.urlCount = mirrors.size() + 1;
+    input.savePath = m_out.filePath(name);
+    QFile::remove(input.savePath);
+    return m_manager->addTask(input, start);
+}
+
+void TstApTvoFtp::loginsDownloadByteIdentical_data()
+{
+    QTest::addColumn<QString>("userInfo");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expectedUser");
+    QTest::newRow("anonymous") << QString() << QStringLiteral("/pub/a.bin") << QStringLiteral("anonymous");
+    QTest::newRow("user and password") << QStringLiteral("fetcher:p%40ss%20word")
+                                       << QStringLiteral("/private.bin") << User;
+}
+
+void TstApTvoFtp::loginsDownloadByteIdentical()
+{
+    QFETCH(QString, userInfo);
+    QFETCH(QString, path);
+    QFETCH(QString, expectedUser);
+    const int before = m_ftp.commands().size();
+    ApTvoDownloadTaskThread *t = add(m_ftp.url(path, userInfo), QStringLiteral("login.bin"));
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 60000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(sha1OfFile(t->task().savePath), m_sha1.value(path.mid(1)));
+    QCOMPARE(t->task().total.load(), QFileInfo(t->task().savePath).size());
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    QCOMPARE(t->task().sizeUnknown.load(), 0);
+    QVERIFY(t->task().headerReceived.load());
+    QCOMPARE(t->task().state.load(), 1);
+    // No mirrors: one connection, even for a file worth splitting.
+    QCOMPARE(t->connectionCount(), 1);
+    QCOMPARE(connectionsUsed(t), 1);
+
+    // The server saw one session: login, binary type, the size query on the
+    // absolute path, the retrieval of the same path; no folder changes and
+    // no restart offset.
+    const QStringList all = m_ftp.commands().mid(before);
+    QStringList session;
+    for (const QString &c : all)
+        session << c.section(QLatin1Char('|'), 1);
+    QVERIFY2(session.contains(QStringLiteral("USER ") + expectedUser), qPrintable(session.join(QLatin1String(", "))));
+    const int type = session.indexOf(QStringLiteral("TYPE I"));
+    const int size = session.indexOf(QStringLiteral("SIZE ") + path);
+    const int retr = session.indexOf(QStringLiteral("RETR ") + path);
+    QVERIFY2(type >= 0 && size > type && retr > size, qPrintable(session.join(QLatin1String(", "))));
+    for (const QString &c : session) {
+        QVERIFY2(!c.startsWith(QLatin1String("CWD")) && !c.startsWith(QLatin1String("REST")), qPrintable(c));
+        QVERIFY(!c.contains(QLatin1String("p@ss")));
+    }
+    QCOMPARE(session.filter(QRegularExpression(QStringLiteral("^RETR "))).size(), 1);
+    t->stopTask();
+}
+
+void TstApTvoFtp::wrongPasswordFailsConnection()
+{
+    ApTvoDownloadTaskThread *t =
+        add(m_ftp.url(QStringLiteral("/private.bin"), QStringLiteral("fetcher:wrong")), QStringLiteral("denied.bin"));
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().failedConnections.load(), 1, 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(t->connectionSnapshots().value(0).state, 7);
+    QCOMPARE(t->task().completed.load(), qint64(0));
+    QVERIFY(!QFile::exists(t->task().savePath));
+    t->stopTask();
+}
+
+void TstApTvoFtp::mixedMirrorsAssembleOneFile()
+{
+    const int before = m_ftp.commands().size();
+    const int nginxBefore = m_nginx.accessLog().size();
+    ApTvoDownloadTaskThread *t = add(m_ftp.url(QStringLiteral("/pub/mixed.bin")), QStringLiteral("mixed.bin"),
+                                     {m_nginx.url(QStringLiteral("/mirror/mixed.bin")),
+                                      QStringLiteral("gopher://127.0.0.1:9/skipped"),
+                                      m_ftp.url(QStringLiteral("/mirror/mixed.bin"))});
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 90000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(sha1OfFile(t->task().savePath), m_sha1.value(QStringLiteral("pub/mixed.bin")));
+    QCOMPARE(t->task().total.load(), 24 * MiB);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    // The first connection and one per usable mirror, each with data.
+    QCOMPARE(t->connectionCount(), 3);
+    QCOMPARE(connectionsUsed(t), 3);
+
+    // The HTTP mirror asked for a range; the FTP mirror restarted at one.
+    QStringList httpRanges;
+    for (const QString &line : m_nginx.accessLog().mid(nginxBefore))
+        if (line.startsWith(QLatin1String("GET /mirror/mixed.bin ")))
+            httpRanges << line.section(QLatin1Char('|'), 1, 1);
+    QVERIFY(!httpRanges.isEmpty());
+    QCOMPARE(httpRanges.first(), QStringLiteral("bytes=%1-").arg(12 * MiB));
+    const QStringList ftp = m_ftp.commands().mid(before);
+    QStringList restarts;
+    QString lastRest;
+    for (const QString &c : ftp) {
+        const QString cmd = c.section(QLatin1Char('|'), 1);
+        if (cmd.startsWith(QLatin1String("REST ")))
+            lastRest = cmd;
+        if (cmd == QLatin1String("RETR /mirror/mixed.bin"))
+            restarts << lastRest;
+    }
+    QVERIFY(!restarts.isEmpty());
+    QCOMPARE(restarts.first(), QStringLiteral("REST %1").arg(6 * MiB));
+    t->stopTask();
+}
+
+void TstApTvoFtp::rangedConnectionRestartsAndStopsAtSegmentEnd()
+{
+    // Every restarted retrieval sends 256 KiB more than the file has; the
+    // connection must keep exactly its segment.
+    m_scripted->setFile("/mirror.bin", m_content);
+    m_scripted->setTailAfterRestart(QByteArray(256 * 1024, char(0xee)));
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("ranged.bin"),
+                                     {m_scripted->url(QStringLiteral("/mirror.bin"))});
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    qint64 received = 0;
+    for (const ApTvoConnectionSnapshot &c : t->connectionSnapshots()) {
+        QVERIFY(c.state == 0 || c.state == 5);
+        received += c.bytesReceived;
+    }
+    QCOMPARE(received, qint64(m_content.size()));
+
+    const QList<ScriptedFtpSession> sessions = m_scripted->sessions();
+    QVERIFY(sessions.size() >= 2);
+    // The first connection: binary type, size, retrieval, no restart offset.
+    const QList<QByteArray> first = sessions.at(0).commands;
+    const int firstType = first.indexOf("TYPE I");
+    QVERIFY2(firstType > 0, first.join(", ").constData());
+    QCOMPARE(first.mid(firstType, 3), (QList<QByteArray>{"TYPE I", "SIZE /f.bin", "RETR /f.bin"}));
+    // The mirror: binary type, the size of its own path, the restart at half
+    // the file, the retrieval.
+    const QList<QByteArray> mirror = sessions.at(1).commands;
+    const QList<QByteArray> expected{"TYPE I", "SIZE /mirror.bin", "REST " + QByteArray::number(4 * MiB),
+                                     "RETR /mirror.bin"};
+    const int type = mirror.indexOf("TYPE I");
+    QVERIFY2(type > 0, mirror.join(", ").constData());
+    QCOMPARE(mirror.mid(type, 4), expected);
+    // Any later range restarts where it begins.
+    for (int i = 2; i < sessions.size(); ++i)
+        QVERIFY(verbs(sessions.at(i).commands).contains("REST"));
+    t->stopTask();
+}
+
+void TstApTvoFtp::unknownSizeStreams_data()
+{
+    QTest::addColumn<QByteArray>("sizeReply");
+    QTest::newRow("size 0") << QByteArray("213 0");
+    QTest::newRow("size -1") << QByteArray("213 -1");
+    QTest::newRow("size -5000") << QByteArray("213 -5000");
+}
+
+void TstApTvoFtp::unknownSizeStreams()
+{
+    QFETCH(QByteArray, sizeReply);
+    const QByteArray content = randomBytes(3 * MiB, 22);
+    m_scripted->setFile("/stream.bin", content);
+    m_scripted->setReply("SIZE", sizeReply);
+    m_scripted->holdAfter(65536);
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/stream.bin")), QStringLiteral("stream.bin"),
+                                     {m_scripted->url(QStringLiteral("/f.bin"))});
+    // Held after 64 KiB: the total is an estimate ahead of the data.
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().completed.load(), qint64(65536), 30000);
+    QCOMPARE(t->task().total.load(), qint64(65536 / 2 * 3));
+    QCOMPARE(t->connectionSnapshots().value(0).state, 10);
+    QCOMPARE(t->task().sizeUnknown.load(), 1);
+    m_scripted->release();
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().total.load(), qint64(content.size()), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(t->task().completed.load(), qint64(content.size()));
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), content);
+    // A stream adds no mirror connections.
+    QCOMPARE(t->connectionCount(), 1);
+    QCOMPARE(m_scripted->retrievals(), 1);
+    t->stopTask();
+}
+
+void TstApTvoFtp::errorReplyFailsConnection_data()
+{
+    QTest::addColumn<QByteArray>("verb");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::newRow("550 to SIZE") << QByteArray("SIZE") << QByteArray("550 No such file");
+    QTest::newRow("450 to SIZE") << QByteArray("SIZE") << QByteArray("450 Busy");
+    QTest::newRow("504 to TYPE") << QByteArray("TYPE") << QByteArray("504 Type not supported");
+}
+
+void TstApTvoFtp::errorReplyFailsConnection()
+{
+    QFETCH(QByteArray, verb);
+    QFETCH(QByteArray, reply);
+    m_scripted->setReply(verb, reply);
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("error.bin"),
+                                     {m_scripted->url(QStringLiteral("/f.bin"))});
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().failedConnections.load(), 1, 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(t->connectionSnapshots().value(0).state, 7);
+    // The task itself is still running; the policing loop decides on it.
+    QCOMPARE(t->task().state.load(), 1);
+    QCOMPARE(t->task().completed.load(), qint64(0));
+    QCOMPARE(t->task().total.load(), qint64(0));
+    QCOMPARE(t->task().sizeUnknown.load(), 1);
+    QCOMPARE(t->connectionCount(), 1);
+    QCOMPARE(m_scripted->retrievals(), 0);
+    QVERIFY(!QFile::exists(t->task().savePath));
+    // Counted once, however libcurl ends the transfer afterwards.
+    QTest::qWait(200);
+    QCOMPARE(t->task().failedConnections.load(), 1);
+    t->stopTask();
+}
+
+void TstApTvoFtp::refusedEpsvFallsBackToPasv()
+{
+    m_scripted->setReply("EPSV", "500 EPSV not understood");
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("pasv.bin"));
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    const QList<QByteArray> v = verbs(m_scripted->sessions().value(0).commands);
+    QVERIFY(v.indexOf("EPSV") >= 0 && v.indexOf("PASV") > v.indexOf("EPSV"));
+    t->stopTask();
+}
+
+void TstApTvoFtp::earlyEndOfRetrievalFailsConnection()
+{
+    // The server reports success after 1 MiB of an 8 MiB file.
+    m_scripted->setShortRetrieval(1 * MiB);
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("short.bin"));
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().failedConnections.load(), 1, 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    const ApTvoConnectionSnapshot c = t->connectionSnapshots().value(0);
+    QCOMPARE(c.state, 7);
+    QCOMPARE(c.position, 1 * MiB);
+    QCOMPARE(t->task().completed.load(), 1 * MiB);
+    QVERIFY(!taskDone(t));
+    t->stopTask();
+}
+
+void TstApTvoFtp::proxiesAreNotUsed()
+{
+    // Neither the proxy settings nor the environment's proxies apply to FTP.
+    m_manager->settings().update([](ApTvoSettingsValues &v) {
+        v.proxyType = 2;
+        v.proxyHost = QStringLiteral("127.0.0.1");
+        v.proxyPort = 9;
+    });
+    const QByteArray dead("http://127.0.0.1:9");
+    for (const char *name : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
+        qputenv(name, dead);
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("noproxy.bin"));
+    const bool done = QTest::qWaitFor(
+        [t] { return taskDone(t) && t->task().activeConnections.load() == 0; }, 30000);
+    for (const char *name : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
+        qunsetenv(name);
+    QVERIFY(done);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
+    QCOMPARE(m_scripted->retrievals(), 1);
+    t->stopTask();
+}
+
+void TstApTvoFtp::retriedFirstResponseAddsNothing()
+{
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("retry.bin"),
+                                     {m_scripted->url(QStringLiteral("/f.bin"))}, false);
+    // FTP has no single-stream fallback: the retry request is simply reset
+    // by the first response, which then adds no mirror connection.
+    t->setFailedConnections(-1);
+    t->startTask();
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    QCOMPARE(t->connectionCount(), 1);
+    QCOMPARE(m_scripted->retrievals(), 1);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
+    t->stopTask();
+}
+
+void TstApTvoFtp::activeCountHasNoSplitBound()
+{
+    // A split bound of 1 would hold HTTP at two active connections.
+    m_manager->settings().update([](ApTvoSettingsValues &v) { v.splitBound = 1; });
+    m_scripted->holdAfter(65536);
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("active.bin"),
+                                     {m_scripted->url(QStringLiteral("/f.bin")),
+                                      m_scripted->url(QStringLiteral("/f.bin")), m_scripted->url(QStringLiteral("/f.bin"))});
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().activeConnections.load(), 4, 30000);
+    QCOMPARE(t->connectionCount(), 4);
+    m_scripted->release();
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    t->stopTask();
+}
+
+void TstApTvoFtp::mirrorOfAnotherSizeIsTakenOver()
+{
+    // The mirror's file is not the task's file: its connection fails before
+    // writing, and the first connection takes its range over afterwards.
+    m_scripted->setFile("/other.bin", randomBytes(5 * MiB, 23));
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("other.bin"),
+                                     {m_scripted->url(QStringLiteral("/other.bin"))});
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    const auto snapshots = t->connectionSnapshots();
+    QCOMPARE(snapshots.size(), 2);
+    QCOMPARE(snapshots.at(1).bytesReceived, qint64(0));
+    QCOMPARE(snapshots.at(0).bytesReceived, qint64(m_content.size()));
+    // The takeover restarted where the mirror's range began.
+    bool restarted = false;
+    for (const ScriptedFtpSession &s : m_scripted->sessions())
+        restarted |= s.commands.contains("REST " + QByteArray::number(4 * MiB)) && s.commands.contains("RETR /f.bin");
+    QVERIFY(restarted);
+    t->stopTask();
+}
+
+ENGINE_TEST_MAIN(TstApTvoFtp)
+#include "tst_aptvoftp.moc"
