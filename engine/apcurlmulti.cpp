@@ -18,6 +18,9 @@ ApCurlMulti::ApCurlMulti(QObject *parent)
 {
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &ApCurlMulti::timeout);
+    m_resumeTimer = new QTimer(this);
+    m_resumeTimer->setInterval(200);
+    connect(m_resumeTimer, &QTimer::timeout, this, &ApCurlMulti::resumePaused);
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &ApCurlMulti::socketCallback);
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
     curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &ApCurlMulti::timerCallback);
@@ -47,6 +50,7 @@ void ApCurlMulti::add(CURL *easy, ApCurlTransfer *transfer)
 
 void ApCurlMulti::remove(CURL *easy)
 {
+    m_paused.remove(easy);
     if (!m_transfers.remove(easy))
         return;
     if (m_deferredAdds.removeAll(easy) > 0)
@@ -160,4 +164,30 @@ void ApCurlMulti::finishTransfers()
         if (transfer)
             transfer->transferFinished(code);
     }
+}
+
+void ApCurlMulti::notePaused(CURL *easy)
+{
+    m_paused.insert(easy);
+    if (!m_resumeTimer->isActive())
+        m_resumeTimer->start();
+}
+
+void ApCurlMulti::resumePaused()
+{
+    if (m_canResume && !m_canResume())
+        return;
+    m_resumeTimer->stop();
+    const QSet<CURL *> paused = std::exchange(m_paused, {});
+    // Unpausing delivers the data libcurl kept back through the write
+    // callbacks right away; handles added or removed meanwhile wait, as
+    // inside any other libcurl call.
+    ++m_actionDepth;
+    for (CURL *easy : paused) {
+        if (m_transfers.contains(easy))
+            curl_easy_pause(easy, CURLPAUSE_CONT);
+    }
+    --m_actionDepth;
+    applyDeferred();
+    finishTransfers();
 }

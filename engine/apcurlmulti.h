@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QVector>
 
+#include <functional>
+
 typedef void CURL;
 typedef void CURLM;
 
@@ -35,6 +37,13 @@ public:
     void remove(CURL *easy);
     int transferCount() const { return m_transfers.size(); }
 
+    // A transfer whose write callback asked libcurl to pause it (a paused
+    // task). It is resumed once canResume() says so, checked a few times a
+    // second, so a paused task takes no more data from its servers.
+    void notePaused(CURL *easy);
+    void setResumeCheck(std::function<bool()> canResume) { m_canResume = std::move(canResume); }
+    int pausedCount() const { return m_paused.size(); }
+
 private:
     struct SocketWatch;
     static int socketCallback(CURL *easy, int fd, int what, void *userp, void *socketp);
@@ -45,6 +54,7 @@ private:
     void action(int fd, int eventMask);
     void finishTransfers();
     void applyDeferred();
+    void resumePaused();
 
     CURLM *m_multi;
     QTimer *m_timer;
@@ -53,6 +63,9 @@ private:
     QVector<CURL *> m_deferredAdds;
     QVector<CURL *> m_deferredRemoves;
     int m_actionDepth = 0;
+    QSet<CURL *> m_paused;
+    QTimer *m_resumeTimer;
+    std::function<bool()> m_canResume;
 
     Q_DISABLE_COPY(ApCurlMulti)
 };

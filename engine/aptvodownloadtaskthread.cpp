@@ -41,6 +41,7 @@ void ApTvoDownloadTaskThread::run()
 {
     CrashHandler::prepareCurrentThread();
     m_multi = new ApCurlMulti;
+    m_multi->setResumeCheck([this] { return m_task.state.load() != ApTvoTask::Paused; });
     ApTvoHttpFtpDownloader *first = createConnection(m_task.protocol, m_task.url, false);
     if (first) {
         first->start();

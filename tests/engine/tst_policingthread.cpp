@@ -295,8 +295,18 @@ private slots:
         // Pause, then stop, then start again: the stopped task restarts from byte 0.
         queue(TaskCommand::Pause, {path});
         QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskPaused), 5000);
+        // A paused task takes no more data from its servers (five
+        // connections at 256 KiB/s would bring well over 1 MiB meanwhile).
+        ApTvoTask &running = m_manager->findTask(path)->task();
+        QTest::qWait(500);
+        const qint64 atPause = running.completed.load();
+        QTest::qWait(1500);
+        QVERIFY2(running.completed.load() - atPause < 256 * 1024,
+                 qPrintable(QString::number(running.completed.load() - atPause)));
         queue(TaskCommand::Start, {path});
         QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskDownloading), 5000);
+        const qint64 atResume = running.completed.load();
+        QTRY_VERIFY_WITH_TIMEOUT(running.completed.load() - atResume > 512 * 1024, 5000);
         queue(TaskCommand::Pause, {path});
         QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskPaused), 5000);
         queue(TaskCommand::Stop, {path});
