@@ -214,6 +214,8 @@ void TstApTvoFtp::mixedMirrorsAssembleOneFile()
     QCOMPARE(connectionsUsed(t), 3);
 
     // The HTTP mirror asked for a range; the FTP mirror restarted at one.
+    // nginx logs a request once it sees the connection end.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_nginx.accessLog().mid(nginxBefore).filter(QStringLiteral("GET /mirror/mixed.bin ")).isEmpty(), 5000);
     QStringList httpRanges;
     for (const QString &line : m_nginx.accessLog().mid(nginxBefore))
         if (line.startsWith(QLatin1String("GET /mirror/mixed.bin ")))
