@@ -233,7 +233,11 @@ void TstApTvoFtp::mixedMirrorsAssembleOneFile()
             restarts << lastRest;
     }
     QVERIFY(!restarts.isEmpty());
-    QCOMPARE(restarts.first(), QStringLiteral("REST %1").arg(6 * MiB));
+    // Half of the largest remaining range: the first connection's (when it
+    // has made progress) or the HTTP mirror's (ties go to the earlier one).
+    QVERIFY2(restarts.first() == QStringLiteral("REST %1").arg(6 * MiB)
+                 || restarts.first() == QStringLiteral("REST %1").arg(18 * MiB),
+             qPrintable(restarts.first()));
     t->stopTask();
 }
 
