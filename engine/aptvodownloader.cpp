@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 
+#include "apcurlmulti.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvotask.h"
 
@@ -155,4 +156,12 @@ void ApTvoHttpFtpDownloader::closeFile()
     m_file->close();
     delete m_file;
     m_file = nullptr;
+}
+
+bool ApTvoHttpFtpDownloader::holdWhilePaused(void *easy)
+{
+    if (m_task->state.load() != ApTvoTask::Paused || !m_task->thread)
+        return false;
+    m_task->thread->curlMulti()->notePaused(easy);
+    return true;
 }

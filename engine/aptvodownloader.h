@@ -75,6 +75,10 @@ public slots:
     virtual void stop() = 0;
 
 protected:
+    // True while the task is paused: the write callback then hands libcurl
+    // CURL_WRITEFUNC_PAUSE and the transfer waits until the task resumes.
+    bool holdWhilePaused(void *easy);
+
     // Data of the accepted response, written by the rules both protocols
     // share: a stream of unknown size (with a total estimated ahead of the
     // data), or this connection's range, cut at its end. Returns false when

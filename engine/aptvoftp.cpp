@@ -198,10 +198,8 @@ size_t ApTvoFtp::writeCallback(char *data, size_t size, size_t count, void *user
 {
     const size_t n = size * count;
     auto *self = static_cast<ApTvoFtp *>(userp);
-    if (self->m_task->state.load() == ApTvoTask::Paused && self->m_task->thread) {
-        self->m_task->thread->curlMulti()->notePaused(self->m_easy);
+    if (self->holdWhilePaused(self->m_easy))
         return CURL_WRITEFUNC_PAUSE;
-    }
     return self->ftpDataArrived(data, qint64(n)) ? n : 0;
 }
 

@@ -197,10 +197,8 @@ size_t ApTvoHttp::writeCallback(char *data, size_t size, size_t count, void *use
 {
     const size_t n = size * count;
     auto *self = static_cast<ApTvoHttp *>(userp);
-    if (self->m_task->state.load() == ApTvoTask::Paused && self->m_task->thread) {
-        self->m_task->thread->curlMulti()->notePaused(self->m_easy);
+    if (self->holdWhilePaused(self->m_easy))
         return CURL_WRITEFUNC_PAUSE;
-    }
     return self->dataArrived(data, qint64(n)) ? n : 0;
 }
 
