@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ApCompletionPopup</name>
+    <message>
+        <source>This is an executable file.
+Please scan it before opening.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApCompletionPopupClass</name>
+    <message>
+        <source>Download Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
     <name>ApInfoDialogClass</name>
     <message>
         <source>OK</source>
@@ -13,18 +36,310 @@
     </message>
 </context>
 <context>
+    <name>ApNewTaskDialog</name>
+    <message>
+        <source>New Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Referer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirror URLs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non Proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of open proxy servers over Internet (without authentication)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load settings from proxy server list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>New HTTP/FTP Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>HTTP/FTP Task Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose save path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is an incorrect URL. Please check the validity of input URL.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path you choose does not exist. Please choose another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file with the same name already exists. Please choose another save path or file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One or more mirror URLs are not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApOpenLinkGui</name>
+    <message>
+        <source>Open Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the link to download:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>Invalid URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to download Torrent. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose save path</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApPluginUpdater</name>
+    <message>
+        <source>An update package is available to download, do you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApPolicingThread</name>
+    <message>
+        <source>No update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update failed - cannot connect to server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No running task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download rate: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unfinished download tasks: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining time: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total downloads - </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApQuickUrlDownloader</name>
+    <message>
+        <source>Request failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to write file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApTaskStore</name>
+    <message>
+        <source>Loading</source>
+        <translation type="unfinished">Chargement</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation type="unfinished">Téléchargement</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished">En pause</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished">Arrêté</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished">Terminé</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished">Vérification</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished">Échec</translation>
+    </message>
+</context>
+<context>
+    <name>ApUpdateHttp</name>
+    <message>
+        <source>Request failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CrashReport</name>
+    <message>
+        <source>%1 crash report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 ended unexpectedly (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A report was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been sent anywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation>Fichier</translation>
+        <translation type="vanished">Fichier</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Aide</translation>
+        <translation type="vanished">Aide</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Paramètres</translation>
+        <translation type="vanished">Paramètres</translation>
     </message>
     <message>
         <source>Start</source>
@@ -40,11 +355,11 @@
     </message>
     <message>
         <source>Ready</source>
-        <translation>Prêt</translation>
+        <translation type="vanished">Prêt</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation>Chargement</translation>
+        <translation type="vanished">Chargement</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -52,11 +367,11 @@
     </message>
     <message>
         <source>Paused</source>
-        <translation>En pause</translation>
+        <translation type="vanished">En pause</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation>Arrêté</translation>
+        <translation type="vanished">Arrêté</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -64,11 +379,198 @@
     </message>
     <message>
         <source>Checking</source>
-        <translation>Vérification</translation>
+        <translation type="vanished">Vérification</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation>Échec</translation>
+        <translation type="vanished">Échec</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completion Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Elapsed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creation Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a task to see its details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Task Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Task and Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start All Tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause All Tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop All Tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTTP/FTP Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Video Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert Audio/Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A task with the same path already exists. This task cannot be added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is an incorrect URL. Please try another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete both task and files? Press OK to confirm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScriptWatchdog</name>
+    <message>
+        <source>the script ran for more than %1 seconds without yielding</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
