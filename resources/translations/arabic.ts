@@ -331,15 +331,15 @@ Please scan it before opening.</source>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">ملف</translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">مساعدة</translation>
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">الإعدادات</translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>Start</source>
@@ -355,11 +355,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="vanished">جاهز</translation>
+        <translation>جاهز</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="vanished">جارٍ التحميل</translation>
+        <translation>جارٍ التحميل</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -367,11 +367,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="vanished">متوقف مؤقتًا</translation>
+        <translation>متوقف مؤقتًا</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="vanished">متوقف</translation>
+        <translation>متوقف</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -379,11 +379,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="vanished">جارٍ التحقق</translation>
+        <translation>جارٍ التحقق</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="vanished">فشل</translation>
+        <translation>فشل</translation>
     </message>
     <message>
         <source>Status</source>
@@ -571,7 +571,7 @@ Please scan it before opening.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="vanished">RTL</translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>

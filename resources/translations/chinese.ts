@@ -331,15 +331,15 @@ Please scan it before opening.</source>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">文件</translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">帮助</translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">设置</translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Start</source>
@@ -355,11 +355,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="vanished">就绪</translation>
+        <translation>就绪</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="vanished">正在载入</translation>
+        <translation>正在载入</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -367,11 +367,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="vanished">已暂停</translation>
+        <translation>已暂停</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="vanished">已停止</translation>
+        <translation>已停止</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -379,11 +379,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="vanished">正在检查</translation>
+        <translation>正在检查</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="vanished">失败</translation>
+        <translation>失败</translation>
     </message>
     <message>
         <source>Status</source>

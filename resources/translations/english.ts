@@ -331,15 +331,15 @@ Please scan it before opening.</source>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">File</translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">Help</translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">Settings</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Start</source>
@@ -355,11 +355,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="vanished">Ready</translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="vanished">Loading</translation>
+        <translation>Loading</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -367,11 +367,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="vanished">Paused</translation>
+        <translation>Paused</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="vanished">Stopped</translation>
+        <translation>Stopped</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -379,11 +379,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="vanished">Checking</translation>
+        <translation>Checking</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="vanished">Failed</translation>
+        <translation>Failed</translation>
     </message>
     <message>
         <source>Status</source>

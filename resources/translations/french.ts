@@ -331,15 +331,15 @@ Please scan it before opening.</source>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">Fichier</translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">Aide</translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">Paramètres</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Start</source>
@@ -355,11 +355,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="vanished">Prêt</translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="vanished">Chargement</translation>
+        <translation>Chargement</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -367,11 +367,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="vanished">En pause</translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="vanished">Arrêté</translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -379,11 +379,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="vanished">Vérification</translation>
+        <translation>Vérification</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="vanished">Échec</translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <source>Status</source>

@@ -331,15 +331,15 @@ Please scan it before opening.</source>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">Datei</translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Start</source>
@@ -355,11 +355,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="vanished">Bereit</translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="vanished">Wird geladen</translation>
+        <translation>Wird geladen</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -367,11 +367,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="vanished">Angehalten</translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="vanished">Gestoppt</translation>
+        <translation>Gestoppt</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -379,11 +379,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="vanished">Wird geprüft</translation>
+        <translation>Wird geprüft</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="vanished">Fehlgeschlagen</translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Status</source>

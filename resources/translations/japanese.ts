@@ -331,15 +331,15 @@ Please scan it before opening.</source>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">ファイル</translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">ヘルプ</translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">設定</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Start</source>
@@ -355,11 +355,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="vanished">準備完了</translation>
+        <translation>準備完了</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="vanished">読み込み中</translation>
+        <translation>読み込み中</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -367,11 +367,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="vanished">一時停止中</translation>
+        <translation>一時停止中</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="vanished">停止済み</translation>
+        <translation>停止済み</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -379,11 +379,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="vanished">確認中</translation>
+        <translation>確認中</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="vanished">失敗</translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <source>Status</source>

@@ -331,15 +331,15 @@ Please scan it before opening.</source>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">파일</translation>
+        <translation>파일</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">도움말</translation>
+        <translation>도움말</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">설정</translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>Start</source>
@@ -355,11 +355,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="vanished">준비</translation>
+        <translation>준비</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="vanished">불러오는 중</translation>
+        <translation>불러오는 중</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -367,11 +367,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="vanished">일시 중지됨</translation>
+        <translation>일시 중지됨</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="vanished">중지됨</translation>
+        <translation>중지됨</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -379,11 +379,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="vanished">확인 중</translation>
+        <translation>확인 중</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="vanished">실패</translation>
+        <translation>실패</translation>
     </message>
     <message>
         <source>Status</source>

@@ -331,15 +331,15 @@ Please scan it before opening.</source>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">Arquivo</translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">Ajuda</translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">Configurações</translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Start</source>
@@ -355,11 +355,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="vanished">Pronto</translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="vanished">Carregando</translation>
+        <translation>Carregando</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -367,11 +367,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="vanished">Pausado</translation>
+        <translation>Pausado</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="vanished">Parado</translation>
+        <translation>Parado</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -379,11 +379,11 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="vanished">Verificando</translation>
+        <translation>Verificando</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="vanished">Falhou</translation>
+        <translation>Falhou</translation>
     </message>
     <message>
         <source>Status</source>
