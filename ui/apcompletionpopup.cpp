@@ -205,10 +205,7 @@ bool ApCompletionPopup::eventFilter(QObject *watched, QEvent *event)
             hide();
             return true;
         }
-        if (type == QEvent::Enter)
-            m_ui->close_label->setPixmap(QPixmap(QStringLiteral(":/icons/closeover_btn.png")));
-        else if (type == QEvent::Leave)
-            m_ui->close_label->setPixmap(QPixmap(QStringLiteral(":/icons/close_btn.png")));
+        updateCloseLabelHover(m_ui->close_label, type);
     }
     return QSplashScreen::eventFilter(watched, event);
 }
@@ -216,14 +213,13 @@ bool ApCompletionPopup::eventFilter(QObject *watched, QEvent *event)
 void ApCompletionPopup::mousePressEvent(QMouseEvent *event)
 {
     // A splash screen hides itself on a click; this one is dragged instead.
-    m_dragX = event->pos().x();
-    m_dragY = event->pos().y();
+    m_drag.press(event);
     event->accept();
 }
 
 void ApCompletionPopup::mouseMoveEvent(QMouseEvent *event)
 {
-    move(event->globalPos() - QPoint(m_dragX, m_dragY));
+    m_drag.move(this, event);
     event->accept();
 }
 

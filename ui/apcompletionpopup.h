@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "splashchrome.h"
+
 class ApTextDisplayPanel;
 class ApplicationInfo;
 class QTimer;
@@ -73,8 +75,7 @@ private:
     QString m_organisation;
     QString m_application;
     QString m_key;
-    int m_dragX = 0;
-    int m_dragY = 0;
+    ApSplashDrag m_drag;
     int m_screenWidth = 0;
     int m_screenHeight = 0;
     bool m_fading = false;

@@ -120,18 +120,11 @@ void ApInfoDialog::on_ok_pushButton_clicked() { leaveWith(Accepted); }
 bool ApInfoDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui->close_label) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            m_ui->close_label->setPixmap(QPixmap(QStringLiteral(":/icons/closeover_btn.png")));
+        if (updateCloseLabelHover(m_ui->close_label, event->type()))
             return true;
-        case QEvent::Leave:
-            m_ui->close_label->setPixmap(QPixmap(QStringLiteral(":/icons/close_btn.png")));
-            return true;
-        case QEvent::MouseButtonPress:
+        if (event->type() == QEvent::MouseButtonPress) {
             leaveWith(Rejected);
             return true;
-        default:
-            break;
         }
     }
     return QSplashScreen::eventFilter(watched, event);
@@ -141,14 +134,13 @@ bool ApInfoDialog::eventFilter(QObject *watched, QEvent *event)
 // starts a drag.
 void ApInfoDialog::mousePressEvent(QMouseEvent *event)
 {
-    m_dragX = event->pos().x();
-    m_dragY = event->pos().y();
+    m_drag.press(event);
     event->accept();
 }
 
 void ApInfoDialog::mouseMoveEvent(QMouseEvent *event)
 {
-    move(event->globalPos() - QPoint(m_dragX, m_dragY));
+    m_drag.move(this, event);
     event->accept();
 }
 

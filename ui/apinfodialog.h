@@ -2,6 +2,8 @@
 
 #include <QSplashScreen>
 
+#include "splashchrome.h"
+
 class QEventLoop;
 class ApTextDisplayPanel;
 namespace Ui {
@@ -60,8 +62,7 @@ private:
     // while waiting (its parent went away), the loop is told to end
     // instead of being freed under the running exec().
     QEventLoop *m_eventLoop = nullptr;
-    int m_dragX = 0;
-    int m_dragY = 0;
+    ApSplashDrag m_drag;
     ApTextDisplayPanel *m_textPanel = nullptr;
     int m_mode = OkOnly;
 };
