@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
@@ -10,6 +9,7 @@
 #include <QTest>
 
 #include "apgeolocation.h"
+#include "enginetestkit.h"
 #include "applicationinfo.h"
 #include "apenginewindow.h"
 #include "appolicingthread.h"
@@ -91,30 +91,6 @@ struct RecordingSession final : SessionBackend
     bool logOff() override { calls << QStringLiteral("logOff"); return true; }
 };
 
-QByteArray sha1Of(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash h(QCryptographicHash::Sha1);
-    h.addData(&f);
-    return h.result().toHex();
-}
-
-void writeBytes(const QString &path, qint64 size)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QByteArray block(64 * 1024, '\0');
-    for (int i = 0; i < block.size(); ++i)
-        block[i] = char((i * 131 + 7) & 0xff);
-    for (qint64 left = size; left > 0;) {
-        const qint64 n = qMin<qint64>(left, block.size());
-        f.write(block.constData(), n);
-        left -= n;
-    }
-}
-
 // Writes an executable stand-in that appends its arguments to a log file.
 void writeRecorder(const QString &path, const QString &log)
 {
@@ -184,8 +160,8 @@ private:
 private slots:
     void initTestCase()
     {
-        writeBytes(m_root.filePath(QStringLiteral("small.bin")), 300 * 1024);
-        writeBytes(m_root.filePath(QStringLiteral("big.bin")), 24 * 1024 * 1024);
+        QVERIFY(EngineTestKit::writeRandomFile(m_root.filePath(QStringLiteral("small.bin")), 300 * 1024, 7));
+        QVERIFY(EngineTestKit::writeRandomFile(m_root.filePath(QStringLiteral("big.bin")), 24 * 1024 * 1024, 7));
         QVERIFY2(m_nginx.start(m_root.path(), QStringLiteral("location /slow/ { alias %1/; limit_rate 256k; }")
                                                  .arg(m_root.path())),
                  qPrintable(m_nginx.errorString()));
@@ -249,7 +225,7 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(m_window->completions.contains(path + '|' + key), 15000);
         QCOMPARE(m_window->completedRows, QStringList{path});
-        QCOMPARE(sha1Of(path), sha1Of(m_root.filePath(QStringLiteral("small.bin"))));
+        QCOMPARE(EngineTestKit::sha1OfFile(path), EngineTestKit::sha1OfFile(m_root.filePath(QStringLiteral("small.bin"))));
         const auto record = ApTaskStore().read(id);
         QVERIFY(record);
         QCOMPARE(record->state, int(TaskCompleted));
@@ -329,7 +305,7 @@ private slots:
 
     void deleteWithFilesOfAStoppedTask()
     {
-        writeBytes(m_saves.filePath(QStringLiteral("stopped.bin")), 1000);
+        QVERIFY(EngineTestKit::writeRandomFile(m_saves.filePath(QStringLiteral("stopped.bin")), 1000, 7));
         const qint64 id = createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("stopped.bin"),
                                      TaskStopped);
         const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("stopped.bin")));
@@ -345,7 +321,7 @@ private slots:
 
     void deleteWithoutFilesKeepsTheFile()
     {
-        writeBytes(m_saves.filePath(QStringLiteral("keep.bin")), 1000);
+        QVERIFY(EngineTestKit::writeRandomFile(m_saves.filePath(QStringLiteral("keep.bin")), 1000, 7));
         const qint64 id = createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("keep.bin"),
                                      TaskStopped);
         const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("keep.bin")));
@@ -363,8 +339,8 @@ private slots:
         createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("b.bin"), TaskCompleted);
         const QString downloads = m_info->userDataFolder() + QStringLiteral("/downloads");
         QDir().mkpath(downloads);
-        writeBytes(downloads + QStringLiteral("/left.part"), 10);
-        writeBytes(m_saves.filePath(QStringLiteral("elsewhere.bin")), 10);
+        QVERIFY(EngineTestKit::writeRandomFile(downloads + QStringLiteral("/left.part"), 10, 7));
+        QVERIFY(EngineTestKit::writeRandomFile(m_saves.filePath(QStringLiteral("elsewhere.bin")), 10, 7));
         queue(TaskCommand::Delete, {}, {}, true, true);
         QTRY_VERIFY_WITH_TIMEOUT(ApTaskStore().keys().isEmpty(), 5000);
         QVERIFY(QDir(downloads).entryList(QDir::Files).isEmpty());
@@ -418,7 +394,7 @@ private slots:
 
         // The retry restarts it as a single stream, which completes.
         QTRY_VERIFY_WITH_TIMEOUT(m_window->completions.size() == 1, 10000);
-        QCOMPARE(sha1Of(path), sha1Of(m_root.filePath(QStringLiteral("small.bin"))));
+        QCOMPARE(EngineTestKit::sha1OfFile(path), EngineTestKit::sha1OfFile(m_root.filePath(QStringLiteral("small.bin"))));
     }
 
     void whenDoneScheduleFiresWithoutUnfinishedTasks()
@@ -522,7 +498,7 @@ private slots:
         QTRY_VERIFY(m_manager->findTask(path));
         const QString previews = m_info->userDataFolder() + QStringLiteral("/previews");
         QDir().mkpath(previews);
-        writeBytes(previews + QStringLiteral("/old.mp4"), 10);
+        QVERIFY(EngineTestKit::writeRandomFile(previews + QStringLiteral("/old.mp4"), 10, 7));
         TaskCommand c;
         c.code = TaskCommand::Preview;
         c.paths = QStringList{path};
