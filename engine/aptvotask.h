@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QString>
 #include <QStringList>
 
@@ -64,8 +66,26 @@ struct ApTvoTask
         }
     }
 
+    // Why the last run failed, in words a user understands; empty while
+    // nothing failed. Written by connections and the policing loop, read by
+    // the window, so it is behind its own lock.
+    void setFailureReason(const QString &reason)
+    {
+        QMutexLocker lock(&m_reasonLock);
+        m_failureReason = reason;
+    }
+    QString failureReason() const
+    {
+        QMutexLocker lock(&m_reasonLock);
+        return m_failureReason;
+    }
+
     QDateTime startTime() const
     {
         return QDateTime::fromMSecsSinceEpoch(startTimeMs.load(), Qt::UTC);
     }
+
+private:
+    mutable QMutex m_reasonLock;
+    QString m_failureReason;
 };
