@@ -14,11 +14,12 @@
 #include <QTextStream>
 
 #include "appsettings.h"
+#include "settingsservice.h"
 #include "settingsstore.h"
 
 namespace {
 
-enum ExitStatus { Done = 0, BadArguments = 2, NoSuchTask = 3, HostUnresolved = 4, FileUnreadable = 5 };
+enum ExitStatus { Done = 0, BadArguments = 2, NoSuchTask = 3, HostUnresolved = 4, FileUnreadable = 5, StoreUnwritable = 6 };
 
 int fail(ExitStatus status, const QString &message)
 {
@@ -72,14 +73,21 @@ QString fileSha1(const QString &path)
 }
 
 // Writes the value only if the task is still there: a task deleted while
-// this program worked must not come back as a stray group.
+// this program worked must not come back as a stray group. The check and
+// the write happen under the store's file lock, on the file as it is now.
 int storeValue(const QString &taskId, const QString &key, const QString &value)
 {
-    SettingsStore store;
-    store->beginGroup(SettingsKeys::DownloadTasks);
-    if (!store->childGroups().contains(taskId))
+    const QString group = SettingsKeys::DownloadTasks + QLatin1Char('/') + taskId;
+    bool exists = false;
+    const bool written = SettingsService::main().transact([&](SettingsService &store) {
+        exists = store.containsGroup(group);
+        if (exists)
+            store.setValue(group + QLatin1Char('/') + key, value);
+    });
+    if (!exists)
         return fail(NoSuchTask, QStringLiteral("task %1 no longer exists").arg(taskId));
-    store->setValue(taskId + QLatin1Char('/') + key, value);
+    if (!written)
+        return fail(StoreUnwritable, QStringLiteral("cannot write the settings file"));
     return Done;
 }
 

@@ -3,39 +3,48 @@
 #include <QFileInfo>
 
 #include "commonfunctions.h"
-#include "settingsstore.h"
+#include "settingsservice.h"
+#include "settingsview.h"
 
 namespace K = SettingsKeys;
 
 namespace {
 
+// The main store, with what other programs wrote meanwhile.
+SettingsView store()
+{
+    SettingsService &service = SettingsService::main();
+    service.refresh();
+    return SettingsView(service);
+}
+
 int readInt(const QString &key, int defaultValue)
 {
-    SettingsStore s;
-    return s->value(key, defaultValue).toInt();
+    SettingsView s = store();
+    return s.value(key, defaultValue).toInt();
 }
 
 void writeValue(const QString &key, const QVariant &value)
 {
-    SettingsStore s;
-    s->setValue(key, value);
+    SettingsView s = store();
+    s.setValue(key, value);
 }
 
 ProxySettings readProxy(const QString &group)
 {
-    SettingsStore s;
-    s->beginGroup(group);
+    SettingsView s = store();
+    s.beginGroup(group);
     ProxySettings p;
-    p.type = s->value(QStringLiteral("Type"), 0).toInt();
-    p.host = s->value(QStringLiteral("Host")).toString();
-    p.port = s->value(QStringLiteral("Port"), 3128).toInt();
-    p.username = s->value(QStringLiteral("Username")).toString();
-    p.password = s->value(QStringLiteral("Password")).toString();
-    s->endGroup();
+    p.type = s.value(QStringLiteral("Type"), 0).toInt();
+    p.host = s.value(QStringLiteral("Host")).toString();
+    p.port = s.value(QStringLiteral("Port"), 3128).toInt();
+    p.username = s.value(QStringLiteral("Username")).toString();
+    p.password = s.value(QStringLiteral("Password")).toString();
+    s.endGroup();
     return p;
 }
 
-void writeProxy(QSettings &s, const QString &group, const ProxySettings &p)
+void writeProxy(SettingsView &s, const QString &group, const ProxySettings &p)
 {
     s.beginGroup(group);
     s.setValue(QStringLiteral("Type"), p.type);
@@ -64,10 +73,10 @@ namespace AppSettings {
 
 bool flag(const QString &key)
 {
-    SettingsStore s;
-    if (!s->contains(key))
+    SettingsView s = store();
+    if (!s.contains(key))
         return true;
-    return s->value(key).toInt() != 0;
+    return s.value(key).toInt() != 0;
 }
 
 void setFlag(const QString &key, bool on)
@@ -77,40 +86,40 @@ void setFlag(const QString &key, bool on)
 
 QString language()
 {
-    SettingsStore s;
-    return s->value(K::Language, QStringLiteral("null")).toString();
+    SettingsView s = store();
+    return s.value(K::Language, QStringLiteral("null")).toString();
 }
 
 QString ensureLanguage()
 {
-    SettingsStore s;
-    if (!s->contains(K::Language))
-        s->setValue(K::Language, QStringLiteral("null"));
-    return s->value(K::Language).toString();
+    SettingsView s = store();
+    if (!s.contains(K::Language))
+        s.setValue(K::Language, QStringLiteral("null"));
+    return s.value(K::Language).toString();
 }
 
 void setLanguage(const QString &name) { writeValue(K::Language, name); }
 
 QRect mainWindowGeometry()
 {
-    SettingsStore s;
-    return s->value(K::MainWindowGeometry, QRect()).toRect();
+    SettingsView s = store();
+    return s.value(K::MainWindowGeometry, QRect()).toRect();
 }
 
 void setMainWindowGeometry(const QRect &rect) { writeValue(K::MainWindowGeometry, rect); }
 
 QStringList mainSplitterSizes()
 {
-    SettingsStore s;
-    return s->value(K::MainSplitterSizes, QStringList{QString(), QString()}).toStringList();
+    SettingsView s = store();
+    return s.value(K::MainSplitterSizes, QStringList{QString(), QString()}).toStringList();
 }
 
 void setMainSplitterSizes(const QStringList &sizes) { writeValue(K::MainSplitterSizes, sizes); }
 
 QPoint floatingWindowPosition(int primaryScreenWidth)
 {
-    SettingsStore s;
-    return s->value(K::FloatingWindowPosition, QPoint(primaryScreenWidth - 220, 120)).toPoint();
+    SettingsView s = store();
+    return s.value(K::FloatingWindowPosition, QPoint(primaryScreenWidth - 220, 120)).toPoint();
 }
 
 void setFloatingWindowPosition(const QPoint &pos) { writeValue(K::FloatingWindowPosition, pos); }
@@ -124,26 +133,26 @@ qint64 speedPanelBandwidthBytes() { return qint64(speedPanelBandwidth()) * 1000;
 
 bool showFloatingWindowExact()
 {
-    SettingsStore s;
-    if (!s->contains(K::ShowFloatingWindowFlag))
+    SettingsView s = store();
+    if (!s.contains(K::ShowFloatingWindowFlag))
         return true;
-    return s->value(K::ShowFloatingWindowFlag).toInt() == 1;
+    return s.value(K::ShowFloatingWindowFlag).toInt() == 1;
 }
 
 bool showFloatingWindowFlag() { return flag(K::ShowFloatingWindowFlag); }
 
 QString downloadedTo()
 {
-    SettingsStore s;
-    return s->value(K::DownloadedTo, Common::defaultDownloadFolder()).toString();
+    SettingsView s = store();
+    return s.value(K::DownloadedTo, Common::defaultDownloadFolder()).toString();
 }
 
 void setDownloadedTo(const QString &folder) { writeValue(K::DownloadedTo, folder); }
 
 QStringList downloadedToHistory()
 {
-    SettingsStore s;
-    return s->value(K::DownloadedToHistory).toStringList();
+    SettingsView s = store();
+    return s.value(K::DownloadedToHistory).toStringList();
 }
 
 void setDownloadedToHistory(const QStringList &folders) { writeValue(K::DownloadedToHistory, folders); }
@@ -159,8 +168,8 @@ QString defaultMonitorClipboardFileTypes()
 
 QString monitorClipboardFileTypes()
 {
-    SettingsStore s;
-    return s->value(K::MonitorClipboardFileTypes, defaultMonitorClipboardFileTypes()).toString();
+    SettingsView s = store();
+    return s.value(K::MonitorClipboardFileTypes, defaultMonitorClipboardFileTypes()).toString();
 }
 
 int maxSplitNumRadioGroup() { return readInt(K::MaxSplitNumRadioGroup, 0); }
@@ -169,9 +178,9 @@ int failureRetryTimes() { return readInt(K::FailureRetryTimes, 3); }
 
 int splitBound()
 {
-    SettingsStore s;
-    if (s->value(K::MaxSplitNumRadioGroup, 0).toInt() == 1 && s->contains(K::MaxSplitNum))
-        return s->value(K::MaxSplitNum).toInt() - 1;
+    SettingsView s = store();
+    if (s.value(K::MaxSplitNumRadioGroup, 0).toInt() == 1 && s.contains(K::MaxSplitNum))
+        return s.value(K::MaxSplitNum).toInt() - 1;
     return 4;
 }
 
@@ -183,38 +192,38 @@ ProxySettings httpFtpProxy() { return readProxy(K::HttpFtpProxyGroup); }
 
 void setSearchProxy(const ProxySettings &proxy)
 {
-    SettingsStore s;
-    writeProxy(*s, K::SearchProxyGroup, proxy);
+    SettingsView s = store();
+    writeProxy(s, K::SearchProxyGroup, proxy);
 }
 
 void setHttpFtpProxy(const ProxySettings &proxy)
 {
-    SettingsStore s;
-    writeProxy(*s, K::HttpFtpProxyGroup, proxy);
+    SettingsView s = store();
+    writeProxy(s, K::HttpFtpProxyGroup, proxy);
 }
 
 bool virusScanFlag()
 {
-    SettingsStore s;
-    return s->contains(K::VirusScanFlag) && s->value(K::VirusScanFlag).toInt() == 1;
+    SettingsView s = store();
+    return s.contains(K::VirusScanFlag) && s.value(K::VirusScanFlag).toInt() == 1;
 }
 
 QString virusScanProgramPath()
 {
-    SettingsStore s;
-    return s->value(K::VirusScanProgramPath).toString();
+    SettingsView s = store();
+    return s.value(K::VirusScanProgramPath).toString();
 }
 
 QString virusScanProgramArgs()
 {
-    SettingsStore s;
-    return s->value(K::VirusScanProgramArgs).toString();
+    SettingsView s = store();
+    return s.value(K::VirusScanProgramArgs).toString();
 }
 
 QStringList toolbarSearchRecords()
 {
-    SettingsStore s;
-    return s->value(K::ToolbarSearchRecords).toStringList();
+    SettingsView s = store();
+    return s.value(K::ToolbarSearchRecords).toStringList();
 }
 
 void setToolbarSearchRecords(const QStringList &records) { writeValue(K::ToolbarSearchRecords, records); }
@@ -222,23 +231,23 @@ int toolbarSearchMaxNum() { return readInt(K::ToolbarSearchMaxNum, 30); }
 
 void saveGeneralPage(const GeneralSettings &g)
 {
-    SettingsStore s;
-    s->setValue(K::AutoStartupFlag, g.autoStartup ? 1 : 0);
-    s->setValue(K::AutoUpdateFlag, g.autoUpdate ? 1 : 0);
-    s->setValue(K::MinToTrayFlag, g.minToTray ? 1 : 0);
-    s->setValue(K::CompletionPopupDialogFlag, g.completionPopup ? 1 : 0);
-    s->setValue(K::SpeedPanelBandwidth, g.speedPanelBandwidth);
-    s->setValue(K::ShowFloatingWindowFlag, g.showFloatingWindow ? 1 : 0);
-    s->setValue(K::DownloadedTo, g.downloadedTo);
-    s->setValue(K::MonitorClipboardFlag, g.monitorClipboard ? 1 : 0);
-    s->setValue(K::MonitorClipboardFileTypes, g.monitorClipboardFileTypes);
+    SettingsView s = store();
+    s.setValue(K::AutoStartupFlag, g.autoStartup ? 1 : 0);
+    s.setValue(K::AutoUpdateFlag, g.autoUpdate ? 1 : 0);
+    s.setValue(K::MinToTrayFlag, g.minToTray ? 1 : 0);
+    s.setValue(K::CompletionPopupDialogFlag, g.completionPopup ? 1 : 0);
+    s.setValue(K::SpeedPanelBandwidth, g.speedPanelBandwidth);
+    s.setValue(K::ShowFloatingWindowFlag, g.showFloatingWindow ? 1 : 0);
+    s.setValue(K::DownloadedTo, g.downloadedTo);
+    s.setValue(K::MonitorClipboardFlag, g.monitorClipboard ? 1 : 0);
+    s.setValue(K::MonitorClipboardFileTypes, g.monitorClipboardFileTypes);
     if (g.customSplit) {
-        s->setValue(K::MaxSplitNumRadioGroup, 1);
-        s->setValue(K::MaxSplitNum, g.maxSplitNum);
+        s.setValue(K::MaxSplitNumRadioGroup, 1);
+        s.setValue(K::MaxSplitNum, g.maxSplitNum);
     } else {
-        s->setValue(K::MaxSplitNumRadioGroup, 0);
+        s.setValue(K::MaxSplitNumRadioGroup, 0);
     }
-    s->setValue(K::FailureRetryTimes, g.failureRetryTimes);
+    s.setValue(K::FailureRetryTimes, g.failureRetryTimes);
 }
 
 GeneralSettings readGeneralPage()
@@ -261,36 +270,36 @@ GeneralSettings readGeneralPage()
 
 void resetGeneralPage()
 {
-    SettingsStore s;
+    SettingsView s = store();
     for (const QString &key : generalPageKeys())
-        s->remove(key);
+        s.remove(key);
 }
 
 void saveProxyPage(const ProxySettings &search, const ProxySettings &httpFtp)
 {
-    SettingsStore s;
-    writeProxy(*s, K::SearchProxyGroup, search);
-    writeProxy(*s, K::HttpFtpProxyGroup, httpFtp);
+    SettingsView s = store();
+    writeProxy(s, K::SearchProxyGroup, search);
+    writeProxy(s, K::HttpFtpProxyGroup, httpFtp);
 }
 
 void resetProxyPage()
 {
-    SettingsStore s;
-    s->remove(K::ProxyGroup);
+    SettingsView s = store();
+    s.remove(K::ProxyGroup);
 }
 
 void saveVirusScanPage(bool scan, const QString &programPath, const QString &programArgs)
 {
-    SettingsStore s;
-    s->setValue(K::VirusScanFlag, scan ? 1 : 0);
-    s->setValue(K::VirusScanProgramPath, programPath);
-    s->setValue(K::VirusScanProgramArgs, programArgs);
+    SettingsView s = store();
+    s.setValue(K::VirusScanFlag, scan ? 1 : 0);
+    s.setValue(K::VirusScanProgramPath, programPath);
+    s.setValue(K::VirusScanProgramArgs, programArgs);
 }
 
 void resetVirusScanPage()
 {
-    SettingsStore s;
-    s->remove(K::VirusScanGroup);
+    SettingsView s = store();
+    s.remove(K::VirusScanGroup);
 }
 
 } // namespace AppSettings

@@ -1,13 +1,18 @@
 #pragma once
 
-#include <QSettings>
 #include <QString>
 
-#include <memory>
+#include "settingsview.h"
 
-// One access to a native settings store. It is opened afresh for every read
-// or write and dropped right after. The file holds proxy and site passwords,
-// so it is created with, and kept at, owner-only permissions.
+class SettingsService;
+
+// One scoped access to a settings store, kept for code that reads and writes
+// through "store->value(...)". It is a view onto the process's one settings
+// service (SettingsService): opening it costs one stat() of the file, to
+// pick up what another process wrote; reads come from memory. What it
+// changed is written when it goes out of scope, so a program started right
+// after sees it. The file holds proxy and site passwords, so it is created
+// with, and kept at, owner-only permissions.
 class SettingsStore final
 {
 public:
@@ -15,9 +20,9 @@ public:
     SettingsStore(const QString &organisation, const QString &application);
     ~SettingsStore();
 
-    QSettings &operator*() { return *m_settings; }
-    QSettings *operator->() { return m_settings.get(); }
-    QSettings *get() { return m_settings.get(); }
+    SettingsView &operator*() { return m_view; }
+    SettingsView *operator->() { return &m_view; }
+    SettingsView *get() { return &m_view; }
 
     static QString filePath(const QString &organisation, const QString &application);
     static const QString organisation;  // "Zantor"
@@ -25,8 +30,6 @@ public:
 
 private:
     Q_DISABLE_COPY(SettingsStore)
-    static void ensurePrivateFile(const QString &path);
 
-    QString m_path;
-    std::unique_ptr<QSettings> m_settings;
+    SettingsView m_view;
 };

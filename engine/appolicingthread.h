@@ -88,6 +88,10 @@ private:
         int retries = 0;
         int lastState = -1;
         bool sizeWritten = false;
+        // What the task's record was last given (or held when the task
+        // was not running): a record is written only when these change.
+        int storedState = -1;
+        qint64 storedCompleted = -1;
     };
 
     void tick();

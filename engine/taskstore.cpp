@@ -4,13 +4,18 @@
 #include <QDir>
 
 #include "appsettings.h"
-#include "settingsstore.h"
+#include "settingsservice.h"
+#include "settingsview.h"
 
 namespace {
 
-std::unique_ptr<SettingsStore> openStore(const QString &organisation, const QString &application)
+// A view onto the store; fresh = first pick up what another process
+// (toolbelt) wrote, at the cost of one stat().
+SettingsView openStore(SettingsService *service, bool fresh = true)
 {
-    return std::make_unique<SettingsStore>(organisation, application);
+    if (fresh)
+        service->refresh();
+    return SettingsView(*service);
 }
 
 } // namespace
@@ -40,13 +45,13 @@ TaskIdGenerator &TaskIdGenerator::shared()
 }
 
 ApTaskStore::ApTaskStore(TaskIdGenerator *ids)
-    : ApTaskStore(SettingsStore::organisation, SettingsStore::application, ids)
+    : m_service(&SettingsService::main())
+    , m_ids(ids ? ids : &TaskIdGenerator::shared())
 {
 }
 
 ApTaskStore::ApTaskStore(const QString &organisation, const QString &application, TaskIdGenerator *ids)
-    : m_organisation(organisation)
-    , m_application(application)
+    : m_service(&SettingsService::forOrganisation(organisation, application))
     , m_ids(ids ? ids : &TaskIdGenerator::shared())
 {
 }
@@ -58,12 +63,10 @@ QString ApTaskStore::groupFor(qint64 id) const
 
 qint64 ApTaskStore::create(const NewTask &task)
 {
-    auto store = openStore(m_organisation, m_application);
-    QSettings &s = **store;
+    SettingsView s = openStore(m_service);
     s.beginGroup(SettingsKeys::DownloadTasks);
-    const QStringList existing = s.childGroups();
     qint64 id = m_ids->next();
-    while (existing.contains(keyFor(id)))
+    while (m_service->containsGroup(groupFor(id)))
         id = m_ids->next();
     s.beginGroup(keyFor(id));
     s.setValue(TaskKeys::TaskType, HttpFtpTaskType);
@@ -85,17 +88,15 @@ qint64 ApTaskStore::create(const NewTask &task)
 
 bool ApTaskStore::contains(qint64 id) const
 {
-    auto store = openStore(m_organisation, m_application);
-    (*store)->beginGroup(SettingsKeys::DownloadTasks);
-    return (*store)->childGroups().contains(keyFor(id));
+    m_service->refresh();
+    return m_service->containsGroup(groupFor(id));
 }
 
 std::optional<TaskRecord> ApTaskStore::read(qint64 id) const
 {
-    auto store = openStore(m_organisation, m_application);
-    QSettings &s = **store;
+    SettingsView s = openStore(m_service);
     s.beginGroup(SettingsKeys::DownloadTasks);
-    if (!s.childGroups().contains(keyFor(id)))
+    if (!m_service->containsGroup(groupFor(id)))
         return std::nullopt;
     s.beginGroup(keyFor(id));
     TaskRecord r;
@@ -119,9 +120,9 @@ std::optional<TaskRecord> ApTaskStore::read(qint64 id) const
 
 QStringList ApTaskStore::keys() const
 {
-    auto store = openStore(m_organisation, m_application);
-    (*store)->beginGroup(SettingsKeys::DownloadTasks);
-    return (*store)->childGroups();
+    SettingsView s = openStore(m_service);
+    s.beginGroup(SettingsKeys::DownloadTasks);
+    return s.childGroups();
 }
 
 QList<qint64> ApTaskStore::ids() const
@@ -146,14 +147,13 @@ void ApTaskStore::removeKey(const QString &key)
 {
     if (key.isEmpty())
         return;  // an empty key would remove the whole group
-    auto store = openStore(m_organisation, m_application);
-    (*store)->remove(SettingsKeys::DownloadTasks + QLatin1Char('/') + key);
+    SettingsView s = openStore(m_service);
+    s.remove(SettingsKeys::DownloadTasks + QLatin1Char('/') + key);
 }
 
 void ApTaskStore::removeAll()
 {
-    auto store = openStore(m_organisation, m_application);
-    QSettings &s = **store;
+    SettingsView s = openStore(m_service);
     s.beginGroup(SettingsKeys::DownloadTasks);
     for (const QString &key : s.childGroups())
         s.remove(key);
@@ -166,8 +166,11 @@ void ApTaskStore::writeState(qint64 id, int state)
 
 bool ApTaskStore::writeProgress(qint64 id, qint64 completed, int state, qint64 total, bool sizeWritten)
 {
-    auto store = openStore(m_organisation, m_application);
-    QSettings &s = **store;
+    // A task deleted while its thread still ran must not come back as a
+    // stray record holding only its progress.
+    if (!m_service->containsGroup(groupFor(id)))
+        return false;
+    SettingsView s = openStore(m_service, false);
     s.beginGroup(groupFor(id));
     s.setValue(TaskKeys::CompletedSize, completed);
     s.setValue(TaskKeys::State, state);
@@ -179,8 +182,7 @@ bool ApTaskStore::writeProgress(qint64 id, qint64 completed, int state, qint64 t
 
 QString ApTaskStore::ensureCreationTime(qint64 id, const QDateTime &now)
 {
-    auto store = openStore(m_organisation, m_application);
-    QSettings &s = **store;
+    SettingsView s = openStore(m_service, false);
     s.beginGroup(groupFor(id));
     QString text = s.value(TaskKeys::CreationTime, TaskKeys::MissingCreationTime).toString();
     if (text == TaskKeys::MissingCreationTime) {
@@ -192,8 +194,8 @@ QString ApTaskStore::ensureCreationTime(qint64 id, const QDateTime &now)
 
 void ApTaskStore::writeValue(qint64 id, const QString &key, const QVariant &value)
 {
-    auto store = openStore(m_organisation, m_application);
-    (*store)->setValue(groupFor(id) + QLatin1Char('/') + key, value);
+    SettingsView s = openStore(m_service, false);
+    s.setValue(groupFor(id) + QLatin1Char('/') + key, value);
 }
 
 namespace TaskStore {

@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+class SettingsService;
+
 // Keys of one task record: group "DownloadTasks", one subgroup per task id.
 namespace TaskKeys {
 inline const QString TaskType = QStringLiteral("TaskType");
@@ -116,8 +118,9 @@ struct NewTask
     QStringList mirrorUrls;
 };
 
-// The task records in the settings store. Each call opens the store afresh,
-// like every other access to it.
+// The task records in the settings store, served by the process's settings
+// service: reads come from memory (after one stat() that picks up what
+// another process wrote), writes reach the disk in the background.
 class ApTaskStore final
 {
     Q_DISABLE_COPY(ApTaskStore)
@@ -160,8 +163,7 @@ public:
 private:
     QString groupFor(qint64 id) const;
 
-    QString m_organisation;
-    QString m_application;
+    SettingsService *m_service;
     TaskIdGenerator *m_ids;
 };
 

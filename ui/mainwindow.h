@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 
 #include <functional>
@@ -188,6 +189,8 @@ private:
     QString m_startupLink;
     QStringList m_requestedLinks;
     ListFilter m_filter = AllTasks;
+    // The name cell of each listed save path: finds a task's row at once.
+    QHash<QString, QTableWidgetItem *> m_rowNameItems;
     bool m_modalDialogOpen = false;
     // The new task dialog runs for a task this window lists when it ends.
     bool m_awaitingNewTask = false;

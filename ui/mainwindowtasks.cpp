@@ -51,12 +51,8 @@ void MainWindow::setupTable()
 
 int MainWindow::findRow(const QString &path) const
 {
-    const QTableWidget *table = m_ui->maindownloads_tableWidget;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        if (rowPath(row) == path)
-            return row;
-    }
-    return -1;
+    const QTableWidgetItem *item = m_rowNameItems.value(path);
+    return item ? m_ui->maindownloads_tableWidget->row(item) : -1;
 }
 
 bool MainWindow::hasTaskWithPath(const QString &path) const
@@ -139,8 +135,9 @@ void MainWindow::loadAllTasks()
 bool MainWindow::buildRow(const TaskRecord &record, const QString &key, int *shownState)
 {
     QStringList paths;
-    for (int row = 0; row < m_ui->maindownloads_tableWidget->rowCount(); ++row)
-        paths << rowPath(row);
+    const QString path = QDir::toNativeSeparators(record.savePathName);
+    if (hasTaskWithPath(path))
+        paths << path;
     switch (TaskStore::checkListable(record, paths)) {
     case TaskStore::ListCheck::NotHttpFtpTask:
         return false;
@@ -194,6 +191,7 @@ void MainWindow::appendRow(const TaskRowData &data, qint64 totalSize)
     name->setIcon(Common::fileTypeIcon(QFileInfo(data.fileName).suffix(), false));
     name->setData(DataRole, data.savePath);
     table->setItem(row, TaskColumn::TaskName, name);
+    m_rowNameItems.insert(data.savePath, name);
 
     const QString texts[] = {data.sizeText,   QString(),          data.downloadSpeedText, data.uploadSpeedText,
                              data.sourcesText, data.typeText,     data.queueText,         data.timeLeftText,
@@ -445,8 +443,10 @@ void MainWindow::deleteSelectedTasks(bool withFiles)
     command.allRows = command.paths.size() == table->rowCount();
     for (const QString &path : qAsConst(command.paths)) {
         const int row = findRow(path);
-        if (row >= 0)
+        if (row >= 0) {
+            m_rowNameItems.remove(path);
             table->removeRow(row);
+        }
     }
     postCommand(command);
     table->clearSelection();

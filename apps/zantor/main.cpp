@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLoggingCategory>
+#include <QSessionManager>
 #include <QTimer>
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include "crashhandler.h"
 #include "ipcmessage.h"
 #include "mainwindow.h"
+#include "settingsservice.h"
 #include "singleinstance.h"
 #include "startupcommandline.h"
 #include "terminationsignals.h"
@@ -47,6 +49,12 @@ int main(int argc, char *argv[])
     }
 
     TerminationSignals::quitApplicationOnTermination();
+    // Settings reach the disk in the background; whatever is still pending
+    // is written when the program quits (also on SIGTERM, SIGINT, SIGHUP)
+    // and when the desktop session ends.
+    QObject::connect(app.get(), &QCoreApplication::aboutToQuit, [] { SettingsService::flushAll(); });
+    QObject::connect(app.get(), &QGuiApplication::commitDataRequest,
+                     [](QSessionManager &) { SettingsService::flushAll(); });
     app->setStyleSheet(QString::fromLatin1(toolTipStyleSheet));
     ApInfoDialog::setProgramWindowIcon(QStringLiteral(":/icons/mime_file.png"));
 
@@ -70,6 +78,7 @@ int main(int argc, char *argv[])
 
     const int status = app->exec();
     window.reset();
+    SettingsService::flushAll();
     instance.reset();
     app.reset();
     return status;

@@ -1,0 +1,725 @@
+#include "settingsservice.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSet>
+#include <QStandardPaths>
+
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "inicodec.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// One group of the tree. Values and subgroups of the same name may both
+// exist, as in QSettings.
+struct Node
+{
+    QMap<QString, QVariant> values;
+    std::map<QString, std::unique_ptr<Node>> children;
+    // The file lines of this subtree; kept for the records right below a
+    // top-level group (one task each), so a write only formats what changed.
+    QByteArray lines;
+    bool dirty = true;
+
+    bool isEmpty() const { return values.isEmpty() && children.empty(); }
+};
+
+// Who the file on disk is: a different identity means someone wrote it.
+struct FileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    qint64 mtimeNs = -1;
+
+    static FileIdentity of(const struct stat &st)
+    {
+        FileIdentity id;
+        id.device = st.st_dev;
+        id.inode = st.st_ino;
+        id.size = st.st_size;
+        id.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        return id;
+    }
+    static FileIdentity ofPath(const QByteArray &path)
+    {
+        struct stat st;
+        if (::stat(path.constData(), &st) != 0)
+            return FileIdentity();  // missing
+        return of(st);
+    }
+    bool operator==(const FileIdentity &o) const
+    {
+        return device == o.device && inode == o.inode && size == o.size && mtimeNs == o.mtimeNs;
+    }
+    bool operator!=(const FileIdentity &o) const { return !(*this == o); }
+};
+
+// A change not yet on disk; replayed over the file's values when another
+// process has written the file meanwhile.
+struct PendingChange
+{
+    QStringList path;
+    QVariant value;
+    bool remove = false;
+};
+
+QStringList splitKey(const QString &key)
+{
+    return key.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+}
+
+// The text a value is written as; two values that give the same text are
+// the same to every reader of the file.
+QByteArray valueText(const QVariant &value)
+{
+    QByteArray text;
+    IniCodec::appendValue(text, value);
+    return text;
+}
+
+bool writeAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+class SettingsServicePrivate
+{
+public:
+    explicit SettingsServicePrivate(const QString &path);
+
+    // --- tree (m_mutex held, or a tree nobody else sees yet)
+    static Node *find(Node *root, const QStringList &path);
+    static Node *create(Node *root, const QStringList &groupPath, QSet<QString> &names);
+    static void markDirty(Node *root, const QStringList &groupPath);
+    static bool set(Node *root, const QStringList &path, const QVariant &value, QSet<QString> &names);
+    static bool erase(std::unique_ptr<Node> &root, const QStringList &path);
+    Node *find(const QStringList &path) const { return find(m_root.get(), path); }
+    bool set(const QStringList &path, const QVariant &value) { return set(m_root.get(), path, value, m_names); }
+    bool erase(const QStringList &path) { return erase(m_root, path); }
+    void appendLines(QByteArray &out, Node &node, const QByteArray &prefix, int depth) const;
+    QByteArray serialize() const;
+    static void collectKeys(const Node &node, const QString &prefix, QStringList &out);
+
+    // --- disk (m_fileMutex held)
+    void ensureFileExists();
+    bool reloadIfChanged(bool force);
+    bool writeFile();
+    bool flushLocked();
+
+    // --- writer thread
+    void run();
+    void noteChange();
+
+    QString m_path;
+    QByteArray m_encodedPath;
+
+    mutable std::mutex m_mutex;
+    std::unique_ptr<Node> m_root;
+    QVector<PendingChange> m_pending;
+    FileIdentity m_known;
+    quint64 m_writes = 0;
+    QSet<QString> m_names;  // shared key texts, so 10,000 records hold one "URL"
+
+    std::mutex m_fileMutex;  // one disk operation at a time within the process
+
+    std::condition_variable m_wake;
+    std::thread m_thread;
+    bool m_stop = false;
+    bool m_changed = false;  // something to write
+    Clock::time_point m_firstChange;
+    std::chrono::milliseconds m_delay{1000};
+};
+
+SettingsServicePrivate::SettingsServicePrivate(const QString &path)
+    : m_path(path)
+    , m_encodedPath(QFile::encodeName(path))
+    , m_root(std::make_unique<Node>())
+{
+}
+
+Node *SettingsServicePrivate::find(Node *root, const QStringList &path)
+{
+    Node *node = root;
+    for (const QString &part : path) {
+        auto it = node->children.find(part);
+        if (it == node->children.end())
+            return nullptr;
+        node = it->second.get();
+    }
+    return node;
+}
+
+Node *SettingsServicePrivate::create(Node *root, const QStringList &groupPath, QSet<QString> &names)
+{
+    Node *node = root;
+    for (const QString &part : groupPath) {
+        auto it = node->children.find(part);
+        if (it == node->children.end()) {
+            auto shared = names.constFind(part);
+            if (shared == names.constEnd())
+                shared = names.insert(part);
+            it = node->children.emplace(*shared, std::make_unique<Node>()).first;
+        }
+        node = it->second.get();
+    }
+    return node;
+}
+
+void SettingsServicePrivate::markDirty(Node *root, const QStringList &groupPath)
+{
+    Node *node = root;
+    node->dirty = true;
+    for (const QString &part : groupPath) {
+        auto it = node->children.find(part);
+        if (it == node->children.end())
+            return;
+        node = it->second.get();
+        node->dirty = true;
+    }
+}
+
+bool SettingsServicePrivate::set(Node *root, const QStringList &path, const QVariant &value,
+                                 QSet<QString> &names)
+{
+    if (path.isEmpty())
+        return false;
+    const QStringList groupPath = path.mid(0, path.size() - 1);
+    Node *node = create(root, groupPath, names);
+    const QString &name = path.last();
+    auto it = node->values.find(name);
+    if (it != node->values.end()) {
+        if (it.value().userType() == value.userType() && it.value() == value)
+            return false;
+        const bool same = valueText(it.value()) == valueText(value);
+        it.value() = value;
+        if (same)
+            return false;
+    } else {
+        auto shared = names.constFind(name);
+        if (shared == names.constEnd())
+            shared = names.insert(name);
+        node->values.insert(*shared, value);
+    }
+    markDirty(root, groupPath);
+    return true;
+}
+
+bool SettingsServicePrivate::erase(std::unique_ptr<Node> &root, const QStringList &path)
+{
+    if (path.isEmpty()) {
+        const bool had = !root->isEmpty();
+        root = std::make_unique<Node>();
+        return had;
+    }
+    const QStringList groupPath = path.mid(0, path.size() - 1);
+    Node *parent = find(root.get(), groupPath);
+    if (!parent)
+        return false;
+    const bool removedValue = parent->values.remove(path.last()) > 0;
+    const bool removedGroup = parent->children.erase(path.last()) > 0;
+    if (!removedValue && !removedGroup)
+        return false;
+    markDirty(root.get(), groupPath);
+    // Groups without keys do not exist in the file; drop them here too.
+    for (int depth = groupPath.size(); depth > 0; --depth) {
+        Node *above = find(root.get(), groupPath.mid(0, depth - 1));
+        auto it = above->children.find(groupPath.at(depth - 1));
+        if (it == above->children.end() || !it->second->isEmpty())
+            break;
+        above->children.erase(it);
+    }
+    return true;
+}
+
+void SettingsServicePrivate::appendLines(QByteArray &out, Node &node, const QByteArray &prefix, int depth) const
+{
+    const bool cached = depth == 2;
+    if (cached && !node.dirty) {
+        out += node.lines;
+        return;
+    }
+    QByteArray own;
+    QByteArray &target = cached ? own : out;
+    for (auto it = node.values.cbegin(); it != node.values.cend(); ++it) {
+        target += prefix;
+        IniCodec::appendEscapedKey(target, it.key());
+        target += '=';
+        IniCodec::appendValue(target, it.value());
+        target += '\n';
+    }
+    for (auto &child : node.children) {
+        QByteArray childPrefix = prefix;
+        IniCodec::appendEscapedKey(childPrefix, child.first);
+        childPrefix += '\\';
+        appendLines(target, *child.second, childPrefix, depth + 1);
+    }
+    if (cached) {
+        node.lines = own;
+        node.dirty = false;
+        out += own;
+    }
+}
+
+QByteArray SettingsServicePrivate::serialize() const
+{
+    QByteArray out;
+    bool first = true;
+    if (!m_root->values.isEmpty()) {
+        out += IniCodec::sectionHeader(QString());
+        out += '\n';
+        Node top;
+        top.values = m_root->values;
+        appendLines(out, top, QByteArray(), 1);
+        first = false;
+    }
+    for (auto &section : m_root->children) {
+        if (section.second->isEmpty())
+            continue;
+        if (!first)
+            out += '\n';
+        first = false;
+        out += IniCodec::sectionHeader(section.first);
+        out += '\n';
+        appendLines(out, *section.second, QByteArray(), 1);
+    }
+    return out;
+}
+
+void SettingsServicePrivate::collectKeys(const Node &node, const QString &prefix, QStringList &out)
+{
+    for (auto it = node.values.cbegin(); it != node.values.cend(); ++it)
+        out.append(prefix + it.key());
+    for (const auto &child : node.children)
+        collectKeys(*child.second, prefix + child.first + QLatin1Char('/'), out);
+}
+
+void SettingsServicePrivate::ensureFileExists()
+{
+    struct stat st;
+    if (::stat(m_encodedPath.constData(), &st) == 0)
+        return;
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    // Created empty and owner-only before any value is written, so the
+    // passwords it will hold are never readable by others.
+    const int fd = ::open(m_encodedPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd >= 0)
+        ::close(fd);
+}
+
+bool SettingsServicePrivate::reloadIfChanged(bool force)
+{
+    const FileIdentity now = FileIdentity::ofPath(m_encodedPath);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!force && now == m_known)
+            return false;
+    }
+    QByteArray data;
+    FileIdentity read;
+    const int fd = ::open(m_encodedPath.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        struct stat st;
+        if (::fstat(fd, &st) == 0) {
+            read = FileIdentity::of(st);
+            data.resize(int(st.st_size));
+            qint64 got = 0;
+            while (got < st.st_size) {
+                const ssize_t n = ::read(fd, data.data() + got, size_t(st.st_size - got));
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    break;
+                got += n;
+            }
+            data.resize(int(got));
+        }
+        ::close(fd);
+    }
+
+    // Parsed without the value lock, so readers are not held up meanwhile.
+    auto fresh = std::make_unique<Node>();
+    QSet<QString> names;
+    IniCodec::parse(data, [&](const QString &key, QVariant &&value) {
+        set(fresh.get(), splitKey(key), value, names);
+    });
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        // Changes not yet written win over what the file says.
+        for (const PendingChange &change : qAsConst(m_pending)) {
+            if (change.remove)
+                erase(fresh, change.path);
+            else
+                set(fresh.get(), change.path, change.value, names);
+        }
+        m_root = std::move(fresh);
+        m_names = std::move(names);
+        m_known = read;
+    }
+    return true;
+}
+
+bool SettingsServicePrivate::writeFile()
+{
+    QByteArray data;
+    int taken = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        data = serialize();
+        taken = m_pending.size();
+        m_changed = false;
+    }
+    const QByteArray temporary = m_encodedPath + ".tmp";
+    bool ok = false;
+    FileIdentity written;
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd >= 0) {
+        ok = ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && writeAll(fd, data.constData(), data.size())
+            && ::fsync(fd) == 0;
+        struct stat st;
+        if (ok && ::fstat(fd, &st) == 0)
+            written = FileIdentity::of(st);
+        ok = ::close(fd) == 0 && ok;
+        if (ok)
+            ok = ::rename(temporary.constData(), m_encodedPath.constData()) == 0;
+        if (!ok)
+            ::unlink(temporary.constData());
+    }
+    if (ok) {
+        const QByteArray folder = QFile::encodeName(QFileInfo(m_path).absolutePath());
+        const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dirFd >= 0) {
+            ::fsync(dirFd);
+            ::close(dirFd);
+        }
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (ok) {
+        m_pending.remove(0, taken);
+        m_known = written;
+        ++m_writes;
+    } else {
+        m_changed = true;
+    }
+    if (m_changed)
+        m_firstChange = Clock::now();
+    return ok;
+}
+
+bool SettingsServicePrivate::flushLocked()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_changed)
+            return true;
+    }
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    // The lock QSettings takes too, so toolbelt and this process never
+    // write over each other.
+    QLockFile lockFile(m_path + QStringLiteral(".lock"));
+    if (!lockFile.tryLock(10000))
+        return false;
+    reloadIfChanged(false);
+    return writeFile();
+}
+
+void SettingsServicePrivate::noteChange()
+{
+    // m_mutex held
+    if (!m_changed) {
+        m_changed = true;
+        m_firstChange = Clock::now();
+        m_wake.notify_one();
+    }
+}
+
+void SettingsServicePrivate::run()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    while (!m_stop) {
+        if (!m_changed) {
+            m_wake.wait(lock);
+            continue;
+        }
+        const Clock::time_point due = m_firstChange + m_delay;
+        if (Clock::now() < due) {
+            m_wake.wait_until(lock, due);
+            continue;
+        }
+        lock.unlock();
+        {
+            std::lock_guard<std::mutex> fileLock(m_fileMutex);
+            flushLocked();
+        }
+        lock.lock();
+    }
+}
+
+// ---- SettingsService
+
+namespace {
+
+struct Registry
+{
+    std::mutex mutex;
+    std::map<QString, std::unique_ptr<SettingsService>> services;
+
+    ~Registry()
+    {
+        // Whatever is still pending reaches the disk when the process ends
+        // normally.
+        services.clear();
+    }
+};
+
+Registry &registry()
+{
+    static Registry instance;
+    return instance;
+}
+
+QString storePath(const QString &organisation, const QString &application)
+{
+    // The same place QSettings(organisation, application) uses on Linux.
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return base + QLatin1Char('/') + organisation + QLatin1Char('/') + application + QStringLiteral(".conf");
+}
+
+} // namespace
+
+SettingsService::SettingsService(const QString &absolutePath)
+    : d(std::make_unique<SettingsServicePrivate>(absolutePath))
+{
+    {
+        std::lock_guard<std::mutex> fileLock(d->m_fileMutex);
+        d->ensureFileExists();
+        d->reloadIfChanged(true);
+    }
+    d->m_thread = std::thread([this] { d->run(); });
+}
+
+SettingsService::~SettingsService()
+{
+    {
+        std::lock_guard<std::mutex> lock(d->m_mutex);
+        d->m_stop = true;
+        d->m_wake.notify_one();
+    }
+    d->m_thread.join();
+    flush();
+}
+
+SettingsService &SettingsService::main()
+{
+    static SettingsService &service = forOrganisation(QStringLiteral("Zantor"), QStringLiteral("zantor"));
+    return service;
+}
+
+SettingsService &SettingsService::forOrganisation(const QString &organisation, const QString &application)
+{
+    return forFile(storePath(organisation, application));
+}
+
+SettingsService &SettingsService::forFile(const QString &absolutePath)
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    std::unique_ptr<SettingsService> &slot = r.services[absolutePath];
+    if (!slot) {
+        slot.reset(new SettingsService(absolutePath));
+        static bool postRoutineAdded = false;
+        if (!postRoutineAdded && QCoreApplication::instance()) {
+            // Write when the application object goes, not only at exit.
+            postRoutineAdded = true;
+            qAddPostRoutine(&SettingsService::flushAll);
+        }
+    }
+    return *slot;
+}
+
+void SettingsService::flushAll()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    for (auto &service : r.services)
+        service.second->flush();
+}
+
+QString SettingsService::filePath() const
+{
+    return d->m_path;
+}
+
+QVariant SettingsService::value(const QString &key, const QVariant &defaultValue) const
+{
+    const QStringList path = splitKey(key);
+    if (path.isEmpty())
+        return defaultValue;
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    const Node *node = d->find(path.mid(0, path.size() - 1));
+    if (!node)
+        return defaultValue;
+    auto it = node->values.constFind(path.last());
+    return it == node->values.constEnd() ? defaultValue : it.value();
+}
+
+bool SettingsService::contains(const QString &key) const
+{
+    const QStringList path = splitKey(key);
+    if (path.isEmpty())
+        return false;
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    const Node *node = d->find(path.mid(0, path.size() - 1));
+    return node && node->values.contains(path.last());
+}
+
+void SettingsService::setValue(const QString &key, const QVariant &value)
+{
+    const QStringList path = splitKey(key);
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    if (d->set(path, value)) {
+        d->m_pending.append(PendingChange{path, value, false});
+        d->noteChange();
+    }
+}
+
+void SettingsService::remove(const QString &key)
+{
+    const QStringList path = splitKey(key);
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    if (d->erase(path)) {
+        d->m_pending.append(PendingChange{path, QVariant(), true});
+        d->noteChange();
+    }
+}
+
+bool SettingsService::containsGroup(const QString &group) const
+{
+    const QStringList path = splitKey(group);
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    const Node *node = d->find(path);
+    return node && !path.isEmpty() && !node->isEmpty();
+}
+
+QStringList SettingsService::childGroups(const QString &group) const
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    QStringList result;
+    if (const Node *node = d->find(splitKey(group))) {
+        result.reserve(int(node->children.size()));
+        for (const auto &child : node->children)
+            result.append(child.first);
+    }
+    return result;
+}
+
+QStringList SettingsService::childKeys(const QString &group) const
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    const Node *node = d->find(splitKey(group));
+    return node ? node->values.keys() : QStringList();
+}
+
+QStringList SettingsService::allKeys(const QString &group) const
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    QStringList result;
+    if (const Node *node = d->find(splitKey(group)))
+        SettingsServicePrivate::collectKeys(*node, QString(), result);
+    return result;
+}
+
+QMap<QString, QVariant> SettingsService::groupValues(const QString &group) const
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    const Node *node = d->find(splitKey(group));
+    return node ? node->values : QMap<QString, QVariant>();
+}
+
+int SettingsService::setGroupValues(const QString &group, const QList<QPair<QString, QVariant>> &values)
+{
+    const QStringList groupPath = splitKey(group);
+    int changed = 0;
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    for (const auto &entry : values) {
+        QStringList path = groupPath;
+        path += splitKey(entry.first);
+        if (d->set(path, entry.second)) {
+            d->m_pending.append(PendingChange{path, entry.second, false});
+            ++changed;
+        }
+    }
+    if (changed)
+        d->noteChange();
+    return changed;
+}
+
+void SettingsService::refresh()
+{
+    std::lock_guard<std::mutex> fileLock(d->m_fileMutex);
+    d->ensureFileExists();
+    d->reloadIfChanged(false);
+}
+
+bool SettingsService::flush()
+{
+    std::lock_guard<std::mutex> fileLock(d->m_fileMutex);
+    return d->flushLocked();
+}
+
+bool SettingsService::transact(const std::function<void(SettingsService &)> &edit)
+{
+    std::lock_guard<std::mutex> fileLock(d->m_fileMutex);
+    QDir().mkpath(QFileInfo(d->m_path).absolutePath());
+    QLockFile lockFile(d->m_path + QStringLiteral(".lock"));
+    if (!lockFile.tryLock(10000))
+        return false;
+    d->reloadIfChanged(false);
+    edit(*this);
+    {
+        std::lock_guard<std::mutex> lock(d->m_mutex);
+        if (!d->m_changed)
+            return true;
+    }
+    return d->writeFile();
+}
+
+quint64 SettingsService::writeCount() const
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    return d->m_writes;
+}
+
+void SettingsService::setWriteDelay(int milliseconds)
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    d->m_delay = std::chrono::milliseconds(qMax(0, milliseconds));
+    d->m_wake.notify_one();
+}

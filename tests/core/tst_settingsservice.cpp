@@ -1,0 +1,310 @@
+// The settings service against the real file, QSettings in this process and
+// the real toolbelt program writing the same file.
+
+#include <QtTest>
+#include <QSettings>
+
+#include <atomic>
+#include <sys/stat.h>
+#include <thread>
+
+#include "settingsservice.h"
+#include "settingsstore.h"
+#include "testsupport.h"
+
+namespace {
+
+int fileMode(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return -1;
+    return int(st.st_mode & 07777);
+}
+
+// A QSettings that reads the file as it is on disk now.
+std::unique_ptr<QSettings> onDisk(const QString &path)
+{
+    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    settings->sync();
+    return settings;
+}
+
+} // namespace
+
+class TestSettingsService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sameValuesAsQSettings_data();
+    void sameValuesAsQSettings();
+    void freshStoreIsPrivateBeforeAnyWrite();
+    void writesAreCoalesced();
+    void unchangedValueWritesNothing();
+    void mergesWhatAnotherWriterChanged();
+    void threadsAndToolbeltLoseNothing();
+
+private:
+    QString freshFile(const QString &name);
+    QTemporaryDir m_dir;
+};
+
+void TestSettingsService::initTestCase()
+{
+    TestSupport::isolateUserFolders();
+    QVERIFY(m_dir.isValid());
+}
+
+QString TestSettingsService::freshFile(const QString &name)
+{
+    const QString path = m_dir.path() + QLatin1Char('/') + name + QStringLiteral(".conf");
+    QFile::remove(path);
+    return path;
+}
+
+// Every kind of value the suite stores, under awkward key names: what one
+// side writes, the other reads back unchanged, both ways round.
+void TestSettingsService::sameValuesAsQSettings_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+
+    QTest::newRow("text") << "Language" << QVariant(QStringLiteral("german"));
+    QTest::newRow("empty text") << "DownloadTasks/1/Referer" << QVariant(QString());
+    QTest::newRow("separators") << "Config/Content/Keywords" << QVariant(QStringLiteral("a;b,c=d \"q\" \\ end"));
+    QTest::newRow("outer spaces") << "Config/Proxy/Search/Password" << QVariant(QStringLiteral("  pass word "));
+    QTest::newRow("non-ascii") << "DownloadTasks/2/SavePathName" << QVariant(QStringLiteral("/tmp/Übergrößen 中文.zip"));
+    QTest::newRow("controls") << "DownloadTasks/3/Description" << QVariant(QStringLiteral("line1\nline2\ttab\r\x01"));
+    QTest::newRow("at sign") << "ToolbarSearch/Query" << QVariant(QStringLiteral("@Variant(not really)"));
+    QTest::newRow("int") << "Config/General/SpeedPanelBandwidth" << QVariant(300);
+    QTest::newRow("int64") << "DownloadTasks/4/Size" << QVariant(qint64(9000000000123LL));
+    QTest::newRow("list") << "Config/General/DownloadedToHistory"
+                          << QVariant(QStringList{QStringLiteral("/a, b"), QStringLiteral("/c;d"), QString()});
+    QTest::newRow("one-item list") << "DownloadTasks/5/MirrorURLs" << QVariant(QStringList{QStringLiteral("http://m/x")});
+    QTest::newRow("empty list") << "DownloadTasks/6/MirrorURLs" << QVariant(QStringList());
+    QTest::newRow("rect") << "UI/MainWindowGeometry" << QVariant(QRect(10, -20, 800, 600));
+    QTest::newRow("point") << "UI/FloatingWindowPosition" << QVariant(QPoint(1700, 120));
+    QTest::newRow("size") << "UI/Size" << QVariant(QSize(3, 4));
+    QTest::newRow("bytes") << "Config/Content/Phrase" << QVariant(QByteArray("\x00\x01\xff()=;", 8));
+    QTest::newRow("date-time") << "Config/Content/TimeStamp"
+                               << QVariant(QDateTime(QDate(2024, 3, 4), QTime(10, 11, 12), Qt::UTC));
+    QTest::newRow("group named General") << "General/Key" << QVariant(QStringLiteral("x"));
+    QTest::newRow("odd key") << "Odd Group%/key with space/ä" << QVariant(7);
+}
+
+void TestSettingsService::sameValuesAsQSettings()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+
+    // QSettings writes, the service reads.
+    const QString fromQt = freshFile(QStringLiteral("qt-") + tag);
+    {
+        QSettings qt(fromQt, QSettings::IniFormat);
+        qt.setValue(QStringLiteral("Other/Before"), 1);
+        qt.setValue(key, value);
+        qt.setValue(QStringLiteral("ZLast"), QStringLiteral("z"));
+    }
+    SettingsService &reader = SettingsService::forFile(fromQt);
+    QCOMPARE(onDisk(fromQt)->value(key), reader.value(key));
+    QCOMPARE(reader.value(key).toString(), value.toString());
+    if (value.userType() == QMetaType::QStringList)
+        QCOMPARE(reader.value(key).toStringList(), value.toStringList());
+    QCOMPARE(reader.value(QStringLiteral("ZLast")).toString(), QStringLiteral("z"));
+
+    // The service writes, QSettings reads.
+    const QString fromService = freshFile(QStringLiteral("svc-") + tag);
+    SettingsService &writer = SettingsService::forFile(fromService);
+    writer.setValue(QStringLiteral("Other/Before"), 1);
+    writer.setValue(key, value);
+    writer.setValue(QStringLiteral("ZLast"), QStringLiteral("z"));
+    QVERIFY(writer.flush());
+    const auto qt = onDisk(fromService);
+    QCOMPARE(qt->status(), QSettings::NoError);
+    const QVariant back = qt->value(key);
+    if (value.userType() == QMetaType::QDateTime || value.userType() == QMetaType::QByteArray
+        || value.userType() == QMetaType::QRect || value.userType() == QMetaType::QPoint
+        || value.userType() == QMetaType::QSize)
+        QCOMPARE(back, value);
+    QCOMPARE(back.toString(), value.toString());
+    if (value.userType() == QMetaType::QStringList)
+        QCOMPARE(back.toStringList(), value.toStringList());
+    QCOMPARE(qt->value(QStringLiteral("ZLast")).toString(), QStringLiteral("z"));
+    QCOMPARE(qt->allKeys().size(), 3);
+    // Byte for byte what QSettings itself would write for the same values.
+    QFile mine(fromService);
+    QFile theirs(fromQt);
+    QVERIFY(mine.open(QIODevice::ReadOnly) && theirs.open(QIODevice::ReadOnly));
+    const QList<QByteArray> mineLines = mine.readAll().split('\n');
+    const QList<QByteArray> theirLines = theirs.readAll().split('\n');
+    QCOMPARE(QSet<QByteArray>(mineLines.begin(), mineLines.end()),
+             QSet<QByteArray>(theirLines.begin(), theirLines.end()));
+}
+
+void TestSettingsService::freshStoreIsPrivateBeforeAnyWrite()
+{
+    const QString path = SettingsStore::filePath(SettingsStore::organisation, SettingsStore::application);
+    QFile::remove(path);
+    QVERIFY(!QFileInfo::exists(path));
+    {
+        SettingsStore store;
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(QFileInfo(path).size(), qint64(0));
+        QCOMPARE(fileMode(path), 0600);
+        store->setValue(QStringLiteral("Config/Proxy/Search/Password"), QStringLiteral("secret"));
+    }
+    QCOMPARE(fileMode(path), 0600);
+    QCOMPARE(onDisk(path)->value(QStringLiteral("Config/Proxy/Search/Password")).toString(), QStringLiteral("secret"));
+    // No temporary file is left beside it.
+    const QStringList left = QFileInfo(path).dir().entryList(QDir::Files);
+    QCOMPARE(left, QStringList{QStringLiteral("zantor.conf")});
+}
+
+void TestSettingsService::writesAreCoalesced()
+{
+    const QString path = freshFile(QStringLiteral("coalesced"));
+    SettingsService &service = SettingsService::forFile(path);
+    service.setWriteDelay(300);
+    const quint64 before = service.writeCount();
+    for (int i = 0; i < 500; ++i)
+        service.setValue(QStringLiteral("DownloadTasks/1/CompletedSize"), i);
+    QCOMPARE(service.value(QStringLiteral("DownloadTasks/1/CompletedSize")).toInt(), 499);
+    QTRY_VERIFY_WITH_TIMEOUT(onDisk(path)->value(QStringLiteral("DownloadTasks/1/CompletedSize")).toInt() == 499, 10000);
+    QVERIFY(service.writeCount() - before <= 2);
+}
+
+void TestSettingsService::unchangedValueWritesNothing()
+{
+    const QString path = freshFile(QStringLiteral("unchanged"));
+    SettingsService &service = SettingsService::forFile(path);
+    service.setValue(QStringLiteral("DownloadTasks/1/State"), 4);
+    QVERIFY(service.flush());
+    const quint64 writes = service.writeCount();
+    const QDateTime modified = QFileInfo(path).lastModified();
+    for (int i = 0; i < 100; ++i) {
+        service.setValue(QStringLiteral("DownloadTasks/1/State"), 4);
+        service.setValue(QStringLiteral("DownloadTasks/1/State"), QStringLiteral("4"));
+    }
+    QVERIFY(service.flush());
+    QCOMPARE(service.writeCount(), writes);
+    QCOMPARE(QFileInfo(path).lastModified(), modified);
+}
+
+void TestSettingsService::mergesWhatAnotherWriterChanged()
+{
+    const QString path = freshFile(QStringLiteral("merge"));
+    SettingsService &service = SettingsService::forFile(path);
+    service.setValue(QStringLiteral("DownloadTasks/1/URL"), QStringLiteral("http://a/1"));
+    service.setValue(QStringLiteral("DownloadTasks/2/URL"), QStringLiteral("http://a/2"));
+    QVERIFY(service.flush());
+    // Pending here, not yet on disk.
+    service.setValue(QStringLiteral("DownloadTasks/1/State"), 1);
+    service.remove(QStringLiteral("DownloadTasks/2"));
+    {
+        QSettings other(path, QSettings::IniFormat);
+        other.setValue(QStringLiteral("DownloadTasks/1/FileHash"), QStringLiteral("abc"));
+        other.setValue(QStringLiteral("DownloadTasks/2/FileHash"), QStringLiteral("def"));
+    }
+    QVERIFY(service.flush());
+    const auto disk = onDisk(path);
+    QCOMPARE(disk->value(QStringLiteral("DownloadTasks/1/FileHash")).toString(), QStringLiteral("abc"));
+    QCOMPARE(disk->value(QStringLiteral("DownloadTasks/1/State")).toInt(), 1);
+    QCOMPARE(disk->value(QStringLiteral("DownloadTasks/1/URL")).toString(), QStringLiteral("http://a/1"));
+    // The group removed here stays removed: the other writer only added a key.
+    disk->beginGroup(QStringLiteral("DownloadTasks"));
+    QCOMPARE(disk->childGroups(), QStringList{QStringLiteral("1")});
+    // And this process sees the other writer's value too.
+    QCOMPARE(service.value(QStringLiteral("DownloadTasks/1/FileHash")).toString(), QStringLiteral("abc"));
+}
+
+// Three threads write a thousand values through the service of the main
+// store while the real toolbelt program adds file hashes to the same file.
+void TestSettingsService::threadsAndToolbeltLoseNothing()
+{
+    const QString path = SettingsStore::filePath(SettingsStore::organisation, SettingsStore::application);
+    QFile::remove(path);
+    SettingsService &service = SettingsService::main();
+    service.refresh();
+    service.setWriteDelay(5);  // as many file writes as possible to race with
+    const QString task = QStringLiteral("DownloadTasks/1700000001");
+    service.setValue(task + QStringLiteral("/URL"), QStringLiteral("http://127.0.0.1/a.zip"));
+    QVERIFY(service.flush());
+
+    QTemporaryFile payload(m_dir.path() + QStringLiteral("/payloadXXXXXX"));
+    QVERIFY(payload.open());
+    payload.write(QByteArray(100000, 'x'));
+    payload.flush();
+    const QString expectedHash =
+        QString::fromLatin1(QCryptographicHash::hash(QByteArray(100000, 'x'), QCryptographicHash::Sha1).toHex());
+
+    const int threadCount = 3;
+    const int perThread = 334;  // 1002 values
+    std::atomic<bool> go{false};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < threadCount; ++t) {
+        threads.emplace_back([&, t] {
+            while (!go.load()) {
+            }
+            for (int i = 0; i < perThread; ++i) {
+                const QString key = QStringLiteral("DownloadTasks/%1/CompletedSize").arg(1800000000 + t * 1000 + i);
+                service.setValue(key, qint64(t) * 1000000 + i);
+                if (i % 50 == 0)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        });
+    }
+    go.store(true);
+    int toolbeltRuns = 0;
+    for (int run = 0; run < 4; ++run) {
+        QProcess toolbelt;
+        toolbelt.start(QStringLiteral(TOOLBELT_PATH),
+                       {QStringLiteral("/file-sha1"), payload.fileName(), QStringLiteral("1700000001")});
+        QVERIFY(toolbelt.waitForFinished(60000));
+        QCOMPARE(toolbelt.exitCode(), 0);
+        ++toolbeltRuns;
+        // Between runs this process drops the hash again, so each run's
+        // write has to survive the next merge on its own.
+        if (run < 3) {
+            service.refresh();
+            QCOMPARE(service.value(task + QStringLiteral("/FileHash")).toString(), expectedHash);
+            service.remove(task + QStringLiteral("/FileHash"));
+        }
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    QVERIFY(service.flush());
+    service.setWriteDelay(1000);
+
+    QCOMPARE(fileMode(path), 0600);
+    const auto disk = onDisk(path);
+    QCOMPARE(disk->status(), QSettings::NoError);
+    QCOMPARE(disk->value(task + QStringLiteral("/FileHash")).toString(), expectedHash);
+    for (int t = 0; t < threadCount; ++t) {
+        for (int i = 0; i < perThread; ++i) {
+            const QString key = QStringLiteral("DownloadTasks/%1/CompletedSize").arg(1800000000 + t * 1000 + i);
+            QCOMPARE(disk->value(key).toLongLong(), qint64(t) * 1000000 + i);
+        }
+    }
+    // Nothing doubled: every key is on exactly one line.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QSet<QByteArray> seen;
+    int keyLines = 0;
+    for (const QByteArray &line : lines) {
+        if (!line.contains('='))
+            continue;
+        ++keyLines;
+        const QByteArray key = line.left(line.indexOf('='));
+        QVERIFY2(!seen.contains(key), key.constData());
+        seen.insert(key);
+    }
+    QCOMPARE(keyLines, threadCount * perThread + 2);
+    QCOMPARE(toolbeltRuns, 4);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsService)
+#include "tst_settingsservice.moc"
