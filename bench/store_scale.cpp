@@ -149,7 +149,7 @@ int main(int argc, char *argv[])
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setWorkingDirectory(home.path());
     timer.restart();
-    process.start(zantor, {});
+    process.start(zantor, QStringList());
     if (!process.waitForStarted(10000)) {
         out << "cannot start " << zantor << "\n";
         return 1;

@@ -324,8 +324,12 @@ void SettingsServicePrivate::collectKeys(const Node &node, const QString &prefix
 void SettingsServicePrivate::ensureFileExists()
 {
     struct stat st;
-    if (::stat(m_encodedPath.constData(), &st) == 0)
+    if (::stat(m_encodedPath.constData(), &st) == 0) {
+        // A file that someone loosened is made owner-only again.
+        if ((st.st_mode & 077) != 0)
+            ::chmod(m_encodedPath.constData(), S_IRUSR | S_IWUSR);
         return;
+    }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     // Created empty and owner-only before any value is written, so the
     // passwords it will hold are never readable by others.
@@ -683,7 +687,11 @@ int SettingsService::setGroupValues(const QString &group, const QList<QPair<QStr
 
 void SettingsService::refresh()
 {
-    std::lock_guard<std::mutex> fileLock(d->m_fileMutex);
+    // While a write is under way, that write takes in what other processes
+    // changed; a reader does not wait for the disk.
+    std::unique_lock<std::mutex> fileLock(d->m_fileMutex, std::try_to_lock);
+    if (!fileLock.owns_lock())
+        return;
     d->ensureFileExists();
     d->reloadIfChanged(false);
 }

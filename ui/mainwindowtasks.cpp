@@ -20,6 +20,7 @@
 #include "aptvomanager.h"
 #include "commonfunctions.h"
 #include "taskcommand.h"
+#include "taskprogressdelegate.h"
 #include "taskstore.h"
 
 namespace {
@@ -45,6 +46,7 @@ void MainWindow::setupTable()
     const int widths[ColumnCount] = {125, 300, 90, 175, 90, 70, 70, 60, 60, 90, 100, 150};
     for (int column = 0; column < ColumnCount; ++column)
         table->setColumnWidth(column, widths[column]);
+    table->setItemDelegateForColumn(TaskColumn::Progress, new TaskProgressDelegate(m_plastique, table));
 }
 
 // Rows
@@ -80,8 +82,22 @@ QString MainWindow::rowKey(int row) const
 
 QProgressBar *MainWindow::rowProgressBar(int row) const
 {
-    return qobject_cast<QProgressBar *>(m_ui->maindownloads_tableWidget->cellWidget(row, TaskColumn::Progress));
+    const QTableWidget *table = m_ui->maindownloads_tableWidget;
+    auto *delegate = qobject_cast<TaskProgressDelegate *>(table->itemDelegateForColumn(TaskColumn::Progress));
+    const QTableWidgetItem *item = table->item(row, TaskColumn::Progress);
+    return delegate && item ? delegate->barFor(table->model()->index(row, TaskColumn::Progress)) : nullptr;
 }
+
+namespace {
+// The progress cell: maximum 100 with the percentage, or 0 for a busy bar.
+void setProgress(QTableWidgetItem *item, int maximum, int value)
+{
+    if (!item)
+        return;
+    item->setData(TaskProgressDelegate::MaximumRole, maximum);
+    item->setData(TaskProgressDelegate::ValueRole, value);
+}
+} // namespace
 
 bool MainWindow::addTaskByKey(const QString &key, int *state)
 {
@@ -197,27 +213,16 @@ void MainWindow::appendRow(const TaskRowData &data, qint64 totalSize)
                              data.sourcesText, data.typeText,     data.queueText,         data.timeLeftText,
                              data.timeElapsedText, data.creationTimeText};
     for (int column = TaskColumn::Size; column < ColumnCount; ++column) {
-        if (column == TaskColumn::Progress)
-            continue;
         auto *item = new QTableWidgetItem(texts[column - TaskColumn::Size]);
         item->setTextAlignment(Qt::AlignCenter);
         table->setItem(row, column, item);
     }
     table->item(row, TaskColumn::Type)->setData(DataRole, data.taskKey);
 
-    auto *bar = new QProgressBar;
-    if (m_plastique)
-        bar->setStyle(m_plastique);
-    bar->setMaximumHeight(18);
-    bar->setMinimum(0);
-    bar->setAlignment(Qt::AlignCenter);
-    if (totalSize == 0 && data.state == TaskLoading) {
-        bar->setMaximum(0);
-    } else {
-        bar->setMaximum(100);
-        bar->setValue(data.percentage);
-    }
-    table->setCellWidget(row, TaskColumn::Progress, bar);
+    if (totalSize == 0 && data.state == TaskLoading)
+        setProgress(table->item(row, TaskColumn::Progress), 0, 0);
+    else
+        setProgress(table->item(row, TaskColumn::Progress), 100, data.percentage);
     table->setSortingEnabled(sorting);
     table->scrollToBottom();
 }
@@ -269,14 +274,10 @@ void MainWindow::updateMainDownloadsTableRow(const QString &path, const QList<in
             break;
         case TaskColumn::Size: setCellText(row, column, data.sizeText); break;
         case TaskColumn::Progress:
-            if (QProgressBar *bar = rowProgressBar(row)) {
-                if (state == TaskLoading) {
-                    bar->setMaximum(0);
-                } else {
-                    bar->setMaximum(100);
-                    bar->setValue(data.percentage);
-                }
-            }
+            if (state == TaskLoading)
+                setProgress(m_ui->maindownloads_tableWidget->item(row, column), 0, 0);
+            else
+                setProgress(m_ui->maindownloads_tableWidget->item(row, column), 100, data.percentage);
             break;
         case TaskColumn::Download: setCellText(row, column, data.downloadSpeedText); break;
         case TaskColumn::Upload: setCellText(row, column, data.uploadSpeedText); break;
@@ -300,10 +301,7 @@ void MainWindow::setCompletedDownloadTaskMainDownloadsTableRow(const QString &pa
             continue;
         setRowState(row, TaskCompleted);
         setCellText(row, TaskColumn::Size, Common::sizeText(double(total)));
-        if (QProgressBar *bar = rowProgressBar(row)) {
-            bar->setMaximum(100);
-            bar->setValue(100);
-        }
+        setProgress(table->item(row, TaskColumn::Progress), 100, 100);
         setCellText(row, TaskColumn::Download, QStringLiteral("0 B/s"));
         setCellText(row, TaskColumn::Upload, QStringLiteral("0 B/s"));
         setCellText(row, TaskColumn::Sources, QStringLiteral("0/0"));

@@ -49,6 +49,8 @@ void writeStore(int completed, const QStringList &downloadUrls, const QString &f
             s.setValue(QStringLiteral("CreationTime"), QStringLiteral("Mon Mar 4 10:00:00 2024"));
         s.endGroup();
     }
+    s.sync();
+    QFile::setPermissions(storePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 // Checks that the file parses and lists every task with its keys.
@@ -92,7 +94,7 @@ public:
             m_process.waitForFinished(10000);
         }
     }
-    void start() { m_process.start(QStringLiteral(ZANTOR_PATH), {}); }
+    void start() { m_process.start(QStringLiteral(ZANTOR_PATH), QStringList()); }
     bool isReady() const { return m_log.contains("main window ready"); }
     QProcess &process() { return m_process; }
 
