@@ -692,8 +692,12 @@ void SettingsService::refresh()
     std::unique_lock<std::mutex> fileLock(d->m_fileMutex, std::try_to_lock);
     if (!fileLock.owns_lock())
         return;
-    d->ensureFileExists();
-    d->reloadIfChanged(false);
+    if (!d->reloadIfChanged(false))
+        return;
+    // Gone? Recreated empty and owner-only, as for a new user.
+    struct stat st;
+    if (::stat(d->m_encodedPath.constData(), &st) != 0)
+        d->ensureFileExists();
 }
 
 bool SettingsService::flush()

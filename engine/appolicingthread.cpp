@@ -345,6 +345,7 @@ void ApPolicingThread::progressPass()
     qint64 completedSum = 0;
     qint64 speedSum = 0;
     const int retryLimit = m_manager->settingsValues().retryCount;
+    bool stateChanged = false;
 
     for (ApTvoDownloadTaskThread *thread : threads) {
         ApTvoTask &task = thread->task();
@@ -439,9 +440,12 @@ void ApPolicingThread::progressPass()
 
         if (state != pass.lastState) {
             pass.lastState = state;
-            invokeQueued(this, "refreshMainDownloadsListings_TS");
+            stateChanged = true;
         }
     }
+    // One refresh of the list filter for all the rows that changed state.
+    if (stateChanged)
+        invokeQueued(this, "refreshMainDownloadsListings_TS");
 
     QString downloadRate = QStringLiteral("0 B/s");
     QString uploadRate = QStringLiteral("0 B/s");

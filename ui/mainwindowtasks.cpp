@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScopedValueRollback>
 #include <QTableWidget>
 
 #include "apinfodialog.h"
@@ -32,6 +33,30 @@ bool isHttpFtpType(const QString &typeText)
     return typeText == QLatin1String("HTTPS") || typeText == QLatin1String("HTTP")
         || typeText == QLatin1String("FTP");
 }
+
+// Rows share their icons: one per file suffix and one per state, instead
+// of a theme lookup and an icon of its own for each of thousands of rows.
+QIcon suffixIcon(const QString &suffix)
+{
+    static QHash<QString, QIcon> icons;
+    auto it = icons.constFind(suffix);
+    if (it == icons.constEnd())
+        it = icons.insert(suffix, Common::fileTypeIcon(suffix, false));
+    return *it;
+}
+
+QIcon stateIcon(const QString &path)
+{
+    static QHash<QString, QIcon> icons;
+    auto it = icons.constFind(path);
+    if (it == icons.constEnd())
+        it = icons.insert(path, QIcon(path));
+    return *it;
+}
+
+// Set while the stored tasks are listed at start-up: the table scrolls to
+// the bottom once at the end instead of after every row.
+bool listingStoredTasks = false;
 } // namespace
 
 void MainWindow::setupTable()
@@ -132,6 +157,7 @@ bool MainWindow::addNewTask(const QString &key)
 
 void MainWindow::loadAllTasks()
 {
+    const QScopedValueRollback<bool> listing(listingStoredTasks, true);
     ApTaskStore store;
     for (const QString &key : store.keys()) {
         int state = TaskLoading;
@@ -146,6 +172,7 @@ void MainWindow::loadAllTasks()
             postCommand(command);
         }
     }
+    m_ui->maindownloads_tableWidget->scrollToBottom();
 }
 
 bool MainWindow::buildRow(const TaskRecord &record, const QString &key, int *shownState)
@@ -204,7 +231,7 @@ void MainWindow::appendRow(const TaskRowData &data, qint64 totalSize)
 
     auto *name = new QTableWidgetItem(data.fileName);
     name->setToolTip(data.fileName);
-    name->setIcon(Common::fileTypeIcon(QFileInfo(data.fileName).suffix(), false));
+    name->setIcon(suffixIcon(QFileInfo(data.fileName).suffix()));
     name->setData(DataRole, data.savePath);
     table->setItem(row, TaskColumn::TaskName, name);
     m_rowNameItems.insert(data.savePath, name);
@@ -224,7 +251,8 @@ void MainWindow::appendRow(const TaskRowData &data, qint64 totalSize)
     else
         setProgress(table->item(row, TaskColumn::Progress), 100, data.percentage);
     table->setSortingEnabled(sorting);
-    table->scrollToBottom();
+    if (!listingStoredTasks)
+        table->scrollToBottom();
 }
 
 void MainWindow::setRowState(int row, int state)
@@ -238,7 +266,7 @@ void MainWindow::setRowState(int row, int state)
         return;
     item->setText(label);
     item->setToolTip(label);
-    item->setIcon(QIcon(TaskStore::stateIconPath(state)));
+    item->setIcon(stateIcon(TaskStore::stateIconPath(state)));
 }
 
 void MainWindow::setCellText(int row, int column, const QString &text)
