@@ -523,6 +523,13 @@ QByteArray sectionHeader(const QString &name)
 
 bool parse(const QByteArray &bytes, const std::function<void(const QString &, QVariant &&)> &entry)
 {
+    return parseText(bytes, [&](const QString &key, const char *text, int length) {
+        entry(key, parseValue(text, 0, length));
+    });
+}
+
+bool parseText(const QByteArray &bytes, const std::function<void(const QString &, const char *, int)> &entry)
+{
     const char *data = bytes.constData();
     const int dataLen = bytes.size();
     int dataPos = 0;
@@ -563,7 +570,7 @@ bool parse(const QByteArray &bytes, const std::function<void(const QString &, QV
         while (keyEnd > lineStart && (data[keyEnd - 1] == ' ' || data[keyEnd - 1] == '\t'))
             --keyEnd;
         const QString key = section + unescapedKey(data, lineStart, keyEnd);
-        entry(key, parseValue(data, equalsPos + 1, lineStart + lineLen));
+        entry(key, data + equalsPos + 1, lineStart + lineLen - equalsPos - 1);
     }
     return ok;
 }

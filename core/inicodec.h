@@ -22,6 +22,10 @@ void appendValue(QByteArray &out, const QVariant &value);
 // The value of the right-hand side data[from, to).
 QVariant parseValue(const char *data, int from, int to);
 
+// Calls entry(full key, value text) for every key in file order, with the
+// text after "=" as it stands in the file (decode it with parseValue).
+bool parseText(const QByteArray &data, const std::function<void(const QString &, const char *, int)> &entry);
+
 // Calls entry(full key, value) for every key in file order; returns false
 // when a line could not be understood (it is skipped, as QSettings does).
 bool parse(const QByteArray &data, const std::function<void(const QString &, QVariant &&)> &entry);

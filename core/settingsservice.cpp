@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <map>
@@ -27,14 +28,13 @@ using Clock = std::chrono::steady_clock;
 
 // One group of the tree. Values and subgroups of the same name may both
 // exist, as in QSettings.
+// Values are kept as the text they have in the file (what follows "key="):
+// half the memory of decoded values for ten thousand records, a write only
+// copies them, and a value that would be written the same is no change.
 struct Node
 {
-    QMap<QString, QVariant> values;
+    QMap<QString, QByteArray> values;
     std::map<QString, std::unique_ptr<Node>> children;
-    // The file lines of this subtree; kept for the records right below a
-    // top-level group (one task each), so a write only formats what changed.
-    QByteArray lines;
-    bool dirty = true;
 
     bool isEmpty() const { return values.isEmpty() && children.empty(); }
 };
@@ -75,7 +75,7 @@ struct FileIdentity
 struct PendingChange
 {
     QStringList path;
-    QVariant value;
+    QByteArray text;
     bool remove = false;
 };
 
@@ -91,6 +91,11 @@ QByteArray valueText(const QVariant &value)
     QByteArray text;
     IniCodec::appendValue(text, value);
     return text;
+}
+
+QVariant decoded(const QByteArray &text)
+{
+    return IniCodec::parseValue(text.constData(), 0, text.size());
 }
 
 bool writeAll(int fd, const char *data, qint64 size)
@@ -118,13 +123,12 @@ public:
     // --- tree (m_mutex held, or a tree nobody else sees yet)
     static Node *find(Node *root, const QStringList &path);
     static Node *create(Node *root, const QStringList &groupPath, QSet<QString> &names);
-    static void markDirty(Node *root, const QStringList &groupPath);
-    static bool set(Node *root, const QStringList &path, const QVariant &value, QSet<QString> &names);
+    static bool set(Node *root, const QStringList &path, const QByteArray &text, QSet<QString> &names);
     static bool erase(std::unique_ptr<Node> &root, const QStringList &path);
     Node *find(const QStringList &path) const { return find(m_root.get(), path); }
-    bool set(const QStringList &path, const QVariant &value) { return set(m_root.get(), path, value, m_names); }
+    bool set(const QStringList &path, const QByteArray &text) { return set(m_root.get(), path, text, m_names); }
     bool erase(const QStringList &path) { return erase(m_root, path); }
-    void appendLines(QByteArray &out, Node &node, const QByteArray &prefix, int depth) const;
+    static void appendLines(QByteArray &out, const Node &node, const QByteArray &prefix);
     QByteArray serialize() const;
     static void collectKeys(const Node &node, const QString &prefix, QStringList &out);
 
@@ -193,42 +197,24 @@ Node *SettingsServicePrivate::create(Node *root, const QStringList &groupPath, Q
     return node;
 }
 
-void SettingsServicePrivate::markDirty(Node *root, const QStringList &groupPath)
-{
-    Node *node = root;
-    node->dirty = true;
-    for (const QString &part : groupPath) {
-        auto it = node->children.find(part);
-        if (it == node->children.end())
-            return;
-        node = it->second.get();
-        node->dirty = true;
-    }
-}
-
-bool SettingsServicePrivate::set(Node *root, const QStringList &path, const QVariant &value,
+bool SettingsServicePrivate::set(Node *root, const QStringList &path, const QByteArray &text,
                                  QSet<QString> &names)
 {
     if (path.isEmpty())
         return false;
-    const QStringList groupPath = path.mid(0, path.size() - 1);
-    Node *node = create(root, groupPath, names);
+    Node *node = create(root, path.mid(0, path.size() - 1), names);
     const QString &name = path.last();
     auto it = node->values.find(name);
     if (it != node->values.end()) {
-        if (it.value().userType() == value.userType() && it.value() == value)
+        if (it.value() == text)
             return false;
-        const bool same = valueText(it.value()) == valueText(value);
-        it.value() = value;
-        if (same)
-            return false;
-    } else {
-        auto shared = names.constFind(name);
-        if (shared == names.constEnd())
-            shared = names.insert(name);
-        node->values.insert(*shared, value);
+        it.value() = text;
+        return true;
     }
-    markDirty(root, groupPath);
+    auto shared = names.constFind(name);
+    if (shared == names.constEnd())
+        shared = names.insert(name);
+    node->values.insert(*shared, text);
     return true;
 }
 
@@ -247,7 +233,6 @@ bool SettingsServicePrivate::erase(std::unique_ptr<Node> &root, const QStringLis
     const bool removedGroup = parent->children.erase(path.last()) > 0;
     if (!removedValue && !removedGroup)
         return false;
-    markDirty(root.get(), groupPath);
     // Groups without keys do not exist in the file; drop them here too.
     for (int depth = groupPath.size(); depth > 0; --depth) {
         Node *above = find(root.get(), groupPath.mid(0, depth - 1));
@@ -259,48 +244,37 @@ bool SettingsServicePrivate::erase(std::unique_ptr<Node> &root, const QStringLis
     return true;
 }
 
-void SettingsServicePrivate::appendLines(QByteArray &out, Node &node, const QByteArray &prefix, int depth) const
+void SettingsServicePrivate::appendLines(QByteArray &out, const Node &node, const QByteArray &prefix)
 {
-    const bool cached = depth == 2;
-    if (cached && !node.dirty) {
-        out += node.lines;
-        return;
-    }
-    QByteArray own;
-    QByteArray &target = cached ? own : out;
     for (auto it = node.values.cbegin(); it != node.values.cend(); ++it) {
-        target += prefix;
-        IniCodec::appendEscapedKey(target, it.key());
-        target += '=';
-        IniCodec::appendValue(target, it.value());
-        target += '\n';
+        out += prefix;
+        IniCodec::appendEscapedKey(out, it.key());
+        out += '=';
+        out += it.value();
+        out += '\n';
     }
-    for (auto &child : node.children) {
+    for (const auto &child : node.children) {
         QByteArray childPrefix = prefix;
         IniCodec::appendEscapedKey(childPrefix, child.first);
         childPrefix += '\\';
-        appendLines(target, *child.second, childPrefix, depth + 1);
-    }
-    if (cached) {
-        node.lines = own;
-        node.dirty = false;
-        out += own;
+        appendLines(out, *child.second, childPrefix);
     }
 }
 
 QByteArray SettingsServicePrivate::serialize() const
 {
     QByteArray out;
+    out.reserve(int(m_known.size > 0 ? m_known.size + m_known.size / 8 : 4096));
     bool first = true;
     if (!m_root->values.isEmpty()) {
         out += IniCodec::sectionHeader(QString());
         out += '\n';
         Node top;
         top.values = m_root->values;
-        appendLines(out, top, QByteArray(), 1);
+        appendLines(out, top, QByteArray());
         first = false;
     }
-    for (auto &section : m_root->children) {
+    for (const auto &section : m_root->children) {
         if (section.second->isEmpty())
             continue;
         if (!first)
@@ -308,7 +282,7 @@ QByteArray SettingsServicePrivate::serialize() const
         first = false;
         out += IniCodec::sectionHeader(section.first);
         out += '\n';
-        appendLines(out, *section.second, QByteArray(), 1);
+        appendLines(out, *section.second, QByteArray());
     }
     return out;
 }
@@ -349,6 +323,7 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
     QByteArray data;
     FileIdentity read;
     const int fd = ::open(m_encodedPath.constData(), O_RDONLY | O_CLOEXEC);
+    const int openError = fd < 0 ? errno : 0;
     if (fd >= 0) {
         struct stat st;
         if (::fstat(fd, &st) == 0) {
@@ -368,20 +343,29 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
         ::close(fd);
     }
 
+    // A file deleted from outside is a store cleared from outside: what was
+    // written here before is gone with it, as when every write went to disk
+    // at once.
+    const bool deleted = openError == ENOENT;
+
     // Parsed without the value lock, so readers are not held up meanwhile.
     auto fresh = std::make_unique<Node>();
     QSet<QString> names;
-    IniCodec::parse(data, [&](const QString &key, QVariant &&value) {
-        set(fresh.get(), splitKey(key), value, names);
+    IniCodec::parseText(data, [&](const QString &key, const char *text, int length) {
+        set(fresh.get(), splitKey(key), QByteArray(text, length), names);
     });
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        if (deleted) {
+            m_pending.clear();
+            m_changed = false;
+        }
         // Changes not yet written win over what the file says.
         for (const PendingChange &change : qAsConst(m_pending)) {
             if (change.remove)
                 erase(fresh, change.path);
             else
-                set(fresh.get(), change.path, change.value, names);
+                set(fresh.get(), change.path, change.text, names);
         }
         m_root = std::move(fresh);
         m_names = std::move(names);
@@ -591,7 +575,7 @@ QVariant SettingsService::value(const QString &key, const QVariant &defaultValue
     if (!node)
         return defaultValue;
     auto it = node->values.constFind(path.last());
-    return it == node->values.constEnd() ? defaultValue : it.value();
+    return it == node->values.constEnd() ? defaultValue : decoded(it.value());
 }
 
 bool SettingsService::contains(const QString &key) const
@@ -607,9 +591,10 @@ bool SettingsService::contains(const QString &key) const
 void SettingsService::setValue(const QString &key, const QVariant &value)
 {
     const QStringList path = splitKey(key);
+    const QByteArray text = valueText(value);
     std::lock_guard<std::mutex> lock(d->m_mutex);
-    if (d->set(path, value)) {
-        d->m_pending.append(PendingChange{path, value, false});
+    if (d->set(path, text)) {
+        d->m_pending.append(PendingChange{path, text, false});
         d->noteChange();
     }
 }
@@ -619,7 +604,7 @@ void SettingsService::remove(const QString &key)
     const QStringList path = splitKey(key);
     std::lock_guard<std::mutex> lock(d->m_mutex);
     if (d->erase(path)) {
-        d->m_pending.append(PendingChange{path, QVariant(), true});
+        d->m_pending.append(PendingChange{path, QByteArray(), true});
         d->noteChange();
     }
 }
@@ -663,20 +648,26 @@ QStringList SettingsService::allKeys(const QString &group) const
 QMap<QString, QVariant> SettingsService::groupValues(const QString &group) const
 {
     std::lock_guard<std::mutex> lock(d->m_mutex);
-    const Node *node = d->find(splitKey(group));
-    return node ? node->values : QMap<QString, QVariant>();
+    QMap<QString, QVariant> result;
+    if (const Node *node = d->find(splitKey(group))) {
+        for (auto it = node->values.cbegin(); it != node->values.cend(); ++it)
+            result.insert(it.key(), decoded(it.value()));
+    }
+    return result;
 }
 
 int SettingsService::setGroupValues(const QString &group, const QList<QPair<QString, QVariant>> &values)
 {
     const QStringList groupPath = splitKey(group);
+    QVector<QPair<QStringList, QByteArray>> texts;
+    texts.reserve(values.size());
+    for (const auto &entry : values)
+        texts.append({groupPath + splitKey(entry.first), valueText(entry.second)});
     int changed = 0;
     std::lock_guard<std::mutex> lock(d->m_mutex);
-    for (const auto &entry : values) {
-        QStringList path = groupPath;
-        path += splitKey(entry.first);
-        if (d->set(path, entry.second)) {
-            d->m_pending.append(PendingChange{path, entry.second, false});
+    for (const auto &entry : qAsConst(texts)) {
+        if (d->set(entry.first, entry.second)) {
+            d->m_pending.append(PendingChange{entry.first, entry.second, false});
             ++changed;
         }
     }

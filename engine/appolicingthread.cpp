@@ -327,14 +327,6 @@ void ApPolicingThread::preview(const QString &path, int percentage, qint64 compl
                            {CompanionArgs::File, playPath, QStringLiteral("0"), m_info->advertisementBaseUrl()});
 }
 
-namespace {
-// States in which a task's thread moves its figures.
-bool isRunningState(int state)
-{
-    return state == TaskLoading || state == TaskDownloading || state == TaskChecking;
-}
-} // namespace
-
 void ApPolicingThread::progressPass()
 {
     QElapsedTimer passTimer;
@@ -393,14 +385,13 @@ void ApPolicingThread::progressPass()
         speedSum += speed;
 
         // The record changes only when the task's progress does: a task that
-        // is not running keeps its record (and its last run's figures)
-        // untouched, and an unchanged one costs nothing.
+        // has not run in this session (registered stopped) keeps its record
+        // and its last run's figures, and an unchanged one costs nothing.
         bool sizeWrittenNow = false;
         const bool sizeDue = !pass.sizeWritten && total > 0;
-        if (pass.storedState < 0 && !isRunningState(state)) {
-            pass.storedState = state;
-            pass.storedCompleted = completed;
-        } else if (state != pass.storedState || completed != pass.storedCompleted || sizeDue) {
+        pass.active = pass.active || state == TaskLoading || state == TaskDownloading || state == TaskChecking
+            || task.startTimeMs.load() > 0;
+        if (pass.active && (state != pass.storedState || completed != pass.storedCompleted || sizeDue)) {
             sizeWrittenNow = m_store->writeProgress(task.id, completed, state, total, pass.sizeWritten);
             pass.storedState = state;
             pass.storedCompleted = completed;

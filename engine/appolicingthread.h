@@ -88,8 +88,10 @@ private:
         int retries = 0;
         int lastState = -1;
         bool sizeWritten = false;
-        // What the task's record was last given (or held when the task
-        // was not running): a record is written only when these change.
+        // Whether the task has run (or been running) in this session, and
+        // what its record was last given: a record is written only for a
+        // task that has run, and only when these change.
+        bool active = false;
         int storedState = -1;
         qint64 storedCompleted = -1;
     };

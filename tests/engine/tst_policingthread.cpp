@@ -372,6 +372,31 @@ private slots:
         }
     }
 
+    // A stopped task that has not run in this session keeps its record as
+    // it is, its last run's figures included, pass after pass.
+    void stoppedTaskRecordIsNeverWritten()
+    {
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/small.bin")), QStringLiteral("kept.bin"), TaskStopped);
+        ApTaskStore().writeValue(id, TaskKeys::CompletedSize, 12345);
+        ApTaskStore().writeValue(id, TaskKeys::Size, 99999);
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("kept.bin")));
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_VERIFY_WITH_TIMEOUT(std::count_if(m_window->rows.cbegin(), m_window->rows.cend(),
+                                               [&](const auto &u) { return u.path == path; }) >= 3,
+                                 15000);
+        const auto record = ApTaskStore().read(id);
+        QVERIFY(record);
+        QCOMPARE(record->state, int(TaskStopped));
+        QCOMPARE(record->completedSize, qint64(12345));
+        QCOMPARE(record->size, qint64(99999));
+
+        // Started, it runs and its record follows it again.
+        queue(TaskCommand::Start, {path});
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->completions.size() == 1, 15000);
+        QTRY_COMPARE(storedState(id), int(TaskCompleted));
+        QCOMPARE(ApTaskStore().read(id)->completedSize, qint64(300 * 1024));
+    }
+
     void downloadWithoutConnectionFailsOnTheNinthPassAndIsRetried()
     {
         // A task that the engine holds as downloading but that has no

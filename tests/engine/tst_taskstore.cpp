@@ -476,6 +476,12 @@ void TestTaskStore::progressWritesSizeOnce()
     QCOMPARE(r.size, qint64(1000));
     QCOMPARE(r.completedSize, qint64(600));
     QCOMPARE(r.state, int(TaskFailed));
+
+    // A task deleted while its thread still ran gets no stray record back.
+    store()->remove(id);
+    QVERIFY(!store()->writeProgress(id, 700, TaskDownloading, 2000, false));
+    QVERIFY(!store()->contains(id));
+    QVERIFY(store()->keys().isEmpty());
 }
 
 void TestTaskStore::writeStateAndCreationTime()
