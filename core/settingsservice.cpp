@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -35,9 +36,78 @@ struct Node
 {
     QMap<QString, QByteArray> values;
     std::map<QString, std::unique_ptr<Node>> children;
+    // A record (a group right below a top-level group, such as one task)
+    // as read from the file and not changed since: its lines, "key=text\n"
+    // with keys relative to it and escaped as in the file, in one block.
+    // It is taken apart into values and children on its first change.
+    QByteArray packed;
 
-    bool isEmpty() const { return values.isEmpty() && children.empty(); }
+    bool isEmpty() const { return values.isEmpty() && children.empty() && packed.isEmpty(); }
 };
+
+QStringList splitKey(const QString &key);
+
+// Calls line(key begin, key end, text begin, text end) for each line of a
+// packed record.
+template<typename Function>
+void forEachPackedLine(const QByteArray &packed, Function line)
+{
+    const char *data = packed.constData();
+    const char *end = data + packed.size();
+    while (data < end) {
+        const char *newline = static_cast<const char *>(std::memchr(data, '\n', size_t(end - data)));
+        if (!newline)
+            newline = end;
+        const char *equals = static_cast<const char *>(std::memchr(data, '=', size_t(newline - data)));
+        if (equals)
+            line(data, equals, equals + 1, newline);
+        data = newline + 1;
+    }
+}
+
+// The text of a key of a packed record, or a null array.
+QByteArray packedValue(const QByteArray &packed, const QString &name)
+{
+    QByteArray key;
+    IniCodec::appendEscapedKey(key, name);
+    QByteArray found;
+    forEachPackedLine(packed, [&](const char *k, const char *kEnd, const char *t, const char *tEnd) {
+        if (kEnd - k == key.size() && std::memcmp(k, key.constData(), size_t(key.size())) == 0)
+            found = QByteArray(t, int(tEnd - t)).isNull() ? QByteArray("") : QByteArray(t, int(tEnd - t));
+    });
+    return found;
+}
+
+void unpack(Node *node);
+
+Node *childNode(Node *node, const QString &name)
+{
+    auto it = node->children.find(name);
+    if (it == node->children.end())
+        return nullptr;
+    return it->second.get();
+}
+
+void unpack(Node *node)
+{
+    if (node->packed.isEmpty())
+        return;
+    const QByteArray packed = std::move(node->packed);
+    node->packed = QByteArray();
+    forEachPackedLine(packed, [&](const char *k, const char *kEnd, const char *t, const char *tEnd) {
+        const QStringList path = splitKey(IniCodec::unescapedKey(k, 0, int(kEnd - k)));
+        if (path.isEmpty())
+            return;
+        Node *target = node;
+        for (int i = 0; i + 1 < path.size(); ++i) {
+            Node *next = childNode(target, path.at(i));
+            if (!next)
+                next = target->children.emplace(path.at(i), std::make_unique<Node>()).first->second.get();
+            target = next;
+        }
+        target->values.insert(path.last(), QByteArray(t, int(tEnd - t)));
+    });
+}
 
 // Who the file on disk is: a different identity means someone wrote it.
 struct FileIdentity
@@ -173,6 +243,7 @@ Node *SettingsServicePrivate::find(Node *root, const QStringList &path)
 {
     Node *node = root;
     for (const QString &part : path) {
+        unpack(node);
         auto it = node->children.find(part);
         if (it == node->children.end())
             return nullptr;
@@ -185,6 +256,7 @@ Node *SettingsServicePrivate::create(Node *root, const QStringList &groupPath, Q
 {
     Node *node = root;
     for (const QString &part : groupPath) {
+        unpack(node);
         auto it = node->children.find(part);
         if (it == node->children.end()) {
             auto shared = names.constFind(part);
@@ -194,6 +266,7 @@ Node *SettingsServicePrivate::create(Node *root, const QStringList &groupPath, Q
         }
         node = it->second.get();
     }
+    unpack(node);
     return node;
 }
 
@@ -229,6 +302,7 @@ bool SettingsServicePrivate::erase(std::unique_ptr<Node> &root, const QStringLis
     Node *parent = find(root.get(), groupPath);
     if (!parent)
         return false;
+    unpack(parent);
     const bool removedValue = parent->values.remove(path.last()) > 0;
     const bool removedGroup = parent->children.erase(path.last()) > 0;
     if (!removedValue && !removedGroup)
@@ -246,6 +320,11 @@ bool SettingsServicePrivate::erase(std::unique_ptr<Node> &root, const QStringLis
 
 void SettingsServicePrivate::appendLines(QByteArray &out, const Node &node, const QByteArray &prefix)
 {
+    forEachPackedLine(node.packed, [&](const char *k, const char *, const char *, const char *tEnd) {
+        out += prefix;
+        out.append(k, int(tEnd - k));
+        out += '\n';
+    });
     for (auto it = node.values.cbegin(); it != node.values.cend(); ++it) {
         out += prefix;
         IniCodec::appendEscapedKey(out, it.key());
@@ -289,6 +368,9 @@ QByteArray SettingsServicePrivate::serialize() const
 
 void SettingsServicePrivate::collectKeys(const Node &node, const QString &prefix, QStringList &out)
 {
+    forEachPackedLine(node.packed, [&](const char *k, const char *kEnd, const char *, const char *) {
+        out.append(prefix + IniCodec::unescapedKey(k, 0, int(kEnd - k)));
+    });
     for (auto it = node.values.cbegin(); it != node.values.cend(); ++it)
         out.append(prefix + it.key());
     for (const auto &child : node.children)
@@ -352,8 +434,30 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
     auto fresh = std::make_unique<Node>();
     QSet<QString> names;
     IniCodec::parseText(data, [&](const QString &key, const char *text, int length) {
-        set(fresh.get(), splitKey(key), QByteArray(text, length), names);
+        const QStringList path = splitKey(key);
+        // Keys inside a record go into its packed block, as long as the
+        // block is all it has and the text is on one line.
+        if (path.size() >= 3 && !std::memchr(text, '\n', size_t(length)) && !std::memchr(text, '\r', size_t(length))) {
+            Node *section = create(fresh.get(), path.mid(0, 1), names);
+            Node *record = childNode(section, path.at(1));
+            if (!record) {
+                record = section->children.emplace(path.at(1), std::make_unique<Node>()).first->second.get();
+            }
+            if (record->values.isEmpty() && record->children.empty()) {
+                IniCodec::appendEscapedKey(record->packed, path.mid(2).join(QLatin1Char('/')));
+                record->packed += '=';
+                record->packed.append(text, length);
+                record->packed += '\n';
+                return;
+            }
+        }
+        set(fresh.get(), path, QByteArray(text, length), names);
     });
+    // Packed blocks keep no spare room.
+    for (auto &section : fresh->children) {
+        for (auto &record : section.second->children)
+            record.second->packed.squeeze();
+    }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (deleted) {
@@ -574,6 +678,10 @@ QVariant SettingsService::value(const QString &key, const QVariant &defaultValue
     const Node *node = d->find(path.mid(0, path.size() - 1));
     if (!node)
         return defaultValue;
+    if (!node->packed.isEmpty()) {
+        const QByteArray text = packedValue(node->packed, path.last());
+        return text.isNull() ? defaultValue : decoded(text);
+    }
     auto it = node->values.constFind(path.last());
     return it == node->values.constEnd() ? defaultValue : decoded(it.value());
 }
@@ -585,6 +693,8 @@ bool SettingsService::contains(const QString &key) const
         return false;
     std::lock_guard<std::mutex> lock(d->m_mutex);
     const Node *node = d->find(path.mid(0, path.size() - 1));
+    if (node && !node->packed.isEmpty())
+        return !packedValue(node->packed, path.last()).isNull();
     return node && node->values.contains(path.last());
 }
 
@@ -621,7 +731,8 @@ QStringList SettingsService::childGroups(const QString &group) const
 {
     std::lock_guard<std::mutex> lock(d->m_mutex);
     QStringList result;
-    if (const Node *node = d->find(splitKey(group))) {
+    if (Node *node = d->find(splitKey(group))) {
+        unpack(node);
         result.reserve(int(node->children.size()));
         for (const auto &child : node->children)
             result.append(child.first);
@@ -632,7 +743,9 @@ QStringList SettingsService::childGroups(const QString &group) const
 QStringList SettingsService::childKeys(const QString &group) const
 {
     std::lock_guard<std::mutex> lock(d->m_mutex);
-    const Node *node = d->find(splitKey(group));
+    Node *node = d->find(splitKey(group));
+    if (node)
+        unpack(node);
     return node ? node->values.keys() : QStringList();
 }
 
@@ -649,7 +762,8 @@ QMap<QString, QVariant> SettingsService::groupValues(const QString &group) const
 {
     std::lock_guard<std::mutex> lock(d->m_mutex);
     QMap<QString, QVariant> result;
-    if (const Node *node = d->find(splitKey(group))) {
+    if (Node *node = d->find(splitKey(group))) {
+        unpack(node);
         for (auto it = node->values.cbegin(); it != node->values.cend(); ++it)
             result.insert(it.key(), decoded(it.value()));
     }

@@ -19,6 +19,7 @@
 #include "appolicingthread.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvomanager.h"
+#include "centredtextdelegate.h"
 #include "commonfunctions.h"
 #include "taskcommand.h"
 #include "taskprogressdelegate.h"
@@ -72,6 +73,12 @@ void MainWindow::setupTable()
     for (int column = 0; column < ColumnCount; ++column)
         table->setColumnWidth(column, widths[column]);
     table->setItemDelegateForColumn(TaskColumn::Progress, new TaskProgressDelegate(m_plastique, table));
+    // The text cells from the size on are centred.
+    auto *centred = new CentredTextDelegate(table);
+    for (int column = TaskColumn::Size; column < ColumnCount; ++column) {
+        if (column != TaskColumn::Progress)
+            table->setItemDelegateForColumn(column, centred);
+    }
 }
 
 // Rows
@@ -240,9 +247,7 @@ void MainWindow::appendRow(const TaskRowData &data, qint64 totalSize)
                              data.sourcesText, data.typeText,     data.queueText,         data.timeLeftText,
                              data.timeElapsedText, data.creationTimeText};
     for (int column = TaskColumn::Size; column < ColumnCount; ++column) {
-        auto *item = new QTableWidgetItem(texts[column - TaskColumn::Size]);
-        item->setTextAlignment(Qt::AlignCenter);
-        table->setItem(row, column, item);
+        table->setItem(row, column, new QTableWidgetItem(texts[column - TaskColumn::Size]));
     }
     table->item(row, TaskColumn::Type)->setData(DataRole, data.taskKey);
 

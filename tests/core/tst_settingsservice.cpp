@@ -44,6 +44,7 @@ private slots:
     void writesAreCoalesced();
     void unchangedValueWritesNothing();
     void mergesWhatAnotherWriterChanged();
+    void recordsReadFromTheFileBehaveLikeOthers();
     void threadsAndToolbeltLoseNothing();
 
 private:
@@ -218,6 +219,64 @@ void TestSettingsService::mergesWhatAnotherWriterChanged()
     QCOMPARE(disk->childGroups(), QStringList{QStringLiteral("1")});
     // And this process sees the other writer's value too.
     QCOMPARE(service.value(QStringLiteral("DownloadTasks/1/FileHash")).toString(), QStringLiteral("abc"));
+}
+
+// Records as another program wrote them, read and changed here: every
+// way of looking at them agrees with QSettings, before and after a change.
+void TestSettingsService::recordsReadFromTheFileBehaveLikeOthers()
+{
+    const QString path = freshFile(QStringLiteral("records"));
+    {
+        QSettings qt(path, QSettings::IniFormat);
+        for (int id = 1; id <= 3; ++id) {
+            const QString group = QStringLiteral("DownloadTasks/%1/").arg(id);
+            qt.setValue(group + QStringLiteral("URL"), QStringLiteral("http://h/%1, x;y").arg(id));
+            qt.setValue(group + QStringLiteral("State"), id);
+            qt.setValue(group + QStringLiteral("MirrorURLs"), QStringList{QStringLiteral("http://m/a"), QStringLiteral("http://m/b")});
+            qt.setValue(group + QStringLiteral("Extra/Deep Key"), id * 10);
+        }
+        qt.setValue(QStringLiteral("DownloadTasks/Plain"), 1);
+    }
+    SettingsService &service = SettingsService::forFile(path);
+    const auto check = [&](const QString &context) {
+        const auto qt = onDisk(path);
+        QCOMPARE(service.childGroups(QStringLiteral("DownloadTasks")), qt->childGroups().isEmpty() ? QStringList()
+                 : [&] { qt->beginGroup(QStringLiteral("DownloadTasks")); QStringList g = qt->childGroups(); qt->endGroup(); return g; }());
+        for (int id = 1; id <= 3; ++id) {
+            const QString group = QStringLiteral("DownloadTasks/%1").arg(id);
+            qt->beginGroup(group);
+            const QStringList keys = qt->allKeys();
+            const QStringList mine = service.allKeys(group);
+            QVERIFY2(QSet<QString>(mine.begin(), mine.end()) == QSet<QString>(keys.begin(), keys.end()),
+                     qPrintable(context));
+            for (const QString &key : keys) {
+                QVERIFY2(service.contains(group + QLatin1Char('/') + key), qPrintable(context + key));
+                QCOMPARE(service.value(group + QLatin1Char('/') + key).toString(), qt->value(key).toString());
+                if (qt->value(key).userType() == QMetaType::QStringList)
+                    QCOMPARE(service.value(group + QLatin1Char('/') + key).toStringList(), qt->value(key).toStringList());
+            }
+            QCOMPARE(service.childKeys(group), qt->childKeys());
+            QCOMPARE(service.childGroups(group), qt->childGroups());
+            qt->endGroup();
+        }
+        QCOMPARE(service.value(QStringLiteral("DownloadTasks/Plain")).toInt(), 1);
+    };
+    check(QStringLiteral("as read: "));
+    QVERIFY(service.containsGroup(QStringLiteral("DownloadTasks/2")));
+    QVERIFY(!service.contains(QStringLiteral("DownloadTasks/2/Missing")));
+    QCOMPARE(service.value(QStringLiteral("DownloadTasks/2/Extra/Deep Key")).toInt(), 20);
+
+    service.setValue(QStringLiteral("DownloadTasks/1/State"), 7);
+    service.remove(QStringLiteral("DownloadTasks/2/Extra"));
+    service.remove(QStringLiteral("DownloadTasks/3"));
+    QVERIFY(service.flush());
+    QVERIFY(!service.containsGroup(QStringLiteral("DownloadTasks/3")));
+    check(QStringLiteral("changed: "));
+    const auto qt = onDisk(path);
+    QCOMPARE(qt->value(QStringLiteral("DownloadTasks/1/State")).toInt(), 7);
+    QCOMPARE(qt->value(QStringLiteral("DownloadTasks/1/Extra/Deep Key")).toInt(), 10);
+    QVERIFY(!qt->contains(QStringLiteral("DownloadTasks/2/Extra/Deep Key")));
+    QCOMPARE(qt->value(QStringLiteral("DownloadTasks/2/URL")).toString(), QStringLiteral("http://h/2, x;y"));
 }
 
 // Three threads write a thousand values through the service of the main
