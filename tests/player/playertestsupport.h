@@ -44,3 +44,15 @@ inline QByteArray read(const QString &path)
 }
 
 } // namespace PlayerTest
+
+namespace PlayerTest {
+
+// Screenshots go here (build/test-output), never into the source tree.
+inline QString outputFolder()
+{
+    const QString folder = QDir(TestSupport::binDir()).absoluteFilePath(QStringLiteral("../test-output"));
+    QDir().mkpath(folder);
+    return QDir::cleanPath(folder);
+}
+
+} // namespace PlayerTest

@@ -303,6 +303,7 @@ void TestPlayerWindow::settingsRoundTrip()
     QCOMPARE(window->rowPaths(), files);
     QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
     // Rows show whether their file was there when they were made.
+    QVERIFY(!QIcon(QStringLiteral(":/icons/ok.png")).pixmap(16).isNull());
     QVERIFY(window->playlistWidget()->item(0)->icon().pixmap(16).toImage()
             == QIcon(QStringLiteral(":/icons/ok.png")).pixmap(16).toImage());
     QVERIFY(window->playlistWidget()->item(1)->icon().pixmap(16).toImage()
@@ -332,6 +333,8 @@ void TestPlayerWindow::advertisementPanel()
 
 int main(int argc, char *argv[])
 {
+    Q_INIT_RESOURCE(zantor);
+    Q_INIT_RESOURCE(player);
     TestSupport::isolateUserFolders();
     QApplication app(argc, argv);
     TestPlayerWindow test;
