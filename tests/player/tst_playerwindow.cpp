@@ -3,11 +3,15 @@
 #include <QtTest>
 #include <QListWidget>
 #include <QMenu>
+#include <QDesktopServices>
 #include <QMimeData>
+#include <QPushButton>
 #include <QWebFrame>
 #include <QWebView>
 #include <QXmlStreamReader>
 
+#include "apinfodialog.h"
+#include "aptextdisplaypanel.h"
 #include "apwebframetalker.h"
 #include "mainwindow.h"
 #include "playertestsupport.h"
@@ -29,6 +33,18 @@ QStringList readList(const QString &file)
     return reader.hasError() ? QStringList{QStringLiteral("<malformed>")} : paths;
 }
 
+// Takes the addresses the program hands to the desktop's browser.
+class UrlCatcher final : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
 } // namespace
 
 class TestPlayerWindow : public QObject
@@ -49,6 +65,8 @@ private slots:
     void keysAndDrop();
     void settingsRoundTrip();
     void advertisementPanel();
+    void playbackHelp_data();
+    void playbackHelp();
 
 private:
     std::unique_ptr<MainWindow> makeWindow();
@@ -329,6 +347,51 @@ void TestPlayerWindow::advertisementPanel()
     QVERIFY(!window->advertisementContainer()->isVisible());
     window->openFile(false, QString(), 0, QString());
     QCOMPARE(window->advertisementPanel()->counter(), 1);
+}
+
+void TestPlayerWindow::playbackHelp_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("opened");
+    QTest::newRow("OK") << "ok_pushButton" << 1;
+    QTest::newRow("Cancel") << "cancel_pushButton" << 0;
+}
+
+// Without the plugins the message names them; OK opens the help page, and
+// the window hides while the message is up.
+void TestPlayerWindow::playbackHelp()
+{
+    QFETCH(QString, button);
+    QFETCH(int, opened);
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+    auto window = makeWindow();
+    window->show();
+
+    QString text;
+    bool hiddenMeanwhile = false;
+    QTimer::singleShot(300, [&] {
+        auto *dialog = qobject_cast<ApInfoDialog *>(QApplication::activeWindow());
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *info = qobject_cast<ApInfoDialog *>(widget); info && info->isVisible())
+                dialog = info;
+        }
+        if (!dialog)
+            return;
+        hiddenMeanwhile = !window->isVisible();
+        text = dialog->textPanel()->toPlainText();
+        dialog->findChild<QPushButton *>(button)->click();
+    });
+    window->offerPlaybackHelp();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+
+    QVERIFY2(text.contains(QStringLiteral("GStreamer")), qPrintable(text));
+    QVERIFY(hiddenMeanwhile);
+    QVERIFY(window->isVisible());
+    QCOMPARE(catcher.urls.size(), opened);
+    if (opened)
+        QCOMPARE(catcher.urls.at(0), QUrl(QStringLiteral("http://127.0.0.1:9/tvo/pub/utils/flashplayer.html")));
 }
 
 int main(int argc, char *argv[])
