@@ -202,6 +202,12 @@ void ApTaskStore::writeValue(qint64 id, const QString &key, const QVariant &valu
     (*store)->setValue(groupFor(id) + QLatin1Char('/') + key, value);
 }
 
+void ApTaskStore::removeValue(qint64 id, const QString &key)
+{
+    auto store = openStore(m_organisation, m_application);
+    (*store)->remove(groupFor(id) + QLatin1Char('/') + key);
+}
+
 namespace TaskStore {
 
 QString stateLabelSource(int state)

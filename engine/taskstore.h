@@ -165,6 +165,7 @@ public:
     // written and returned.
     QString ensureCreationTime(qint64 id, const QDateTime &now = QDateTime::currentDateTime());
     void writeValue(qint64 id, const QString &key, const QVariant &value);
+    void removeValue(qint64 id, const QString &key);
 
     static QString keyFor(qint64 id) { return QString::number(id); }
 
