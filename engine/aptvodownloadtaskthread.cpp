@@ -106,7 +106,9 @@ void ApTvoDownloadTaskThread::run()
         first->setRange(gap.first, gap.second);
         first->setResumeProbe(true);
         m_done = m_resume.done;
+        // The bytes already there count as done, not as this pass's speed.
         m_task.completed.store(m_done.bytes());
+        m_task.lastCompleted.store(m_done.bytes());
     } else {
         m_task.singleStream.store(retry);
     }
@@ -221,6 +223,7 @@ void ApTvoDownloadTaskThread::resumeRejected()
     m_pool.clear();
     m_done.clear();
     m_task.completed.store(0);
+    m_task.lastCompleted.store(0);
     ApTvoResumeState::remove(m_task.savePath);
 }
 

@@ -52,7 +52,7 @@ void TestZantorResume::initTestCase()
 void TestZantorResume::startProgram(QProcess &process)
 {
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(m_program, {});
+    process.start(m_program, QStringList());
     QVERIFY(process.waitForStarted(10000));
 }
 
