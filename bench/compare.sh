@@ -177,7 +177,7 @@ scenario() {
 
 if [ "${SKIP_HTTP:-0}" != 1 ] && want 1; then
   scenario "1. $big_size file, unthrottled" big.bin "http://127.0.0.1:$port/big.bin"
-  best=$(awk -v a="${secs[curl]}" -v b="${secs[aria2c]}" 'BEGIN { print (a < b ? a : b) }')
+  best=$(awk -v a="${secs[curl]:-0}" -v b="${secs[aria2c]:-0}" 'BEGIN { print (a < b ? a : b) }')
   echo "target: engine within 1.2x of the faster of curl and aria2c: engine/best = $(ratio "${secs[engine_bench]}" "$best")"
   echo "target: engine wall at most 1.0x curl's: engine/curl = $(ratio "${secs[engine_bench]}" "${secs[curl]}")"
   echo "target: engine user+system CPU at most 1.1x curl's: engine/curl = $(ratio "${cpus[engine_bench]}" "${cpus[curl]}")"
