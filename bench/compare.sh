@@ -186,8 +186,8 @@ fi
 
 if [ "${SKIP_HTTP:-0}" != 1 ] && want 2; then
   scenario "2. $limited_size file, limit_rate 4m per connection" limited.bin "http://127.0.0.1:$port/limited/limited.bin"
-  echo "target: engine within 1.1x of aria2c: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]}")"
-  echo "target: at least 4x faster than curl: curl/engine = $(ratio "${secs[curl]}" "${secs[engine_bench]}")"
+  echo "target: engine within 1.1x of aria2c: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]:-}")"
+  echo "target: at least 4x faster than curl: curl/engine = $(ratio "${secs[curl]:-}" "${secs[engine_bench]}")"
   echo "target: peak RSS under 60 MB: engine $engine_rss MiB"
 fi
 
@@ -278,8 +278,8 @@ ftp_base="ftp://127.0.0.1:$ftp_port"
 # opens one per FTP address and never splits further).
 ARIA_SPLIT=3 TOOLS="engine_bench curl aria2c" scenario "3. $limited_size file over FTP, 4 MiB/s per connection, two FTP mirrors" \
   limited.bin "$ftp_base/limited.bin" "$ftp_base/m1/limited.bin" "$ftp_base/m2/limited.bin"
-echo "target: engine (3 connections) within 1.1x of aria2c with the same addresses: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]}")"
-echo "target: near 3x faster than curl on one connection: curl/engine = $(ratio "${secs[curl]}" "${secs[engine_bench]}")"
+echo "target: engine (3 connections) within 1.1x of aria2c with the same addresses: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]:-}")"
+echo "target: near 3x faster than curl on one connection: curl/engine = $(ratio "${secs[curl]:-}" "${secs[engine_bench]}")"
 
 if [ "$failures" -ne 0 ]; then
   echo "compare.sh: $failures download(s) failed or differ from their source" >&2
