@@ -166,6 +166,7 @@ QString monitorClipboardFileTypes()
 int maxSplitNumRadioGroup() { return readInt(K::MaxSplitNumRadioGroup, 0); }
 int maxSplitNum() { return readInt(K::MaxSplitNum, 6); }
 int failureRetryTimes() { return readInt(K::FailureRetryTimes, 3); }
+int downloadSpeedLimit() { return qMax(0, readInt(K::DownloadSpeedLimit, 0)); }
 
 int splitBound()
 {
