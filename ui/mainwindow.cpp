@@ -24,6 +24,7 @@
 #include "commonfunctions.h"
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
+#include "apsearchpage.h"
 #include "appolicingthread.h"
 #include "appsettings.h"
 #include "aptvomanager.h"
@@ -67,9 +68,11 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     setupTable();
     setupStatusBar();
     readSettings();
+    setupSearchPage();
     startEngine(policingTickMs);
     loadAllTasks();
     startIpcServer();
+    m_searchPage->start();
 }
 
 MainWindow::~MainWindow()
@@ -115,7 +118,7 @@ void MainWindow::setupStatusBar()
 
 void MainWindow::startEngine(int policingTickMs)
 {
-    m_manager = new ApTvoManager(nullptr, m_appInfo.get());
+    m_manager = new ApTvoManager(nullptr, m_appInfo.get(), m_searchPage);
     m_newTaskDialog = new ApNewTaskDialog(this, m_manager);
     connect(m_newTaskDialog, &ApNewTaskDialog::taskDialogFinished, this,
             &MainWindow::newTaskDialogFinishedCallback);

@@ -1,0 +1,59 @@
+// The main window's search page wiring: the page controller, the toolbar
+// search field, the side bar button and the page's add-a-new-task path.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QCommandLinkButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "apnewtaskdialog.h"
+#include "apsearchpage.h"
+#include "aptoolbarsearch.h"
+#include "aptvomanager.h"
+#include "applicationinfo.h"
+
+void MainWindow::setupSearchPage()
+{
+    m_searchPage = new ApSearchPage(this, m_appInfo.get(), m_ui->top_stackedWidget);
+    m_searchPage->setTaskAdder([this](const QString &url, const QString &fileName, int convertType) {
+        return addNewTaskFromUrl(url, fileName, convertType);
+    });
+    m_searchPage->setGeoLocationSource([this]() -> const ApGeoLocation * {
+        return m_manager && m_manager->locationDatabaseLoaded() ? m_manager->geoLocation() : nullptr;
+    });
+    connect(m_searchPage, &ApSearchPage::taskSelectionClearRequested, m_ui->maindownloads_tableWidget,
+            &QAbstractItemView::clearSelection);
+
+    // The search toolbar and the side bar's "Search" button, unless the form
+    // already brings them.
+    auto *searchBar = findChild<QToolBar *>(QStringLiteral("search_toolBar"));
+    if (!searchBar) {
+        searchBar = new QToolBar(tr("Search Bar"), this);
+        searchBar->setObjectName(QStringLiteral("search_toolBar"));
+        addToolBar(Qt::TopToolBarArea, searchBar);
+    }
+    searchBar->addWidget(m_searchPage->toolbarSearch());
+    auto *searchButton = findChild<QAbstractButton *>(QStringLiteral("search_commandLinkButton"));
+    if (!searchButton) {
+        auto *button = new QCommandLinkButton(tr("Search"), m_ui->dock_contents);
+        button->setObjectName(QStringLiteral("search_commandLinkButton"));
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        m_ui->dock_verticalLayout->insertWidget(m_ui->dock_verticalLayout->count() - 1, button);
+        searchButton = button;
+    }
+    m_searchPage->setSideButton(searchButton);
+
+    connect(m_ui->actionShow_Search_Page, &QAction::triggered, m_searchPage, &ApSearchPage::showSearchPageInFront);
+    connect(m_ui->actionWeb_Video_Download, &QAction::triggered, m_searchPage,
+            &ApSearchPage::startWebVideoDownload);
+}
+
+bool MainWindow::addNewTaskFromUrl(const QString &url, const QString &fileName, int convertType)
+{
+    if (m_newTaskDialog->addWithoutShowing(url, fileName, convertType) != ApNewTaskDialog::TaskWritten)
+        return false;
+    return addNewTask(m_newTaskDialog->taskKey());
+}
