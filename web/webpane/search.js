@@ -124,17 +124,12 @@ function downloadWebVideo() {
         searchFinished();
         return;
     }
-    if (isLocked()) {
-        if (service.adult) {
-            talker().alertContentLocked();
-            searchFinished();
-            return;
-        }
-        if (talker().containsFilteredKeywords(url)) {
-            talker().alertKeywordsFiltered();
-            searchFinished();
-            return;
-        }
+    // The keyword filter is for typed words; an address is judged by the
+    // service it belongs to.
+    if (service.adult && isLocked()) {
+        talker().alertContentLocked();
+        searchFinished();
+        return;
     }
     showWebVideoMessage(pageText('Download Video') + ': ' + service.caption, false);
     if (talker())
