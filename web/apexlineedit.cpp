@@ -106,6 +106,13 @@ void ApExLineEdit::focusOutEvent(QFocusEvent *event)
 
 void ApExLineEdit::keyPressEvent(QKeyEvent *event)
 {
+    // A key the focused inner field left unhandled arrives here as well; it
+    // has had its turn.
+    if (event == m_innerKeyEvent) {
+        m_innerKeyEvent = nullptr;
+        event->ignore();
+        return;
+    }
     m_lineEdit->event(event);
 }
 
@@ -129,6 +136,10 @@ void ApExLineEdit::changeEvent(QEvent *event)
 bool ApExLineEdit::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_lineEdit) {
+        if (event->type() == QEvent::KeyPress)
+            m_innerKeyEvent = event;
+        else if (event->type() == QEvent::KeyRelease)
+            m_innerKeyEvent = nullptr;
         if (event->type() == QEvent::FocusIn)
             innerFocusIn();
         else if (event->type() == QEvent::FocusOut)

@@ -46,6 +46,9 @@ private:
 
     QLineEdit *m_lineEdit;
     QWidget *m_leftWidget = nullptr;
+    // The key press the inner field is handling; one it leaves unhandled
+    // comes on to this widget and must not be handed back.
+    const QEvent *m_innerKeyEvent = nullptr;
     QMetaObject::Connection m_completerActivated;
     QMetaObject::Connection m_completerHighlighted;
 };
