@@ -171,6 +171,7 @@ $(function () {
     fillProviders(1);
     fillServices();
     $('#search_tabs').tabs();
+    // The lock is read when a search is made: reading it here would bring
+    // up the side panel with the page itself.
     translateAll();
-    isLocked();
 });
