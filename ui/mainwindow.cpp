@@ -82,6 +82,10 @@ MainWindow::~MainWindow()
     // Task threads end before their manager goes.
     delete m_manager;
     m_manager = nullptr;
+    // Its page bridge reads the application record, which goes before the
+    // window's children do.
+    delete m_searchPage;
+    m_searchPage = nullptr;
     delete m_completionPopup;
     delete m_ui;
 }

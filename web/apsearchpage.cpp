@@ -39,6 +39,10 @@ ApSearchPage::ApSearchPage(QWidget *window, const ApplicationInfo *info, QStacke
     , m_window(window)
     , m_info(info)
     , m_topStack(topStack)
+    , m_remotePackageUrl(info->homeUrl() + QStringLiteral("/tvo/z_tvo_z/") + info->programFileName()
+                         + QStringLiteral("/views/webpane.tvor"))
+    , m_downloadedPackagePath(info->userDataFolder() + QStringLiteral("/views/webpane.tvor"))
+    , m_shippedPackagePath(info->programFolder() + QStringLiteral("/webpane.tvor"))
 {
     buildWidgets();
 
@@ -149,18 +153,17 @@ void ApSearchPage::setSideButton(QAbstractButton *button)
 
 QString ApSearchPage::remotePackageUrl() const
 {
-    return m_info->homeUrl() + QStringLiteral("/tvo/z_tvo_z/") + m_info->programFileName()
-        + QStringLiteral("/views/webpane.tvor");
+    return m_remotePackageUrl;
 }
 
 QString ApSearchPage::downloadedPackagePath() const
 {
-    return m_info->userDataFolder() + QStringLiteral("/views/webpane.tvor");
+    return m_downloadedPackagePath;
 }
 
 QString ApSearchPage::shippedPackagePath() const
 {
-    return m_info->programFolder() + QStringLiteral("/webpane.tvor");
+    return m_shippedPackagePath;
 }
 
 // Provisioning

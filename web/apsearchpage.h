@@ -127,6 +127,10 @@ private:
     QWidget *m_window;
     const ApplicationInfo *m_info;
     QStackedWidget *m_topStack;
+    // Kept here: the record may go before this object does.
+    QString m_remotePackageUrl;
+    QString m_downloadedPackagePath;
+    QString m_shippedPackagePath;
     QWidget *m_page = nullptr;
     QStackedWidget *m_innerStack = nullptr;
     QWidget *m_loadingPage = nullptr;
