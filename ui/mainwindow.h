@@ -7,6 +7,7 @@
 
 #include "apenginewindow.h"
 
+class ApAdvertisementPanels;
 class ApCompletionPopup;
 class ApNewTaskDialog;
 class ApPolicingThread;
@@ -45,6 +46,7 @@ public:
     ApNewTaskDialog *newTaskDialog() const { return m_newTaskDialog; }
     ApCompletionPopup *completionPopup() const { return m_completionPopup; }
     ApSearchPage *searchPage() const { return m_searchPage; }
+    ApAdvertisementPanels *advertisementPanels() const { return m_advertisementPanels; }
 
     // Name under which the instance endpoint listens; empty when it could
     // not listen.
@@ -186,6 +188,7 @@ private:
     ApNewTaskDialog *m_newTaskDialog = nullptr;
     ApCompletionPopup *m_completionPopup = nullptr;
     ApSearchPage *m_searchPage = nullptr;
+    ApAdvertisementPanels *m_advertisementPanels = nullptr;
     QStyle *m_plastique = nullptr;
     QLabel *m_downloadRateLabel = nullptr;
     QLabel *m_uploadRateLabel = nullptr;

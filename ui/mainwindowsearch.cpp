@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "apadvertisementpanels.h"
 #include "apnewtaskdialog.h"
 #include "apsearchpage.h"
 #include "aptoolbarsearch.h"
@@ -45,6 +46,16 @@ void MainWindow::setupSearchPage()
         searchButton = button;
     }
     m_searchPage->setSideButton(searchButton);
+
+    // The side advertisement places beside the page. The two banner places
+    // belong to the task information panel, which gives their containers.
+    m_advertisementPanels = new ApAdvertisementPanels(m_appInfo->advertisementBaseUrl(), this);
+    m_advertisementPanels->setContainer(ApAdvertisementPanels::SidePanel, m_searchPage->sideAdvertisementWidget());
+    m_advertisementPanels->setSecondSideLayout(m_searchPage->secondSideAdvertisementLayout());
+    connect(m_searchPage, &ApSearchPage::advertisementPanelRequested, m_advertisementPanels,
+            &ApAdvertisementPanels::showPanel);
+    connect(m_searchPage, &ApSearchPage::searchProxyApplied, m_advertisementPanels,
+            &ApAdvertisementPanels::setSearchProxy);
 
     connect(m_ui->actionShow_Search_Page, &QAction::triggered, m_searchPage, &ApSearchPage::showSearchPageInFront);
     connect(m_ui->actionWeb_Video_Download, &QAction::triggered, m_searchPage,

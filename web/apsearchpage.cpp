@@ -32,6 +32,7 @@ namespace {
 // Width and height the window gives the toolbar field.
 constexpr int SearchFieldWidth = 160;
 constexpr int SearchFieldMinHeight = 26;
+constexpr int SideColumnWidth = 170;
 } // namespace
 
 ApSearchPage::ApSearchPage(QWidget *window, const ApplicationInfo *info, QStackedWidget *topStack)
@@ -113,9 +114,13 @@ void ApSearchPage::buildWidgets()
 
     // The side advertisement places: panel 0 in its container, panel 1 in
     // the layout below it.
-    auto *sideLayout = new QVBoxLayout;
+    // Skyscraper-wide, beside the page.
+    auto *sideColumn = new QWidget(m_page);
+    sideColumn->setObjectName(QStringLiteral("search_side_widget"));
+    sideColumn->setFixedWidth(SideColumnWidth);
+    auto *sideLayout = new QVBoxLayout(sideColumn);
     sideLayout->setContentsMargins(0, 0, 0, 0);
-    m_sideAdWidget = new QWidget(m_page);
+    m_sideAdWidget = new QWidget(sideColumn);
     m_sideAdWidget->setObjectName(QStringLiteral("ad_window_sky_widget"));
     auto *skyLayout = new QVBoxLayout(m_sideAdWidget);
     skyLayout->setContentsMargins(0, 0, 0, 0);
@@ -124,7 +129,7 @@ void ApSearchPage::buildWidgets()
     m_secondSideAdLayout = new QVBoxLayout;
     m_secondSideAdLayout->setObjectName(QStringLiteral("ad_window_sky3_verticalLayout"));
     sideLayout->addLayout(m_secondSideAdLayout);
-    pageLayout->addLayout(sideLayout);
+    pageLayout->addWidget(sideColumn);
 
     if (m_topStack)
         m_topStack->addWidget(m_page);
@@ -370,4 +375,5 @@ void ApSearchPage::applySearchProxy(const QNetworkProxy &proxy)
 void ApSearchPage::setProxyInGuiThread(const QNetworkProxy &proxy)
 {
     m_webView->page()->networkAccessManager()->setProxy(proxy);
+    emit searchProxyApplied(proxy);
 }

@@ -96,6 +96,8 @@ signals:
     void taskSelectionClearRequested();
     // The page's content was set from the package.
     void searchPageLoaded();
+    // The search proxy now used by the page; other page views take it too.
+    void searchProxyApplied(const QNetworkProxy &proxy);
 
 public slots:
     // A search from the toolbar field.

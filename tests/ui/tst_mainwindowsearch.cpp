@@ -14,7 +14,10 @@
 
 #include <memory>
 
+#include "apadvertisementpanels.h"
 #include "apsearchpage.h"
+#include "webadpanel.h"
+#include "webaxwidget.h"
 #include "aptoolbarsearch.h"
 #include "mainwindow.h"
 #include "nginxfixture.h"
@@ -87,9 +90,14 @@ void TestMainWindowSearch::initTestCase()
     QVERIFY(writeFile(m_root.filePath(QStringLiteral("watch")),
                       "<html><head><title>Sunset - VidCrate</title></head><body><script>var player = new Player("
                       "{\"api\":\"/api/clip/abc123.json\",\"autoplay\":true});</script></body></html>"));
+    for (const char *name : {"skyshow", "sky3show"})
+        QVERIFY(writeFile(m_root.filePath(QStringLiteral("ads/") + QLatin1String(name) + QStringLiteral("0.html")),
+                          QByteArray("<html><body style='margin:0;background:#dde7f3;font:13px sans-serif'>"
+                                     "<p id='n' style='padding:8px'>") + name + "</p></body></html>"));
     if (NginxFixture::program().isEmpty())
         QSKIP("nginx is not installed");
-    QVERIFY2(m_nginx.start(m_root.path()), qPrintable(m_nginx.errorString()));
+    QVERIFY2(m_nginx.start(m_root.path(), QStringLiteral("types { text/html html; }")),
+             qPrintable(m_nginx.errorString()));
     QString base = m_nginx.url(QString());
     while (base.endsWith(QLatin1Char('/')))
         base.chop(1);
@@ -120,6 +128,17 @@ void TestMainWindowSearch::webVideoFromShippedPageLandsInTaskList()
     QTRY_VERIFY_WITH_TIMEOUT(page->isPackageDownloaded(), 20000);
     QCOMPARE(page->registeredPackage(), page->downloadedPackagePath());
     QVERIFY(page->toolbarSearch()->isEnabled());
+    // With the downloaded package both side places show their first page.
+    ApAdvertisementPanels *panels = m_window->advertisementPanels();
+    for (int panel : {ApAdvertisementPanels::SidePanel, ApAdvertisementPanels::SecondSidePanel}) {
+        QVERIFY(panels->panel(panel)->isCreated());
+        QCOMPARE(panels->panel(panel)->currentUrl().path(),
+                 QStringLiteral("/ads/%1%2.html").arg(ApAdvertisementPanels::pageName(panel)).arg(0));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(panels->panel(ApAdvertisementPanels::SidePanel)
+                                  ->host()->page()->mainFrame()->toPlainText(),
+                              QStringLiteral("skyshow"), 15000);
+    QVERIFY(!panels->panel(ApAdvertisementPanels::SidePanel)->isFailed());
     QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("typeof jQuery != 'undefined' && "
                                                "$('#search_tabs').tabs('instance') != undefined"))
                                  .toBool(),
