@@ -160,6 +160,8 @@ private:
     void startEngine(int policingTickMs);
     void startIpcServer();
     void setupSearchPage();
+    // The two banner places, for a selected HTTP/FTP task.
+    void showBannerAdvertisements(const QString &key);
     void loadLink(const QString &link);
     void closeIpcConnection(QLocalSocket *connection);
     // Runs the new task dialog for a link (empty: an empty form) and lists

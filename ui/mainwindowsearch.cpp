@@ -14,6 +14,7 @@
 #include "aptoolbarsearch.h"
 #include "aptvomanager.h"
 #include "applicationinfo.h"
+#include "taskstore.h"
 
 void MainWindow::setupSearchPage()
 {
@@ -46,6 +47,9 @@ void MainWindow::setupSearchPage()
         searchButton = button;
     }
     m_searchPage->setSideButton(searchButton);
+    // Toolbar searches go to the page's video search while this is checked.
+    if (auto *videoSearch = findChild<QAction *>(QStringLiteral("actionSearch_Web_Video")))
+        m_searchPage->setWebVideoSearchAction(videoSearch);
 
     // The side advertisement places beside the page. The two banner places
     // belong to the task information panel, which gives their containers.
@@ -56,6 +60,10 @@ void MainWindow::setupSearchPage()
             &ApAdvertisementPanels::showPanel);
     connect(m_searchPage, &ApSearchPage::searchProxyApplied, m_advertisementPanels,
             &ApAdvertisementPanels::setSearchProxy);
+    m_advertisementPanels->setContainer(ApAdvertisementPanels::BannerPanel,
+                                        findChild<QWidget *>(QStringLiteral("ad_window_banner_widget")));
+    m_advertisementPanels->setContainer(ApAdvertisementPanels::SecondBannerPanel,
+                                        findChild<QWidget *>(QStringLiteral("ad_window_banner_widget_2")));
 
     connect(m_ui->actionShow_Search_Page, &QAction::triggered, m_searchPage, &ApSearchPage::showSearchPageInFront);
     connect(m_ui->actionWeb_Video_Download, &QAction::triggered, m_searchPage,
@@ -67,4 +75,13 @@ bool MainWindow::addNewTaskFromUrl(const QString &url, const QString &fileName, 
     if (m_newTaskDialog->addWithoutShowing(url, fileName, convertType) != ApNewTaskDialog::TaskWritten)
         return false;
     return addNewTask(m_newTaskDialog->taskKey());
+}
+
+void MainWindow::showBannerAdvertisements(const QString &key)
+{
+    const std::optional<TaskRecord> record = ApTaskStore().read(key.toLongLong());
+    if (!record || record->taskType != HttpFtpTaskType)
+        return;
+    m_advertisementPanels->showPanel(ApAdvertisementPanels::BannerPanel);
+    m_advertisementPanels->showPanel(ApAdvertisementPanels::SecondBannerPanel);
 }

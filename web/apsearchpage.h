@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,8 +15,6 @@ class ApQuickUrlDownloader;
 class ApToolbarSearch;
 class ApWebFrameTalker;
 class ApplicationInfo;
-#include <QAbstractButton>
-#include <QAction>
 class QLabel;
 class QNetworkProxy;
 class QProgressBar;

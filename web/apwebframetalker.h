@@ -4,10 +4,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWebFrame>
 
 class ApWebFrameHost;
 class ApplicationInfo;
-#include <QWebFrame>
 
 // The object a page shown inside the download manager calls from its own
 // script, attached to one frame as "webFrameTalker". Every request of the
