@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QUrlQuery>
 #include <QNetworkProxy>
@@ -84,6 +85,7 @@ private slots:
     void init();
     void provisioning_data();
     void provisioning();
+    void loadingProgressFollowsTheDownload();
     void sideButtonWithShippedPackage();
     void sideButtonWithDownloadedPackage();
     void toolbarSearchRunsThePageSearch();
@@ -118,7 +120,9 @@ void TestSearchPage::initTestCase()
     damaged.close();
     if (NginxFixture::program().isEmpty())
         QSKIP("nginx is not installed");
-    QVERIFY2(m_nginx.start(m_root.path()), qPrintable(m_nginx.errorString()));
+    QVERIFY2(m_nginx.start(m_root.path(), QStringLiteral("location /slow/ { limit_rate 96k; alias %1/; }")
+                                              .arg(m_root.path())),
+             qPrintable(m_nginx.errorString()));
     m_downPort = TestSupport::freeLocalPort();
 }
 
@@ -184,6 +188,21 @@ void TestSearchPage::provisioning()
                                                   "typeof DownloadWebVideoFromUrl"))
                  .toString(),
              QStringLiteral("functionfunctionfunctionfunction"));
+}
+
+void TestSearchPage::loadingProgressFollowsTheDownload()
+{
+    Harness h(siteUrl() + QStringLiteral("/slow"));
+    QProgressBar *bar = h.page->loadingProgressBar();
+    const int size = int(QFileInfo(shippedPackage()).size());
+    h.page->start();
+    QVERIFY(h.page->isLoadingPageShown());
+    QTRY_VERIFY_WITH_TIMEOUT(bar->value() > 0, 20000);
+    QCOMPARE(bar->maximum(), size);
+    QVERIFY(bar->value() <= size);
+    waitUntilAvailable(h);
+    QVERIFY(h.page->isPackageDownloaded());
+    QCOMPARE(bar->value(), bar->minimum() - 1);
 }
 
 void TestSearchPage::sideButtonWithShippedPackage()
