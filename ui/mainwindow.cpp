@@ -24,6 +24,7 @@
 #include "commonfunctions.h"
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
+#include "apsearchpage.h"
 #include "appolicingthread.h"
 #include "appsettings.h"
 #include "aptvomanager.h"
@@ -67,9 +68,11 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     setupTable();
     setupStatusBar();
     readSettings();
+    setupSearchPage();
     startEngine(policingTickMs);
     loadAllTasks();
     startIpcServer();
+    m_searchPage->start();
 }
 
 MainWindow::~MainWindow()
@@ -79,6 +82,10 @@ MainWindow::~MainWindow()
     // Task threads end before their manager goes.
     delete m_manager;
     m_manager = nullptr;
+    // Its page bridge reads the application record, which goes before the
+    // window's children do.
+    delete m_searchPage;
+    m_searchPage = nullptr;
     delete m_completionPopup;
     delete m_ui;
 }
@@ -115,7 +122,7 @@ void MainWindow::setupStatusBar()
 
 void MainWindow::startEngine(int policingTickMs)
 {
-    m_manager = new ApTvoManager(nullptr, m_appInfo.get());
+    m_manager = new ApTvoManager(nullptr, m_appInfo.get(), m_searchPage);
     m_newTaskDialog = new ApNewTaskDialog(this, m_manager);
     connect(m_newTaskDialog, &ApNewTaskDialog::taskDialogFinished, this,
             &MainWindow::newTaskDialogFinishedCallback);

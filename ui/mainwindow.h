@@ -7,9 +7,11 @@
 
 #include "apenginewindow.h"
 
+class ApAdvertisementPanels;
 class ApCompletionPopup;
 class ApNewTaskDialog;
 class ApPolicingThread;
+class ApSearchPage;
 class ApTvoManager;
 class ApplicationInfo;
 class QLabel;
@@ -43,6 +45,8 @@ public:
     ApPolicingThread *policingThread() const { return m_policing; }
     ApNewTaskDialog *newTaskDialog() const { return m_newTaskDialog; }
     ApCompletionPopup *completionPopup() const { return m_completionPopup; }
+    ApSearchPage *searchPage() const { return m_searchPage; }
+    ApAdvertisementPanels *advertisementPanels() const { return m_advertisementPanels; }
 
     // Name under which the instance endpoint listens; empty when it could
     // not listen.
@@ -65,6 +69,9 @@ public:
     // Lists a newly stored task and submits it; a task that cannot be listed
     // is removed from the store again.
     bool addNewTask(const QString &key);
+    // The add-a-new-task operation of pages: writes the task without showing
+    // the new task dialog, lists it and starts it.
+    bool addNewTaskFromUrl(const QString &url, const QString &fileName, int convertType);
     void loadAllTasks();
     bool hasTaskWithPath(const QString &path) const;
     int findRow(const QString &path) const;
@@ -152,6 +159,9 @@ private:
     void setupStatusBar();
     void startEngine(int policingTickMs);
     void startIpcServer();
+    void setupSearchPage();
+    // The two banner places, for a selected HTTP/FTP task.
+    void showBannerAdvertisements(const QString &key);
     void loadLink(const QString &link);
     void closeIpcConnection(QLocalSocket *connection);
     // Runs the new task dialog for a link (empty: an empty form) and lists
@@ -179,6 +189,8 @@ private:
     ApPolicingThread *m_policing = nullptr;
     ApNewTaskDialog *m_newTaskDialog = nullptr;
     ApCompletionPopup *m_completionPopup = nullptr;
+    ApSearchPage *m_searchPage = nullptr;
+    ApAdvertisementPanels *m_advertisementPanels = nullptr;
     QStyle *m_plastique = nullptr;
     QLabel *m_downloadRateLabel = nullptr;
     QLabel *m_uploadRateLabel = nullptr;

@@ -519,6 +519,7 @@ void MainWindow::on_maindownloads_tableWidget_itemSelectionChanged()
     }
     // The information panel fills itself from the policing thread's answer.
     m_policing->requestTaskInfo();
+    showBannerAdvertisements(rowKey(rows.first()));
 }
 
 void MainWindow::on_maindownloads_tableWidget_customContextMenuRequested(const QPoint &pos)

@@ -573,4 +573,196 @@ Please scan it before opening.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ApWebFrameTalker</name>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P2P Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Featured Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More Torrent Searches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit Torrent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More Video Searches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish Web Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please confirm you are over 18 years old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Require login. Click 'View more' for details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No suitable results? Click here for more searches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to connect to server. Please try it again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect to server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid web video URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected content has been locked for parental control.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your input keywords are filtered by parental control.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please upgrade to a newer version for better results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApExLineEdit</name>
+    <message>
+        <source>Search...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApToolbarSearch</name>
+    <message>
+        <source>No Search Records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Search History</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApSearchPage</name>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -573,4 +573,196 @@ Please scan it before opening.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ApWebFrameTalker</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>P2P Files</source>
+        <translation>P2P-Dateien</translation>
+    </message>
+    <message>
+        <source>Web Videos</source>
+        <translation>Web-Videos</translation>
+    </message>
+    <message>
+        <source>Featured Downloads</source>
+        <translation>Empfohlene Downloads</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>More Torrent Searches</source>
+        <translation>Weitere Torrent-Suchen</translation>
+    </message>
+    <message>
+        <source>Submit Torrent</source>
+        <translation>Torrent einreichen</translation>
+    </message>
+    <message>
+        <source>More Video Searches</source>
+        <translation>Weitere Videosuchen</translation>
+    </message>
+    <message>
+        <source>Publish Web Video</source>
+        <translation>Web-Video veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Please confirm you are over 18 years old</source>
+        <translation>Bitte bestätigen Sie, dass Sie über 18 Jahre alt sind</translation>
+    </message>
+    <message>
+        <source>Search locked</source>
+        <translation>Suche gesperrt</translation>
+    </message>
+    <message>
+        <source>View more</source>
+        <translation>Mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Require login. Click 'View more' for details.</source>
+        <translation>Anmeldung erforderlich. Klicken Sie auf „Mehr anzeigen“ für Details.</translation>
+    </message>
+    <message>
+        <source>No suitable results? Click here for more searches.</source>
+        <translation>Keine passenden Ergebnisse? Hier klicken für weitere Suchen.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server. Please try it again later.</source>
+        <translation>Verbindung zum Server fehlgeschlagen. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Bücher</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Anime</source>
+        <translation>Anime</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Unable to connect to server</source>
+        <translation>Keine Verbindung zum Server möglich</translation>
+    </message>
+    <message>
+        <source>Enter a valid web video URL</source>
+        <translation>Geben Sie eine gültige Web-Video-Adresse ein</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>Video abspielen</translation>
+    </message>
+    <message>
+        <source>Download Video</source>
+        <translation>Video herunterladen</translation>
+    </message>
+    <message>
+        <source>The selected content has been locked for parental control.</source>
+        <translation>Der gewählte Inhalt ist durch die Kindersicherung gesperrt.</translation>
+    </message>
+    <message>
+        <source>Your input keywords are filtered by parental control.</source>
+        <translation>Ihre Suchbegriffe werden von der Kindersicherung gefiltert.</translation>
+    </message>
+    <message>
+        <source>Please upgrade to a newer version for better results.</source>
+        <translation>Bitte aktualisieren Sie auf eine neuere Version für bessere Ergebnisse.</translation>
+    </message>
+</context>
+<context>
+    <name>ApExLineEdit</name>
+    <message>
+        <source>Search...</source>
+        <translation>Suchen...</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolbarSearch</name>
+    <message>
+        <source>No Search Records</source>
+        <translation>Keine gespeicherten Suchen</translation>
+    </message>
+    <message>
+        <source>Clear Search History</source>
+        <translation>Suchverlauf löschen</translation>
+    </message>
+</context>
+<context>
+    <name>ApSearchPage</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+</context>
 </TS>
