@@ -15,6 +15,7 @@ class ApplicationInfo;
 class QLabel;
 class QLocalServer;
 class QLocalSocket;
+class IpcInbox;
 class QMenu;
 class QProgressBar;
 class QStyle;
@@ -185,6 +186,7 @@ private:
     QLabel *m_scheduleLabel = nullptr;
     QLocalServer *m_ipcServer = nullptr;
     QLocalSocket *m_ipcConnection = nullptr;
+    IpcInbox *m_ipcInbox = nullptr;
     QString m_startupLink;
     QStringList m_requestedLinks;
     ListFilter m_filter = AllTasks;
