@@ -146,6 +146,9 @@ void TestApNewTaskDialog::probedFileName_data()
     QTest::newRow("case matters") << QByteArray("attachment; FILENAME=x.zip") << "/a/b.iso" << "b.iso";
     QTest::newRow("nine characters") << QByteArray("filename=\\/:*?\"<>|") << "/a" << "_________";
     QTest::newRow("empty gives time") << QByteArray() << "/folder/" << "2030-01-02_03-04-05";
+    QTest::newRow("dot path gives time") << QByteArray("inline") << "i/." << "2030-01-02_03-04-05";
+    QTest::newRow("dot-dot name gives time") << QByteArray("attachment; filename=..") << "/a" << "2030-01-02_03-04-05";
+    QTest::newRow("more dots are a name") << QByteArray("attachment; filename=...") << "/a" << "...";
 }
 
 void TestApNewTaskDialog::probedFileName()
