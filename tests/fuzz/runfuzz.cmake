@@ -4,6 +4,11 @@ if(DEFINED ENV{FUZZ_SECONDS})
   set(SECONDS $ENV{FUZZ_SECONDS})
 endif()
 separate_arguments(TARGETS)
+# FUZZ_TARGETS in the environment picks some of them.
+if(DEFINED ENV{FUZZ_TARGETS} AND NOT "$ENV{FUZZ_TARGETS}" STREQUAL "")
+  set(TARGETS $ENV{FUZZ_TARGETS})
+  separate_arguments(TARGETS)
+endif()
 set(failed)
 foreach(target ${TARGETS})
   set(work ${WORK}/${target})
@@ -11,7 +16,8 @@ foreach(target ${TARGETS})
   file(MAKE_DIRECTORY ${work} ${findings})
   message(STATUS "fuzzing ${target} for ${SECONDS} s")
   execute_process(
-    COMMAND ${BIN}/${target} -max_total_time=${SECONDS} -timeout=30 -rss_limit_mb=4096
+    COMMAND ${CMAKE_COMMAND} -E env LSAN_OPTIONS=suppressions=${SUPPRESSIONS}:print_suppressions=0
+            ${BIN}/${target} -max_total_time=${SECONDS} -timeout=30 -rss_limit_mb=4096
             -print_final_stats=1 -artifact_prefix=${findings}/ ${work} ${SEEDS}/${target}
     WORKING_DIRECTORY ${work}
     RESULT_VARIABLE result
