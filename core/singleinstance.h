@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <memory>
+
 class QLocalServer;
 
 // One running instance per executable path and user. The instance marker is
