@@ -56,6 +56,10 @@ QString ApNewTaskDialog::safeFileName(const QString &name)
     QString safe = name;
     for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
         safe.replace(c, QLatin1Char('_'));
+    // These name folders, never a file to write: the caller falls back to
+    // its time stamp.
+    if (safe == QLatin1String(".") || safe == QLatin1String(".."))
+        return QString();
     return safe;
 }
 

@@ -43,7 +43,8 @@ public:
     QString taskKey() const { return m_taskKey; }
     ApOpenLinkGui *openLinkGui() const { return m_openLinkGui; }
 
-    // The nine characters a file name may not hold become "_".
+    // The nine characters a file name may not hold become "_"; "." and
+    // ".." give the empty name.
     static QString safeFileName(const QString &name);
     // The file name a probe answer names: "filename=" of the disposition,
     // else the last segment of the path; the time stamp when empty.

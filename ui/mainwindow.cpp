@@ -28,7 +28,7 @@
 #include "appolicingthread.h"
 #include "appsettings.h"
 #include "aptvomanager.h"
-#include "ipcmessage.h"
+#include "ipcinbox.h"
 #include "languages.h"
 #include "settingsstore.h"
 #include "singleinstance.h"
@@ -38,11 +38,6 @@
 #include "taskstore.h"
 
 Q_LOGGING_CATEGORY(lcIpc, "zantor.ipc", QtWarningMsg)
-
-namespace {
-// A sender that never closes its frame is not allowed to fill memory.
-constexpr qint64 MaxIpcMessageBytes = 1024 * 1024;
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     : QMainWindow(parent)
@@ -127,7 +122,9 @@ void MainWindow::startEngine(int policingTickMs)
     connect(m_newTaskDialog, &ApNewTaskDialog::taskDialogFinished, this,
             &MainWindow::newTaskDialogFinishedCallback);
     m_policing = new ApPolicingThread(this, m_manager, m_appInfo.get(), this, policingTickMs);
-    if (!AppSettings::autoUpdateFlag())
+    // Without a product web site the check could only ever fail; the menu's
+    // check still runs and reports that.
+    if (!AppSettings::autoUpdateFlag() || m_appInfo->hasPlaceholderHomeUrl())
         m_policing->disableUpdateCheck();
     m_policing->start();
 }
@@ -148,6 +145,12 @@ QString MainWindow::ipcServerName() const
 void MainWindow::startIpcServer()
 {
     m_ipcServer = new QLocalServer(this);
+    m_ipcInbox = new IpcInbox(this);
+    connect(m_ipcInbox, &IpcInbox::connectionClosed, this, [this](QLocalSocket *connection) {
+        disconnect(connection, nullptr, this, nullptr);
+        if (m_ipcConnection == connection)
+            m_ipcConnection = nullptr;
+    });
     const QString name = SingleInstance::serverNameFor(QCoreApplication::applicationFilePath());
     if (!SingleInstance::listen(m_ipcServer, name))
         return;
@@ -165,6 +168,7 @@ void MainWindow::ipcServerNewConnectionCallback()
             continue;
         }
         m_ipcConnection = connection;
+        m_ipcInbox->admit(connection);
         connect(connection, &QLocalSocket::readyRead, this, &MainWindow::readIpcCommandData);
         // A sender that hangs up before its frame is complete leaves nothing to wait for.
         connect(connection, &QLocalSocket::disconnected, this,
@@ -182,16 +186,11 @@ void MainWindow::readIpcCommandData()
     if (!connection)
         return;
 
-    // Bytes stay in the socket until the frame is complete, so a message
-    // that arrives in pieces is read whole.
-    const QByteArray data = connection->peek(connection->bytesAvailable());
+    // A message may arrive in pieces; the inbox keeps what came so far and
+    // drops a connection that breaks its rules.
     QStringList pieces;
-    if (!IpcMessage::parse(QString::fromUtf8(data), &pieces)) {
-        if (data.size() > MaxIpcMessageBytes)
-            closeIpcConnection(connection);
+    if (m_ipcInbox->read(connection, &pieces) != IpcInbox::Complete)
         return;
-    }
-    connection->readAll();
     closeIpcConnection(connection);
 
     if (pieces.size() < 2 || pieces.first() != QLatin1String("link-url")) {
@@ -259,11 +258,7 @@ void MainWindow::on_actionExit_triggered()
 
 void MainWindow::closeIpcConnection(QLocalSocket *connection)
 {
-    disconnect(connection, nullptr, this, nullptr);
-    connection->abort();
-    connection->deleteLater();
-    if (m_ipcConnection == connection)
-        m_ipcConnection = nullptr;
+    m_ipcInbox->close(connection);
 }
 
 // Engine window interface: everything here runs in the GUI thread.

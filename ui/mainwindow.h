@@ -17,6 +17,7 @@ class ApplicationInfo;
 class QLabel;
 class QLocalServer;
 class QLocalSocket;
+class IpcInbox;
 class QMenu;
 class QProgressBar;
 class QStyle;
@@ -197,6 +198,7 @@ private:
     QLabel *m_scheduleLabel = nullptr;
     QLocalServer *m_ipcServer = nullptr;
     QLocalSocket *m_ipcConnection = nullptr;
+    IpcInbox *m_ipcInbox = nullptr;
     QString m_startupLink;
     QStringList m_requestedLinks;
     ListFilter m_filter = AllTasks;

@@ -51,6 +51,8 @@ private slots:
     void openLinkDownloads();
     void openLinkRefusesOtherSchemes();
     void openLinkReportsFailure();
+    void openLinkKeepsExistingFile_data();
+    void openLinkKeepsExistingFile();
 
 private:
     template<typename T>
@@ -148,6 +150,9 @@ void TestApNewTaskDialog::probedFileName_data()
     QTest::newRow("case matters") << QByteArray("attachment; FILENAME=x.zip") << "/a/b.iso" << "b.iso";
     QTest::newRow("nine characters") << QByteArray("filename=\\/:*?\"<>|") << "/a" << "_________";
     QTest::newRow("empty gives time") << QByteArray() << "/folder/" << "2030-01-02_03-04-05";
+    QTest::newRow("dot path gives time") << QByteArray("inline") << "i/." << "2030-01-02_03-04-05";
+    QTest::newRow("dot-dot name gives time") << QByteArray("attachment; filename=..") << "/a" << "2030-01-02_03-04-05";
+    QTest::newRow("more dots are a name") << QByteArray("attachment; filename=...") << "/a" << "...";
 }
 
 void TestApNewTaskDialog::probedFileName()
@@ -423,6 +428,56 @@ void TestApNewTaskDialog::openLinkReportsFailure()
     QVERIFY(!gui.close());
     QVERIFY(!gui.isVisible());
     QCOMPARE(gui.result(), int(ApOpenLinkGui::Failed));
+}
+
+void TestApNewTaskDialog::openLinkKeepsExistingFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("succeeds");
+    QTest::newRow("failed download") << "/missing.bin" << false;
+    QTest::newRow("redirect loop") << "/loop" << false;
+    QTest::newRow("successful download replaces it") << "/file.bin" << true;
+}
+
+void TestApNewTaskDialog::openLinkKeepsExistingFile()
+{
+    // A file of the same name is only ever replaced by a complete download.
+    QFETCH(QString, path);
+    QFETCH(bool, succeeds);
+    QTemporaryDir folder;
+    const QString name = path.mid(1);
+    const QString existing = folder.filePath(name);
+    const QByteArray precious(100000, 'p');
+    {
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(precious);
+    }
+
+    ApOpenLinkGui gui;
+    gui.show();
+    child<QLineEdit>(&gui, "savepath_lineEdit")->setText(folder.path());
+    child<QLineEdit>(&gui, "link_lineEdit")->setText(m_nginx.url(path));
+    QTest::mouseClick(child<QPushButton>(&gui, "ok_pushButton"), Qt::LeftButton);
+    QCOMPARE(gui.targetPath(), existing);
+    if (succeeds) {
+        QTRY_COMPARE(gui.result(), int(ApOpenLinkGui::Downloaded));
+    } else {
+        QTRY_VERIFY(!child<QLabel>(&gui, "info_label")->text().isEmpty());
+        QCOMPARE(gui.result(), int(ApOpenLinkGui::Failed));
+    }
+
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (succeeds) {
+        QFile source(m_root.filePath(name));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), source.readAll());
+    } else {
+        QCOMPARE(file.readAll(), precious);
+    }
+    // Nothing else is left in the folder.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 int main(int argc, char *argv[])
