@@ -49,7 +49,7 @@ bool ScriptWatchdog::hasStopped(QScriptEngine *engine)
 
 qint64 ScriptWatchdog::runningMs() const
 {
-    return m_runningMs + (m_waitDepth > 0 ? 0 : m_segment.elapsed());
+    return (m_runningNs + (m_waitDepth > 0 ? 0 : m_segment.nsecsElapsed())) / 1000000;
 }
 
 void ScriptWatchdog::check()
@@ -85,7 +85,7 @@ ScriptWatchdog::WaitGuard::WaitGuard(QScriptEngine *engine, std::function<void()
     if (!m_watchdog)
         return;
     if (m_watchdog->m_waitDepth++ == 0)
-        m_watchdog->m_runningMs += m_watchdog->m_segment.elapsed();
+        m_watchdog->m_runningNs += m_watchdog->m_segment.nsecsElapsed();
     m_watchdog->m_waits.append(this);
 }
 

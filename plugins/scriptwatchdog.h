@@ -64,7 +64,10 @@ private:
     QTimer *m_timer;
     QElapsedTimer m_segment;  // the stretch of script time since the last wait
     QElapsedTimer m_overall;
-    qint64 m_runningMs = 0;   // script time before the current stretch
+    // Script time before the current stretch, in nanoseconds: a loop of
+    // calls that each return within a millisecond would add nothing if it
+    // were summed in whole milliseconds.
+    qint64 m_runningNs = 0;
     int m_limitMs;
     int m_overallLimitMs;
     int m_waitDepth = 0;
