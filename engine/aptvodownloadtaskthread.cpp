@@ -40,6 +40,7 @@ void ApTvoDownloadTaskThread::stopTask()
 void ApTvoDownloadTaskThread::run()
 {
     CrashHandler::prepareCurrentThread();
+    m_task.setFailureReason(QString());
     m_multi = new ApCurlMulti;
     m_multi->setResumeCheck([this] { return m_task.state.load() != ApTvoTask::Paused; });
     ApTvoHttpFtpDownloader *first = createConnection(m_task.protocol, m_task.url, false);
@@ -236,6 +237,7 @@ QList<ApTvoConnectionSnapshot> ApTvoDownloadTaskThread::connectionSnapshots()
         s.position = c->position();
         s.end = c->end();
         s.bytesReceived = c->bytesReceived();
+        s.url = c->url();
         s.sliceFlags = c->sliceVectorSized() ? c->sliceFlags() : QVector<int>();
         list.append(s);
     }

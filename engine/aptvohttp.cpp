@@ -8,6 +8,7 @@
 #include "apquickurldownloader.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvotask.h"
+#include "failurereason.h"
 
 namespace {
 // A larger receive buffer means fewer, larger writes.
@@ -210,6 +211,7 @@ bool ApTvoHttp::headerLine(const QByteArray &raw)
     if (line.startsWith("HTTP/")) {
         const QList<QByteArray> parts = line.split(' ');
         m_status = parts.size() > 1 ? parts.at(1).toInt() : 0;
+        m_reasonPhrase = parts.size() > 2 ? line.mid(line.indexOf(' ', line.indexOf(' ') + 1) + 1) : QByteArray();
         m_contentLength = -1;
         m_location.clear();
         m_contentRange.clear();
@@ -241,10 +243,10 @@ bool ApTvoHttp::responseHeaderReceived()
 {
     if (isRedirect(m_status) && !m_location.isEmpty()) {
         if (++m_redirectCount > MaxRedirects)
-            return fail();
+            return fail(FailureReason::tooManyRedirects());
         m_redirected = true;
         const QUrl current = QUrl::fromEncoded(m_url.toUtf8());
-        m_url = QString::fromUtf8(current.resolved(QUrl::fromEncoded(m_location)).toEncoded());
+        setUrl(QString::fromUtf8(current.resolved(QUrl::fromEncoded(m_location)).toEncoded()));
         // The new request starts once this transfer has ended.
         m_redirectPending = true;
         m_aborted = true;
@@ -255,7 +257,7 @@ bool ApTvoHttp::responseHeaderReceived()
         if (m_ranged) {
             // The server ignored the range: its data would start at byte 0
             // of the file, not at this connection's range.
-            return fail();
+            return fail(FailureReason::httpStatus(m_status, m_reasonPhrase));
         }
         if (m_contentLength >= 0) {
             const qint64 total = m_contentLength;
@@ -299,12 +301,14 @@ bool ApTvoHttp::responseHeaderReceived()
         return true;
     }
 
-    return fail();
+    return fail(FailureReason::httpStatus(m_status, m_reasonPhrase));
 }
 
 void ApTvoHttp::transferFinished(int curlCode)
 {
     m_inMulti = false;
+    if (curlCode != CURLE_OK && !m_aborted)
+        setFailureReason(FailureReason::transfer(curlCode));
     connectionDone(curlCode != CURLE_OK);
     connectionUnconnected();
 }
@@ -326,6 +330,7 @@ void ApTvoHttp::connectionUnconnected()
         m_task->thread->takeWork(this);
     } else if (state() == Running) {
         // The server closed the connection before the range was complete.
+        setFailureReason(FailureReason::transfer(CURLE_PARTIAL_FILE));
         m_task->countFailedConnection();
         setState(Failed);
         closeFile();
@@ -351,6 +356,7 @@ void ApTvoHttp::qudFinishedCallback(qint64)
 
 void ApTvoHttp::qudFailedCallback(qint64, const QString &)
 {
+    setFailureReason(m_fallback->failureReason());
     m_task->countFailedConnection();
     setState(Failed);
     m_task->activeConnections.store(0);
