@@ -56,7 +56,7 @@ ApTaskInfoPanel::ApTaskInfoPanel(const ApplicationInfo *info, ApTvoManager *mana
         table->horizontalHeader()->setStyle(plastique);
     }
     table->verticalHeader()->setDefaultSectionSize(20);
-    const int widths[] = {110, 90, 380, 100, 150};
+    const int widths[] = {125, 90, 360, 100, 150};
     for (int column = 0; column < 5; ++column)
         table->setColumnWidth(column, widths[column]);
 
