@@ -1,10 +1,12 @@
 // The schedule on the real main window: the dialog, the "Schedule Task"
 // action that opens it or cancels the schedule, the status bar items, and
 // what the window does when the schedule is due. Power off and log off go
-// to a recording backend.
+// to a recording backend. Also the window's run of the settings dialog.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -18,6 +20,7 @@
 
 #include "appolicingthread.h"
 #include "appsettings.h"
+#include "apconfigdialog.h"
 #include "apschedulecontroller.h"
 #include "apscheduletaskdialog.h"
 #include "aptvodownloadtaskthread.h"
@@ -84,6 +87,7 @@ private slots:
     void dueTimedPauseAllPausesEveryRunningTask();
     void duePowerOffSavesFirstAndActsLaterWhileTheWindowAnswers_data();
     void duePowerOffSavesFirstAndActsLaterWhileTheWindowAnswers();
+    void settingsDialogRunsModallyAndReachesTheEngine();
 
 private:
     void arm(std::function<void(ApScheduleTaskDialog *)> choose);
@@ -346,6 +350,39 @@ void TestSchedule::duePowerOffSavesFirstAndActsLaterWhileTheWindowAnswers()
     QVERIFY2(answered >= 10, qPrintable(QString::number(answered)));
     QCOMPARE(m_session->calls, QStringList{call});
     QCOMPARE(m_window->scheduleAction()->text(), QStringLiteral("Schedule Task"));
+}
+
+void TestSchedule::settingsDialogRunsModallyAndReachesTheEngine()
+{
+    ApTvoManager *manager = m_window->manager();
+    manager->readSettings();
+    QCOMPARE(manager->settingsValues().splitBound, 4);
+    QCOMPARE(manager->settingsValues().proxyType, 0);
+
+    bool ran = false;
+    QTimer::singleShot(50, [&] {
+        ApConfigDialog *dialog = m_window->configDialog();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->isModal());
+        ran = true;
+        dialog->findChild<QRadioButton *>("general_maxsplitnumcustom_radioButton")->click();
+        dialog->findChild<QSpinBox *>("general_maxsplitnum_spinBox")->setValue(10);
+        dialog->findChild<QSpinBox *>("general_failureretrytimes_spinBox")->setValue(5);
+        dialog->findChild<QListWidget *>("config_listWidget")->setCurrentRow(ApConfigDialog::ProxyPage);
+        dialog->findChild<QComboBox *>("proxy_httpftp_type_comboBox")->setCurrentIndex(2);
+        dialog->findChild<QLineEdit *>("proxy_httpftp_host_lineEdit")->setText(QStringLiteral("127.0.0.1"));
+        dialog->findChild<QSpinBox *>("proxy_httpftp_port_spinBox")->setValue(3129);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("ok_pushButton"), Qt::LeftButton);
+    });
+    m_window->settingsAction()->trigger();
+    QVERIFY(ran);
+    QVERIFY(!m_window->configDialog()->isVisible());
+    // Ten connections in all, five retries, and the new proxy for new connections.
+    QCOMPARE(manager->settingsValues().splitBound, 9);
+    QCOMPARE(manager->settingsValues().retryCount, 5);
+    QCOMPARE(manager->settingsValues().proxyType, 2);
+    QCOMPARE(manager->settingsValues().proxyHost, QStringLiteral("127.0.0.1"));
+    QCOMPARE(manager->settingsValues().proxyPort, 3129);
 }
 
 int main(int argc, char *argv[])
