@@ -573,4 +573,568 @@ Please scan it before opening.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ApConfigDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virus Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>font-weight: bold;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basic Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start automatically on system startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize to system tray icon by clicking close button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prompt on completion of a task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check update automatically each time on startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed panel bandwidth display limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show floating window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable monitoring clipboard URL file types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File types to monitor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum number of splits for HTTP/FTP task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum failure retry times:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download speed limit (0 = unlimited):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of open proxy servers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy - Searching Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non Proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load settings from proxy server list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy - HTTP/FTP Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content Lock Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter your password twice to lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>color: rgb(200, 0, 0);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter password to unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content NOT locked. Last modification time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virus Scan Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan downloaded files by the following Anti-Virus program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program arguments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure to reset all settings? Press OK to confirm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content is locked. Last modification time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter your password twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords do not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a password containing minimum 6 characters or numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose save path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Anti-virus scanning program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApScheduleController</name>
+    <message>
+        <source>Schedule Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Scheduled Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off computer after download finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start all tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause all tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop all tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task Scheduled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApScheduleTaskDialog</name>
+    <message>
+        <source>Schedule Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off computer after download finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule a timed task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start all downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause all downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop all downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task will be started after the time expires.
+Current Time: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApTaskInfoPanel</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File SHA-1 Hash:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL Host Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failure Reason:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>color: rgb(200, 0, 0);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source URLs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FailureReason</name>
+    <message>
+        <source>File not found on the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server asks for a user name and password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refuses access to the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy server asks for a user name and password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the requested part of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server is busy, try again later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not send parts of this file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected answer from the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server stopped the transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server certificate is not trusted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The secure connection to the server failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server name not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy server name not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server closed the connection without an answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy server refused the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No permission to write the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many redirections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server stopped sending data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
