@@ -300,6 +300,11 @@ void ApConfigDialog::closeEvent(QCloseEvent *event)
     finishRun(false);
 }
 
+void ApConfigDialog::reject()
+{
+    finishRun(false);
+}
+
 void ApConfigDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {

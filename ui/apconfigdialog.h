@@ -44,6 +44,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Escape is Cancel too.
+    void reject() override;
     void changeEvent(QEvent *event) override;
 
 private slots:

@@ -1,6 +1,7 @@
 #include "apschedulecontroller.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 
@@ -21,6 +22,15 @@ ApScheduleController::ApScheduleController(QWidget *window, ApPolicingThread *po
     m_statusLabel->setObjectName(QStringLiteral("scheduletask_status_label"));
     m_action->setText(scheduleText());
     showStatus(false);
+    // The action's text follows the interface language.
+    window->installEventFilter(this);
+}
+
+bool ApScheduleController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::LanguageChange)
+        m_action->setText(m_policing->scheduleActive() ? cancelText() : scheduleText());
+    return QObject::eventFilter(watched, event);
 }
 
 QWidget *ApScheduleController::statusWidget() const { return m_statusPicture; }

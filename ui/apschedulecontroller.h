@@ -46,6 +46,9 @@ signals:
     // The dialog was accepted and the schedule armed.
     void scheduleArmed(int option, int action, int minutes);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     Q_DISABLE_COPY(ApScheduleController)
     void showStatus(bool shown);

@@ -51,7 +51,10 @@ ApTaskInfoPanel::ApTaskInfoPanel(const ApplicationInfo *info, ApTvoManager *mana
     m_ui->taskinfo_httpftp_downloaded_horizontalLayout->addStretch();
 
     QTableWidget *table = m_ui->taskinfo_httpftp_connections_tableWidget;
-    if (QStyle *plastique = QStyleFactory::create(QStringLiteral("Fusion"))) {
+    QStyle *plastique = QStyleFactory::create(QStringLiteral("Plastique"));
+    if (!plastique)
+        plastique = QStyleFactory::create(QStringLiteral("Fusion"));
+    if (plastique) {
         plastique->setParent(table);
         table->horizontalHeader()->setStyle(plastique);
     }

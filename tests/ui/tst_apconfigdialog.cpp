@@ -310,7 +310,7 @@ void TestApConfigDialog::cancelAndCloseLeaveTheFileUnchanged()
 {
     fillEveryKey();
     m_dialog = std::make_unique<ApConfigDialog>();
-    for (int round = 0; round < 2; ++round) {
+    for (int round = 0; round < 3; ++round) {
         const QByteArray before = fileBytes(settingsFile());
         QVERIFY(!before.isEmpty());
         m_dialog->show();
@@ -323,8 +323,10 @@ void TestApConfigDialog::cancelAndCloseLeaveTheFileUnchanged()
         QVERIFY(find<QPushButton>("apply_pushButton")->isEnabled());
         if (round == 0)
             click("cancel_pushButton");
-        else
+        else if (round == 1)
             m_dialog->close();   // the window's close button counts as Cancel
+        else
+            QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(fileBytes(settingsFile()), before);
         QVERIFY(!m_dialog->isPageChanged(ApConfigDialog::GeneralPage));
