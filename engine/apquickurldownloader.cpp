@@ -209,7 +209,12 @@ void ApQuickUrlDownloader::onFinished()
 
     if (m_reply->error() != QNetworkReply::NoError || !isFinalResponse()) {
         m_errorDetail = m_reply->errorString();
-        m_failureReason = FailureReason::network(m_reply->error(), status, m_reply->errorString());
+        // Through a proxy, the connection that was refused is the proxy's.
+        const QNetworkProxy::ProxyType proxy = m_manager->proxy().type();
+        const bool viaProxy = proxy == QNetworkProxy::HttpProxy || proxy == QNetworkProxy::Socks5Proxy;
+        m_failureReason = viaProxy && m_reply->error() == QNetworkReply::ConnectionRefusedError
+            ? FailureReason::proxyRefused()
+            : FailureReason::network(m_reply->error(), status, m_reply->errorString());
         fail(requestFailedText());
         return;
     }

@@ -307,8 +307,11 @@ bool ApTvoHttp::responseHeaderReceived()
 void ApTvoHttp::transferFinished(int curlCode)
 {
     m_inMulti = false;
-    if (curlCode != CURLE_OK && !m_aborted)
-        setFailureReason(FailureReason::transfer(curlCode));
+    if (curlCode != CURLE_OK && !m_aborted) {
+        // Through a proxy, the connection that was refused is the proxy's.
+        const bool proxyRefused = m_settings.proxyType != 0 && curlCode == CURLE_COULDNT_CONNECT;
+        setFailureReason(proxyRefused ? FailureReason::proxyRefused() : FailureReason::transfer(curlCode));
+    }
     connectionDone(curlCode != CURLE_OK);
     connectionUnconnected();
 }

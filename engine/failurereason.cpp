@@ -92,7 +92,7 @@ QString transfer(int curlCode, const QByteArray &detail)
     }
 #if LIBCURL_VERSION_NUM >= 0x074900
     if (curlCode == CURLE_PROXY)
-        return tr("The proxy server refused the connection");
+        return proxyRefused();
 #endif
     const QString text = detail.trimmed().isEmpty() ? QString::fromUtf8(curl_easy_strerror(CURLcode(curlCode)))
                                                     : QString::fromUtf8(detail.trimmed());
@@ -116,7 +116,7 @@ QString network(int networkError, int httpStatus, const QString &detail)
         return tr("The connection to the server was lost");
     case QNetworkReply::ProxyConnectionRefusedError:
     case QNetworkReply::ProxyConnectionClosedError:
-        return tr("The proxy server refused the connection");
+        return proxyRefused();
     case QNetworkReply::ProxyNotFoundError:
         return tr("Proxy server name not found");
     case QNetworkReply::ProxyAuthenticationRequiredError:
@@ -145,6 +145,8 @@ QString disk(int error)
 }
 
 QString diskFull() { return tr("Disk full"); }
+
+QString proxyRefused() { return tr("The proxy server refused the connection"); }
 
 QString tooManyRedirects() { return tr("Too many redirections"); }
 

@@ -22,5 +22,6 @@ QString disk(int error);
 QString diskFull();
 QString noAnswer();
 QString tooManyRedirects();
+QString proxyRefused();
 
 } // namespace FailureReason

@@ -2,6 +2,7 @@
 // show the reason the engine kept, for an untrusted certificate, a missing
 // file and a refused connection, on the real window, engine and nginx.
 #include <QLabel>
+#include <QNetworkProxy>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -114,6 +115,7 @@ void TestFailureReasons::failedTaskShowsItsReason_data()
     QTest::newRow("self-signed certificate") << "tls" << "small.bin" << 0 << "Server certificate is not trusted";
     QTest::newRow("404") << "plain" << "missing.bin" << 0 << "File not found on the server (404)";
     QTest::newRow("refused") << "closed" << "small.bin" << 0 << "The server refused the connection";
+    QTest::newRow("proxy refused") << "proxy" << "small.bin" << 0 << "The proxy server refused the connection";
     // After a retry the single-stream fallback fails last.
     QTest::newRow("certificate after a retry") << "tls" << "small.bin" << 1 << "Server certificate is not trusted";
     QTest::newRow("404 after a retry") << "plain" << "missing.bin" << 1 << "File not found on the server (404)";
@@ -129,6 +131,12 @@ void TestFailureReasons::failedTaskShowsItsReason()
     {
         SettingsStore s;
         s->setValue(SettingsKeys::FailureRetryTimes, retries);
+        if (kind == QLatin1String("proxy")) {
+            // An HTTP proxy on a port where nobody listens.
+            s->setValue(SettingsKeys::HttpFtpProxyGroup + QStringLiteral("/Type"), 2);
+            s->setValue(SettingsKeys::HttpFtpProxyGroup + QStringLiteral("/Host"), QStringLiteral("127.0.0.1"));
+            s->setValue(SettingsKeys::HttpFtpProxyGroup + QStringLiteral("/Port"), m_closedPort);
+        }
     }
     m_window = std::make_unique<MainWindow>(nullptr, Tick);
     m_window->resize(1000, 650);
@@ -174,6 +182,7 @@ void TestFailureReasons::singleStreamFallbackKeepsAReason_data()
     QTest::newRow("404") << "plain" << "missing.bin" << "File not found on the server (404)";
     QTest::newRow("refused") << "closed" << "small.bin" << "The server refused the connection";
     QTest::newRow("disk full") << "plain" << "small.bin" << "Disk full";
+    QTest::newRow("proxy refused") << "proxy" << "small.bin" << "The proxy server refused the connection";
 }
 
 void TestFailureReasons::singleStreamFallbackKeepsAReason()
@@ -183,6 +192,8 @@ void TestFailureReasons::singleStreamFallbackKeepsAReason()
     QFETCH(QString, reason);
 
     ApQuickUrlDownloader downloader;
+    if (kind == QLatin1String("proxy"))
+        downloader.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), m_closedPort));
     QSignalSpy failed(&downloader, &ApQuickUrlDownloader::downloadFailed);
     // /dev/full takes every byte and answers that the disk is full.
     const QString target = reason == QLatin1String("Disk full") ? QStringLiteral("/dev/full")
