@@ -86,6 +86,7 @@ void ApScheduleController::toggle()
         m_action->setText(cancelText());
         m_statusLabel->setText(tr("Task Scheduled"));
         m_statusPicture->setToolTip(actionToolTip(option, action));
+        m_statusLabel->setToolTip(actionToolTip(option, action));
         showStatus(true);
         emit scheduleArmed(option, action, minutes);
     }

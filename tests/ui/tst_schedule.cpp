@@ -224,6 +224,7 @@ void TestSchedule::timedChoiceIsArmedAndRemembered()
     QVERIFY(!statusLabel()->isHidden());
     QCOMPARE(statusLabel()->text(), QStringLiteral("Task Scheduled"));
     QCOMPARE(statusWidget()->toolTip(), toolTip);
+    QCOMPARE(statusLabel()->toolTip(), toolTip);
     QCOMPARE(AppSettings::scheduleTaskOption(), timed ? 1 : 0);
 
     // The next opening starts from the option chosen last.
