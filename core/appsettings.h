@@ -27,10 +27,10 @@ inline const QString MonitorClipboardFileTypes = QStringLiteral("Config/General/
 inline const QString MaxSplitNumRadioGroup = QStringLiteral("Config/General/MaxSplitNumRadioGroup");
 inline const QString MaxSplitNum = QStringLiteral("Config/General/MaxSplitNum");
 inline const QString FailureRetryTimes = QStringLiteral("Config/General/FailureRetryTimes");
+// KB/s for all downloads together; 0 or missing means unlimited.
+inline const QString DownloadSpeedLimit = QStringLiteral("Config/General/DownloadSpeedLimit");
 inline const QString SpeedOptimizationFlag = QStringLiteral("Config/General/SpeedOptimizationFlag");
 inline const QString ScheduleTaskOption = QStringLiteral("Config/General/ScheduleTaskOption");
-// Global download limit in KB/s; 0 or missing means unlimited.
-inline const QString DownloadSpeedLimit = QStringLiteral("Config/General/DownloadSpeedLimit");
 
 inline const QString ProxyGroup = QStringLiteral("Config/Proxy");
 inline const QString SearchProxyGroup = QStringLiteral("Config/Proxy/Search");
@@ -143,7 +143,8 @@ QString defaultMonitorClipboardFileTypes();
 int maxSplitNumRadioGroup();
 int maxSplitNum();
 int failureRetryTimes();
-int downloadSpeedLimit();             // KB/s, 0 (unlimited) when missing
+// The global download limit in KB/s; 0 (also when missing) is unlimited.
+int downloadSpeedLimit();
 // Split bound of the download manager: 4 unless a custom split is chosen
 // and MaxSplitNum exists, then MaxSplitNum - 1.
 int splitBound();

@@ -223,7 +223,8 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
                 // A paused task's thread still runs: it only resumes.
                 thread->setEngineState(TaskDownloading);
             } else if (state == TaskFailed) {
-                // Restart as a single stream from the first byte.
+                // Restart as a single stream; it continues the file where
+                // the resume record allows, else from the first byte.
                 thread->stopTask();
                 thread->setEngineState(TaskStopped);
                 thread->setFailedConnections(-1);
@@ -343,7 +344,8 @@ void ApPolicingThread::progressPass()
         int state = task.state.load();
 
         if (state != TaskDownloading) {
-            if (state == TaskFailed && pass.retries < retryLimit && task.failedConnections.load() != -1) {
+            if (state == TaskFailed && pass.retries < retryLimit && task.failedConnections.load() != -1
+                && !task.noRetry.load()) {
                 TaskCommand retry;
                 retry.code = TaskCommand::Start;
                 retry.paths = QStringList{path};

@@ -41,6 +41,7 @@ private:
     bool replyLine(const QByteArray &line);
     bool rawCommandReply(int code, const QByteArray &detail);
     bool sizeReply(qint64 size);
+    bool restartReply();
     bool ftpDataArrived(const char *data, qint64 n);
 
     CURL *m_easy = nullptr;
@@ -53,4 +54,9 @@ private:
     int m_sliceCount = 200;
     bool m_inMulti = false;
     bool m_countedActive = false;
+    // The resume probe's answers, verified at the restart reply.
+    qint64 m_probeSize = -1;
+    QByteArray m_modified;
+    // A new retrieval of the whole file follows once this one has ended.
+    bool m_restartPending = false;
 };

@@ -38,6 +38,7 @@ private:
     static int prereqCallback(void *userp, char *, char *, int, int);
     bool headerLine(const QByteArray &line);
     bool responseHeaderReceived();
+    bool restartWhole();
 
     void qudProgressCallback(qint64 id, qint64 received, qint64 total);
     void qudFinishedCallback(qint64 id);
@@ -56,5 +57,8 @@ private:
     qint64 m_contentLength = -1;
     QByteArray m_location;
     QByteArray m_contentRange;
+    QByteArray m_etag;
+    QByteArray m_lastModified;
+    bool m_acceptRanges = false;
     ApQuickUrlDownloader *m_fallback;
 };

@@ -264,11 +264,13 @@ void TstApTvoFtp::rangedConnectionRestartsAndStopsAtSegmentEnd()
 
     const QList<ScriptedFtpSession> sessions = m_scripted->sessions();
     QVERIFY(sessions.size() >= 2);
-    // The first connection: binary type, size, retrieval, no restart offset.
+    // The first connection: binary type, size, date, retrieval, no restart
+    // offset.
     const QList<QByteArray> first = sessions.at(0).commands;
     const int firstType = first.indexOf("TYPE I");
     QVERIFY2(firstType > 0, first.join(", ").constData());
-    QCOMPARE(first.mid(firstType, 3), (QList<QByteArray>{"TYPE I", "SIZE /f.bin", "RETR /f.bin"}));
+    QCOMPARE(first.mid(firstType, 4),
+             (QList<QByteArray>{"TYPE I", "SIZE /f.bin", "MDTM /f.bin", "RETR /f.bin"}));
     // The mirror: binary type, the size of its own path, the restart at half
     // the file, the retrieval.
     const QList<QByteArray> mirror = sessions.at(1).commands;

@@ -20,6 +20,7 @@
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
 #include "apopenlinkgui.h"
+#include "aptvodownloadtaskthread.h"
 #include "aptvomanager.h"
 #include "nginxfixture.h"
 #include "taskstore.h"
@@ -42,6 +43,9 @@ private slots:
     void closingCountsAsCancel();
     void folderHistoryListsEachFolderOnce();
     void propertiesShowTheStoredTask();
+    void limitAndChecksumStored_data();
+    void limitAndChecksumStored();
+    void propertiesChangeTheLimit();
 
     void openLinkDownloads_data();
     void openLinkDownloads();
@@ -269,6 +273,82 @@ void TestApNewTaskDialog::propertiesShowTheStoredTask()
                                 "http://127.0.0.1/m1.iso\nhttp://127.0.0.1/m2.iso\n", "0", "OK",
                                 "HTTP/FTP Task Properties"}));
     QCOMPARE(ApTaskStore().keys(), keysBefore);
+}
+
+void TestApNewTaskDialog::limitAndChecksumStored_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("checksum");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("stored");
+    const QString sha256(64, QLatin1Char('A'));
+    QTest::newRow("nothing: no keys") << 0 << QString() << true << QString();
+    QTest::newRow("limit and SHA-256, spaces and case")
+        << 512 << QStringLiteral("  %1 ").arg(sha256) << true << sha256.toLower();
+    QTest::newRow("MD5") << 0 << QStringLiteral("0123456789abcdef0123456789ABCDEF") << true
+                         << QStringLiteral("0123456789abcdef0123456789abcdef");
+    QTest::newRow("SHA-1 length, not hex") << 0 << QString(40, QLatin1Char('g')) << false << QString();
+    QTest::newRow("no known length") << 100 << QStringLiteral("abc123") << false << QString();
+}
+
+void TestApNewTaskDialog::limitAndChecksumStored()
+{
+    QFETCH(int, limit);
+    QFETCH(QString, checksum);
+    QFETCH(bool, accepted);
+    QFETCH(QString, stored);
+    QVERIFY(m_dialog->showForNewTask(HttpFtpTaskType, "ftp://127.0.0.1/sum.bin"));
+    QCOMPARE(child<QSpinBox>(m_dialog.get(), "httpftptask_speedlimit_spinBox")->value(), 0);
+    QCOMPARE(child<QLineEdit>(m_dialog.get(), "httpftptask_checksum_lineEdit")->text(), QString());
+    child<QSpinBox>(m_dialog.get(), "httpftptask_speedlimit_spinBox")->setValue(limit);
+    child<QLineEdit>(m_dialog.get(), "httpftptask_checksum_lineEdit")->setText(checksum);
+    UiTest::InfoDialogAnswerer answerer;
+    QTest::mouseClick(child<QPushButton>(m_dialog.get(), "httpftptask_startdownload_pushButton"), Qt::LeftButton);
+    if (!accepted) {
+        // The message is answered; the dialog stays open with nothing written.
+        QCOMPARE(answerer.texts, QStringList{"The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, "
+                                             "in hexadecimal digits."});
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(ApTaskStore().keys(), QStringList());
+        m_dialog->close();
+        return;
+    }
+    const std::optional<TaskRecord> record = ApTaskStore().read(m_dialog->taskKey().toLongLong());
+    QVERIFY(record);
+    QCOMPARE(record->speedLimitKBps, limit);
+    QCOMPARE(record->expectedChecksum, stored);
+    QCOMPARE(TaskStore::engineTaskInput(*record).speedLimit, qint64(limit) * 1024);
+    QCOMPARE(TaskStore::engineTaskInput(*record).expectedChecksum, stored);
+}
+
+void TestApNewTaskDialog::propertiesChangeTheLimit()
+{
+    NewTask task;
+    task.url = "http://127.0.0.1/files/b.iso";
+    task.savePathName = m_downloads.filePath("b.iso");
+    task.speedLimitKBps = 300;
+    task.expectedChecksum = QString(40, QLatin1Char('b'));
+    const qint64 id = ApTaskStore().create(task);
+    const std::optional<TaskRecord> record = ApTaskStore().read(id);
+    QVERIFY(record);
+    // The task is in the manager as it would be while it runs.
+    ApTvoDownloadTaskThread *thread = m_manager->addTask(TaskStore::engineTaskInput(*record), false);
+    QCOMPARE(thread->task().speedLimit.load(), qint64(300) * 1024);
+
+    QStringList seen;
+    QTimer::singleShot(0, this, [&] {
+        auto *limit = child<QSpinBox>(m_dialog.get(), "httpftptask_speedlimit_spinBox");
+        auto *checksum = child<QLineEdit>(m_dialog.get(), "httpftptask_checksum_lineEdit");
+        seen << QString::number(limit->value()) << checksum->text() << QString::number(checksum->isReadOnly());
+        limit->setValue(0);
+        QTest::mouseClick(child<QPushButton>(m_dialog.get(), "httpftptask_cancel_pushButton"), Qt::LeftButton);
+    });
+    m_dialog->openForProperties(HttpFtpTaskType, ApTaskStore::keyFor(id));
+    QCOMPARE(seen, (QStringList{"300", QString(40, QLatin1Char('b')), "1"}));
+    // Unlimited now, in the store (the key goes) and in the running task.
+    QCOMPARE(ApTaskStore().read(id)->speedLimitKBps, 0);
+    QCOMPARE(thread->task().speedLimit.load(), qint64(0));
+    QCOMPARE(ApTaskStore().read(id)->expectedChecksum, QString(40, QLatin1Char('b')));
 }
 
 // Open link dialog
