@@ -369,6 +369,7 @@ void TestSchedule::settingsDialogRunsModallyAndReachesTheEngine()
         dialog->findChild<QRadioButton *>("general_maxsplitnumcustom_radioButton")->click();
         dialog->findChild<QSpinBox *>("general_maxsplitnum_spinBox")->setValue(10);
         dialog->findChild<QSpinBox *>("general_failureretrytimes_spinBox")->setValue(5);
+        dialog->findChild<QSpinBox *>("general_downloadspeedlimit_spinBox")->setValue(250);
         dialog->findChild<QListWidget *>("config_listWidget")->setCurrentRow(ApConfigDialog::ProxyPage);
         dialog->findChild<QComboBox *>("proxy_httpftp_type_comboBox")->setCurrentIndex(2);
         dialog->findChild<QLineEdit *>("proxy_httpftp_host_lineEdit")->setText(QStringLiteral("127.0.0.1"));
@@ -384,6 +385,7 @@ void TestSchedule::settingsDialogRunsModallyAndReachesTheEngine()
     QCOMPARE(manager->settingsValues().proxyType, 2);
     QCOMPARE(manager->settingsValues().proxyHost, QStringLiteral("127.0.0.1"));
     QCOMPARE(manager->settingsValues().proxyPort, 3129);
+    QCOMPARE(manager->globalSpeedLimit(), qint64(250 * 1024));
 }
 
 int main(int argc, char *argv[])
