@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <functional>
 #include <memory>
@@ -151,6 +152,7 @@ void TestSchedule::firstOpeningSelectsTurnOffAndCancelArmsNothing()
 
     bool seen = false;
     bool modalWhileOpen = false;
+    QString toolTip;
     whenDialogOpens([&](ApScheduleTaskDialog *dialog) {
         seen = true;
         modalWhileOpen = m_window->isModalDialogOpen();
@@ -165,12 +167,20 @@ void TestSchedule::firstOpeningSelectsTurnOffAndCancelArmsNothing()
         auto *actions = dialog->findChild<QComboBox *>("timedtasks_comboBox");
         QCOMPARE(actions->count(), 5);
         QCOMPARE(actions->itemText(3), QStringLiteral("Pause all downloads"));
+        // Hovering the timer picture tells the time of that moment.
+        QWidget *timer = dialog->findChild<QWidget *>("timer_label");
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), timer->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(timer, &help);
+        toolTip = QToolTip::text();
         dialog->grab().save(UiTest::outputFolder() + QStringLiteral("/scheduletaskdialog.png"));
         QTest::mouseClick(dialog->findChild<QPushButton *>("cancel_pushButton"), Qt::LeftButton);
     });
     action->trigger();
     QVERIFY(seen);
     QVERIFY(modalWhileOpen);
+    QVERIFY2(toolTip.startsWith(QStringLiteral("Task will be started after the time expires.\nCurrent Time: ")
+                                + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))),
+             qPrintable(toolTip));
     QVERIFY(!m_window->isModalDialogOpen());
     QVERIFY(!m_window->policingThread()->scheduleActive());
     QCOMPARE(action->text(), QStringLiteral("Schedule Task"));
