@@ -15,6 +15,7 @@
 #include "aptvomanager.h"
 #include "commonfunctions.h"
 #include "crashhandler.h"
+#include "failurereason.h"
 #include "sessioncontrol.h"
 #include "sitepaths.h"
 #include "taskstore.h"
@@ -356,6 +357,8 @@ void ApPolicingThread::progressPass()
                 if (task.idlePasses.fetch_add(1) + 1 > kStallPasses) {
                     task.idlePasses.store(0);
                     task.failedConnections.store(task.urlCount);
+                if (task.failureReason().isEmpty())
+                    task.setFailureReason(FailureReason::noAnswer());
                 }
             }
             if (task.failedConnections.load() >= task.urlCount) {
@@ -599,14 +602,15 @@ void ApPolicingThread::handleScheduleTask_TS(int type, int action)
         return;
     }
     m_window->saveWindowSettings();
-    // The user gets a moment to see what is coming; the window stays alive.
-    QEventLoop wait;
-    QTimer::singleShot(m_scheduleGraceMs, &wait, &QEventLoop::quit);
-    wait.exec();
-    if (type == ScheduleCountdown && action == ScheduleLogOff)
-        SessionControl::logOff();
-    else
-        SessionControl::shutDown();
+    // The user gets a moment to see what is coming; the window keeps
+    // answering meanwhile, as the wait is a timer and not a loop.
+    const bool logOff = type == ScheduleCountdown && action == ScheduleLogOff;
+    QTimer::singleShot(m_scheduleGraceMs, this, [logOff] {
+        if (logOff)
+            SessionControl::logOff();
+        else
+            SessionControl::shutDown();
+    });
 }
 
 void ApPolicingThread::updateStatusbarScheduleTaskInfo_TS(const QString &text)

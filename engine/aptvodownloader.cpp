@@ -6,6 +6,7 @@
 #include <fcntl.h>
 
 #include "apcurlmulti.h"
+#include "failurereason.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvotask.h"
 
@@ -96,6 +97,18 @@ void ApTvoHttpFtpDownloader::connectionDone(bool error)
     }
 }
 
+bool ApTvoHttpFtpDownloader::fail(const QString &reason)
+{
+    setFailureReason(reason);
+    return fail();
+}
+
+void ApTvoHttpFtpDownloader::setFailureReason(const QString &reason)
+{
+    if (!reason.isEmpty())
+        m_task->setFailureReason(reason);
+}
+
 bool ApTvoHttpFtpDownloader::fail()
 {
     m_task->countFailedConnection();
@@ -118,6 +131,7 @@ bool ApTvoHttpFtpDownloader::openFile()
     m_file = new QFile(m_task->savePath);
     // Read-write keeps what other connections already wrote.
     if (!m_file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        setFailureReason(FailureReason::disk(errno));
         closeFile();
         return false;
     }
@@ -132,13 +146,17 @@ bool ApTvoHttpFtpDownloader::allocateFile(qint64 length)
 {
     if (length <= 0)
         return true;
-    if (!m_file->resize(length))
+    if (!m_file->resize(length)) {
+        setFailureReason(FailureReason::disk(errno));
         return false;
+    }
     // Reserve the blocks now, so that a full disk fails here and not in the
     // middle of a range.
     const int rc = posix_fallocate(m_file->handle(), 0, length);
-    if (rc == ENOSPC || rc == EFBIG || rc == EIO || rc == EDQUOT)
+    if (rc == ENOSPC || rc == EFBIG || rc == EIO || rc == EDQUOT) {
+        setFailureReason(FailureReason::disk(rc));
         return false;
+    }
     return m_file->seek(position());
 }
 
@@ -149,8 +167,10 @@ bool ApTvoHttpFtpDownloader::writeData(const char *data, qint64 n)
     qint64 written = 0;
     while (written < n) {
         const qint64 w = m_file->write(data + written, n - written);
-        if (w <= 0)
+        if (w <= 0) {
+            setFailureReason(FailureReason::disk(errno));
             return false;
+        }
         written += w;
     }
     return true;

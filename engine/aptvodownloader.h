@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMutex>
+#include <QMutexLocker>
 #include <QObject>
 #include <QString>
 #include <QVector>
@@ -57,8 +59,17 @@ public:
     // The connection verifies an earlier run's record with its request.
     bool isResumeProbe() const { return m_resumeProbe; }
     void setResumeProbe(bool on) { m_resumeProbe = on; }
-    QString url() const { return m_url; }
-    void setUrl(const QString &url) { m_url = url; }
+    // The window copies the URL while redirects change it.
+    QString url() const
+    {
+        QMutexLocker lock(&m_urlLock);
+        return m_url;
+    }
+    void setUrl(const QString &url)
+    {
+        QMutexLocker lock(&m_urlLock);
+        m_url = url;
+    }
     qint64 blockSize() const { return m_blockSize.load(); }
     qint64 bytesReceived() const { return m_bytesReceived.load(); }
 
@@ -96,6 +107,9 @@ protected:
     void connectionDone(bool error);
     // Counts a failure, marks the connection failed and ends its transfer.
     bool fail();
+    // The same, with why it failed for the task's failure reason.
+    bool fail(const QString &reason);
+    void setFailureReason(const QString &reason);
     // Opens the task's file read-write (never truncating what other
     // connections wrote) and seeks to this connection's range start.
     bool openFile();
@@ -115,6 +129,7 @@ protected:
     std::atomic<qint64> m_position{0};
     std::atomic<qint64> m_end{0};
     QString m_url;
+    mutable QMutex m_urlLock;
     QVector<int> m_sliceFlags;
     bool m_sliceVectorSized = false;
     std::atomic<qint64> m_blockSize{0};

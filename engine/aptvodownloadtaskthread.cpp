@@ -58,6 +58,7 @@ void ApTvoDownloadTaskThread::stopTask()
 void ApTvoDownloadTaskThread::run()
 {
     CrashHandler::prepareCurrentThread();
+    m_task.setFailureReason(QString());
     m_multi = new ApCurlMulti;
     m_multi->setResumeCheck([this] { return m_task.state.load() != ApTvoTask::Paused && hasTokens(); });
     m_clock.start();
@@ -506,6 +507,7 @@ QList<ApTvoConnectionSnapshot> ApTvoDownloadTaskThread::connectionSnapshots()
         s.position = c->position();
         s.end = c->end();
         s.bytesReceived = c->bytesReceived();
+        s.url = c->url();
         s.sliceFlags = c->sliceVectorSized() ? c->sliceFlags() : QVector<int>();
         list.append(s);
     }

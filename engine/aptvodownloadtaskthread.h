@@ -24,6 +24,7 @@ struct ApTvoConnectionSnapshot
     qint64 position = 0;
     qint64 end = 0;
     qint64 bytesReceived = 0;
+    QString url;
     QVector<int> sliceFlags;   // empty until the connection has started once
 };
 

@@ -10,6 +10,7 @@
 #include "aptvoresumestate.h"
 #include "aptvosettings.h"
 #include "aptvotask.h"
+#include "failurereason.h"
 
 namespace {
 // A larger receive buffer means fewer, larger writes.
@@ -144,6 +145,8 @@ bool ApTvoFtp::startRequest()
     curl_easy_setopt(m_easy, CURLOPT_VERBOSE, 1L);
 
     m_aborted = false;
+    m_lastErrorCode = 0;
+    m_lastErrorText.clear();
     m_bodyAccepted = false;
     m_countedActive = false;
     m_commands.clear();
@@ -227,6 +230,10 @@ bool ApTvoFtp::replyLine(const QByteArray &raw)
     if (line.size() < 3 || !isdigit(uchar(line[0])) || !isdigit(uchar(line[1]))
         || !isdigit(uchar(line[2])) || (line.size() > 3 && line[3] != ' '))
         return true;
+    if (line.left(3).toInt() >= 400) {
+        m_lastErrorCode = line.left(3).toInt();
+        m_lastErrorText = line.mid(4).trimmed();
+    }
     // Replies to the commands of the connection's own sequence; those to
     // libcurl's housekeeping (PWD, EPSV with its PASV fallback) are
     // libcurl's business, and failed logins and retrievals end the transfer
@@ -248,7 +255,7 @@ bool ApTvoFtp::rawCommandReply(int code, const QByteArray &detail)
         return true;
     }
     if (code >= 400)
-        return fail();
+        return fail(FailureReason::ftpReply(code, detail));
     if (code == 213 && m_lastVerb == "SIZE")
         return sizeReply(detail.toLongLong());
     if (m_lastVerb == "REST" && m_resumeProbe)
@@ -342,6 +349,10 @@ void ApTvoFtp::transferFinished(int curlCode)
             setState(Failed);
         }
         return;
+    }
+    if (curlCode != CURLE_OK && !m_aborted) {
+        setFailureReason(m_lastErrorCode >= 400 ? FailureReason::ftpReply(m_lastErrorCode, m_lastErrorText)
+                                                : FailureReason::transfer(curlCode));
     }
     connectionDone(curlCode != CURLE_OK);
     if (!m_aborted && curlCode == CURLE_OK && state() == Running) {

@@ -48,6 +48,9 @@ private:
     curl_slist *m_preQuote = nullptr;
     QList<QByteArray> m_commands;
     QByteArray m_lastVerb;
+    // The last refusal the server sent (code 400 or more), for the reason.
+    int m_lastErrorCode = 0;
+    QByteArray m_lastErrorText;
     int m_sliceCount = 200;
     bool m_inMulti = false;
     bool m_countedActive = false;

@@ -9,6 +9,7 @@
 #include "aptvodownloadtaskthread.h"
 #include "aptvoresumestate.h"
 #include "aptvotask.h"
+#include "failurereason.h"
 
 namespace {
 // A larger receive buffer means fewer, larger writes.
@@ -225,6 +226,7 @@ bool ApTvoHttp::headerLine(const QByteArray &raw)
     if (line.startsWith("HTTP/")) {
         const QList<QByteArray> parts = line.split(' ');
         m_status = parts.size() > 1 ? parts.at(1).toInt() : 0;
+        m_reasonPhrase = parts.size() > 2 ? line.mid(line.indexOf(' ', line.indexOf(' ') + 1) + 1) : QByteArray();
         m_contentLength = -1;
         m_location.clear();
         m_contentRange.clear();
@@ -266,10 +268,10 @@ bool ApTvoHttp::responseHeaderReceived()
 {
     if (isRedirect(m_status) && !m_location.isEmpty()) {
         if (++m_redirectCount > MaxRedirects)
-            return fail();
+            return fail(FailureReason::tooManyRedirects());
         m_redirected = true;
         const QUrl current = QUrl::fromEncoded(m_url.toUtf8());
-        m_url = QString::fromUtf8(current.resolved(QUrl::fromEncoded(m_location)).toEncoded());
+        setUrl(QString::fromUtf8(current.resolved(QUrl::fromEncoded(m_location)).toEncoded()));
         // The new request starts once this transfer has ended.
         m_redirectPending = true;
         m_aborted = true;
@@ -359,7 +361,7 @@ bool ApTvoHttp::responseHeaderReceived()
         m_resumeProbe = false;
         return restartWhole();
     }
-    return fail();
+    return fail(FailureReason::httpStatus(m_status, m_reasonPhrase));
 }
 
 bool ApTvoHttp::restartWhole()
@@ -386,6 +388,11 @@ void ApTvoHttp::transferFinished(int curlCode)
         }
         return;
     }
+    if (curlCode != CURLE_OK && !m_aborted) {
+        // Through a proxy, the connection that was refused is the proxy's.
+        const bool proxyRefused = m_settings.proxyType != 0 && curlCode == CURLE_COULDNT_CONNECT;
+        setFailureReason(proxyRefused ? FailureReason::proxyRefused() : FailureReason::transfer(curlCode));
+    }
     connectionDone(curlCode != CURLE_OK);
     connectionUnconnected();
 }
@@ -407,6 +414,7 @@ void ApTvoHttp::connectionUnconnected()
         m_task->thread->takeWork(this);
     } else if (state() == Running) {
         // The server closed the connection before the range was complete.
+        setFailureReason(FailureReason::transfer(CURLE_PARTIAL_FILE));
         m_task->countFailedConnection();
         setState(Failed);
         closeFile();
@@ -438,6 +446,7 @@ void ApTvoHttp::qudFinishedCallback(qint64)
 
 void ApTvoHttp::qudFailedCallback(qint64, const QString &)
 {
+    setFailureReason(m_fallback->failureReason());
     m_task->countFailedConnection();
     setState(Failed);
     m_task->activeConnections.store(0);

@@ -53,6 +53,7 @@ private:
     bool m_redirectPending = false;
     int m_redirectCount = 0;
     int m_status = 0;
+    QByteArray m_reasonPhrase;
     qint64 m_contentLength = -1;
     QByteArray m_location;
     QByteArray m_contentRange;

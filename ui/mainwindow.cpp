@@ -65,6 +65,7 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     readSettings();
     setupSearchPage();
     startEngine(policingTickMs);
+    setupPanels();
     loadAllTasks();
     startIpcServer();
     m_searchPage->start();
@@ -101,16 +102,12 @@ void MainWindow::readSettings()
 
 void MainWindow::setupStatusBar()
 {
-    m_scheduleLabel = new QLabel(this);
-    m_scheduleLabel->setObjectName(QStringLiteral("schedule_label"));
-    m_scheduleLabel->hide();
     m_downloadRateLabel = new QLabel(QStringLiteral("0 B/s"), this);
     m_downloadRateLabel->setObjectName(QStringLiteral("downloadrate_label"));
     m_downloadRateLabel->setToolTip(tr("Download rate"));
     m_uploadRateLabel = new QLabel(QStringLiteral("0 B/s"), this);
     m_uploadRateLabel->setObjectName(QStringLiteral("uploadrate_label"));
     m_uploadRateLabel->setToolTip(tr("Upload rate"));
-    statusBar()->addPermanentWidget(m_scheduleLabel);
     statusBar()->addPermanentWidget(m_downloadRateLabel);
     statusBar()->addPermanentWidget(m_uploadRateLabel);
 }
@@ -263,27 +260,6 @@ void MainWindow::closeIpcConnection(QLocalSocket *connection)
 
 // Engine window interface: everything here runs in the GUI thread.
 
-void MainWindow::showDefaultBottomStackedPage()
-{
-    m_ui->bottom_stackedWidget->setCurrentWidget(m_ui->default_bottom_stackedPage);
-}
-
-bool MainWindow::isTaskInfoShown(const QString &path) const
-{
-    // The information panel comes with its own page; until then no task is shown.
-    Q_UNUSED(path)
-    return m_ui->bottom_stackedWidget->currentWidget() != m_ui->default_bottom_stackedPage;
-}
-
-void MainWindow::displayDownloadTaskInfo(const QString &infoText)
-{
-    // Only the overview exists so far; the per-task page is drawn by the
-    // information panel.
-    if (!isActiveWindow())
-        return;
-    m_ui->defaultbottom_label->setText(infoText.isEmpty() ? tr("Select a task to see its details.") : infoText);
-}
-
 void MainWindow::showUpdateNotifyMessage(const QString &message, int mode)
 {
     Q_UNUSED(mode)
@@ -307,18 +283,6 @@ void MainWindow::setTrayIconToolTip(const QString &toolTip)
 {
     // Kept for the tray icon, which shows it once it exists.
     m_trayToolTip = toolTip;
-}
-
-void MainWindow::updateStatusbarScheduleTaskInfo(const QString &text)
-{
-    m_scheduleLabel->setText(text);
-    m_scheduleLabel->show();
-}
-
-void MainWindow::resetScheduleStatus()
-{
-    m_scheduleLabel->clear();
-    m_scheduleLabel->hide();
 }
 
 void MainWindow::saveWindowSettings()

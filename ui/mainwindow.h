@@ -9,6 +9,10 @@
 
 class ApAdvertisementPanels;
 class ApCompletionPopup;
+class ApConfigDialog;
+class ApScheduleController;
+class ApTaskInfoPanel;
+class QAction;
 class ApNewTaskDialog;
 class ApPolicingThread;
 class ApSearchPage;
@@ -109,6 +113,19 @@ public:
     using PathOpener = std::function<bool(const QString &)>;
     void setPathOpener(PathOpener opener) { m_pathOpener = std::move(opener); }
 
+    // Information panel, schedule and settings dialog (mainwindowpanels.cpp).
+    ApTaskInfoPanel *taskInfoPanel() const { return m_taskInfoPanel; }
+    ApScheduleController *scheduleController() const { return m_schedule; }
+    ApConfigDialog *configDialog() const { return m_configDialog; }
+    QAction *scheduleAction() const { return m_scheduleAction; }
+    QAction *settingsAction() const { return m_settingsAction; }
+    // Applies the General page of the settings again (after the dialog).
+    void applyGeneralSettings();
+    // Runs the settings dialog and applies what it saved.
+    void runSettingsDialog();
+    // Why the task at path failed last, in words for the user; empty if unknown.
+    QString failureReason(const QString &path) const;
+
 
 signals:
     // A link from the command line or a second start is to be downloaded.
@@ -170,6 +187,9 @@ private:
     void runNewTaskDialog(const QString &link);
     void newTaskDialogFinishedCallback(int result);
 
+    void setupPanels();
+    void previewTask(const QString &path);
+
     bool buildRow(const TaskRecord &record, const QString &key, int *shownState);
     void appendRow(const TaskRowData &row, qint64 totalSize);
     void setRowState(int row, int state);
@@ -195,7 +215,11 @@ private:
     QStyle *m_plastique = nullptr;
     QLabel *m_downloadRateLabel = nullptr;
     QLabel *m_uploadRateLabel = nullptr;
-    QLabel *m_scheduleLabel = nullptr;
+    ApTaskInfoPanel *m_taskInfoPanel = nullptr;
+    ApScheduleController *m_schedule = nullptr;
+    ApConfigDialog *m_configDialog = nullptr;
+    QAction *m_scheduleAction = nullptr;
+    QAction *m_settingsAction = nullptr;
     QLocalServer *m_ipcServer = nullptr;
     QLocalSocket *m_ipcConnection = nullptr;
     IpcInbox *m_ipcInbox = nullptr;

@@ -234,7 +234,9 @@ void MainWindow::setRowState(int row, int state)
     if (label.isEmpty())
         return;
     item->setText(label);
-    item->setToolTip(label);
+    // A failed row says why in its tool tip, when the engine knows.
+    const QString reason = state == TaskFailed ? failureReason(rowPath(row)) : QString();
+    item->setToolTip(reason.isEmpty() ? label : label + QStringLiteral(": ") + reason);
     item->setIcon(QIcon(TaskStore::stateIconPath(state)));
 }
 

@@ -64,6 +64,8 @@ private slots:
     void retriedFirstResponseAddsNothing();
     void activeCountHasNoSplitBound();
     void mirrorOfAnotherSizeIsTakenOver();
+    void failureReasonNamesTheReply_data();
+    void failureReasonNamesTheReply();
 
 private:
     ApTvoDownloadTaskThread *add(const QString &url, const QString &name,
@@ -455,6 +457,44 @@ void TstApTvoFtp::mirrorOfAnotherSizeIsTakenOver()
     for (const ScriptedFtpSession &s : m_scripted->sessions())
         restarted |= s.commands.contains("REST " + QByteArray::number(4 * MiB)) && s.commands.contains("RETR /f.bin");
     QVERIFY(restarted);
+    t->stopTask();
+}
+
+void TstApTvoFtp::failureReasonNamesTheReply_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QByteArray>("verb");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("550 to SIZE") << "scripted" << QByteArray("SIZE") << QByteArray("550 No such file")
+                                 << "File not found on the server (550 No such file)";
+    QTest::newRow("450 to SIZE") << "scripted" << QByteArray("SIZE") << QByteArray("450 Busy")
+                                 << "The server refused the request (450 Busy)";
+    QTest::newRow("wrong password") << "real" << QByteArray() << QByteArray() << "The server refused the login";
+    QTest::newRow("missing file") << "real-missing" << QByteArray() << QByteArray() << "File not found on the server";
+}
+
+void TstApTvoFtp::failureReasonNamesTheReply()
+{
+    QFETCH(QString, server);
+    QFETCH(QByteArray, verb);
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, reason);
+
+    QString url;
+    if (server == QLatin1String("scripted")) {
+        m_scripted->setReply(verb, reply);
+        url = m_scripted->url(QStringLiteral("/f.bin"));
+    } else if (server == QLatin1String("real")) {
+        url = m_ftp.url(QStringLiteral("/private.bin"), QStringLiteral("fetcher:wrong"));
+    } else {
+        url = m_ftp.url(QStringLiteral("/no-such-file.bin"));
+    }
+    ApTvoDownloadTaskThread *t = add(url, QStringLiteral("reason.bin"));
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().failedConnections.load(), 1, 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    // The server's own words follow in brackets where it sent any.
+    QVERIFY2(t->task().failureReason().startsWith(reason), qPrintable(t->task().failureReason()));
     t->stopTask();
 }
 
