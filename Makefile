@@ -4,7 +4,10 @@ BUILD_DIR ?= build
 JOBS ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test install clean
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build run test install clean fuzz
 
 all: build
 
@@ -24,6 +27,14 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
+
+# Each parser fuzz target (or those named in FUZZ_TARGETS) for FUZZ_SECONDS,
+# in a separate clang build; findings land in build-fuzz/fuzz-work/findings.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_CXX_COMPILER=clang++ -DZANTOR_FUZZ=ON \
+	  -DZANTOR_BUILD_BENCH=OFF $(CMAKE_ARGS)
+	cmake --build $(FUZZ_BUILD_DIR) -j$(JOBS) --target fuzz_targets
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_TARGETS="$(FUZZ_TARGETS)" cmake --build $(FUZZ_BUILD_DIR) --target fuzz
 
 install: build
 	cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX),)

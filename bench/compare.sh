@@ -4,15 +4,26 @@
 #   1. a 1 GiB file, unthrottled (loopback and disk are the limit);
 #   2. a 200 MiB file with limit_rate 4m per connection (where splitting pays);
 #   3. the same file over FTP (pyftpdlib, 4 MiB/s per data connection) from
-#      three addresses: the task URL and two FTP mirrors.
+#      three addresses: the task URL and two FTP mirrors;
+#   4. a 30 MB file from a server without byte ranges (Python's http.server);
+#   5. resume: the engine killed (SIGKILL) at 70 % of the limited file, then
+#      run again; nginx's log counts the bytes the second run fetched;
+#   6. speed limits against the unthrottled file: one task limited to 2 MB/s
+#      on five connections, and two tasks sharing a global 2 MB/s.
+# Every row shows wall seconds and user+system CPU seconds per tool; with
+# RUNS=N each tool runs N times in turn (paired runs) and the medians are
+# shown.
 # usage: bench/compare.sh [PATH_TO_ENGINE_BENCH]
 # Environment: BIG_SIZE and LIMITED_SIZE (head -c sizes) shrink the files for
-# a quick run; SKIP_HTTP=1 runs only the FTP row. Exits non-zero when a download fails or differs from its source.
+# a quick run; SKIP_HTTP=1 runs only the FTP row; ONLY="1 4" runs only the
+# listed sections. Exits non-zero when a download fails or differs from its source.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 bench=${1:-${ENGINE_BENCH:-$here/../build/bin/engine_bench}}
 big_size=${BIG_SIZE:-1G}
+runs=${RUNS:-1}
+want() { [ -z "${ONLY:-}" ] || [[ " $ONLY " == *" $1 "* ]]; }
 limited_size=${LIMITED_SIZE:-200M}
 
 for tool in nginx curl aria2c axel /usr/bin/time sha1sum /usr/bin/python3; do
@@ -38,12 +49,14 @@ mkdir -p "$work/www" "$work/out" "$work/tmp"
 echo "preparing files ($big_size and $limited_size of random data)..."
 head -c "$big_size" /dev/urandom > "$work/www/big.bin"
 head -c "$limited_size" /dev/urandom > "$work/www/limited.bin"
+head -c 30000000 /dev/urandom > "$work/www/flat.bin"
 # Every tool starts with the sources in the page cache and no write-back
 # pending from an earlier step.
 sync
 declare -A source_sha1
 source_sha1[big.bin]=$(sha1sum "$work/www/big.bin" | cut -d' ' -f1)
 source_sha1[limited.bin]=$(sha1sum "$work/www/limited.bin" | cut -d' ' -f1)
+source_sha1[flat.bin]=$(sha1sum "$work/www/flat.bin" | cut -d' ' -f1)
 
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
 cat > "$work/nginx.conf" <<CONF
@@ -54,7 +67,8 @@ pid $work/nginx.pid;
 error_log $work/error.log;
 events { worker_connections 256; }
 http {
-  access_log off;
+  log_format bytes '\$request|\$status|\$body_bytes_sent';
+  access_log $work/access.log bytes;
   client_body_temp_path $work/tmp; proxy_temp_path $work/tmp;
   fastcgi_temp_path $work/tmp; uwsgi_temp_path $work/tmp; scgi_temp_path $work/tmp;
   default_type application/octet-stream;
@@ -89,10 +103,12 @@ run_tool() {
   local status=0
   case $name in
     engine_bench)
-      "$bench" "$url" "$out" "${bench_mirrors[@]}" > "$work/engine.log" 2>&1 || status=$?
+      /usr/bin/time -f "%e %M %U %S" -o "$work/time.txt" \
+        "$bench" "$url" "$out" "${bench_mirrors[@]}" --no-hash > "$work/engine.log" 2>&1 || status=$?
       REPLY_SECS=$(awk '/^seconds:/ {print $2}' "$work/engine.log")
       REPLY_RSS=$(awk '/^peak RSS:/ {print $3}' "$work/engine.log")
       REPLY_CONN=$(awk '/^connections:/ {print $2}' "$work/engine.log")
+      REPLY_CPU=$(awk 'END {printf "%.2f", $3 + $4}' "$work/time.txt")
       ;;
     *)
       case $name in
@@ -101,8 +117,9 @@ run_tool() {
                        -d "$work/out" -o "$(basename "$out")" "$url" "${mirrors[@]}" ;;
         axel)   set -- axel -n5 -q -o "$out" "$url" "${mirrors[@]}" ;;
       esac
-      /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" > "$work/tool.log" 2>&1 || status=$?
+      /usr/bin/time -f "%e %M %U %S" -o "$work/time.txt" "$@" > "$work/tool.log" 2>&1 || status=$?
       REPLY_SECS=$(awk 'END {print $1}' "$work/time.txt")
+      REPLY_CPU=$(awk 'END {printf "%.2f", $3 + $4}' "$work/time.txt")
       REPLY_RSS=$(awk 'END {printf "%.1f", $2/1024}' "$work/time.txt")
       REPLY_CONN="-"
       ;;
@@ -120,35 +137,116 @@ run_tool() {
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
 mbps() { awk -v s="$1" -v f="$2" 'BEGIN { if (s > 0) printf "%.1f", f / s / 1e6; else print "-" }'; }
 
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "-"; else if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
 # scenario TITLE FILE URL [MIRROR...]; TOOLS names the tools to compare.
+# With RUNS=N the tools run in turn N times; medians are printed.
 scenario() {
   local title=$1 file=$2 url=$3
   shift 3
   local bytes
   bytes=$(stat -c %s "$work/www/$file")
   echo
-  echo "== $title"
-  printf "%-13s %9s %9s %12s %9s %6s %10s\n" tool seconds MB/s "x engine" "RSS MiB" conns identical
-  declare -gA secs=()
-  for tool in ${TOOLS:-engine_bench curl aria2c axel}; do
-    run_tool "$tool" "$file" "$url" "$@"
-    secs[$tool]=$REPLY_SECS
-    printf "%-13s %9s %9s %12s %9s %6s %10s\n" "$tool" "$REPLY_SECS" "$(mbps "$REPLY_SECS" "$bytes")" \
-      "$(ratio "$REPLY_SECS" "${secs[engine_bench]}")" "$REPLY_RSS" "$REPLY_CONN" "$REPLY_OK"
-    if [ "$tool" = engine_bench ]; then engine_rss=$REPLY_RSS; fi
+  echo "== $title (medians of $runs)"
+  printf "%-13s %9s %9s %12s %9s %9s %6s %10s\n" tool seconds MB/s "x engine" "CPU s" "RSS MiB" conns identical
+  declare -gA secs=() cpus=()
+  declare -A all_secs=() all_cpu=() last_rss=() last_conn=() all_ok=()
+  local tools=${TOOLS:-engine_bench curl aria2c axel}
+  for ((r = 1; r <= runs; r++)); do
+    for tool in $tools; do
+      run_tool "$tool" "$file" "$url" "$@"
+      all_secs[$tool]+="$REPLY_SECS "
+      all_cpu[$tool]+="$REPLY_CPU "
+      last_rss[$tool]=$REPLY_RSS
+      last_conn[$tool]=$REPLY_CONN
+      all_ok[$tool]+="$REPLY_OK "
+    done
   done
+  for tool in $tools; do
+    secs[$tool]=$(echo "${all_secs[$tool]}" | median)
+    cpus[$tool]=$(echo "${all_cpu[$tool]}" | median)
+    local ok=yes
+    [[ "${all_ok[$tool]}" == *no* ]] && ok=no
+    printf "%-13s %9s %9s %12s %9s %9s %6s %10s\n" "$tool" "${secs[$tool]}" "$(mbps "${secs[$tool]}" "$bytes")" \
+      "$(ratio "${secs[$tool]}" "${secs[engine_bench]}")" "${cpus[$tool]}" "${last_rss[$tool]}" "${last_conn[$tool]}" "$ok"
+    if [ "$tool" = engine_bench ]; then engine_rss=${last_rss[$tool]}; fi
+  done
+  [ "$runs" -gt 1 ] && for tool in $tools; do echo "  $tool seconds: ${all_secs[$tool]}  CPU: ${all_cpu[$tool]}"; done
+  return 0
 }
 
-if [ "${SKIP_HTTP:-0}" != 1 ]; then
+if [ "${SKIP_HTTP:-0}" != 1 ] && want 1; then
   scenario "1. $big_size file, unthrottled" big.bin "http://127.0.0.1:$port/big.bin"
-  best=$(awk -v a="${secs[curl]}" -v b="${secs[aria2c]}" 'BEGIN { print (a < b ? a : b) }')
+  best=$(awk -v a="${secs[curl]:-0}" -v b="${secs[aria2c]:-0}" 'BEGIN { print (a < b ? a : b) }')
   echo "target: engine within 1.2x of the faster of curl and aria2c: engine/best = $(ratio "${secs[engine_bench]}" "$best")"
+  echo "target: engine wall at most 1.0x curl's: engine/curl = $(ratio "${secs[engine_bench]}" "${secs[curl]}")"
+  echo "target: engine user+system CPU at most 1.1x curl's: engine/curl = $(ratio "${cpus[engine_bench]}" "${cpus[curl]}")"
   echo "target: peak RSS under 60 MB: engine $engine_rss MiB"
+fi
 
+if [ "${SKIP_HTTP:-0}" != 1 ] && want 2; then
   scenario "2. $limited_size file, limit_rate 4m per connection" limited.bin "http://127.0.0.1:$port/limited/limited.bin"
-  echo "target: engine within 1.1x of aria2c: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]}")"
-  echo "target: at least 4x faster than curl: curl/engine = $(ratio "${secs[curl]}" "${secs[engine_bench]}")"
+  echo "target: engine within 1.1x of aria2c: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]:-}")"
+  echo "target: at least 4x faster than curl: curl/engine = $(ratio "${secs[curl]:-}" "${secs[engine_bench]}")"
   echo "target: peak RSS under 60 MB: engine $engine_rss MiB"
+fi
+
+if want 4; then
+  flat_port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+  /usr/bin/python3 -m http.server "$flat_port" --bind 127.0.0.1 --directory "$work/www" > "$work/flat.log" 2>&1 &
+  flat_pid=$!
+  for _ in $(seq 50); do curl -s -o /dev/null "http://127.0.0.1:$flat_port/" && break; sleep 0.1; done
+  TOOLS="engine_bench curl" scenario "4. 30 MB file, server without byte ranges (http.server)" flat.bin "http://127.0.0.1:$flat_port/flat.bin"
+  echo "target: engine within 1.5x curl's time plus one second: engine = ${secs[engine_bench]} s, limit = $(awk -v c="${secs[curl]}" 'BEGIN { printf "%.2f", c * 1.5 + 1 }') s"
+  kill "$flat_pid" 2>/dev/null || true; wait "$flat_pid" 2>/dev/null || true
+fi
+
+if want 5; then
+  echo
+  echo "== 5. resume: engine killed at 70 % of the $limited_size file (limit_rate 4m), then run again"
+  out="$work/out/resume.bin"
+  rm -f "$out" "$out.zresume"
+  total=$(stat -c %s "$work/www/limited.bin")
+  "$bench" "http://127.0.0.1:$port/limited/limited.bin" "$out" --no-hash > "$work/resume1.log" 2>&1 &
+  resume_pid=$!
+  done_bytes=0
+  while kill -0 "$resume_pid" 2>/dev/null; do
+    if [ -f "$out.zresume" ]; then
+      done_bytes=$(awk '/^done / { s += $3 - $2 } END { print s + 0 }' "$out.zresume")
+      [ "$done_bytes" -ge $((total * 7 / 10)) ] && break
+    fi
+    sleep 0.05
+  done
+  kill -9 "$resume_pid" 2>/dev/null || true; wait "$resume_pid" 2>/dev/null || true
+  done_bytes=$(awk '/^done / { s += $3 - $2 } END { print s + 0 }' "$out.zresume" 2>/dev/null || echo 0)
+  sleep 2
+  before=$(wc -l < "$work/access.log")
+  "$bench" "http://127.0.0.1:$port/limited/limited.bin" "$out" --keep --no-hash > "$work/resume2.log" 2>&1 || failures=$((failures + 1))
+  sleep 1
+  fetched=$(tail -n +"$((before + 1))" "$work/access.log" | awk -F'|' '/limited.bin/ { s += $3 } END { print s + 0 }')
+  same=no; [ "$(sha1sum "$out" | cut -d' ' -f1)" = "${source_sha1[limited.bin]}" ] && same=yes
+  [ "$same" = yes ] || failures=$((failures + 1))
+  echo "killed with $done_bytes of $total bytes on record ($(awk -v d="$done_bytes" -v t="$total" 'BEGIN { printf "%.1f", d * 100 / t }') %)"
+  echo "second run fetched $fetched bytes in $(awk '/^seconds:/ {print $2}' "$work/resume2.log") s; identical: $same"
+  echo "target: at most 30 % of the file plus 8 MiB = $((total * 3 / 10 + 8 * 1048576)) bytes"
+  rm -f "$out" "$out.zresume"
+fi
+
+if want 6; then
+  echo
+  echo "== 6. speed limits against the unthrottled file (20 s each)"
+  "$bench" "http://127.0.0.1:$port/big.bin" "$work/out/limit.bin" --no-hash --limit 2048 --seconds 20 \
+    | grep -E '^task|^connections' || failures=$((failures + 1))
+  echo "target: one task at 2 MiB/s on five connections: average within 5 %, no window above 1.5x"
+  "$bench" "http://127.0.0.1:$port/big.bin" "$work/out/share.bin" --no-hash --limit 2048 --tasks 2 --seconds 20 \
+    | grep -E '^task' || failures=$((failures + 1))
+  echo "target: two tasks under a global 2 MiB/s share it within 20 % of each other"
+  rm -f "$work/out/limit.bin" "$work/out/share.bin".*
+fi
+
+if ! want 3; then
+  [ "$failures" -eq 0 ] || { echo "compare.sh: $failures download(s) failed or differ from their source" >&2; exit 1; }
+  exit 0
 fi
 
 # FTP: pyftpdlib under the system interpreter, every data connection held to
@@ -180,8 +278,8 @@ ftp_base="ftp://127.0.0.1:$ftp_port"
 # opens one per FTP address and never splits further).
 ARIA_SPLIT=3 TOOLS="engine_bench curl aria2c" scenario "3. $limited_size file over FTP, 4 MiB/s per connection, two FTP mirrors" \
   limited.bin "$ftp_base/limited.bin" "$ftp_base/m1/limited.bin" "$ftp_base/m2/limited.bin"
-echo "target: engine (3 connections) within 1.1x of aria2c with the same addresses: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]}")"
-echo "target: near 3x faster than curl on one connection: curl/engine = $(ratio "${secs[curl]}" "${secs[engine_bench]}")"
+echo "target: engine (3 connections) within 1.1x of aria2c with the same addresses: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]:-}")"
+echo "target: near 3x faster than curl on one connection: curl/engine = $(ratio "${secs[curl]:-}" "${secs[engine_bench]}")"
 
 if [ "$failures" -ne 0 ]; then
   echo "compare.sh: $failures download(s) failed or differ from their source" >&2

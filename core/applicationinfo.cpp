@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QSysInfo>
+#include <QUrl>
 
 #include "commonfunctions.h"
 
@@ -59,6 +60,19 @@ QMap<QString, int> ApplicationInfo::standardLanguageTable()
         {QStringLiteral("arabic"), QLocale::Arabic},         {QStringLiteral("chinese"), QLocale::Chinese},
         {QStringLiteral("japanese"), QLocale::Japanese},     {QStringLiteral("korean"), QLocale::Korean},
     };
+}
+
+bool ApplicationInfo::isPlaceholderUrl(const QString &url)
+{
+    const QString host = QUrl(url).host().toLower();
+    if (host.isEmpty())
+        return true;
+    for (const char *domain : {"example.com", "example.net", "example.org", "example", "invalid", "test"}) {
+        const QString reserved = QLatin1String(domain);
+        if (host == reserved || host.endsWith(QLatin1Char('.') + reserved))
+            return true;
+    }
+    return false;
 }
 
 QString ApplicationInfo::defaultHomeUrl()

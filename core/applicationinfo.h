@@ -19,6 +19,11 @@ public:
     QString programKind() const { return m_programKind; }
     QString platform() const { return m_platform; }
     QString homeUrl() const { return m_homeUrl; }
+    // True while no product web site is configured: the home address is
+    // empty or lies in a domain reserved for examples (the built-in value),
+    // so nothing can be fetched from it.
+    bool hasPlaceholderHomeUrl() const { return isPlaceholderUrl(m_homeUrl); }
+    static bool isPlaceholderUrl(const QString &url);
     QString advertisementBaseUrl() const { return m_homeUrl + QStringLiteral("/ads/"); }
     QString updateFolderUrl() const;
     QString updateManifestUrl() const;

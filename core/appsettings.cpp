@@ -37,7 +37,8 @@ ProxySettings readProxy(const QString &group)
     ProxySettings p;
     p.type = s.value(QStringLiteral("Type"), 0).toInt();
     p.host = s.value(QStringLiteral("Host")).toString();
-    p.port = s.value(QStringLiteral("Port"), 3128).toInt();
+    p.port = qBound(SettingsRanges::ProxyPortMin, s.value(QStringLiteral("Port"), 3128).toInt(),
+                    SettingsRanges::ProxyPortMax);
     p.username = s.value(QStringLiteral("Username")).toString();
     p.password = s.value(QStringLiteral("Password")).toString();
     s.endGroup();
@@ -62,7 +63,7 @@ const QStringList &generalPageKeys()
         K::AutoUpdateFlag,       K::SpeedPanelBandwidth,    K::ShowFloatingWindowFlag,
         K::DownloadedTo,         K::MonitorClipboardFlag,   K::MonitorClipboardFileTypes,
         K::MaxSplitNumRadioGroup, K::MaxSplitNum,           K::FailureRetryTimes,
-        K::SpeedOptimizationFlag,
+        K::SpeedOptimizationFlag, K::DownloadSpeedLimit,
     };
     return keys;
 }
@@ -128,7 +129,11 @@ bool autoStartupFlag() { return flag(K::AutoStartupFlag); }
 bool autoUpdateFlag() { return flag(K::AutoUpdateFlag); }
 bool minToTrayFlag() { return flag(K::MinToTrayFlag); }
 bool completionPopupDialogFlag() { return flag(K::CompletionPopupDialogFlag); }
-int speedPanelBandwidth() { return readInt(K::SpeedPanelBandwidth, 300); }
+int speedPanelBandwidth()
+{
+    return qBound(SettingsRanges::SpeedPanelBandwidthMin, readInt(K::SpeedPanelBandwidth, 300),
+                  SettingsRanges::SpeedPanelBandwidthMax);
+}
 qint64 speedPanelBandwidthBytes() { return qint64(speedPanelBandwidth()) * 1000; }
 
 bool showFloatingWindowExact()
@@ -173,14 +178,31 @@ QString monitorClipboardFileTypes()
 }
 
 int maxSplitNumRadioGroup() { return readInt(K::MaxSplitNumRadioGroup, 0); }
-int maxSplitNum() { return readInt(K::MaxSplitNum, 6); }
-int failureRetryTimes() { return readInt(K::FailureRetryTimes, 3); }
+int maxSplitNum()
+{
+    return qBound(SettingsRanges::MaxSplitNumMin, readInt(K::MaxSplitNum, 6), SettingsRanges::MaxSplitNumMax);
+}
+
+int failureRetryTimes()
+{
+    return qBound(SettingsRanges::FailureRetryTimesMin, readInt(K::FailureRetryTimes, 3),
+                  SettingsRanges::FailureRetryTimesMax);
+}
+
+int downloadSpeedLimit()
+{
+    return qBound(SettingsRanges::DownloadSpeedLimitMin, readInt(K::DownloadSpeedLimit, 0),
+                  SettingsRanges::DownloadSpeedLimitMax);
+}
 
 int splitBound()
 {
     SettingsView s = store();
-    if (s.value(K::MaxSplitNumRadioGroup, 0).toInt() == 1 && s.contains(K::MaxSplitNum))
-        return s.value(K::MaxSplitNum).toInt() - 1;
+    if (s.value(K::MaxSplitNumRadioGroup, 0).toInt() == 1 && s.contains(K::MaxSplitNum)) {
+        return qBound(SettingsRanges::MaxSplitNumMin, s.value(K::MaxSplitNum).toInt(),
+                      SettingsRanges::MaxSplitNumMax)
+            - 1;
+    }
     return 4;
 }
 
@@ -248,6 +270,7 @@ void saveGeneralPage(const GeneralSettings &g)
         s.setValue(K::MaxSplitNumRadioGroup, 0);
     }
     s.setValue(K::FailureRetryTimes, g.failureRetryTimes);
+    s.setValue(K::DownloadSpeedLimit, g.downloadSpeedLimit);
 }
 
 GeneralSettings readGeneralPage()
@@ -265,6 +288,7 @@ GeneralSettings readGeneralPage()
     g.customSplit = maxSplitNumRadioGroup() == 1;
     g.maxSplitNum = maxSplitNum();
     g.failureRetryTimes = failureRetryTimes();
+    g.downloadSpeedLimit = downloadSpeedLimit();
     return g;
 }
 

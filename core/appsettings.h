@@ -27,6 +27,8 @@ inline const QString MonitorClipboardFileTypes = QStringLiteral("Config/General/
 inline const QString MaxSplitNumRadioGroup = QStringLiteral("Config/General/MaxSplitNumRadioGroup");
 inline const QString MaxSplitNum = QStringLiteral("Config/General/MaxSplitNum");
 inline const QString FailureRetryTimes = QStringLiteral("Config/General/FailureRetryTimes");
+// KB/s for all downloads together; 0 or missing means unlimited.
+inline const QString DownloadSpeedLimit = QStringLiteral("Config/General/DownloadSpeedLimit");
 inline const QString SpeedOptimizationFlag = QStringLiteral("Config/General/SpeedOptimizationFlag");
 inline const QString ScheduleTaskOption = QStringLiteral("Config/General/ScheduleTaskOption");
 
@@ -51,6 +53,22 @@ inline const QString DownloadTasks = QStringLiteral("DownloadTasks");
 inline const QString TaskFileHash = QStringLiteral("FileHash");
 inline const QString TaskURLHostIP = QStringLiteral("URLHostIP");
 } // namespace SettingsKeys
+
+// Bounds of the numbers the settings dialog edits. Values read from the
+// file are held to them, so a hand-edited file cannot ask the engine for
+// hundreds of connections or a port that does not exist.
+namespace SettingsRanges {
+constexpr int MaxSplitNumMin = 1;
+constexpr int MaxSplitNumMax = 20;
+constexpr int FailureRetryTimesMin = 0;
+constexpr int FailureRetryTimesMax = 99;
+constexpr int SpeedPanelBandwidthMin = 1;
+constexpr int SpeedPanelBandwidthMax = 1000000;
+constexpr int ProxyPortMin = 1;
+constexpr int ProxyPortMax = 65535;
+constexpr int DownloadSpeedLimitMin = 0;
+constexpr int DownloadSpeedLimitMax = 1000000;
+} // namespace SettingsRanges
 
 // Proxy record as stored under "Config/Proxy/Search" and "Config/Proxy/HTTPFTP".
 struct ProxySettings
@@ -84,6 +102,7 @@ struct GeneralSettings
     bool customSplit = false;
     int maxSplitNum = 6;
     int failureRetryTimes = 3;
+    int downloadSpeedLimit = 0;   // KB/s, 0 = unlimited
 };
 
 // The one access layer of the main program's settings. Every call opens the
@@ -124,6 +143,8 @@ QString defaultMonitorClipboardFileTypes();
 int maxSplitNumRadioGroup();
 int maxSplitNum();
 int failureRetryTimes();
+// The global download limit in KB/s; 0 (also when missing) is unlimited.
+int downloadSpeedLimit();
 // Split bound of the download manager: 4 unless a custom split is chosen
 // and MaxSplitNum exists, then MaxSplitNum - 1.
 int splitBound();

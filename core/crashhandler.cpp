@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <spawn.h>
 #include <ucontext.h>
 #include <unistd.h>
@@ -89,7 +90,9 @@ const SignalEntry signalTable[] = {
     {SIGTRAP, TRAP_TRACE, 0x80000004u},
 };
 
-const int handledSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP};
+// SIGABRT comes from abort(): a failed assertion, a heap corruption found by
+// the allocator, or an exception nobody caught (std::terminate ends there).
+const int handledSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP, SIGABRT};
 
 // Everything the handler uses, prepared at installation.
 constexpr std::size_t PathCapacity = 4096;
@@ -143,13 +146,8 @@ bool faultInStackGuard(const siginfo_t *info, const void *context)
     return address + StackGuardReach >= sp && address <= sp + StackGuardReach;
 }
 
-void onFault(int signalNumber, siginfo_t *info, void *context)
+[[noreturn]] void report(int signalNumber, const char *name)
 {
-    if (handling.test_and_set()) {
-        for (;;)
-            ::pause();
-    }
-    const char *name = exceptionName(exceptionCode(signalNumber, info->si_code, faultInStackGuard(info, context)));
     if (spawnReady && ::access(reportProgram, X_OK) == 0) {
         char *argv[] = {reportProgram, crashArgument, const_cast<char *>(name), nullptr};
         pid_t child;
@@ -159,6 +157,26 @@ void onFault(int signalNumber, siginfo_t *info, void *context)
         ::posix_spawn(&child, reportProgram, &spawnActions, &spawnAttributes, argv, environ);
     }
     ::_exit(128 + signalNumber);
+}
+
+void onFault(int signalNumber, siginfo_t *info, void *context)
+{
+    if (handling.test_and_set()) {
+        for (;;)
+            ::pause();
+    }
+    report(signalNumber, exceptionName(exceptionCode(signalNumber, info->si_code, faultInStackGuard(info, context))));
+}
+
+// An exception that nobody caught. Reported at once, as an abort would be,
+// without first unwinding into a handler that might fault again.
+[[noreturn]] void onTerminate()
+{
+    if (handling.test_and_set()) {
+        for (;;)
+            ::pause();
+    }
+    report(SIGABRT, unknownName);
 }
 
 bool copyPath(char *target, const QByteArray &source)
@@ -253,6 +271,7 @@ bool install(const QString &programFolder)
     action.sa_sigaction = onFault;
     action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESETHAND;
     sigemptyset(&action.sa_mask);
+    std::set_terminate(onTerminate);
     bool ok = true;
     for (int signalNumber : handledSignals)
         ok = ::sigaction(signalNumber, &action, nullptr) == 0 && ok;

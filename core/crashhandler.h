@@ -3,7 +3,8 @@
 #include <QString>
 
 // Catches the faults that would otherwise kill the program (invalid memory
-// access, stack overflow, bad instruction, arithmetic trap, breakpoint),
+// access, stack overflow, bad instruction, arithmetic trap, breakpoint,
+// abort() and an uncaught C++ exception),
 // starts the crash-report program "tvocr" from the program folder with
 // "/crash-tarvo" and the fault's name, and ends the process quietly.
 namespace CrashHandler {

@@ -3,61 +3,125 @@
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QSharedMemory>
+#include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-constexpr int MarkerSize = 4;
 constexpr int ConnectRetryMs = 50;
+constexpr mode_t PrivateFolderMode = 0700;
+
+// A folder only this user can enter: an existing one must be a real folder
+// (not a link) owned by the user; looser permissions are tightened.
+bool isPrivateFolder(const QByteArray &path, bool create)
+{
+    if (path.isEmpty() || !path.startsWith('/'))
+        return false;
+    if (create && ::mkdir(path.constData(), PrivateFolderMode) != 0 && errno != EEXIST)
+        return false;
+    struct stat info{};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+        return false;
+    if ((info.st_mode & 077) != 0 && ::chmod(path.constData(), PrivateFolderMode) != 0)
+        return false;
+    return true;
+}
+
+QString baseNameFor(const QString &executablePath)
+{
+    // Short enough that the socket path fits a socket address even in a
+    // deep runtime folder.
+    const QByteArray hash = QCryptographicHash::hash(SingleInstance::markerKey(executablePath).toUtf8(),
+                                                     QCryptographicHash::Sha1)
+                                .toHex()
+                                .left(32);
+    return QStringLiteral("zantor-") + QString::fromLatin1(hash);
+}
 } // namespace
 
 SingleInstance::SingleInstance(const QString &executablePath)
     : m_serverName(serverNameFor(executablePath))
-    , m_marker(std::make_unique<QSharedMemory>(markerKey(executablePath)))
+    , m_markerPath(markerPathFor(executablePath))
 {
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    // Closing the descriptor releases the lock; the file stays for the next
+    // start (removing it could race with one that is opening it).
+    if (m_markerFd >= 0)
+        ::close(m_markerFd);
+}
 
 QString SingleInstance::markerKey(const QString &executablePath)
 {
     return executablePath + QStringLiteral("|uid=") + QString::number(::getuid());
 }
 
-QString SingleInstance::serverNameFor(const QString &executablePath)
+QString SingleInstance::runtimeFolder()
 {
-    const QByteArray hash =
-        QCryptographicHash::hash(markerKey(executablePath).toUtf8(), QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("zantor-") + QString::fromLatin1(hash);
+    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
+    if (isPrivateFolder(xdg, false))
+        return QFile::decodeName(xdg);
+
+    const QString temporary = QDir::tempPath() + QStringLiteral("/zantor-runtime-") + QString::number(::getuid());
+    if (isPrivateFolder(QFile::encodeName(temporary), true))
+        return temporary;
+
+    // Someone else holds that name: the user's own cache folder cannot be
+    // taken over by another user. The host name keeps a shared home folder
+    // from mixing instances of different machines.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString folder = cache + QStringLiteral("/zantor-runtime-") + QSysInfo::machineHostName();
+    QDir().mkpath(cache);
+    isPrivateFolder(QFile::encodeName(folder), true);
+    return folder;
 }
 
-bool SingleInstance::create()
+QString SingleInstance::serverNameFor(const QString &executablePath)
 {
-    return m_marker->create(MarkerSize, QSharedMemory::ReadWrite);
+    return runtimeFolder() + QLatin1Char('/') + baseNameFor(executablePath);
+}
+
+QString SingleInstance::markerPathFor(const QString &executablePath)
+{
+    return runtimeFolder() + QLatin1Char('/') + baseNameFor(executablePath) + QStringLiteral(".lock");
 }
 
 bool SingleInstance::claim()
 {
-    if (create())
-        return m_first = true;
-    if (m_marker->error() != QSharedMemory::AlreadyExists) {
+    if (m_markerFd >= 0)
+        return m_first;
+    const int fd = ::open(QFile::encodeName(m_markerPath).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
         // Without a usable marker the program would never start at all;
         // run unguarded instead.
-        qWarning() << "Instance marker unavailable:" << m_marker->errorString();
+        qWarning() << "Instance marker unavailable:" << m_markerPath << ::strerror(errno);
         return m_first = true;
     }
-
-    // A live owner stays attached to its segment until it ends. After a
-    // kill the segment survives with nobody attached, and detaching as the
-    // last user removes it, so only a stale marker goes away here.
-    if (m_marker->attach(QSharedMemory::ReadOnly))
-        m_marker->detach();
-    if (!create())
-        return m_first = false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK)
+            return m_first = false;
+        qWarning() << "Instance marker cannot be locked:" << m_markerPath << ::strerror(error);
+        return m_first = true;
+    }
+    m_markerFd = fd;
+    // The lock is ours, so a socket file under the endpoint name is a
+    // leftover of an owner that was killed.
     QLocalServer::removeServer(m_serverName);
     return m_first = true;
 }

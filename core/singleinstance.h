@@ -5,12 +5,13 @@
 #include <memory>
 
 class QLocalServer;
-class QSharedMemory;
 
 // One running instance per executable path and user. The instance marker is
-// a small shared-memory segment; the instance endpoint is a local socket
-// server under a name derived from the same path, to which a second start
-// hands its one framed message before it quits.
+// a lock file held with flock() for the life of the process; the kernel
+// drops the lock when the process ends, however it ends, so nothing stale is
+// ever left behind. The instance endpoint is a local socket beside it. Both
+// live in the user's private runtime folder, where no other user can create
+// or replace them.
 class SingleInstance final
 {
 public:
@@ -20,19 +21,25 @@ public:
     ~SingleInstance();
 
     // Tries to claim the marker. Returns true when this process is the first
-    // instance. A marker left behind by a process that was killed (no process
-    // attached any more) is removed together with its socket file, and the
-    // claim is made again.
+    // instance.
     bool claim();
     bool isFirstInstance() const { return m_first; }
     QString serverName() const { return m_serverName; }
+    QString markerPath() const { return m_markerPath; }
 
-    // The marker key: the executable path, scoped to the current user so
-    // that one user's instance never keeps another user's from starting.
+    // The identity the names are derived from: the executable path, scoped
+    // to the current user.
     static QString markerKey(const QString &executablePath);
-    // A socket name without "/" (Qt would take it as a file path), stable
-    // for a path and distinct for different paths.
+    // Full path of the endpoint socket in the runtime folder, stable for a
+    // path and distinct for different paths.
     static QString serverNameFor(const QString &executablePath);
+    static QString markerPathFor(const QString &executablePath);
+
+    // The user's private runtime folder: $XDG_RUNTIME_DIR when it is an
+    // absolute folder owned by the user (tightened to mode 0700 if needed),
+    // else a 0700 folder of the user's own below the temporary folder, else
+    // one in the user's cache folder. Created on first use.
+    static QString runtimeFolder();
 
     // Makes the endpoint listen, clearing a socket file that a killed owner
     // left behind. Only the marker owner may call this.
@@ -48,9 +55,9 @@ public:
 
 private:
     Q_DISABLE_COPY(SingleInstance)
-    bool create();
 
     QString m_serverName;
-    std::unique_ptr<QSharedMemory> m_marker;
+    QString m_markerPath;
+    int m_markerFd = -1;
     bool m_first = false;
 };

@@ -7,6 +7,11 @@
 
 #include <utility>
 
+namespace {
+// Short enough for an even speed limit, long enough to cost nothing.
+constexpr int ResumeCheckMs = 20;
+} // namespace
+
 struct ApCurlMulti::SocketWatch
 {
     QSocketNotifier *read = nullptr;
@@ -19,7 +24,7 @@ ApCurlMulti::ApCurlMulti(QObject *parent)
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &ApCurlMulti::timeout);
     m_resumeTimer = new QTimer(this);
-    m_resumeTimer->setInterval(200);
+    m_resumeTimer->setInterval(ResumeCheckMs);
     connect(m_resumeTimer, &QTimer::timeout, this, &ApCurlMulti::resumePaused);
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &ApCurlMulti::socketCallback);
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
@@ -50,7 +55,7 @@ void ApCurlMulti::add(CURL *easy, ApCurlTransfer *transfer)
 
 void ApCurlMulti::remove(CURL *easy)
 {
-    m_paused.remove(easy);
+    m_paused.removeAll(easy);
     if (!m_transfers.remove(easy))
         return;
     if (m_deferredAdds.removeAll(easy) > 0)
@@ -168,7 +173,8 @@ void ApCurlMulti::finishTransfers()
 
 void ApCurlMulti::notePaused(CURL *easy)
 {
-    m_paused.insert(easy);
+    if (!m_paused.contains(easy))
+        m_paused.append(easy);
     if (!m_resumeTimer->isActive())
         m_resumeTimer->start();
 }
@@ -178,7 +184,7 @@ void ApCurlMulti::resumePaused()
     if (m_canResume && !m_canResume())
         return;
     m_resumeTimer->stop();
-    const QSet<CURL *> paused = std::exchange(m_paused, {});
+    const QVector<CURL *> paused = std::exchange(m_paused, {});
     // Unpausing delivers the data libcurl kept back through the write
     // callbacks right away; handles added or removed meanwhile wait, as
     // inside any other libcurl call.

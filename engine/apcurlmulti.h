@@ -38,8 +38,10 @@ public:
     int transferCount() const { return m_transfers.size(); }
 
     // A transfer whose write callback asked libcurl to pause it (a paused
-    // task). It is resumed once canResume() says so, checked a few times a
-    // second, so a paused task takes no more data from its servers.
+    // task, or one at its speed limit). It is resumed once canResume() says
+    // so, checked every few milliseconds, so a paused task takes no more
+    // data from its servers. Transfers resume in the order they paused, so
+    // a limited task's connections take turns.
     void notePaused(CURL *easy);
     void setResumeCheck(std::function<bool()> canResume) { m_canResume = std::move(canResume); }
     int pausedCount() const { return m_paused.size(); }
@@ -63,7 +65,7 @@ private:
     QVector<CURL *> m_deferredAdds;
     QVector<CURL *> m_deferredRemoves;
     int m_actionDepth = 0;
-    QSet<CURL *> m_paused;
+    QVector<CURL *> m_paused;
     QTimer *m_resumeTimer;
     std::function<bool()> m_canResume;
 

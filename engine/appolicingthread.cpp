@@ -15,6 +15,7 @@
 #include "aptvomanager.h"
 #include "commonfunctions.h"
 #include "crashhandler.h"
+#include "failurereason.h"
 #include "sessioncontrol.h"
 #include "sitepaths.h"
 #include "taskstore.h"
@@ -227,7 +228,8 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
                 // A paused task's thread still runs: it only resumes.
                 thread->setEngineState(TaskDownloading);
             } else if (state == TaskFailed) {
-                // Restart as a single stream from the first byte.
+                // Restart as a single stream; it continues the file where
+                // the resume record allows, else from the first byte.
                 thread->stopTask();
                 thread->setEngineState(TaskStopped);
                 thread->setFailedConnections(-1);
@@ -350,7 +352,8 @@ void ApPolicingThread::progressPass()
         int state = task.state.load();
 
         if (state != TaskDownloading) {
-            if (state == TaskFailed && pass.retries < retryLimit && task.failedConnections.load() != -1) {
+            if (state == TaskFailed && pass.retries < retryLimit && task.failedConnections.load() != -1
+                && !task.noRetry.load()) {
                 TaskCommand retry;
                 retry.code = TaskCommand::Start;
                 retry.paths = QStringList{path};
@@ -362,6 +365,8 @@ void ApPolicingThread::progressPass()
                 if (task.idlePasses.fetch_add(1) + 1 > kStallPasses) {
                     task.idlePasses.store(0);
                     task.failedConnections.store(task.urlCount);
+                if (task.failureReason().isEmpty())
+                    task.setFailureReason(FailureReason::noAnswer());
                 }
             }
             if (task.failedConnections.load() >= task.urlCount) {
@@ -620,14 +625,15 @@ void ApPolicingThread::handleScheduleTask_TS(int type, int action)
         return;
     }
     m_window->saveWindowSettings();
-    // The user gets a moment to see what is coming; the window stays alive.
-    QEventLoop wait;
-    QTimer::singleShot(m_scheduleGraceMs, &wait, &QEventLoop::quit);
-    wait.exec();
-    if (type == ScheduleCountdown && action == ScheduleLogOff)
-        SessionControl::logOff();
-    else
-        SessionControl::shutDown();
+    // The user gets a moment to see what is coming; the window keeps
+    // answering meanwhile, as the wait is a timer and not a loop.
+    const bool logOff = type == ScheduleCountdown && action == ScheduleLogOff;
+    QTimer::singleShot(m_scheduleGraceMs, this, [logOff] {
+        if (logOff)
+            SessionControl::logOff();
+        else
+            SessionControl::shutDown();
+    });
 }
 
 void ApPolicingThread::updateStatusbarScheduleTaskInfo_TS(const QString &text)

@@ -61,6 +61,7 @@ public:
     // For tests: the clock of the countdown and the pause before a power off.
     void setClock(Clock clock);
     void setScheduleGraceMs(int ms) { m_scheduleGraceMs = ms; }
+    int scheduleGraceMs() const { return m_scheduleGraceMs; }
     void setUpdateSegmentKey(const QString &key);
 
 public slots:

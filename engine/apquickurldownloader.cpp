@@ -9,6 +9,10 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <cerrno>
+
+#include "failurereason.h"
+
 namespace {
 
 bool isRedirectStatus(int status)
@@ -91,6 +95,7 @@ bool ApQuickUrlDownloader::begin(const QUrl &url, const QString &savePath, bool 
     m_redirects = 0;
     m_written = 0;
     m_errorDetail.clear();
+    m_failureReason.clear();
     m_savePath = savePath;
 
     if (!isFetchableUrl(url)) {
@@ -109,6 +114,7 @@ bool ApQuickUrlDownloader::begin(const QUrl &url, const QString &savePath, bool 
     m_file = new QFile(savePath, this);
     if (!m_file->open(QIODevice::ReadWrite | QIODevice::Truncate)) {
         m_errorDetail = m_file->errorString();
+        m_failureReason = FailureReason::disk(errno);
         delete m_file;
         m_file = nullptr;
         fail(openFailedText());
@@ -155,6 +161,7 @@ void ApQuickUrlDownloader::onReadyRead()
     m_written += data.size();
     if (m_file->write(data) != data.size()) {
         m_errorDetail = m_file->errorString();
+        m_failureReason = FailureReason::disk(errno);
         fail(writeFailedText());
     }
 }
@@ -182,6 +189,7 @@ void ApQuickUrlDownloader::onFinished()
         ++m_redirects;
         if (m_redirects > MaxRedirects) {
             m_errorDetail = QStringLiteral("too many redirects");
+            m_failureReason = FailureReason::tooManyRedirects();
             fail(requestFailedText());
             return;
         }
@@ -201,6 +209,12 @@ void ApQuickUrlDownloader::onFinished()
 
     if (m_reply->error() != QNetworkReply::NoError || !isFinalResponse()) {
         m_errorDetail = m_reply->errorString();
+        // Through a proxy, the connection that was refused is the proxy's.
+        const QNetworkProxy::ProxyType proxy = m_manager->proxy().type();
+        const bool viaProxy = proxy == QNetworkProxy::HttpProxy || proxy == QNetworkProxy::Socks5Proxy;
+        m_failureReason = viaProxy && m_reply->error() == QNetworkReply::ConnectionRefusedError
+            ? FailureReason::proxyRefused()
+            : FailureReason::network(m_reply->error(), status, m_reply->errorString());
         fail(requestFailedText());
         return;
     }
@@ -208,11 +222,13 @@ void ApQuickUrlDownloader::onFinished()
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && !m_reply->hasRawHeader("Content-Encoding") && length.toLongLong() != m_written) {
         m_errorDetail = QStringLiteral("%1 of %2 bytes received").arg(m_written).arg(length.toLongLong());
+        m_failureReason = FailureReason::network(QNetworkReply::RemoteHostClosedError, 0, QString());
         fail(requestFailedText());
         return;
     }
     if (!m_file->flush()) {
         m_errorDetail = m_file->errorString();
+        m_failureReason = FailureReason::disk(errno);
         fail(writeFailedText());
         return;
     }

@@ -54,6 +54,8 @@ public:
     QString savePath() const { return m_savePath; }
     // The network layer's description of the last failure, for logs.
     QString errorDetail() const { return m_errorDetail; }
+    // Why the last download failed, in words for the user.
+    QString failureReason() const { return m_failureReason; }
 
     // Texts of the failures, as sent with the signals.
     static QString requestFailedText();
@@ -94,5 +96,6 @@ private:
     QByteArray m_userAgent;
     QByteArray m_referer;
     QString m_errorDetail;
+    QString m_failureReason;
     qint64 m_written = 0;
 };

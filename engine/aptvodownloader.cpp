@@ -6,6 +6,7 @@
 #include <fcntl.h>
 
 #include "apcurlmulti.h"
+#include "failurereason.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvotask.h"
 
@@ -33,12 +34,18 @@ bool ApTvoHttpFtpDownloader::dataArrived(const char *data, qint64 n)
     }
 
     const qint64 pos = position();
-    const qint64 end = this->end();
+    qint64 end = this->end();
+    if (pos + n >= end && m_task->rangesRefused.load()) {
+        // A server without ranges: this stream goes on into the ranges that
+        // other connections could not fetch.
+        while (end < m_task->total.load() && m_task->thread->extendRange(this))
+            end = this->end();
+    }
     if (pos + n <= end) {
         if (!writeData(data, n))
             return fail();
         m_position.store(pos + n);
-        m_task->completed.fetch_add(n);
+        addCompleted(n);
         m_bytesReceived.fetch_add(n);
         if (pos + n == end) {
             rangeDone();
@@ -56,7 +63,7 @@ bool ApTvoHttpFtpDownloader::dataArrived(const char *data, qint64 n)
     if (part > 0) {
         if (!writeData(data, part))
             return fail();
-        m_task->completed.fetch_add(part);
+        addCompleted(part);
         m_bytesReceived.fetch_add(part);
     }
     m_position.store(qMax(pos, end));
@@ -81,12 +88,25 @@ void ApTvoHttpFtpDownloader::connectionDone(bool error)
     if (state() == Streaming) {
         setEnd(position());
         m_task->completed.store(position());
+        m_task->thread->allDataWritten();
         m_task->total.store(m_task->completed.load());
     } else if (state() == Running && m_bodyAccepted && position() == end()) {
         // An empty range (a file of length 0) ends without any data.
         m_task->thread->markSlices(this);
         setState(RangeDone);
     }
+}
+
+bool ApTvoHttpFtpDownloader::fail(const QString &reason)
+{
+    setFailureReason(reason);
+    return fail();
+}
+
+void ApTvoHttpFtpDownloader::setFailureReason(const QString &reason)
+{
+    if (!reason.isEmpty())
+        m_task->setFailureReason(reason);
 }
 
 bool ApTvoHttpFtpDownloader::fail()
@@ -111,10 +131,11 @@ bool ApTvoHttpFtpDownloader::openFile()
     m_file = new QFile(m_task->savePath);
     // Read-write keeps what other connections already wrote.
     if (!m_file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        setFailureReason(FailureReason::disk(errno));
         closeFile();
         return false;
     }
-    if (!m_file->seek(rangeStart())) {
+    if (!m_file->seek(position())) {
         closeFile();
         return false;
     }
@@ -125,14 +146,18 @@ bool ApTvoHttpFtpDownloader::allocateFile(qint64 length)
 {
     if (length <= 0)
         return true;
-    if (!m_file->resize(length))
+    if (!m_file->resize(length)) {
+        setFailureReason(FailureReason::disk(errno));
         return false;
+    }
     // Reserve the blocks now, so that a full disk fails here and not in the
     // middle of a range.
     const int rc = posix_fallocate(m_file->handle(), 0, length);
-    if (rc == ENOSPC || rc == EFBIG || rc == EIO || rc == EDQUOT)
+    if (rc == ENOSPC || rc == EFBIG || rc == EIO || rc == EDQUOT) {
+        setFailureReason(FailureReason::disk(rc));
         return false;
-    return m_file->seek(rangeStart());
+    }
+    return m_file->seek(position());
 }
 
 bool ApTvoHttpFtpDownloader::writeData(const char *data, qint64 n)
@@ -142,8 +167,10 @@ bool ApTvoHttpFtpDownloader::writeData(const char *data, qint64 n)
     qint64 written = 0;
     while (written < n) {
         const qint64 w = m_file->write(data + written, n - written);
-        if (w <= 0)
+        if (w <= 0) {
+            setFailureReason(FailureReason::disk(errno));
             return false;
+        }
         written += w;
     }
     return true;
@@ -158,10 +185,38 @@ void ApTvoHttpFtpDownloader::closeFile()
     m_file = nullptr;
 }
 
-bool ApTvoHttpFtpDownloader::holdWhilePaused(void *easy)
+void ApTvoHttpFtpDownloader::addCompleted(qint64 n)
 {
-    if (m_task->state.load() != ApTvoTask::Paused || !m_task->thread)
+    const qint64 total = m_task->total.load();
+    // Told before the count reaches the total, so that nobody sees the
+    // file complete before a checksum check could begin.
+    if (total > 0 && m_task->completed.load() + n == total)
+        m_task->thread->allDataWritten();
+    m_task->completed.fetch_add(n);
+}
+
+bool ApTvoHttpFtpDownloader::holdBack(void *easy, qint64 n)
+{
+    if (m_task->state.load() == ApTvoTask::Paused) {
+        m_heldByPause = true;
+    } else if (m_task->thread->admit(n)) {
         return false;
+    }
     m_task->thread->curlMulti()->notePaused(easy);
+    return true;
+}
+
+bool ApTvoHttpFtpDownloader::reopenAfterPause(bool cutShort)
+{
+    constexpr int MaxReopens = 3;
+    if (!cutShort || m_aborted || !m_heldByPause || state() != Running || !m_bodyAccepted
+        || position() >= end() || m_task->total.load() <= 0 || m_task->rangesRefused.load()
+        || m_reopens >= MaxReopens)
+        return false;
+    ++m_reopens;
+    m_heldByPause = false;
+    closeFile();
+    // The rest of the range, asked for like any other range.
+    m_ranged = true;
     return true;
 }

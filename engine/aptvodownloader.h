@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMutex>
+#include <QMutexLocker>
 #include <QObject>
 #include <QString>
 #include <QVector>
@@ -54,8 +56,20 @@ public:
         m_end.store(end);
     }
     void setEnd(qint64 end) { m_end.store(end); }
-    QString url() const { return m_url; }
-    void setUrl(const QString &url) { m_url = url; }
+    // The connection verifies an earlier run's record with its request.
+    bool isResumeProbe() const { return m_resumeProbe; }
+    void setResumeProbe(bool on) { m_resumeProbe = on; }
+    // The window copies the URL while redirects change it.
+    QString url() const
+    {
+        QMutexLocker lock(&m_urlLock);
+        return m_url;
+    }
+    void setUrl(const QString &url)
+    {
+        QMutexLocker lock(&m_urlLock);
+        m_url = url;
+    }
     qint64 blockSize() const { return m_blockSize.load(); }
     qint64 bytesReceived() const { return m_bytesReceived.load(); }
 
@@ -75,9 +89,14 @@ public slots:
     virtual void stop() = 0;
 
 protected:
-    // True while the task is paused: the write callback then hands libcurl
-    // CURL_WRITEFUNC_PAUSE and the transfer waits until the task resumes.
-    bool holdWhilePaused(void *easy);
+    // True while the task is paused, or while n more bytes would take it
+    // past its speed limit: the write callback then hands libcurl
+    // CURL_WRITEFUNC_PAUSE and the transfer waits until it may go on.
+    bool holdBack(void *easy, qint64 n);
+    // Whether a transfer that ended before its range did is to be asked
+    // again for the rest: after a pause, the server may have closed the
+    // connection meanwhile. Prepares the connection for the new request.
+    bool reopenAfterPause(bool cutShort);
 
     // Data of the accepted response, written by the rules both protocols
     // share: a stream of unknown size (with a total estimated ahead of the
@@ -88,6 +107,9 @@ protected:
     void connectionDone(bool error);
     // Counts a failure, marks the connection failed and ends its transfer.
     bool fail();
+    // The same, with why it failed for the task's failure reason.
+    bool fail(const QString &reason);
+    void setFailureReason(const QString &reason);
     // Opens the task's file read-write (never truncating what other
     // connections wrote) and seeks to this connection's range start.
     bool openFile();
@@ -96,6 +118,8 @@ protected:
     bool writeData(const char *data, qint64 n);
     void closeFile();
     void rangeDone();
+    // Adds n written bytes to the task; the last ones complete the file.
+    void addCompleted(qint64 n);
 
     ApTvoTask *m_task;
     int m_protocol;
@@ -105,6 +129,7 @@ protected:
     std::atomic<qint64> m_position{0};
     std::atomic<qint64> m_end{0};
     QString m_url;
+    mutable QMutex m_urlLock;
     QVector<int> m_sliceFlags;
     bool m_sliceVectorSized = false;
     std::atomic<qint64> m_blockSize{0};
@@ -114,6 +139,10 @@ protected:
     bool m_aborted = false;
     // Set once a response was accepted whose data belongs in the file.
     bool m_bodyAccepted = false;
+    bool m_resumeProbe = false;
+    // The transfer was held by a pause since it last started.
+    bool m_heldByPause = false;
+    int m_reopens = 0;
 
 private:
     Q_DISABLE_COPY(ApTvoHttpFtpDownloader)

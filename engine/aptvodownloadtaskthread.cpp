@@ -1,15 +1,33 @@
 #include "aptvodownloadtaskthread.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "apcurlmulti.h"
 #include "crashhandler.h"
 #include "aptvodownloader.h"
 #include "aptvoftp.h"
 #include "aptvohttp.h"
+#include "aptvomanager.h"
 #include "aptvosettings.h"
+
+namespace {
+// How often the resume record is written and the speed share refreshed.
+// A crash loses at most this much of the download's progress.
+constexpr int HousekeepingMs = 250;
+// The bucket holds at most this share of a second's worth of bytes, so a
+// limited task never bursts far above its rate.
+constexpr double BurstSeconds = 0.1;
+constexpr qint64 MinBurst = 16 * 1024;
+} // namespace
 
 ApTvoDownloadTaskThread::ApTvoDownloadTaskThread(ApTvoManager *manager,
                                                  const ApplicationInfo *info, QObject *parent)
@@ -40,9 +58,61 @@ void ApTvoDownloadTaskThread::stopTask()
 void ApTvoDownloadTaskThread::run()
 {
     CrashHandler::prepareCurrentThread();
+    m_task.setFailureReason(QString());
     m_multi = new ApCurlMulti;
-    m_multi->setResumeCheck([this] { return m_task.state.load() != ApTvoTask::Paused; });
-    ApTvoHttpFtpDownloader *first = createConnection(m_task.protocol, m_task.url, false);
+    m_multi->setResumeCheck([this] { return m_task.state.load() != ApTvoTask::Paused && hasTokens(); });
+    m_clock.start();
+    m_lastRefillNs = 0;
+    m_tokens = 0;
+    refreshRate();
+    m_housekeeping = new QTimer(m_multi);
+    m_housekeeping->setInterval(HousekeepingMs);
+    connect(m_housekeeping, &QTimer::timeout, m_multi, [this] {
+        refreshRate();
+        saveResumeState();
+    });
+    m_housekeeping->start();
+
+    m_done.clear();
+    m_pool.clear();
+    m_identity = ApTvoResumeState();
+    m_identity.url = m_task.url;
+    m_complete = false;
+    m_task.noRetry.store(false);
+    const bool retry = m_task.failedConnections.load() == -1;
+
+    // An earlier run left a record: verify the remote file and fetch only
+    // what is missing. Without a usable record the run starts at byte 0.
+    m_probing = !m_task.rangesRefused.load() && m_resume.load(m_task.savePath)
+        && m_resume.url == m_task.url && QFileInfo(m_task.savePath).size() == m_resume.size
+        && (m_task.protocol == ApTvoTask::Ftp ? !m_resume.ftpModified.isEmpty()
+                                                : !m_resume.ifRangeValue().isEmpty());
+    if (m_probing) {
+        m_pool = m_resume.done.gaps(m_resume.size);
+        m_probing = !m_pool.isEmpty();
+    }
+    if (!m_probing) {
+        m_pool.clear();
+        ApTvoResumeState::remove(m_task.savePath);
+    }
+
+    ApTvoHttpFtpDownloader *first = createConnection(m_task.protocol, m_task.url, m_probing);
+    if (first && m_probing) {
+        if (retry) {
+            // The retry keeps to one connection, but continues the file.
+            m_task.failedConnections.store(0);
+            m_task.singleStream.store(true);
+        }
+        const ApByteRanges::Range gap = m_pool.takeFirst();
+        first->setRange(gap.first, gap.second);
+        first->setResumeProbe(true);
+        m_done = m_resume.done;
+        // The bytes already there count as done, not as this pass's speed.
+        m_task.completed.store(m_done.bytes());
+        m_task.lastCompleted.store(m_done.bytes());
+    } else {
+        m_task.singleStream.store(retry);
+    }
     if (first) {
         first->start();
     } else {
@@ -58,6 +128,8 @@ void ApTvoDownloadTaskThread::run()
 
 void ApTvoDownloadTaskThread::endRun()
 {
+    if (!m_task.deleteFile.load())
+        saveResumeState();
     QList<ApTvoHttpFtpDownloader *> connections;
     {
         QMutexLocker lock(&m_connectionsLock);
@@ -68,6 +140,10 @@ void ApTvoDownloadTaskThread::endRun()
     qDeleteAll(connections);
     delete m_multi;
     m_multi = nullptr;
+    m_housekeeping = nullptr;
+    m_probing = false;
+    m_pool.clear();
+    m_done.clear();
 
     const qint64 total = m_task.total.load();
     const qint64 completed = m_task.completed.load();
@@ -80,8 +156,180 @@ void ApTvoDownloadTaskThread::endRun()
     m_task.idlePasses.store(0);
     m_task.failedConnections.store(0);
     m_task.headerReceived.store(false);
-    if (m_task.deleteFile.load())
+    m_task.singleStream.store(false);
+    if (m_task.deleteFile.load()) {
         QFile::remove(m_task.savePath);
+        ApTvoResumeState::remove(m_task.savePath);
+    }
+}
+
+void ApTvoDownloadTaskThread::retire(ApTvoHttpFtpDownloader *c)
+{
+    if (c->state() != ApTvoHttpFtpDownloader::Streaming)
+        m_done.add(c->rangeStart(), c->position());
+}
+
+void ApTvoDownloadTaskThread::saveResumeState()
+{
+    const qint64 total = m_task.total.load();
+    if (m_complete || m_task.rangesRefused.load() || total <= 0 || m_identity.size != total
+        || (m_identity.ifRangeValue().isEmpty() && m_identity.ftpModified.isEmpty()))
+        return;
+    ApTvoResumeState state = m_identity;
+    state.done = m_done;
+    for (ApTvoHttpFtpDownloader *c : qAsConst(m_connections)) {
+        if (c->state() != ApTvoHttpFtpDownloader::Streaming)
+            state.done.add(c->rangeStart(), c->position());
+    }
+    // The bytes listed reach the disk before the list does.
+    const QByteArray path = QFile::encodeName(m_task.savePath);
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    const bool synced = ::fdatasync(fd) == 0;
+    ::close(fd);
+    if (synced)
+        state.save(m_task.savePath);
+}
+
+void ApTvoDownloadTaskThread::setRemoteIdentity(qint64 size, const QByteArray &etag,
+                                                const QByteArray &lastModified)
+{
+    m_identity.size = size;
+    m_identity.etag = etag;
+    m_identity.lastModified = lastModified;
+}
+
+void ApTvoDownloadTaskThread::setFtpModified(const QByteArray &modified)
+{
+    m_identity.ftpModified = modified;
+}
+
+void ApTvoDownloadTaskThread::resumeAccepted(ApTvoHttpFtpDownloader *probe)
+{
+    m_probing = false;
+    m_identity.size = m_resume.size;
+    m_identity.etag = m_resume.etag;
+    m_identity.lastModified = m_resume.lastModified;
+    m_identity.ftpModified = m_resume.ftpModified;
+    m_task.total.store(m_resume.size);
+    m_task.sizeUnknown.store(0);
+    firstResponseWithSize(probe);
+    m_task.headerReceived.store(true);
+}
+
+void ApTvoDownloadTaskThread::resumeRejected()
+{
+    m_probing = false;
+    m_pool.clear();
+    m_done.clear();
+    m_task.completed.store(0);
+    m_task.lastCompleted.store(0);
+    ApTvoResumeState::remove(m_task.savePath);
+}
+
+void ApTvoDownloadTaskThread::rangeRefused(ApTvoHttpFtpDownloader *c)
+{
+    m_task.rangesRefused.store(true);
+    if (c->remaining() > 0)
+        m_pool.append(ApByteRanges::Range(c->position(), c->end()));
+    retire(c);
+    c->setRange(0, 0);
+    c->setState(ApTvoHttpFtpDownloader::Idle);
+}
+
+bool ApTvoDownloadTaskThread::extendRange(ApTvoHttpFtpDownloader *c)
+{
+    for (int i = 0; i < m_pool.size(); ++i) {
+        if (m_pool.at(i).first == c->end()) {
+            c->setEnd(m_pool.takeAt(i).second);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ApTvoDownloadTaskThread::allDataWritten()
+{
+    if (m_complete)
+        return;
+    m_complete = true;
+    ApTvoResumeState::remove(m_task.savePath);
+    if (m_task.expectedChecksum.isEmpty() || !m_multi)
+        return;
+    // Not complete before the check: the policing loop completes only a
+    // downloading task.
+    m_task.state.store(ApTvoTask::Checking);
+    QTimer::singleShot(0, m_multi, [this] { verifyChecksum(); });
+}
+
+void ApTvoDownloadTaskThread::verifyChecksum()
+{
+    const QByteArray expected = m_task.expectedChecksum.trimmed().toLower().toLatin1();
+    QCryptographicHash::Algorithm algorithm = QCryptographicHash::Sha256;
+    bool known = true;
+    switch (expected.size()) {
+    case 32: algorithm = QCryptographicHash::Md5; break;
+    case 40: algorithm = QCryptographicHash::Sha1; break;
+    case 64: algorithm = QCryptographicHash::Sha256; break;
+    default: known = false; break;
+    }
+    QByteArray actual;
+    QFile file(m_task.savePath);
+    if (known && file.open(QIODevice::ReadOnly)) {
+        QCryptographicHash hash(algorithm);
+        if (hash.addData(&file))
+            actual = hash.result().toHex();
+    }
+    if (!actual.isEmpty() && actual == expected) {
+        m_task.state.store(ApTvoTask::Completed);
+        return;
+    }
+    m_task.setFailureReason(QCoreApplication::translate("ApTvoDownloadTaskThread", "Checksum mismatch"));
+    m_task.noRetry.store(true);
+    m_task.state.store(ApTvoTask::Failed);
+}
+
+void ApTvoDownloadTaskThread::refreshRate()
+{
+    const qint64 rate = m_manager ? m_manager->rateFor(m_task) : m_task.speedLimit.load();
+    if (rate != m_rate) {
+        refillTokens();
+        m_rate = rate;
+        if (m_rate > 0)
+            m_tokens = qMin(m_tokens, qMax<double>(MinBurst, m_rate * BurstSeconds));
+    }
+}
+
+void ApTvoDownloadTaskThread::refillTokens()
+{
+    const qint64 now = m_clock.nsecsElapsed();
+    const qint64 elapsed = now - m_lastRefillNs;
+    m_lastRefillNs = now;
+    if (m_rate <= 0)
+        return;
+    const double burst = qMax<double>(MinBurst, m_rate * BurstSeconds);
+    m_tokens = qMin(burst, m_tokens + double(m_rate) * double(elapsed) / 1e9);
+}
+
+bool ApTvoDownloadTaskThread::admit(qint64 n)
+{
+    if (m_rate <= 0)
+        return true;
+    refillTokens();
+    if (m_tokens <= 0)
+        return false;
+    // The bucket may go into debt by one chunk; the next ones wait for it.
+    m_tokens -= double(n);
+    return true;
+}
+
+bool ApTvoDownloadTaskThread::hasTokens()
+{
+    if (m_rate <= 0)
+        return true;
+    refillTokens();
+    return m_tokens > 0;
 }
 
 ApTvoHttpFtpDownloader *ApTvoDownloadTaskThread::createConnection(int protocol, const QString &url,
@@ -104,11 +352,14 @@ ApTvoHttpFtpDownloader *ApTvoDownloadTaskThread::createConnection(int protocol, 
 void ApTvoDownloadTaskThread::firstResponseWithSize(ApTvoHttpFtpDownloader *first)
 {
     int failed = m_task.failedConnections.load();
-    if (failed != 0) {
+    if (failed != 0 || m_task.singleStream.load()) {
         // A retried task keeps to its first connection.
         m_task.failedConnections.store(0);
         return;
     }
+    // A server without byte ranges: the first connection fetches it all.
+    if (m_task.rangesRefused.load())
+        return;
     if (!m_task.mirrors.isEmpty())
         addMirrorConnections();
     else if (m_task.protocol == ApTvoTask::Http)
@@ -141,8 +392,12 @@ void ApTvoDownloadTaskThread::addMirrorConnections()
 
 void ApTvoDownloadTaskThread::takeWork(ApTvoHttpFtpDownloader *x)
 {
+    retire(x);
     x->setRange(0, 0);
     x->setState(ApTvoHttpFtpDownloader::Idle);
+    x->setResumeProbe(false);
+    if (m_task.rangesRefused.load())
+        return;
 
     const qint64 threshold =
         m_task.settings ? m_task.settings->values().splitThreshold : 2097152;
@@ -157,10 +412,25 @@ void ApTvoDownloadTaskThread::takeWork(ApTvoHttpFtpDownloader *x)
             break;
         }
         // A failed connection with nothing left to fetch needs no successor.
+        retire(c);
         c->setRange(0, 0);
         c->setState(ApTvoHttpFtpDownloader::Idle);
         if (m_task.failedConnections.load() > 0)
             --m_task.failedConnections;
+    }
+    if (!donor && !m_pool.isEmpty()) {
+        // Ranges an earlier run did not finish come first, largest first;
+        // they are taken whole whatever their size.
+        int best = 0;
+        for (int i = 1; i < m_pool.size(); ++i) {
+            if (m_pool.at(i).second - m_pool.at(i).first > m_pool.at(best).second - m_pool.at(best).first)
+                best = i;
+        }
+        const ApByteRanges::Range gap = m_pool.takeAt(best);
+        x->setRange(gap.first, gap.second);
+        x->setRanged(true);
+        x->start();
+        return;
     }
     if (!donor) {
         qint64 largest = 0;
@@ -178,6 +448,7 @@ void ApTvoDownloadTaskThread::takeWork(ApTvoHttpFtpDownloader *x)
     qint64 end = donor->end();
     if (donorFailed) {
         first = donor->position();
+        retire(donor);
         donor->setRange(0, 0);
         donor->setState(ApTvoHttpFtpDownloader::Idle);
         if (m_task.failedConnections.load() > 0)
@@ -236,6 +507,7 @@ QList<ApTvoConnectionSnapshot> ApTvoDownloadTaskThread::connectionSnapshots()
         s.position = c->position();
         s.end = c->end();
         s.bytesReceived = c->bytesReceived();
+        s.url = c->url();
         s.sliceFlags = c->sliceVectorSized() ? c->sliceFlags() : QVector<int>();
         list.append(s);
     }

@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
 #include <QString>
 #include <QThread>
 #include <QVector>
 
+#include "aptvoresumestate.h"
 #include "aptvotask.h"
 
 class ApCurlMulti;
 class ApTvoHttpFtpDownloader;
 class ApTvoManager;
 class ApplicationInfo;
+class QTimer;
 
 // What the window may show of one connection, copied under the lock.
 struct ApTvoConnectionSnapshot
@@ -21,6 +24,7 @@ struct ApTvoConnectionSnapshot
     qint64 position = 0;
     qint64 end = 0;
     qint64 bytesReceived = 0;
+    QString url;
     QVector<int> sliceFlags;   // empty until the connection has started once
 };
 
@@ -65,6 +69,35 @@ public:
     void markSlices(ApTvoHttpFtpDownloader *connection);
     void sizeSliceVector(ApTvoHttpFtpDownloader *connection, int sliceCount);
 
+    // What identifies the remote file, learnt from the first response; the
+    // resume record is kept only once a validator is known.
+    void setRemoteIdentity(qint64 size, const QByteArray &etag, const QByteArray &lastModified);
+    void setFtpModified(const QByteArray &modified);
+    // The record of an earlier run that the first connection verifies
+    // (HTTP "If-Range", FTP size and date); null when this run starts at 0.
+    const ApTvoResumeState *resumeToVerify() const { return m_probing ? &m_resume : nullptr; }
+    // The remote file is the one of the record: the missing ranges are
+    // fetched, the probe serving the first of them.
+    void resumeAccepted(ApTvoHttpFtpDownloader *probe);
+    // The remote file changed or cannot be fetched in ranges: start at 0.
+    void resumeRejected();
+    // A ranged request was answered with the whole file: the range goes
+    // back, and the file is no longer split.
+    void rangeRefused(ApTvoHttpFtpDownloader *connection);
+    // On a server without ranges, the first connection reaching its end
+    // takes on a returned range that starts there. True when extended.
+    bool extendRange(ApTvoHttpFtpDownloader *connection);
+    // Every byte of the file is written: the resume record goes, and the
+    // checksum (when one is expected) is checked in this thread.
+    void allDataWritten();
+
+    // Speed limit of this run: false when n bytes must wait.
+    bool admit(qint64 n);
+    bool hasTokens();
+    qint64 rate() const { return m_rate; }
+    // Writes the resume record now (also done a few times a second).
+    void saveResumeState();
+
 protected:
     void run() override;
 
@@ -72,6 +105,10 @@ private:
     ApTvoHttpFtpDownloader *createConnection(int protocol, const QString &url, bool ranged);
     void markSlicesLocked(ApTvoHttpFtpDownloader *connection);
     void endRun();
+    void retire(ApTvoHttpFtpDownloader *connection);
+    void refreshRate();
+    void refillTokens();
+    void verifyChecksum();
 
     ApTvoTask m_task;
     ApTvoManager *m_manager;
@@ -81,6 +118,24 @@ private:
     // window's readers; the list is only changed in this thread.
     QMutex m_connectionsLock;
     QList<ApTvoHttpFtpDownloader *> m_connections;
+
+    // Resume: the record read at the start of the run, whether the first
+    // connection verifies it, what this run knows of the remote file,
+    // ranges finished by connections that moved on, and missing ranges that
+    // no connection serves yet. Task thread only.
+    ApTvoResumeState m_resume;
+    bool m_probing = false;
+    ApTvoResumeState m_identity;
+    ApByteRanges m_done;
+    QVector<ApByteRanges::Range> m_pool;
+    bool m_complete = false;
+    QTimer *m_housekeeping = nullptr;
+
+    // Token bucket of the speed limit; task thread only.
+    qint64 m_rate = 0;
+    double m_tokens = 0;
+    qint64 m_lastRefillNs = 0;
+    QElapsedTimer m_clock;
 
     Q_DISABLE_COPY(ApTvoDownloadTaskThread)
 };

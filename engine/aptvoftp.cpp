@@ -7,12 +7,16 @@
 #include <cctype>
 
 #include "aptvodownloadtaskthread.h"
+#include "aptvoresumestate.h"
 #include "aptvosettings.h"
 #include "aptvotask.h"
+#include "failurereason.h"
 
 namespace {
 // A larger receive buffer means fewer, larger writes.
 constexpr long ReceiveBufferSize = 512 * 1024;
+// A limited task takes data in small pieces, so its rate stays even.
+constexpr long LimitedBufferSize = 16 * 1024;
 
 bool hasControlCharacter(const QString &text)
 {
@@ -41,6 +45,8 @@ void ApTvoFtp::start()
         m_task->settings ? m_task->settings->values() : ApTvoSettingsValues();
     m_sliceCount = qMax(1, settings.sliceCount);
     m_task->thread->sizeSliceVector(this, settings.sliceCount);
+    m_heldByPause = false;
+    m_reopens = 0;
     if (!startRequest()) {
         m_task->countFailedConnection();
         setState(Failed);
@@ -52,7 +58,8 @@ void ApTvoFtp::start()
 
 // libcurl's command sequence on a fresh control connection is
 //   USER, PASS, PWD, EPSV (PASV when EPSV is refused), TYPE I,
-//   SIZE <path>, REST <position> (ranged only), RETR <path>, QUIT.
+//   SIZE <path>, MDTM <path> (the task's first connection only),
+//   REST <position> (ranged only), RETR <path>, QUIT.
 // The size query and the restart offset go in as pre-transfer commands, so
 // they come right before RETR in this order; libcurl's own size query is
 // switched off (it would read a negative size as positive and would cut the
@@ -85,6 +92,10 @@ bool ApTvoFtp::startRequest()
 
     curl_slist_free_all(m_preQuote);
     m_preQuote = curl_slist_append(nullptr, ("SIZE " + path.toUtf8()).constData());
+    // The date identifies the file for a later resume; a server without
+    // MDTM still serves it ("*": a refusal does not end the transfer).
+    if (!m_ranged || m_resumeProbe)
+        m_preQuote = curl_slist_append(m_preQuote, ("*MDTM " + path.toUtf8()).constData());
     if (m_ranged)
         m_preQuote = curl_slist_append(m_preQuote, ("REST " + QByteArray::number(position())).constData());
 
@@ -107,7 +118,8 @@ bool ApTvoFtp::startRequest()
     curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
     curl_easy_setopt(m_easy, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE, ReceiveBufferSize);
+    curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE,
+                     m_task->thread->rate() > 0 ? LimitedBufferSize : ReceiveBufferSize);
     curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT, 60L);
     curl_easy_setopt(m_easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, 60L);
     // The proxy settings are for HTTP; FTP goes direct, whatever the
@@ -133,10 +145,15 @@ bool ApTvoFtp::startRequest()
     curl_easy_setopt(m_easy, CURLOPT_VERBOSE, 1L);
 
     m_aborted = false;
+    m_lastErrorCode = 0;
+    m_lastErrorText.clear();
     m_bodyAccepted = false;
     m_countedActive = false;
     m_commands.clear();
     m_lastVerb.clear();
+    m_probeSize = -1;
+    m_modified.clear();
+    m_restartPending = false;
     m_task->thread->curlMulti()->add(m_easy, this);
     m_inMulti = true;
     return true;
@@ -198,7 +215,7 @@ size_t ApTvoFtp::writeCallback(char *data, size_t size, size_t count, void *user
 {
     const size_t n = size * count;
     auto *self = static_cast<ApTvoFtp *>(userp);
-    if (self->holdWhilePaused(self->m_easy))
+    if (self->holdBack(self->m_easy, qint64(n)))
         return CURL_WRITEFUNC_PAUSE;
     return self->ftpDataArrived(data, qint64(n)) ? n : 0;
 }
@@ -213,26 +230,67 @@ bool ApTvoFtp::replyLine(const QByteArray &raw)
     if (line.size() < 3 || !isdigit(uchar(line[0])) || !isdigit(uchar(line[1]))
         || !isdigit(uchar(line[2])) || (line.size() > 3 && line[3] != ' '))
         return true;
+    if (line.left(3).toInt() >= 400) {
+        m_lastErrorCode = line.left(3).toInt();
+        m_lastErrorText = line.mid(4).trimmed();
+    }
     // Replies to the commands of the connection's own sequence; those to
     // libcurl's housekeeping (PWD, EPSV with its PASV fallback) are
     // libcurl's business, and failed logins and retrievals end the transfer
     // with an error.
-    if (m_lastVerb != "TYPE" && m_lastVerb != "SIZE" && m_lastVerb != "REST")
+    if (m_lastVerb != "TYPE" && m_lastVerb != "SIZE" && m_lastVerb != "REST" && m_lastVerb != "MDTM")
         return true;
     return rawCommandReply(line.left(3).toInt(), line.mid(4).trimmed());
 }
 
 bool ApTvoFtp::rawCommandReply(int code, const QByteArray &detail)
 {
+    if (m_lastVerb == "MDTM") {
+        // No date is no failure; the file just cannot be resumed later.
+        if (code == 213) {
+            m_modified = detail;
+            if (!m_ranged)
+                m_task->thread->setFtpModified(detail);
+        }
+        return true;
+    }
     if (code >= 400)
-        return fail();
+        return fail(FailureReason::ftpReply(code, detail));
     if (code == 213 && m_lastVerb == "SIZE")
         return sizeReply(detail.toLongLong());
+    if (m_lastVerb == "REST" && m_resumeProbe)
+        return restartReply();
+    return true;
+}
+
+bool ApTvoFtp::restartReply()
+{
+    // Size and date of the resume probe are in: the same file continues
+    // where the earlier run stopped, another one is fetched from byte 0.
+    const ApTvoResumeState *resume = m_task->thread->resumeToVerify();
+    m_resumeProbe = false;
+    if (!resume || m_probeSize != resume->size || m_modified.isEmpty() || m_modified != resume->ftpModified) {
+        m_task->thread->resumeRejected();
+        m_ranged = false;
+        setRange(0, 0);
+        m_restartPending = true;
+        m_aborted = true;
+        return false;
+    }
+    m_blockSize.store(resume->size / m_sliceCount);
+    if (!openFile())
+        return fail();
+    m_bodyAccepted = true;
+    m_task->thread->resumeAccepted(this);
     return true;
 }
 
 bool ApTvoFtp::sizeReply(qint64 size)
 {
+    if (m_resumeProbe) {
+        m_probeSize = size;
+        return true;
+    }
     if (m_ranged) {
         // A piece of a file whose size the task already knows: a server
         // that has a file of another size has another file.
@@ -252,6 +310,7 @@ bool ApTvoFtp::sizeReply(qint64 size)
         m_bodyAccepted = true;
         return true;
     }
+    m_task->thread->setRemoteIdentity(size, {}, {});
     m_task->total.store(size);
     m_task->sizeUnknown.store(0);
     m_blockSize.store(size / m_sliceCount);
@@ -282,6 +341,19 @@ bool ApTvoFtp::ftpDataArrived(const char *data, qint64 n)
 void ApTvoFtp::transferFinished(int curlCode)
 {
     m_inMulti = false;
+    if (m_restartPending || reopenAfterPause(curlCode != CURLE_OK || position() < end())) {
+        m_restartPending = false;
+        connectionUnconnected();
+        if (!startRequest()) {
+            m_task->countFailedConnection();
+            setState(Failed);
+        }
+        return;
+    }
+    if (curlCode != CURLE_OK && !m_aborted) {
+        setFailureReason(m_lastErrorCode >= 400 ? FailureReason::ftpReply(m_lastErrorCode, m_lastErrorText)
+                                                : FailureReason::transfer(curlCode));
+    }
     connectionDone(curlCode != CURLE_OK);
     if (!m_aborted && curlCode == CURLE_OK && state() == Running) {
         // The server ended the retrieval as complete before the range was:

@@ -41,13 +41,22 @@ private:
     bool replyLine(const QByteArray &line);
     bool rawCommandReply(int code, const QByteArray &detail);
     bool sizeReply(qint64 size);
+    bool restartReply();
     bool ftpDataArrived(const char *data, qint64 n);
 
     CURL *m_easy = nullptr;
     curl_slist *m_preQuote = nullptr;
     QList<QByteArray> m_commands;
     QByteArray m_lastVerb;
+    // The last refusal the server sent (code 400 or more), for the reason.
+    int m_lastErrorCode = 0;
+    QByteArray m_lastErrorText;
     int m_sliceCount = 200;
     bool m_inMulti = false;
     bool m_countedActive = false;
+    // The resume probe's answers, verified at the restart reply.
+    qint64 m_probeSize = -1;
+    QByteArray m_modified;
+    // A new retrieval of the whole file follows once this one has ended.
+    bool m_restartPending = false;
 };

@@ -7,11 +7,14 @@
 
 #include "apquickurldownloader.h"
 #include "aptvodownloadtaskthread.h"
+#include "aptvoresumestate.h"
 #include "aptvotask.h"
+#include "failurereason.h"
 
 namespace {
 // A larger receive buffer means fewer, larger writes.
 constexpr long ReceiveBufferSize = 512 * 1024;
+constexpr long LimitedBufferSize = 16 * 1024;
 // Redirect chains longer than this are treated as a failed connection.
 constexpr int MaxRedirects = 10;
 
@@ -43,6 +46,8 @@ void ApTvoHttp::start()
     m_settings = m_task->settings ? m_task->settings->values() : ApTvoSettingsValues();
     m_task->thread->sizeSliceVector(this, m_settings.sliceCount);
     m_redirectCount = 0;
+    m_heldByPause = false;
+    m_reopens = 0;
 
     int fallback = -1;
     if (m_task->failedConnections.compare_exchange_strong(fallback, 0)) {
@@ -59,7 +64,7 @@ void ApTvoHttp::start()
 
 void ApTvoHttp::startFallback()
 {
-    QFile::remove(m_task->savePath);
+    // The fallback writes the file from its first byte (it truncates it).
     m_task->activeConnections.store(1);
     m_task->sizeUnknown.store(0);
     const QByteArray referer = (m_task->referer.isEmpty() ? m_url : m_task->referer).toUtf8();
@@ -104,6 +109,11 @@ bool ApTvoHttp::startRequest()
     m_requestHeaders << "User-Agent: " + m_settings.userAgent;
     if (m_ranged)
         m_requestHeaders << "Range: bytes=" + QByteArray::number(position()) + '-';
+    // The range of an earlier run only if the file is still the same;
+    // otherwise the server sends the whole new file.
+    const ApTvoResumeState *resume = m_resumeProbe ? m_task->thread->resumeToVerify() : nullptr;
+    if (m_ranged && resume)
+        m_requestHeaders << "If-Range: " + resume->ifRangeValue();
     m_requestHeaders << "Referer: " + referer;
     m_requestHeaders << "Cache-Control: no-cache";
     m_requestHeaders << "Connection: close";
@@ -123,7 +133,10 @@ bool ApTvoHttp::startRequest()
     curl_easy_setopt(m_easy, CURLOPT_HTTPHEADER, m_headerList);
     curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE, ReceiveBufferSize);
+    // A limited task takes data in small pieces, so that its rate stays
+    // even within each second.
+    curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE,
+                     m_task->thread->rate() > 0 ? LimitedBufferSize : ReceiveBufferSize);
     curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT, 60L);
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
@@ -158,6 +171,9 @@ bool ApTvoHttp::startRequest()
     m_contentLength = -1;
     m_location.clear();
     m_contentRange.clear();
+    m_etag.clear();
+    m_lastModified.clear();
+    m_acceptRanges = false;
     m_task->thread->curlMulti()->add(m_easy, this);
     m_inMulti = true;
     return true;
@@ -197,7 +213,7 @@ size_t ApTvoHttp::writeCallback(char *data, size_t size, size_t count, void *use
 {
     const size_t n = size * count;
     auto *self = static_cast<ApTvoHttp *>(userp);
-    if (self->holdWhilePaused(self->m_easy))
+    if (self->holdBack(self->m_easy, qint64(n)))
         return CURL_WRITEFUNC_PAUSE;
     return self->dataArrived(data, qint64(n)) ? n : 0;
 }
@@ -210,9 +226,13 @@ bool ApTvoHttp::headerLine(const QByteArray &raw)
     if (line.startsWith("HTTP/")) {
         const QList<QByteArray> parts = line.split(' ');
         m_status = parts.size() > 1 ? parts.at(1).toInt() : 0;
+        m_reasonPhrase = parts.size() > 2 ? line.mid(line.indexOf(' ', line.indexOf(' ') + 1) + 1) : QByteArray();
         m_contentLength = -1;
         m_location.clear();
         m_contentRange.clear();
+        m_etag.clear();
+        m_lastModified.clear();
+        m_acceptRanges = false;
         return true;
     }
     if (line.isEmpty()) {
@@ -233,6 +253,13 @@ bool ApTvoHttp::headerLine(const QByteArray &raw)
         m_location = value;
     } else if (name == "content-range") {
         m_contentRange = value;
+    } else if (name == "etag") {
+        m_etag = value;
+    } else if (name == "last-modified") {
+        m_lastModified = value;
+    } else if (name == "accept-ranges") {
+        for (const QByteArray &unit : value.toLower().split(','))
+            m_acceptRanges = m_acceptRanges || unit.trimmed() == "bytes";
     }
     return true;
 }
@@ -241,24 +268,38 @@ bool ApTvoHttp::responseHeaderReceived()
 {
     if (isRedirect(m_status) && !m_location.isEmpty()) {
         if (++m_redirectCount > MaxRedirects)
-            return fail();
+            return fail(FailureReason::tooManyRedirects());
         m_redirected = true;
         const QUrl current = QUrl::fromEncoded(m_url.toUtf8());
-        m_url = QString::fromUtf8(current.resolved(QUrl::fromEncoded(m_location)).toEncoded());
+        setUrl(QString::fromUtf8(current.resolved(QUrl::fromEncoded(m_location)).toEncoded()));
         // The new request starts once this transfer has ended.
         m_redirectPending = true;
         m_aborted = true;
         return false;
     }
 
+    if (m_status == 200 && m_resumeProbe) {
+        // The file changed, or the server ignores ranges: the earlier run's
+        // bytes are of no use, and this answer is the whole file.
+        m_task->thread->resumeRejected();
+        m_resumeProbe = false;
+        m_ranged = false;
+        setRange(0, 0);
+    }
     if (m_status == 200) {
         if (m_ranged) {
             // The server ignored the range: its data would start at byte 0
-            // of the file, not at this connection's range.
-            return fail();
+            // of the file, not at this connection's range. The range goes
+            // back; the file is not split further.
+            m_task->thread->rangeRefused(this);
+            m_aborted = true;
+            return false;
         }
         if (m_contentLength >= 0) {
             const qint64 total = m_contentLength;
+            if (!m_acceptRanges)
+                m_task->rangesRefused.store(true);
+            m_task->thread->setRemoteIdentity(total, m_etag, m_lastModified);
             m_task->total.store(total);
             m_task->sizeUnknown.store(0);
             m_blockSize.store(total / qMax(1, m_settings.sliceCount));
@@ -290,6 +331,22 @@ bool ApTvoHttp::responseHeaderReceived()
             if (slash > 0 && range.mid(slash + 1).trimmed() != "*")
                 total = range.mid(slash + 1).trimmed().toLongLong();
         }
+        if (m_resumeProbe) {
+            const ApTvoResumeState *resume = m_task->thread->resumeToVerify();
+            const bool same = resume && first == position() && total == resume->size
+                && (m_etag.isEmpty() || resume->etag.isEmpty() || m_etag == resume->etag)
+                && (m_lastModified.isEmpty() || resume->lastModified.isEmpty()
+                    || m_lastModified == resume->lastModified);
+            m_resumeProbe = false;
+            if (!same)
+                return restartWhole();
+            m_blockSize.store(total / qMax(1, m_settings.sliceCount));
+            if (!openFile())
+                return fail();
+            m_bodyAccepted = true;
+            m_task->thread->resumeAccepted(this);
+            return true;
+        }
         if (first != position() || (total >= 0 && total != m_task->total.load()))
             return fail();
         m_blockSize.store(m_task->total.load() / qMax(1, m_settings.sliceCount));
@@ -299,12 +356,43 @@ bool ApTvoHttp::responseHeaderReceived()
         return true;
     }
 
-    return fail();
+    if (m_status == 416 && m_resumeProbe) {
+        // The file is shorter than the earlier run's: another file.
+        m_resumeProbe = false;
+        return restartWhole();
+    }
+    return fail(FailureReason::httpStatus(m_status, m_reasonPhrase));
+}
+
+bool ApTvoHttp::restartWhole()
+{
+    m_task->thread->resumeRejected();
+    m_ranged = false;
+    setRange(0, 0);
+    // The new request goes out once this transfer has ended.
+    m_redirectPending = true;
+    m_aborted = true;
+    return false;
 }
 
 void ApTvoHttp::transferFinished(int curlCode)
 {
     m_inMulti = false;
+    if (reopenAfterPause(curlCode != CURLE_OK || position() < end())) {
+        int v = m_task->activeConnections.load();
+        while (v > 0 && !m_task->activeConnections.compare_exchange_weak(v, v - 1)) {
+        }
+        if (!startRequest()) {
+            m_task->countFailedConnection();
+            setState(Failed);
+        }
+        return;
+    }
+    if (curlCode != CURLE_OK && !m_aborted) {
+        // Through a proxy, the connection that was refused is the proxy's.
+        const bool proxyRefused = m_settings.proxyType != 0 && curlCode == CURLE_COULDNT_CONNECT;
+        setFailureReason(proxyRefused ? FailureReason::proxyRefused() : FailureReason::transfer(curlCode));
+    }
     connectionDone(curlCode != CURLE_OK);
     connectionUnconnected();
 }
@@ -326,6 +414,7 @@ void ApTvoHttp::connectionUnconnected()
         m_task->thread->takeWork(this);
     } else if (state() == Running) {
         // The server closed the connection before the range was complete.
+        setFailureReason(FailureReason::transfer(CURLE_PARTIAL_FILE));
         m_task->countFailedConnection();
         setState(Failed);
         closeFile();
@@ -334,6 +423,10 @@ void ApTvoHttp::connectionUnconnected()
 
 void ApTvoHttp::qudProgressCallback(qint64, qint64 received, qint64 total)
 {
+    // The whole file is in: a checksum is checked once it is on disk,
+    // and until then the task is not complete.
+    if (total > 0 && received == total && !m_task->expectedChecksum.isEmpty())
+        m_task->state.store(ApTvoTask::Checking);
     m_task->total.store(total < 0 ? 0 : total);
     m_task->completed.store(received);
     m_position.store(received);
@@ -342,15 +435,18 @@ void ApTvoHttp::qudProgressCallback(qint64, qint64 received, qint64 total)
 
 void ApTvoHttp::qudFinishedCallback(qint64)
 {
+    m_task->thread->allDataWritten();
     if (m_task->total.load() <= 0)
         m_task->total.store(m_task->completed.load());
     setState(RangeDone);
-    m_task->state.store(ApTvoTask::Completed);
+    if (m_task->state.load() != ApTvoTask::Checking)
+        m_task->state.store(ApTvoTask::Completed);
     m_task->activeConnections.store(0);
 }
 
 void ApTvoHttp::qudFailedCallback(qint64, const QString &)
 {
+    setFailureReason(m_fallback->failureReason());
     m_task->countFailedConnection();
     setState(Failed);
     m_task->activeConnections.store(0);

@@ -38,6 +38,7 @@ private:
     static int prereqCallback(void *userp, char *, char *, int, int);
     bool headerLine(const QByteArray &line);
     bool responseHeaderReceived();
+    bool restartWhole();
 
     void qudProgressCallback(qint64 id, qint64 received, qint64 total);
     void qudFinishedCallback(qint64 id);
@@ -52,8 +53,12 @@ private:
     bool m_redirectPending = false;
     int m_redirectCount = 0;
     int m_status = 0;
+    QByteArray m_reasonPhrase;
     qint64 m_contentLength = -1;
     QByteArray m_location;
     QByteArray m_contentRange;
+    QByteArray m_etag;
+    QByteArray m_lastModified;
+    bool m_acceptRanges = false;
     ApQuickUrlDownloader *m_fallback;
 };

@@ -7,9 +7,13 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "apgeolocation.h"
 #include "apsearchproxytarget.h"
 #include "aptvodownloadtaskthread.h"
+#include "aptvoresumestate.h"
 #include "applicationinfo.h"
 #include "appsettings.h"
 #include "commonfunctions.h"
@@ -55,6 +59,7 @@ void ApTvoManager::readSettings()
 {
     const int bound = qMax(0, AppSettings::splitBound());
     const int retries = AppSettings::failureRetryTimes();
+    m_globalLimit.store(qint64(AppSettings::downloadSpeedLimit()) * 1024);
     m_settings.update([&](ApTvoSettingsValues &v) {
         v.splitBound = bound;
         v.splitThreshold = 2097152;
@@ -108,6 +113,8 @@ ApTvoDownloadTaskThread *ApTvoManager::addTask(const EngineTaskInput &input, boo
     t.state.store(input.state);
     t.sizeUnknown.store(1);
     t.mediaFlag = Common::isMediaType(QFileInfo(input.savePath).suffix());
+    t.speedLimit.store(qMax<qint64>(0, input.speedLimit));
+    t.expectedChecksum = input.expectedChecksum;
 
     ApTvoDownloadTaskThread *previous = nullptr;
     {
@@ -122,6 +129,56 @@ ApTvoDownloadTaskThread *ApTvoManager::addTask(const EngineTaskInput &input, boo
     if (startNow)
         thread->startTask();
     return thread;
+}
+
+void ApTvoManager::setGlobalSpeedLimit(qint64 bytesPerSecond)
+{
+    m_globalLimit.store(qMax<qint64>(0, bytesPerSecond));
+}
+
+bool ApTvoManager::setTaskSpeedLimit(const QString &savePath, qint64 bytesPerSecond)
+{
+    QMutexLocker lock(&m_tasksLock);
+    ApTvoDownloadTaskThread *thread = m_tasks.value(tableKey(savePath));
+    if (!thread)
+        return false;
+    thread->task().speedLimit.store(qMax<qint64>(0, bytesPerSecond));
+    return true;
+}
+
+qint64 ApTvoManager::rateFor(const ApTvoTask &task) const
+{
+    const qint64 own = task.speedLimit.load();
+    const qint64 global = m_globalLimit.load();
+    if (global <= 0)
+        return own;
+    // Water-filling: tasks capped below an equal share keep their cap, the
+    // rest is split evenly among the others.
+    QVector<QPair<qint64, const ApTvoTask *>> caps;
+    {
+        QMutexLocker lock(&m_tasksLock);
+        for (ApTvoDownloadTaskThread *t : m_tasks) {
+            const ApTvoTask &other = t->task();
+            const int state = other.state.load();
+            if (&other != &task && (!t->isRunning() || state == ApTvoTask::Paused || state == ApTvoTask::Stopped))
+                continue;
+            const qint64 cap = other.speedLimit.load();
+            caps.append(qMakePair(cap > 0 ? cap : std::numeric_limits<qint64>::max(), &other));
+        }
+    }
+    if (caps.isEmpty())
+        return own > 0 ? qMin(own, global) : global;
+    std::sort(caps.begin(), caps.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    qint64 left = global;
+    for (int i = 0; i < caps.size(); ++i) {
+        const qint64 share = left / (caps.size() - i);
+        const qint64 give = qMin(caps.at(i).first, share);
+        if (caps.at(i).second == &task)
+            return qMax<qint64>(1, give);
+        left -= give;
+    }
+    return own > 0 ? qMin(own, global) : global;
 }
 
 ApTvoDownloadTaskThread *ApTvoManager::findTask(const QString &savePath) const
@@ -143,8 +200,10 @@ bool ApTvoManager::removeTask(const QString &savePath)
     thread->stopTask();
     // A run removes the file itself when it ends; a thread that was not
     // running leaves that to us.
-    if (!running && thread->deleteFile())
+    if (!running && thread->deleteFile()) {
         QFile::remove(thread->task().savePath);
+        ApTvoResumeState::remove(thread->task().savePath);
+    }
     delete thread;
     return true;
 }

@@ -14,6 +14,7 @@
 class ApGeoLocation;
 class ApSearchProxyTarget;
 class ApTvoDownloadTaskThread;
+struct ApTvoTask;
 class ApplicationInfo;
 
 // The download manager: the settings block every task reads, and one task
@@ -50,6 +51,17 @@ public:
 
     static QString tableKey(const QString &savePath);
 
+    // Download limits in bytes per second, 0 = unlimited; both may change
+    // while downloads run and take effect within a fraction of a second.
+    // The global limit is shared among the running tasks: each gets an
+    // equal part, and a task held lower by its own limit leaves the rest
+    // to the others.
+    void setGlobalSpeedLimit(qint64 bytesPerSecond);
+    qint64 globalSpeedLimit() const { return m_globalLimit.load(); }
+    bool setTaskSpeedLimit(const QString &savePath, qint64 bytesPerSecond);
+    // The rate the task may download at now; 0 = unlimited.
+    qint64 rateFor(const ApTvoTask &task) const;
+
     // The location table "ldb.tvoc" of the program folder, loaded once.
     bool locationDatabaseLoaded() const { return m_locationLoaded.load(); }
     void loadLocationDatabase();
@@ -62,6 +74,7 @@ private:
     ApTvoSettings m_settings;
     std::atomic<bool> m_settingsRead{false};
     std::atomic<bool> m_locationLoaded{false};
+    std::atomic<qint64> m_globalLimit{0};
     ApGeoLocation *m_geoLocation;
     QMutex m_locationLoadLock;
     QMutex m_settingsReadLock;

@@ -58,6 +58,20 @@ struct ApTvoTask
     std::atomic<int> idlePasses{0};
     std::atomic<bool> deleteFile{false};
 
+    // The task's own download limit in bytes per second (0 = none); the
+    // window may change it while the task runs.
+    std::atomic<qint64> speedLimit{0};
+    // Hex digest the finished file must have; empty = no check. Set before
+    // the thread runs.
+    QString expectedChecksum;
+    // The last failure is one a retry cannot mend (a wrong checksum).
+    std::atomic<bool> noRetry{false};
+    // The server does not serve byte ranges: the file is fetched by the
+    // first connection alone. Kept across runs of the task.
+    std::atomic<bool> rangesRefused{false};
+    // This run keeps to one connection (a retry after a failure).
+    std::atomic<bool> singleStream{false};
+
     // A failure of one connection: the fallback request (-1) counts as 0.
     void countFailedConnection()
     {

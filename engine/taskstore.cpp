@@ -80,6 +80,10 @@ qint64 ApTaskStore::create(const NewTask &task)
             mirrors.append(mirror.trimmed());
     }
     s.setValue(TaskKeys::MirrorUrls, mirrors);
+    if (task.speedLimitKBps > 0)
+        s.setValue(TaskKeys::SpeedLimit, task.speedLimitKBps);
+    if (!task.expectedChecksum.isEmpty())
+        s.setValue(TaskKeys::ExpectedChecksum, task.expectedChecksum);
     s.endGroup();
     s.endGroup();
     s.sync();
@@ -115,6 +119,8 @@ std::optional<TaskRecord> ApTaskStore::read(qint64 id) const
     r.urlHostIp = s.value(TaskKeys::UrlHostIp).toString();
     r.urlCountryCode = s.value(TaskKeys::UrlCountryCode).toString();
     r.torrentName = s.value(TaskKeys::TorrentName).toString();
+    r.speedLimitKBps = qMax(0, s.value(TaskKeys::SpeedLimit, 0).toInt());
+    r.expectedChecksum = s.value(TaskKeys::ExpectedChecksum).toString().trimmed();
     return r;
 }
 
@@ -196,6 +202,12 @@ void ApTaskStore::writeValue(qint64 id, const QString &key, const QVariant &valu
 {
     SettingsView s = openStore(m_service, false);
     s.setValue(groupFor(id) + QLatin1Char('/') + key, value);
+}
+
+void ApTaskStore::removeValue(qint64 id, const QString &key)
+{
+    auto store = openStore(m_organisation, m_application);
+    (*store)->remove(groupFor(id) + QLatin1Char('/') + key);
 }
 
 namespace TaskStore {
@@ -304,6 +316,8 @@ EngineTaskInput engineTaskInput(const TaskRecord &record)
     task.state = record.state;
     task.protocol = record.url.startsWith(QLatin1String("ftp"), Qt::CaseInsensitive) ? EngineTaskInput::Ftp
                                                                                       : EngineTaskInput::Http;
+    task.speedLimit = qint64(record.speedLimitKBps) * 1024;
+    task.expectedChecksum = record.expectedChecksum;
     return task;
 }
 

@@ -28,6 +28,11 @@ inline const QString FileHash = QStringLiteral("FileHash");
 inline const QString UrlHostIp = QStringLiteral("URLHostIP");
 inline const QString UrlCountryCode = QStringLiteral("URLCountryCode");
 inline const QString TorrentName = QStringLiteral("TorrentName");
+// The task's own download limit in KB/s; missing or 0 means unlimited.
+inline const QString SpeedLimit = QStringLiteral("SpeedLimit");
+// Hex digest the finished file must have (MD5, SHA-1 or SHA-256 by its
+// length); missing or empty means no check.
+inline const QString ExpectedChecksum = QStringLiteral("ExpectedChecksum");
 
 // "CreationTime" read when the key is missing.
 inline const QString MissingCreationTime = QStringLiteral("-1");
@@ -69,6 +74,8 @@ struct TaskRecord
     QString urlHostIp;
     QString urlCountryCode;
     QString torrentName;
+    int speedLimitKBps = 0;
+    QString expectedChecksum;
 };
 
 // What the engine needs to register and run one task.
@@ -81,6 +88,8 @@ struct EngineTaskInput
     QString savePath;  // native separators; the manager's key for the task
     int state = TaskLoading;
     enum Protocol { Http, Ftp } protocol = Http;
+    qint64 speedLimit = 0;      // bytes per second, 0 = unlimited
+    QString expectedChecksum;   // hex digest, empty = no check
 
     // A stopped task is registered but not started.
     bool startsAtOnce() const { return state != TaskStopped; }
@@ -116,6 +125,8 @@ struct NewTask
     QString savePathName;
     QString description;
     QStringList mirrorUrls;
+    int speedLimitKBps = 0;     // written only when not 0
+    QString expectedChecksum;   // written only when not empty
 };
 
 // The task records in the settings store, served by the process's settings
@@ -157,6 +168,7 @@ public:
     // written and returned.
     QString ensureCreationTime(qint64 id, const QDateTime &now = QDateTime::currentDateTime());
     void writeValue(qint64 id, const QString &key, const QVariant &value);
+    void removeValue(qint64 id, const QString &key);
 
     static QString keyFor(qint64 id) { return QString::number(id); }
 

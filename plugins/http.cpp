@@ -117,6 +117,29 @@ int Http::mapNetworkError(int networkError)
     }
 }
 
+bool Http::isPageScheme(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
+
+void Http::abortPage()
+{
+    if (!m_busy || m_file)
+        return;
+    m_stopReason = Canceled;
+    if (m_reply && m_reply->isRunning()) {
+        m_reply->abort();
+    } else {
+        dropReply();
+        stopTimers();
+        m_lastError = OtherNetworkError;
+        m_body.clear();
+        m_headerLines.clear();
+        m_busy = false;
+    }
+}
+
 // ---- page downloads ----
 
 QString Http::downloadWebpage(const QString &url, bool isUtf8)
@@ -156,6 +179,12 @@ QString Http::pageDownload(const QUrl &url, Operation operation, const QByteArra
     // A null result means "nothing was sent"; callers see it as empty text.
     if (isRunning() || !url.isValid())
         return QString();
+    if (!isPageScheme(url)) {
+        // Local files and other schemes are not web pages.
+        reset();
+        m_lastError = OtherNetworkError;
+        return QString();
+    }
     if (m_file) {
         closeFile();
         delete m_file;
@@ -229,6 +258,11 @@ void Http::sendRequest(QUrl target)
         return;
     }
 
+    if (!target.scheme().isEmpty() && !isPageScheme(target)) {
+        // A server may not send a download to a local file or elsewhere.
+        refuseTarget();
+        return;
+    }
     if (target.host().isEmpty()) {
         // A relative redirect target: taken against the server the download
         // started with. Its port is kept, or the request would go elsewhere.
@@ -300,6 +334,21 @@ void Http::endAborted()
     emit downloadFinished(QFileInfo());
 }
 
+void Http::refuseTarget()
+{
+    stopTimers();
+    dropReply();
+    if (m_file) {
+        reportError(InvalidUrlError);
+        return;
+    }
+    m_lastError = OtherNetworkError;
+    m_body.clear();
+    m_headerLines.clear();
+    m_busy = false;
+    emit downloadFinished(QFileInfo());
+}
+
 // ---- reply events ----
 
 void Http::readyRead()
@@ -321,6 +370,11 @@ void Http::readyRead()
             return;
         if (m_file->write(data) != data.size())
             m_reply->abort();
+    } else if (m_body.size() + qint64(data.size()) > MaxPageBytes) {
+        // A page this large is no page; keeping it would only fill memory.
+        m_body.clear();
+        m_stopReason = Canceled;
+        m_reply->abort();
     } else {
         m_body += data;
     }

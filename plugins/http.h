@@ -57,6 +57,9 @@ public:
         ResumeIgnoredFail = 107,
     };
 
+    // A page body larger than this ends the request with an error.
+    static constexpr int MaxPageBytes = 32 * 1024 * 1024;
+
     explicit Http(QObject *parent = nullptr);
     Http(const Http &other);
     ~Http() override;
@@ -127,6 +130,12 @@ public:
     qint64 remainingTime() const { return m_remainingTime; }
 
     static int mapNetworkError(int networkError);
+    // Page downloads and their redirects reach web servers only.
+    static bool isPageScheme(const QUrl &url);
+
+    // Ends a page download in progress as cancelled; its call returns the
+    // empty text.
+    void abortPage();
 
 signals:
     void downloadStarted();
@@ -154,6 +163,7 @@ private:
     void reset();
     void sendRequest(QUrl target);
     void endAborted();
+    void refuseTarget();
     void dropReply();
     void stopTimers();
     void finishPage(QNetworkReply *reply);

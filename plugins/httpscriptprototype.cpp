@@ -19,13 +19,16 @@ Http *HttpScriptPrototype::thisHttp() const
 }
 
 // The page downloads block while the reply arrives; the script does not run
-// meanwhile, so that time does not count against its running-time bound.
+// meanwhile, so that time does not count against its running-time bound,
+// only against the bound of the whole plugin call, which also ends the wait.
 QString HttpScriptPrototype::downloadWebpage(const QString &url, bool isUtf8)
 {
     Http *http = thisHttp();
     if (!http)
         return QString();
-    const ScriptWatchdog::WaitGuard guard(engine());
+    if (ScriptWatchdog::hasStopped(engine()))
+        return QString();
+    const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
     return http->downloadWebpage(url, isUtf8);
 }
 
@@ -34,7 +37,9 @@ QString HttpScriptPrototype::downloadWebpageEx(const QString &url, bool url_tole
     Http *http = thisHttp();
     if (!http)
         return QString();
-    const ScriptWatchdog::WaitGuard guard(engine());
+    if (ScriptWatchdog::hasStopped(engine()))
+        return QString();
+    const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
     return http->downloadWebpageEx(url, url_tolerantMode, isUtf8);
 }
 
@@ -43,7 +48,9 @@ QString HttpScriptPrototype::downloadWebpagePost(const QString &url, const QStri
     Http *http = thisHttp();
     if (!http)
         return QString();
-    const ScriptWatchdog::WaitGuard guard(engine());
+    if (ScriptWatchdog::hasStopped(engine()))
+        return QString();
+    const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
     return http->downloadWebpagePost(url, parameters, isUtf8);
 }
 
@@ -53,7 +60,9 @@ QString HttpScriptPrototype::downloadWebpagePostEx(const QString &url, const QSt
     Http *http = thisHttp();
     if (!http)
         return QString();
-    const ScriptWatchdog::WaitGuard guard(engine());
+    if (ScriptWatchdog::hasStopped(engine()))
+        return QString();
+    const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
     return http->downloadWebpagePostEx(url, parameters, url_tolerantMode, isUtf8);
 }
 
@@ -62,7 +71,9 @@ QString HttpScriptPrototype::downloadWebpageHeaders(const QString &url, const QS
     Http *http = thisHttp();
     if (!http)
         return QString();
-    const ScriptWatchdog::WaitGuard guard(engine());
+    if (ScriptWatchdog::hasStopped(engine()))
+        return QString();
+    const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
     return http->downloadWebpageHeaders(url, separator);
 }
 

@@ -11,15 +11,17 @@ const char watchdogProperty[] = "zantorScriptWatchdog";
 const int processEventsIntervalMs = 100;
 } // namespace
 
-ScriptWatchdog::ScriptWatchdog(QScriptEngine *engine, int limitMs)
+ScriptWatchdog::ScriptWatchdog(QScriptEngine *engine, int limitMs, int overallLimitMs)
     : QObject(nullptr)
     , m_engine(engine)
     , m_timer(new QTimer(this))
     , m_limitMs(limitMs)
+    , m_overallLimitMs(overallLimitMs)
 {
     m_engine->setProperty(watchdogProperty, QVariant::fromValue<QObject *>(this));
     m_engine->setProcessEventsInterval(processEventsIntervalMs);
-    m_running.start();
+    m_segment.start();
+    m_overall.start();
     m_timer->setInterval(processEventsIntervalMs);
     connect(m_timer, &QTimer::timeout, this, &ScriptWatchdog::check);
     m_timer->start();
@@ -27,6 +29,8 @@ ScriptWatchdog::ScriptWatchdog(QScriptEngine *engine, int limitMs)
 
 ScriptWatchdog::~ScriptWatchdog()
 {
+    for (WaitGuard *wait : qAsConst(m_waits))
+        wait->m_watchdog = nullptr;
     m_engine->setProperty(watchdogProperty, QVariant());
 }
 
@@ -37,29 +41,59 @@ ScriptWatchdog *ScriptWatchdog::of(QScriptEngine *engine)
     return qobject_cast<ScriptWatchdog *>(engine->property(watchdogProperty).value<QObject *>());
 }
 
-void ScriptWatchdog::check()
+bool ScriptWatchdog::hasStopped(QScriptEngine *engine)
 {
-    if (m_aborted || m_waitDepth > 0 || !m_engine->isEvaluating())
-        return;
-    if (m_running.elapsed() <= m_limitMs)
-        return;
-    m_aborted = true;
-    m_reason = tr("the script ran for more than %1 seconds without yielding").arg(m_limitMs / 1000);
-    m_timer->stop();
-    m_engine->abortEvaluation();
+    const ScriptWatchdog *watchdog = of(engine);
+    return watchdog && watchdog->m_aborted;
 }
 
-ScriptWatchdog::WaitGuard::WaitGuard(QScriptEngine *engine)
-    : m_watchdog(ScriptWatchdog::of(engine))
+qint64 ScriptWatchdog::runningMs() const
 {
-    if (m_watchdog)
-        ++m_watchdog->m_waitDepth;
+    return (m_runningNs + (m_waitDepth > 0 ? 0 : m_segment.nsecsElapsed())) / 1000000;
+}
+
+void ScriptWatchdog::check()
+{
+    if (m_aborted || !m_engine->isEvaluating())
+        return;
+    if (m_overall.elapsed() > m_overallLimitMs) {
+        stop(tr("the plugin call took more than %1 seconds").arg(m_overallLimitMs / 1000));
+        return;
+    }
+    if (runningMs() > m_limitMs)
+        stop(tr("the script ran for more than %1 seconds").arg(m_limitMs / 1000));
+}
+
+void ScriptWatchdog::stop(const QString &reason)
+{
+    m_aborted = true;
+    m_reason = reason;
+    m_timer->stop();
+    m_engine->abortEvaluation();
+    // The script goes on only once the host call it waits in returns.
+    const QList<WaitGuard *> waits = m_waits;
+    for (WaitGuard *wait : waits) {
+        if (wait->m_cancel)
+            wait->m_cancel();
+    }
+}
+
+ScriptWatchdog::WaitGuard::WaitGuard(QScriptEngine *engine, std::function<void()> cancel)
+    : m_watchdog(ScriptWatchdog::of(engine))
+    , m_cancel(std::move(cancel))
+{
+    if (!m_watchdog)
+        return;
+    if (m_watchdog->m_waitDepth++ == 0)
+        m_watchdog->m_runningNs += m_watchdog->m_segment.nsecsElapsed();
+    m_watchdog->m_waits.append(this);
 }
 
 ScriptWatchdog::WaitGuard::~WaitGuard()
 {
-    if (m_watchdog) {
-        --m_watchdog->m_waitDepth;
-        m_watchdog->m_running.restart();
-    }
+    if (!m_watchdog)
+        return;
+    m_watchdog->m_waits.removeOne(this);
+    if (--m_watchdog->m_waitDepth == 0)
+        m_watchdog->m_segment.restart();
 }

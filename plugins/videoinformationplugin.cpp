@@ -154,8 +154,14 @@ void VideoInformationPlugin::loadIcon(const QScriptValue &value)
 {
     if (value.isArray()) {
         const quint32 length = value.property(QStringLiteral("length")).toUInt32();
+        // No icon is this large; a bogus length would keep the loop below
+        // (which no script watchdog can interrupt) running for ever.
+        if (length > MaxIconBytes) {
+            logPluginError(QStringLiteral("icon of %1 bytes refused").arg(length));
+            return;
+        }
         QByteArray bytes;
-        bytes.reserve(int(qMin<quint32>(length, 16u << 20)));
+        bytes.reserve(int(length));
         for (quint32 i = 0; i < length; ++i)
             bytes.append(char(value.property(i).toInt32() & 0xff));
         m_icon.loadFromData(bytes);

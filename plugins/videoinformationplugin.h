@@ -17,9 +17,10 @@ class VideoInformationPluginRegistry;
 // metadata; every request then runs it in a fresh engine with the host
 // functions, the tool functions and the Http class installed.
 //
-// A script that runs for more than ten seconds without yielding (a page
-// download counts as yielding) is stopped, at load as well as when asked for
-// a video, so that an endless loop cannot freeze the GUI thread.
+// A script that runs for more than ten seconds in all (time spent waiting
+// for page downloads left out) is stopped, at load as well as when asked for
+// a video, and a whole call ends after two minutes, waits included, so that
+// neither an endless loop nor endless waiting can freeze the GUI thread.
 class VideoInformationPlugin final : public QObject
 {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
     // checked against; plugins are written against this interface level.
     static const QString programVersionText;
     static const int programVersionNumber;
+    // Largest service icon a plugin may hand over as an array of bytes.
+    static constexpr quint32 MaxIconBytes = 1024 * 1024;
 
     VideoInformationPlugin(VideoInformationPluginRegistry *registry, const QString &path);
     ~VideoInformationPlugin() override;

@@ -56,6 +56,10 @@ QString ApNewTaskDialog::safeFileName(const QString &name)
     QString safe = name;
     for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
         safe.replace(c, QLatin1Char('_'));
+    // These name folders, never a file to write: the caller falls back to
+    // its time stamp.
+    if (safe == QLatin1String(".") || safe == QLatin1String(".."))
+        return QString();
     return safe;
 }
 
@@ -69,9 +73,24 @@ QString ApNewTaskDialog::probedFileName(const QByteArray &contentDisposition, co
     return name.isEmpty() ? now.toString(TimeStampFormat) : name;
 }
 
+QString ApNewTaskDialog::normalisedChecksum(const QString &text)
+{
+    const QString digest = text.trimmed().toLower();
+    if (digest.isEmpty())
+        return QLatin1String("");
+    if (digest.size() != 32 && digest.size() != 40 && digest.size() != 64)
+        return QString();
+    for (const QChar c : digest) {
+        if (!c.isDigit() && (c < QLatin1Char('a') || c > QLatin1Char('f')))
+            return QString();
+    }
+    return digest;
+}
+
 void ApNewTaskDialog::resetForm()
 {
     stopProbe();
+    m_propertiesId = 0;
     QString folder = AppSettings::downloadedTo();
     QDir().mkpath(folder);
     QStringList history = AppSettings::downloadedToHistory();
@@ -103,6 +122,9 @@ void ApNewTaskDialog::resetForm()
     m_ui->httpftptask_mirrorurls_checkBox->setChecked(false);
     m_ui->httpftptask_mirrorurls_plainTextEdit->clear();
     m_ui->httpftptask_mirrorurls_plainTextEdit->setEnabled(false);
+    m_ui->httpftptask_speedlimit_spinBox->setValue(0);
+    m_ui->httpftptask_checksum_lineEdit->clear();
+    m_ui->httpftptask_checksum_lineEdit->setReadOnly(false);
     m_ui->httpftptask_startdownload_pushButton->show();
     m_ui->httpftptask_cancel_pushButton->setText(tr("Cancel"));
     m_ui->httpftptask_tabWidget->setCurrentIndex(0);
@@ -184,6 +206,12 @@ int ApNewTaskDialog::openForProperties(int taskType, const QString &key)
     for (const QString &mirror : record->mirrorUrls)
         mirrorText += mirror + QLatin1Char('\n');
     m_ui->httpftptask_mirrorurls_plainTextEdit->setPlainText(mirrorText);
+    // The limit may be changed here, also while the task runs; the
+    // checksum is only shown.
+    m_ui->httpftptask_speedlimit_spinBox->setValue(record->speedLimitKBps);
+    m_ui->httpftptask_checksum_lineEdit->setText(record->expectedChecksum);
+    m_ui->httpftptask_checksum_lineEdit->setReadOnly(true);
+    m_propertiesId = record->id;
 
     const ApTvoSettingsValues values = m_manager->settingsValues();
     m_ui->httpftptask_proxy_httpftp_type_comboBox->setCurrentIndex(values.proxyType);
@@ -320,7 +348,26 @@ void ApNewTaskDialog::on_httpftptask_saveto_toolButton_clicked()
 
 void ApNewTaskDialog::on_httpftptask_cancel_pushButton_clicked()
 {
+    if (m_propertiesId != 0)
+        applyProperties();
     finish(Cancelled);
+}
+
+void ApNewTaskDialog::applyProperties()
+{
+    // Only the speed limit is taken back from the properties; a running
+    // task gets it at once.
+    ApTaskStore store;
+    const std::optional<TaskRecord> record = store.read(m_propertiesId);
+    const int limit = m_ui->httpftptask_speedlimit_spinBox->value();
+    m_propertiesId = 0;
+    if (!record || record->speedLimitKBps == limit)
+        return;
+    if (limit > 0)
+        store.writeValue(record->id, TaskKeys::SpeedLimit, limit);
+    else
+        store.removeValue(record->id, TaskKeys::SpeedLimit);
+    m_manager->setTaskSpeedLimit(record->savePathName, qint64(limit) * 1024);
 }
 
 void ApNewTaskDialog::on_httpftptask_startdownload_pushButton_clicked()
@@ -383,6 +430,14 @@ void ApNewTaskDialog::on_httpftptask_startdownload_pushButton_clicked()
         url = withCredentials.toString();
     }
 
+    const QString checksum = normalisedChecksum(m_ui->httpftptask_checksum_lineEdit->text());
+    if (checksum.isNull()) {
+        showInfoDialogHidingParent(this, tr("The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, "
+                                            "in hexadecimal digits."),
+                                   ApInfoDialog::OkOnly);
+        return;
+    }
+
     QStringList mirrors;
     const QString mirrorText = m_ui->httpftptask_mirrorurls_plainTextEdit->toPlainText().trimmed();
     if (m_ui->httpftptask_mirrorurls_checkBox->isChecked() && !mirrorText.isEmpty()) {
@@ -402,6 +457,10 @@ void ApNewTaskDialog::on_httpftptask_startdownload_pushButton_clicked()
     store.writeValue(id, TaskKeys::SavePathName, savePath);
     store.writeValue(id, TaskKeys::Description, m_ui->httpftptask_desc_plainTextEdit->toPlainText());
     store.writeValue(id, TaskKeys::MirrorUrls, mirrors);
+    if (m_ui->httpftptask_speedlimit_spinBox->value() > 0)
+        store.writeValue(id, TaskKeys::SpeedLimit, m_ui->httpftptask_speedlimit_spinBox->value());
+    if (!checksum.isEmpty())
+        store.writeValue(id, TaskKeys::ExpectedChecksum, checksum);
 
     const int proxyType = m_ui->httpftptask_proxy_httpftp_type_comboBox->currentIndex();
     const QString proxyHost = m_ui->httpftptask_proxy_httpftp_host_lineEdit->text();

@@ -43,12 +43,17 @@ public:
     QString taskKey() const { return m_taskKey; }
     ApOpenLinkGui *openLinkGui() const { return m_openLinkGui; }
 
-    // The nine characters a file name may not hold become "_".
+    // The nine characters a file name may not hold become "_"; "." and
+    // ".." give the empty name.
     static QString safeFileName(const QString &name);
     // The file name a probe answer names: "filename=" of the disposition,
     // else the last segment of the path; the time stamp when empty.
     static QString probedFileName(const QByteArray &contentDisposition, const QString &path,
                                   const QDateTime &now);
+    // An expected digest as stored: lower-case hex of an MD5, SHA-1 or
+    // SHA-256 (32, 40 or 64 digits); empty text stays empty; anything else
+    // gives a null string.
+    static QString normalisedChecksum(const QString &text);
 
 signals:
     // The file name field was filled from a probe answer.
@@ -79,6 +84,7 @@ private:
     void stopProbe();
     int runModal();
     void finish(int result);
+    void applyProperties();
 
     Ui::ApNewTaskDialog *m_ui;
     ApTvoManager *m_manager;
@@ -90,4 +96,6 @@ private:
     QNetworkAccessManager *m_probeManager;
     QNetworkReply *m_probeReply = nullptr;
     int m_probeRedirects = 0;
+    // The task whose properties are shown; empty for a new task.
+    qint64 m_propertiesId = 0;
 };

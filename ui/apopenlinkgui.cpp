@@ -9,7 +9,10 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryFile>
 #include <QUrl>
+
+#include <cstdio>
 
 #include <limits>
 
@@ -45,7 +48,15 @@ ApOpenLinkGui::ApOpenLinkGui(QWidget *parent)
 ApOpenLinkGui::~ApOpenLinkGui()
 {
     m_downloader->cancel();
+    dropPartFile();
     delete m_ui;
+}
+
+void ApOpenLinkGui::dropPartFile()
+{
+    if (!m_partPath.isEmpty())
+        QFile::remove(m_partPath);
+    m_partPath.clear();
 }
 
 QString ApOpenLinkGui::fileNameForLink(const QString &link)
@@ -71,11 +82,24 @@ void ApOpenLinkGui::on_ok_pushButton_clicked()
     if (folder.isEmpty())
         folder = AppSettings::downloadedTo();
     QDir().mkpath(folder);
-    m_targetPath = QDir(folder).filePath(fileNameForLink(link));
+    const QString name = fileNameForLink(link);
+    m_targetPath = QDir(folder).filePath(name);
+    dropPartFile();
+    // A fresh name of our own beside the target, so the rename at the end
+    // stays within one file system.
+    QTemporaryFile part(QDir(folder).filePath(QLatin1Char('.') + name + QStringLiteral(".XXXXXX.part")));
+    if (part.open()) {
+        // Only the name is kept: the downloader creates the file anew, so
+        // it gets the usual permissions rather than a private temporary's.
+        m_partPath = part.fileName();
+        part.close();
+        part.remove();
+    }
     m_ui->ok_pushButton->setEnabled(false);
     m_ui->stackedWidget->setCurrentWidget(m_ui->progress_stackedPage);
     m_ui->download_progressBar->setRange(0, 0);
-    m_downloader->start(link, m_targetPath, false);
+    // Without a part file the downloader reports the folder's open error.
+    m_downloader->start(link, m_partPath.isEmpty() ? m_targetPath : m_partPath, false);
 }
 
 void ApOpenLinkGui::fileDownloadedProgressCallback(qint64 id, qint64 received, qint64 total)
@@ -94,11 +118,21 @@ void ApOpenLinkGui::fileDownloadedProgressCallback(qint64 id, qint64 received, q
 void ApOpenLinkGui::fileDownloadedToDiskCallback(qint64 id)
 {
     Q_UNUSED(id)
+    if (!m_partPath.isEmpty()) {
+        // rename() replaces an existing target in one step.
+        if (std::rename(QFile::encodeName(m_partPath).constData(), QFile::encodeName(m_targetPath).constData()) != 0) {
+            dropPartFile();
+            errorMessageSignalCallback(ApQuickUrlDownloader::writeFailedText());
+            return;
+        }
+        m_partPath.clear();
+    }
     leaveWith(Downloaded);
 }
 
 void ApOpenLinkGui::errorMessageSignalCallback(const QString &error)
 {
+    dropPartFile();
     if (m_mode == TorrentLink) {
         leaveWith(Failed);
         showInfoDialog(nullptr, tr("Failed to download Torrent. %1").arg(error), ApInfoDialog::OkOnly);
@@ -112,6 +146,7 @@ void ApOpenLinkGui::errorMessageSignalCallback(const QString &error)
 void ApOpenLinkGui::on_cancel_pushButton_clicked()
 {
     m_downloader->cancel();
+    dropPartFile();
     leaveWith(Failed);
 }
 
@@ -138,6 +173,7 @@ void ApOpenLinkGui::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     m_downloader->cancel();
+    dropPartFile();
     leaveWith(Failed);
 }
 

@@ -48,10 +48,15 @@ private slots:
 private:
     Q_DISABLE_COPY(ApOpenLinkGui)
     void leaveWith(int result);
+    void dropPartFile();
 
     Ui::ApOpenLinkGui *m_ui;
     int m_mode = PlainLink;
     int m_result = Failed;
     QString m_targetPath;
+    // The download goes here, beside the target, and replaces the target
+    // only once it is complete: a failure leaves a file of the same name as
+    // it was.
+    QString m_partPath;
     ApQuickUrlDownloader *m_downloader;
 };

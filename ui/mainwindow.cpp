@@ -24,10 +24,11 @@
 #include "commonfunctions.h"
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
+#include "apsearchpage.h"
 #include "appolicingthread.h"
 #include "appsettings.h"
 #include "aptvomanager.h"
-#include "ipcmessage.h"
+#include "ipcinbox.h"
 #include "languages.h"
 #include "settingsstore.h"
 #include "singleinstance.h"
@@ -37,11 +38,6 @@
 #include "taskstore.h"
 
 Q_LOGGING_CATEGORY(lcIpc, "zantor.ipc", QtWarningMsg)
-
-namespace {
-// A sender that never closes its frame is not allowed to fill memory.
-constexpr qint64 MaxIpcMessageBytes = 1024 * 1024;
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     : QMainWindow(parent)
@@ -67,9 +63,12 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     setupTable();
     setupStatusBar();
     readSettings();
+    setupSearchPage();
     startEngine(policingTickMs);
+    setupPanels();
     loadAllTasks();
     startIpcServer();
+    m_searchPage->start();
 }
 
 MainWindow::~MainWindow()
@@ -79,6 +78,10 @@ MainWindow::~MainWindow()
     // Task threads end before their manager goes.
     delete m_manager;
     m_manager = nullptr;
+    // Its page bridge reads the application record, which goes before the
+    // window's children do.
+    delete m_searchPage;
+    m_searchPage = nullptr;
     delete m_completionPopup;
     delete m_ui;
 }
@@ -99,28 +102,26 @@ void MainWindow::readSettings()
 
 void MainWindow::setupStatusBar()
 {
-    m_scheduleLabel = new QLabel(this);
-    m_scheduleLabel->setObjectName(QStringLiteral("schedule_label"));
-    m_scheduleLabel->hide();
     m_downloadRateLabel = new QLabel(QStringLiteral("0 B/s"), this);
     m_downloadRateLabel->setObjectName(QStringLiteral("downloadrate_label"));
     m_downloadRateLabel->setToolTip(tr("Download rate"));
     m_uploadRateLabel = new QLabel(QStringLiteral("0 B/s"), this);
     m_uploadRateLabel->setObjectName(QStringLiteral("uploadrate_label"));
     m_uploadRateLabel->setToolTip(tr("Upload rate"));
-    statusBar()->addPermanentWidget(m_scheduleLabel);
     statusBar()->addPermanentWidget(m_downloadRateLabel);
     statusBar()->addPermanentWidget(m_uploadRateLabel);
 }
 
 void MainWindow::startEngine(int policingTickMs)
 {
-    m_manager = new ApTvoManager(nullptr, m_appInfo.get());
+    m_manager = new ApTvoManager(nullptr, m_appInfo.get(), m_searchPage);
     m_newTaskDialog = new ApNewTaskDialog(this, m_manager);
     connect(m_newTaskDialog, &ApNewTaskDialog::taskDialogFinished, this,
             &MainWindow::newTaskDialogFinishedCallback);
     m_policing = new ApPolicingThread(this, m_manager, m_appInfo.get(), this, policingTickMs);
-    if (!AppSettings::autoUpdateFlag())
+    // Without a product web site the check could only ever fail; the menu's
+    // check still runs and reports that.
+    if (!AppSettings::autoUpdateFlag() || m_appInfo->hasPlaceholderHomeUrl())
         m_policing->disableUpdateCheck();
     m_policing->start();
 }
@@ -141,6 +142,12 @@ QString MainWindow::ipcServerName() const
 void MainWindow::startIpcServer()
 {
     m_ipcServer = new QLocalServer(this);
+    m_ipcInbox = new IpcInbox(this);
+    connect(m_ipcInbox, &IpcInbox::connectionClosed, this, [this](QLocalSocket *connection) {
+        disconnect(connection, nullptr, this, nullptr);
+        if (m_ipcConnection == connection)
+            m_ipcConnection = nullptr;
+    });
     const QString name = SingleInstance::serverNameFor(QCoreApplication::applicationFilePath());
     if (!SingleInstance::listen(m_ipcServer, name))
         return;
@@ -158,6 +165,7 @@ void MainWindow::ipcServerNewConnectionCallback()
             continue;
         }
         m_ipcConnection = connection;
+        m_ipcInbox->admit(connection);
         connect(connection, &QLocalSocket::readyRead, this, &MainWindow::readIpcCommandData);
         // A sender that hangs up before its frame is complete leaves nothing to wait for.
         connect(connection, &QLocalSocket::disconnected, this,
@@ -175,16 +183,11 @@ void MainWindow::readIpcCommandData()
     if (!connection)
         return;
 
-    // Bytes stay in the socket until the frame is complete, so a message
-    // that arrives in pieces is read whole.
-    const QByteArray data = connection->peek(connection->bytesAvailable());
+    // A message may arrive in pieces; the inbox keeps what came so far and
+    // drops a connection that breaks its rules.
     QStringList pieces;
-    if (!IpcMessage::parse(QString::fromUtf8(data), &pieces)) {
-        if (data.size() > MaxIpcMessageBytes)
-            closeIpcConnection(connection);
+    if (m_ipcInbox->read(connection, &pieces) != IpcInbox::Complete)
         return;
-    }
-    connection->readAll();
     closeIpcConnection(connection);
 
     if (pieces.size() < 2 || pieces.first() != QLatin1String("link-url")) {
@@ -252,35 +255,10 @@ void MainWindow::on_actionExit_triggered()
 
 void MainWindow::closeIpcConnection(QLocalSocket *connection)
 {
-    disconnect(connection, nullptr, this, nullptr);
-    connection->abort();
-    connection->deleteLater();
-    if (m_ipcConnection == connection)
-        m_ipcConnection = nullptr;
+    m_ipcInbox->close(connection);
 }
 
 // Engine window interface: everything here runs in the GUI thread.
-
-void MainWindow::showDefaultBottomStackedPage()
-{
-    m_ui->bottom_stackedWidget->setCurrentWidget(m_ui->default_bottom_stackedPage);
-}
-
-bool MainWindow::isTaskInfoShown(const QString &path) const
-{
-    // The information panel comes with its own page; until then no task is shown.
-    Q_UNUSED(path)
-    return m_ui->bottom_stackedWidget->currentWidget() != m_ui->default_bottom_stackedPage;
-}
-
-void MainWindow::displayDownloadTaskInfo(const QString &infoText)
-{
-    // Only the overview exists so far; the per-task page is drawn by the
-    // information panel.
-    if (!isActiveWindow())
-        return;
-    m_ui->defaultbottom_label->setText(infoText.isEmpty() ? tr("Select a task to see its details.") : infoText);
-}
 
 void MainWindow::showUpdateNotifyMessage(const QString &message, int mode)
 {
@@ -305,18 +283,6 @@ void MainWindow::setTrayIconToolTip(const QString &toolTip)
 {
     // Kept for the tray icon, which shows it once it exists.
     m_trayToolTip = toolTip;
-}
-
-void MainWindow::updateStatusbarScheduleTaskInfo(const QString &text)
-{
-    m_scheduleLabel->setText(text);
-    m_scheduleLabel->show();
-}
-
-void MainWindow::resetScheduleStatus()
-{
-    m_scheduleLabel->clear();
-    m_scheduleLabel->hide();
 }
 
 void MainWindow::saveWindowSettings()

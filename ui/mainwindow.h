@@ -8,14 +8,21 @@
 
 #include "apenginewindow.h"
 
+class ApAdvertisementPanels;
 class ApCompletionPopup;
+class ApConfigDialog;
+class ApScheduleController;
+class ApTaskInfoPanel;
+class QAction;
 class ApNewTaskDialog;
 class ApPolicingThread;
+class ApSearchPage;
 class ApTvoManager;
 class ApplicationInfo;
 class QLabel;
 class QLocalServer;
 class QLocalSocket;
+class IpcInbox;
 class QMenu;
 class QProgressBar;
 class QStyle;
@@ -44,6 +51,8 @@ public:
     ApPolicingThread *policingThread() const { return m_policing; }
     ApNewTaskDialog *newTaskDialog() const { return m_newTaskDialog; }
     ApCompletionPopup *completionPopup() const { return m_completionPopup; }
+    ApSearchPage *searchPage() const { return m_searchPage; }
+    ApAdvertisementPanels *advertisementPanels() const { return m_advertisementPanels; }
 
     // Name under which the instance endpoint listens; empty when it could
     // not listen.
@@ -66,6 +75,9 @@ public:
     // Lists a newly stored task and submits it; a task that cannot be listed
     // is removed from the store again.
     bool addNewTask(const QString &key);
+    // The add-a-new-task operation of pages: writes the task without showing
+    // the new task dialog, lists it and starts it.
+    bool addNewTaskFromUrl(const QString &url, const QString &fileName, int convertType);
     void loadAllTasks();
     bool hasTaskWithPath(const QString &path) const;
     int findRow(const QString &path) const;
@@ -101,6 +113,19 @@ public:
     // How files and folders are handed to the desktop; tests replace it.
     using PathOpener = std::function<bool(const QString &)>;
     void setPathOpener(PathOpener opener) { m_pathOpener = std::move(opener); }
+
+    // Information panel, schedule and settings dialog (mainwindowpanels.cpp).
+    ApTaskInfoPanel *taskInfoPanel() const { return m_taskInfoPanel; }
+    ApScheduleController *scheduleController() const { return m_schedule; }
+    ApConfigDialog *configDialog() const { return m_configDialog; }
+    QAction *scheduleAction() const { return m_scheduleAction; }
+    QAction *settingsAction() const { return m_settingsAction; }
+    // Applies the General page of the settings again (after the dialog).
+    void applyGeneralSettings();
+    // Runs the settings dialog and applies what it saved.
+    void runSettingsDialog();
+    // Why the task at path failed last, in words for the user; empty if unknown.
+    QString failureReason(const QString &path) const;
 
 
 signals:
@@ -153,12 +178,18 @@ private:
     void setupStatusBar();
     void startEngine(int policingTickMs);
     void startIpcServer();
+    void setupSearchPage();
+    // The two banner places, for a selected HTTP/FTP task.
+    void showBannerAdvertisements(const QString &key);
     void loadLink(const QString &link);
     void closeIpcConnection(QLocalSocket *connection);
     // Runs the new task dialog for a link (empty: an empty form) and lists
     // the task it created.
     void runNewTaskDialog(const QString &link);
     void newTaskDialogFinishedCallback(int result);
+
+    void setupPanels();
+    void previewTask(const QString &path);
 
     bool buildRow(const TaskRecord &record, const QString &key, int *shownState);
     void appendRow(const TaskRowData &row, qint64 totalSize);
@@ -180,12 +211,19 @@ private:
     ApPolicingThread *m_policing = nullptr;
     ApNewTaskDialog *m_newTaskDialog = nullptr;
     ApCompletionPopup *m_completionPopup = nullptr;
+    ApSearchPage *m_searchPage = nullptr;
+    ApAdvertisementPanels *m_advertisementPanels = nullptr;
     QStyle *m_plastique = nullptr;
     QLabel *m_downloadRateLabel = nullptr;
     QLabel *m_uploadRateLabel = nullptr;
-    QLabel *m_scheduleLabel = nullptr;
+    ApTaskInfoPanel *m_taskInfoPanel = nullptr;
+    ApScheduleController *m_schedule = nullptr;
+    ApConfigDialog *m_configDialog = nullptr;
+    QAction *m_scheduleAction = nullptr;
+    QAction *m_settingsAction = nullptr;
     QLocalServer *m_ipcServer = nullptr;
     QLocalSocket *m_ipcConnection = nullptr;
+    IpcInbox *m_ipcInbox = nullptr;
     QString m_startupLink;
     QStringList m_requestedLinks;
     ListFilter m_filter = AllTasks;

@@ -270,7 +270,9 @@ void MainWindow::setRowState(int row, int state)
     if (label.isEmpty())
         return;
     item->setText(label);
-    item->setToolTip(label);
+    // A failed row says why in its tool tip, when the engine knows.
+    const QString reason = state == TaskFailed ? failureReason(rowPath(row)) : QString();
+    item->setToolTip(reason.isEmpty() ? label : label + QStringLiteral(": ") + reason);
     item->setIcon(stateIcon(TaskStore::stateIconPath(state)));
 }
 
@@ -550,6 +552,7 @@ void MainWindow::on_maindownloads_tableWidget_itemSelectionChanged()
     }
     // The information panel fills itself from the policing thread's answer.
     m_policing->requestTaskInfo();
+    showBannerAdvertisements(rowKey(rows.first()));
 }
 
 void MainWindow::on_maindownloads_tableWidget_customContextMenuRequested(const QPoint &pos)

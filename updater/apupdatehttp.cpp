@@ -3,11 +3,16 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 ApUpdateHttp::ApUpdateHttp(QObject *parent)
     : QObject(parent)
     , m_manager(new QNetworkAccessManager(this))
+    , m_inactivity(new QTimer(this))
 {
+    m_inactivity->setSingleShot(true);
+    m_inactivity->setInterval(DefaultInactivityMs);
+    connect(m_inactivity, &QTimer::timeout, this, [this] { fail(tr("the server did not answer")); });
     connect(m_manager, &QNetworkAccessManager::finished, this, &ApUpdateHttp::requestFinishedCallback);
     connect(m_manager, &QNetworkAccessManager::authenticationRequired, this,
             &ApUpdateHttp::authenticationRequiredCallback);
@@ -15,6 +20,30 @@ ApUpdateHttp::ApUpdateHttp(QObject *parent)
 }
 
 ApUpdateHttp::~ApUpdateHttp() = default;
+
+void ApUpdateHttp::setInactivityTimeout(int ms)
+{
+    m_inactivity->setInterval(ms);
+}
+
+void ApUpdateHttp::activity()
+{
+    if (m_reply && !m_aborted)
+        m_inactivity->start();
+}
+
+void ApUpdateHttp::fail(const QString &reason)
+{
+    if (!m_reply || m_aborted)
+        return;
+    m_aborted = true;
+    m_inactivity->stop();
+    QNetworkReply *reply = m_reply;
+    QString message = tr("Download failed: %1.").arg(reason);
+    // Aborted once the caller's own handling has returned.
+    QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
+    emit errorMessageSignal(message);
+}
 
 void ApUpdateHttp::setMemoryTarget(QByteArray *target)
 {
@@ -51,10 +80,17 @@ void ApUpdateHttp::get(const QUrl &url)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &ApUpdateHttp::responseHeaderCallback);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        activity();
+        if (received > MaxBodyBytes || total > MaxBodyBytes)
+            fail(tr("the manifest is too large"));
+    });
+    activity();
 }
 
 void ApUpdateHttp::close()
 {
+    m_inactivity->stop();
     if (m_reply) {
         m_reply->disconnect(this);
         m_reply->abort();
@@ -68,10 +104,12 @@ void ApUpdateHttp::responseHeaderCallback()
     auto *reply = qobject_cast<QNetworkReply *>(sender());
     if (!reply || reply != m_reply || m_aborted)
         return;
+    activity();
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() || isAcceptedStatus(status.toInt()))
         return;
     m_aborted = true;
+    m_inactivity->stop();
     QString message = tr("Request failed: %1")
                           .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
     // Aborted once this callback has returned: the network layer is still
@@ -85,6 +123,7 @@ void ApUpdateHttp::requestFinishedCallback(QNetworkReply *reply)
     reply->deleteLater();
     if (reply != m_reply)
         return;
+    m_inactivity->stop();
     m_reply = nullptr;
     if (m_aborted)
         return;
@@ -103,7 +142,12 @@ void ApUpdateHttp::requestFinishedCallback(QNetworkReply *reply)
         emit errorMessageSignal(message);
         return;
     }
-    const QByteArray body = reply->readAll();
+    const QByteArray body = reply->read(MaxBodyBytes + 1);
+    if (body.size() > MaxBodyBytes) {
+        QString message = tr("Download failed: %1.").arg(tr("the manifest is too large"));
+        emit errorMessageSignal(message);
+        return;
+    }
     if (m_toMemory && m_target)
         *m_target = body;
     emit fileDownloadedToMemory();

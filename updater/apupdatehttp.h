@@ -8,10 +8,13 @@
 
 #include <QAuthenticator>
 class QNetworkAccessManager;
+class QTimer;
 #include <QNetworkReply>
 
 // Fetches the update manifest into memory. Redirect statuses pass the
-// status check like 200; they are not followed.
+// status check like 200; they are not followed. A server that goes silent
+// for the inactivity time-out, or a body larger than MaxBodyBytes, ends the
+// request with an error like any other failure.
 class ApUpdateHttp final : public QObject
 {
     Q_OBJECT
@@ -24,6 +27,10 @@ public:
     void setMemoryTarget(QByteArray *target);
     void get(const QUrl &url);
     void close();
+
+    static constexpr int DefaultInactivityMs = 30000;
+    static constexpr qint64 MaxBodyBytes = 1024 * 1024;
+    void setInactivityTimeout(int ms);
 
     static bool isAcceptedStatus(int status);
     // The URL actually requested: the path only, no query.
@@ -44,8 +51,11 @@ public slots:
 
 private:
     Q_DISABLE_COPY(ApUpdateHttp)
+    void activity();
+    void fail(const QString &reason);
 
     QNetworkAccessManager *m_manager;
+    QTimer *m_inactivity;
     QNetworkReply *m_reply = nullptr;
     QByteArray *m_target = nullptr;
     bool m_aborted = false;

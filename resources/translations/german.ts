@@ -1,576 +1,1332 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-<context>
-    <name>ApCompletionPopup</name>
-    <message>
-        <source>This is an executable file.
+    <context>
+        <name>ApCompletionPopup</name>
+        <message>
+            <source>This is an executable file.
 Please scan it before opening.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ApCompletionPopupClass</name>
-    <message>
-        <source>Download Completed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished">OK</translation>
-    </message>
-</context>
-<context>
-    <name>ApInfoDialogClass</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>ApNewTaskDialog</name>
-    <message>
-        <source>New Task</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>URL:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Referer:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Path:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rename:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Description:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Authentication</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Username:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mirror URLs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Socks5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>HTTP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Host:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Port:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>List of open proxy servers over Internet (without authentication)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start Download</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
-    </message>
-    <message>
-        <source>New HTTP/FTP Task</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished">OK</translation>
-    </message>
-    <message>
-        <source>HTTP/FTP Task Properties</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose save path</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This is an incorrect URL. Please check the validity of input URL.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The path you choose does not exist. Please choose another one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A file with the same name already exists. Please choose another save path or file name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One or more mirror URLs are not valid.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ApOpenLinkGui</name>
-    <message>
-        <source>Open Link</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter the link to download:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Path:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished">OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
-    </message>
-    <message>
-        <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to download Torrent. %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose save path</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ApPluginUpdater</name>
-    <message>
-        <source>An update package is available to download, do you want to continue?</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ApPolicingThread</name>
-    <message>
-        <source>No update</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Update available.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Update cancelled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Update failed - cannot connect to server.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No running task</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download rate: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unfinished download tasks: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remaining time: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total downloads - </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ApQuickUrlDownloader</name>
-    <message>
-        <source>Request failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to open file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to write file</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ApTaskStore</name>
-    <message>
-        <source>Loading</source>
-        <translation type="unfinished">Wird geladen</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation type="unfinished">Wird heruntergeladen</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation type="unfinished">Angehalten</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation type="unfinished">Gestoppt</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation type="unfinished">Abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation type="unfinished">Wird geprüft</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation type="unfinished">Fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>ApUpdateHttp</name>
-    <message>
-        <source>Request failed: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download failed: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CrashReport</name>
-    <message>
-        <source>%1 crash report</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2 ended unexpectedly (%3).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A report was saved to %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing has been sent anywhere.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Starten</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stoppen</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <translation>Bereit</translation>
-    </message>
-    <message>
-        <source>Loading</source>
-        <translation>Wird geladen</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Wird heruntergeladen</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Angehalten</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Gestoppt</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Wird geprüft</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Task Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Completion Progress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Upload</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sources</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Queue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time Left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time Elapsed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Creation Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select a task to see its details.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Tasks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Main Toolbar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tasks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All Tasks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start task</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>F9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stop task</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>F10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete Task Only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete task</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Del</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete Task and Files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+D</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start All Tasks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause All Tasks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stop All Tasks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Containing Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Properties</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>HTTP/FTP Download</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+H</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Web Video Download</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+W</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search Page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Convert Audio/Video</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download rate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Upload rate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A task with the same path already exists. This task cannot be added.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is an incorrect URL. Please try another one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete both task and files? Press OK to confirm.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ScriptWatchdog</name>
-    <message>
-        <source>the script ran for more than %1 seconds without yielding</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApCompletionPopupClass</name>
+        <message>
+            <source>Download Completed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Open Folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>ApConfigDialog</name>
+        <message>
+            <source>Settings</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>General</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Proxy</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Virus Scan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>General Settings</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>font-weight: bold;</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Basic Settings</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Start automatically on system startup</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Minimize to system tray icon by clicking close button</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Prompt on completion of a task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Check update automatically each time on startup</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Speed panel bandwidth display limit:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>KB/s</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show floating window</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Download Settings</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Downloaded to:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Enable monitoring clipboard URL file types</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>File types to monitor:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Maximum number of splits for HTTP/FTP task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Automatic</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Customized</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Maximum failure retry times:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Download speed limit (0 = unlimited):</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Proxy Settings</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>List of open proxy servers</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Host:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Socks5</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>HTTP</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Refresh</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Proxy - Searching Resources</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Non Proxy</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Username:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load settings from proxy server list</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Proxy - HTTP/FTP Downloads</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content Lock Settings</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter your password twice to lock</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Keywords:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>color: rgb(200, 0, 0);</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Lock</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter password to unlock</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Unlock</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content NOT locked. Last modification time:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Virus Scan Settings</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Scan downloaded files by the following Anti-Virus program</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Program path:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Browse...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Program arguments:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Reset All</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Are you sure to reset all settings? Press OK to confirm.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content is locked. Last modification time:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter your password twice.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The two passwords do not match.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter a password containing minimum 6 characters or numbers.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Passwords do not match.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Choose save path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Choose Anti-virus scanning program</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>All Files (*)</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApExLineEdit</name>
+        <message>
+            <source>Search...</source>
+            <translation>Suchen...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ApInfoDialogClass</name>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>ApNewTaskDialog</name>
+        <message>
+            <source>New Task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>General</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>URL:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Referer:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Save Path:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rename:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Description:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Authentication</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Username:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Mirror URLs</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Proxy Settings</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Non Proxy</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Socks5</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>HTTP</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Host:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>List of open proxy servers over Internet (without authentication)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Refresh</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load settings from proxy server list</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Start Download</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Abbrechen</translation>
+        </message>
+        <message>
+            <source>New HTTP/FTP Task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>HTTP/FTP Task Properties</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Choose save path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>This is an incorrect URL. Please check the validity of input URL.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The path you choose does not exist. Please choose another one.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A file with the same name already exists. Please choose another save path or file name.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>One or more mirror URLs are not valid.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApOpenLinkGui</name>
+        <message>
+            <source>Open Link</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Enter the link to download:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Save Path:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Abbrechen</translation>
+        </message>
+        <message>
+            <source>Invalid URL</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Failed to download Torrent. %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Choose save path</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApPluginUpdater</name>
+        <message>
+            <source>An update package is available to download, do you want to continue?</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApPolicingThread</name>
+        <message>
+            <source>No update</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Update available.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Update cancelled</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Update failed - cannot connect to server.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No running task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Download rate: </source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Unfinished download tasks: </source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Remaining time: </source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Total downloads - </source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApQuickUrlDownloader</name>
+        <message>
+            <source>Request failed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Failed to open file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Failed to write file</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApScheduleController</name>
+        <message>
+            <source>Schedule Task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancel Scheduled Task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Turn off computer after download finish</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Turn off computer</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Log off</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Start all tasks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pause all tasks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stop all tasks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Task Scheduled</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApScheduleTaskDialog</name>
+        <message>
+            <source>Schedule Task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Turn off computer after download finish</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Schedule a timed task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>hours</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>minutes</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Turn off computer</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Log off</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Start all downloads</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pause all downloads</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stop all downloads</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Task will be started after the time expires.
+Current Time: </source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApSearchPage</name>
+        <message>
+            <source>Loading...</source>
+            <translation>Wird geladen...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ApTaskInfoPanel</name>
+        <message>
+            <source>General</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>File Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>File SHA-1 Hash:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>URL Host Location:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Downloaded:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Save Path:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Failure Reason:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>color: rgb(200, 0, 0);</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Status</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source URLs</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Download</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Progress</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Downloading</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Completed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Failed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Loading...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApTaskStore</name>
+        <message>
+            <source>Loading</source>
+            <translation type="unfinished">Wird geladen</translation>
+        </message>
+        <message>
+            <source>Downloading</source>
+            <translation type="unfinished">Wird heruntergeladen</translation>
+        </message>
+        <message>
+            <source>Paused</source>
+            <translation type="unfinished">Angehalten</translation>
+        </message>
+        <message>
+            <source>Stopped</source>
+            <translation type="unfinished">Gestoppt</translation>
+        </message>
+        <message>
+            <source>Completed</source>
+            <translation type="unfinished">Abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation type="unfinished">Wird geprüft</translation>
+        </message>
+        <message>
+            <source>Failed</source>
+            <translation type="unfinished">Fehlgeschlagen</translation>
+        </message>
+    </context>
+    <context>
+        <name>ApToolbarSearch</name>
+        <message>
+            <source>No Search Records</source>
+            <translation>Keine gespeicherten Suchen</translation>
+        </message>
+        <message>
+            <source>Clear Search History</source>
+            <translation>Suchverlauf löschen</translation>
+        </message>
+    </context>
+    <context>
+        <name>ApUpdateHttp</name>
+        <message>
+            <source>Request failed: %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Download failed: %1.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ApWebFrameTalker</name>
+        <message>
+            <source>Search</source>
+            <translation>Suchen</translation>
+        </message>
+        <message>
+            <source>P2P Files</source>
+            <translation>P2P-Dateien</translation>
+        </message>
+        <message>
+            <source>Web Videos</source>
+            <translation>Web-Videos</translation>
+        </message>
+        <message>
+            <source>Featured Downloads</source>
+            <translation>Empfohlene Downloads</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>Startseite</translation>
+        </message>
+        <message>
+            <source>Contact Us</source>
+            <translation>Kontakt</translation>
+        </message>
+        <message>
+            <source>More Torrent Searches</source>
+            <translation>Weitere Torrent-Suchen</translation>
+        </message>
+        <message>
+            <source>Submit Torrent</source>
+            <translation>Torrent einreichen</translation>
+        </message>
+        <message>
+            <source>More Video Searches</source>
+            <translation>Weitere Videosuchen</translation>
+        </message>
+        <message>
+            <source>Publish Web Video</source>
+            <translation>Web-Video veröffentlichen</translation>
+        </message>
+        <message>
+            <source>Previous Page</source>
+            <translation>Vorherige Seite</translation>
+        </message>
+        <message>
+            <source>Next Page</source>
+            <translation>Nächste Seite</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Quelle</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Kategorie</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Größe</translation>
+        </message>
+        <message>
+            <source>Top</source>
+            <translation>Top</translation>
+        </message>
+        <message>
+            <source>Please confirm you are over 18 years old</source>
+            <translation>Bitte bestätigen Sie, dass Sie über 18 Jahre alt sind</translation>
+        </message>
+        <message>
+            <source>Search locked</source>
+            <translation>Suche gesperrt</translation>
+        </message>
+        <message>
+            <source>View more</source>
+            <translation>Mehr anzeigen</translation>
+        </message>
+        <message>
+            <source>Require login. Click 'View more' for details.</source>
+            <translation>Anmeldung erforderlich. Klicken Sie auf „Mehr anzeigen“ für Details.</translation>
+        </message>
+        <message>
+            <source>No suitable results? Click here for more searches.</source>
+            <translation>Keine passenden Ergebnisse? Hier klicken für weitere Suchen.</translation>
+        </message>
+        <message>
+            <source>Failed to connect to server. Please try it again later.</source>
+            <translation>Verbindung zum Server fehlgeschlagen. Bitte versuchen Sie es später erneut.</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>Alle</translation>
+        </message>
+        <message>
+            <source>Video</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>Audio</source>
+            <translation>Audio</translation>
+        </message>
+        <message>
+            <source>Game</source>
+            <translation>Spiele</translation>
+        </message>
+        <message>
+            <source>Software</source>
+            <translation>Software</translation>
+        </message>
+        <message>
+            <source>Book</source>
+            <translation>Bücher</translation>
+        </message>
+        <message>
+            <source>Picture</source>
+            <translation>Bilder</translation>
+        </message>
+        <message>
+            <source>TV</source>
+            <translation>TV</translation>
+        </message>
+        <message>
+            <source>Anime</source>
+            <translation>Anime</translation>
+        </message>
+        <message>
+            <source>Others</source>
+            <translation>Sonstiges</translation>
+        </message>
+        <message>
+            <source>Unable to connect to server</source>
+            <translation>Keine Verbindung zum Server möglich</translation>
+        </message>
+        <message>
+            <source>Enter a valid web video URL</source>
+            <translation>Geben Sie eine gültige Web-Video-Adresse ein</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Herunterladen</translation>
+        </message>
+        <message>
+            <source>Play Video</source>
+            <translation>Video abspielen</translation>
+        </message>
+        <message>
+            <source>Download Video</source>
+            <translation>Video herunterladen</translation>
+        </message>
+        <message>
+            <source>The selected content has been locked for parental control.</source>
+            <translation>Der gewählte Inhalt ist durch die Kindersicherung gesperrt.</translation>
+        </message>
+        <message>
+            <source>Your input keywords are filtered by parental control.</source>
+            <translation>Ihre Suchbegriffe werden von der Kindersicherung gefiltert.</translation>
+        </message>
+        <message>
+            <source>Please upgrade to a newer version for better results.</source>
+            <translation>Bitte aktualisieren Sie auf eine neuere Version für bessere Ergebnisse.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CrashReport</name>
+        <message>
+            <source>%1 crash report</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2 ended unexpectedly (%3).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A report was saved to %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Nothing has been sent anywhere.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FailureReason</name>
+        <message>
+            <source>File not found on the server</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server asks for a user name and password</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server refuses access to the file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The proxy server asks for a user name and password</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server refused the requested part of the file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server is busy, try again later</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Server error</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server does not send parts of this file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Unexpected answer from the server</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server refused the login</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server stopped the transfer</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server refused the request</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Server certificate is not trusted</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The secure connection to the server failed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Server name not found</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Proxy server name not found</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server refused the connection</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server did not answer in time</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server closed the connection without an answer</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The connection to the server was lost</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The file could not be written</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The proxy server refused the connection</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Connection failed: </source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Connection failed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No permission to write the file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The file could not be written: </source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Disk full</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Too many redirections</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server stopped sending data</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>MainWindow</name>
+        <message>
+            <source>File</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>Help</source>
+            <translation>Hilfe</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Starten</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stoppen</translation>
+        </message>
+        <message>
+            <source>Ready</source>
+            <translation>Bereit</translation>
+        </message>
+        <message>
+            <source>Loading</source>
+            <translation>Wird geladen</translation>
+        </message>
+        <message>
+            <source>Downloading</source>
+            <translation>Wird heruntergeladen</translation>
+        </message>
+        <message>
+            <source>Paused</source>
+            <translation>Angehalten</translation>
+        </message>
+        <message>
+            <source>Stopped</source>
+            <translation>Gestoppt</translation>
+        </message>
+        <message>
+            <source>Completed</source>
+            <translation>Abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Wird geprüft</translation>
+        </message>
+        <message>
+            <source>Failed</source>
+            <translation>Fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Task Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Completion Progress</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Download</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Upload</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sources</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Queue</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Time Left</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Time Elapsed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Creation Time</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a task to see its details.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Tasks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Main Toolbar</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tasks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>All Tasks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Start task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>F9</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stop task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>F10</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Delete Task Only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Delete task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Del</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Delete Task and Files</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ctrl+D</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Start All Tasks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pause All Tasks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stop All Tasks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Open Containing Folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>HTTP/FTP Download</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ctrl+H</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Web Video Download</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ctrl+W</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Search Page</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Convert Audio/Video</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Download rate</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Upload rate</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A task with the same path already exists. This task cannot be added.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>It is an incorrect URL. Please try another one.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Delete both task and files? Press OK to confirm.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ScriptWatchdog</name>
+        <message>
+            <source>the script ran for more than %1 seconds without yielding</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
 </TS>

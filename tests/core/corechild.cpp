@@ -7,7 +7,9 @@
 #include <QTextStream>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 #include <thread>
 
 #include "crashhandler.h"
@@ -57,6 +59,12 @@ int crash(const char *kind)
         writeNull();
     else if (!std::strcmp(kind, "breakpoint"))
         asm volatile("int3");
+    else if (!std::strcmp(kind, "abort"))
+        std::abort();
+    else if (!std::strcmp(kind, "throw"))
+        throw std::runtime_error("nobody catches this");
+    else if (!std::strcmp(kind, "thread-throw"))
+        std::thread([] { throw std::logic_error("nor this"); }).join();
     else if (!std::strcmp(kind, "raise-fpe"))
         std::raise(SIGFPE);  // sent, not a fault: no exception code
     return 4;

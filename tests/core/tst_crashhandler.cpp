@@ -142,6 +142,9 @@ void TestCrashHandler::crashStartsReportProgram_data()
     QTest::newRow("null pointer write") << "null" << SIGSEGV << "EXCEPTION_ACCESS_VIOLATION";
     QTest::newRow("breakpoint") << "breakpoint" << SIGTRAP << "EXCEPTION_BREAKPOINT";
     QTest::newRow("signal without a code") << "raise-fpe" << SIGFPE << "EXCEPTION_UNKNOWN";
+    QTest::newRow("abort") << "abort" << SIGABRT << "EXCEPTION_UNKNOWN";
+    QTest::newRow("uncaught exception") << "throw" << SIGABRT << "EXCEPTION_UNKNOWN";
+    QTest::newRow("uncaught exception in a thread") << "thread-throw" << SIGABRT << "EXCEPTION_UNKNOWN";
 }
 
 void TestCrashHandler::crashStartsReportProgram()

@@ -2,7 +2,13 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <QCryptographicHash>
+#include <QScopeGuard>
+#include <QSharedMemory>
+
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "ipcmessage.h"
 #include "singleinstance.h"
@@ -40,6 +46,9 @@ class TestSingleInstance : public QObject
 private slots:
     void initTestCase();
     void serverName();
+    void runtimeFolderChoice_data();
+    void runtimeFolderChoice();
+    void foreignNamesDoNotBlock();
     void secondClaimFails();
     void separatePathsAreIndependent();
     void markerReleasedWithOwner();
@@ -72,9 +81,147 @@ void TestSingleInstance::serverName()
     QCOMPARE(SingleInstance::serverNameFor(QStringLiteral("/opt/a/zantor")), a);
     QVERIFY(a != SingleInstance::serverNameFor(QStringLiteral("/opt/b/zantor")));
     QVERIFY(a != SingleInstance::serverNameFor(QStringLiteral("/opt/a/Zantor")));
-    QVERIFY(!a.contains(QLatin1Char('/')));
-    QVERIFY(a.startsWith(QStringLiteral("zantor-")));
+    QCOMPARE(QFileInfo(a).absolutePath(), SingleInstance::runtimeFolder());
+    QVERIFY(QFileInfo(a).fileName().startsWith(QStringLiteral("zantor-")));
     QCOMPARE(SingleInstance(QStringLiteral("/opt/a/zantor")).serverName(), a);
+    QCOMPARE(SingleInstance::markerPathFor(QStringLiteral("/opt/a/zantor")), a + QStringLiteral(".lock"));
+}
+
+void TestSingleInstance::runtimeFolderChoice_data()
+{
+    QTest::addColumn<QString>("xdg");      // "" unset; "<dir>" a fresh folder; "<link>" a link to one
+    QTest::addColumn<int>("xdgMode");
+    QTest::addColumn<bool>("xdgForeign");  // owned by another user
+    QTest::addColumn<bool>("tempTaken");   // the temporary fallback is another user's
+    QTest::addColumn<QString>("expected"); // "xdg", "temp" or "cache"
+
+    QTest::newRow("private runtime folder") << "<dir>" << 0700 << false << false << "xdg";
+    QTest::newRow("loose runtime folder is tightened") << "<dir>" << 0777 << false << false << "xdg";
+    QTest::newRow("unset") << "" << 0 << false << false << "temp";
+    QTest::newRow("relative") << "runtime" << 0 << false << false << "temp";
+    QTest::newRow("missing") << "/nonexistent/zantor-runtime" << 0 << false << false << "temp";
+    QTest::newRow("a link") << "<link>" << 0700 << false << false << "temp";
+    QTest::newRow("another user's") << "<dir>" << 0777 << true << false << "temp";
+    QTest::newRow("temporary fallback taken") << "" << 0 << false << true << "cache";
+}
+
+void TestSingleInstance::runtimeFolderChoice()
+{
+    QFETCH(QString, xdg);
+    QFETCH(int, xdgMode);
+    QFETCH(bool, xdgForeign);
+    QFETCH(bool, tempTaken);
+    QFETCH(QString, expected);
+    if ((xdgForeign || tempTaken) && ::getuid() != 0)
+        QSKIP("giving a folder to another user needs root");
+
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    const QByteArray oldXdg = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", oldXdg);
+        if (oldTmp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", oldTmp);
+    });
+
+    const QString xdgDir = scratch.filePath(QStringLiteral("xdg"));
+    if (xdg == QLatin1String("<dir>") || xdg == QLatin1String("<link>")) {
+        QVERIFY(QDir().mkpath(xdgDir));
+        QVERIFY(::chmod(QFile::encodeName(xdgDir).constData(), mode_t(xdgMode)) == 0);
+        if (xdgForeign)
+            QVERIFY(::chown(QFile::encodeName(xdgDir).constData(), 65534, 65534) == 0);
+    }
+    if (xdg == QLatin1String("<dir>")) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdgDir));
+    } else if (xdg == QLatin1String("<link>")) {
+        const QString link = scratch.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(xdgDir, link));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(link));
+    } else if (xdg.isEmpty()) {
+        qunsetenv("XDG_RUNTIME_DIR");
+    } else {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdg));
+    }
+
+    const QString tmp = scratch.filePath(QStringLiteral("tmp"));
+    QVERIFY(QDir().mkpath(tmp));
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+    const QString tempFallback = tmp + QStringLiteral("/zantor-runtime-") + QString::number(::getuid());
+    if (tempTaken) {
+        // Another user got there first and left the folder open to all.
+        QVERIFY(QDir().mkpath(tempFallback));
+        QVERIFY(::chmod(QFile::encodeName(tempFallback).constData(), 0777) == 0);
+        QVERIFY(::chown(QFile::encodeName(tempFallback).constData(), 65534, 65534) == 0);
+    }
+
+    const QString folder = SingleInstance::runtimeFolder();
+    if (expected == QLatin1String("xdg"))
+        QCOMPARE(folder, xdgDir);
+    else if (expected == QLatin1String("temp"))
+        QCOMPARE(folder, tempFallback);
+    else
+        QVERIFY2(folder.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)),
+                 qPrintable(folder));
+
+    // Whatever was chosen is a folder of this user's that nobody else may enter.
+    struct stat info{};
+    QVERIFY(::lstat(QFile::encodeName(folder).constData(), &info) == 0);
+    QVERIFY(S_ISDIR(info.st_mode));
+    QCOMPARE(info.st_uid, ::getuid());
+    QCOMPARE(int(info.st_mode & 0777), 0700);
+
+    // And an instance works there.
+    const QString path = uniquePath(QStringLiteral("choice-") + QString::fromLatin1(QTest::currentDataTag()));
+    SingleInstance first(path);
+    QVERIFY(first.claim());
+    QVERIFY(first.serverName().startsWith(folder + QLatin1Char('/')));
+    QLocalServer server;
+    QVERIFY(SingleInstance::listen(&server, first.serverName()));
+    SingleInstance second(path);
+    QVERIFY(!second.claim());
+}
+
+void TestSingleInstance::foreignNamesDoNotBlock()
+{
+    // Another local user may create anything in the shared temporary
+    // folder and under the well-known segment keys. None of it may keep the
+    // program from starting, nor receive its links.
+    const QString path = uniquePath(QStringLiteral("foreign"));
+    const QString oldKey = path + QStringLiteral("|uid=") + QString::number(::getuid());
+    QSharedMemory segment(oldKey);
+    QVERIFY(segment.create(4));
+    const QString oldName = QStringLiteral("zantor-")
+        + QString::fromLatin1(QCryptographicHash::hash(oldKey.toUtf8(), QCryptographicHash::Sha1).toHex());
+    QLocalServer decoy;
+    decoy.setSocketOptions(QLocalServer::WorldAccessOption);
+    QVERIFY(decoy.listen(oldName));
+    const auto stopDecoy = qScopeGuard([&] { decoy.close(); });
+
+    // A marker file left in the runtime folder that nobody holds.
+    SingleInstance instance(path);
+    {
+        QFile stale(instance.markerPath());
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("left over");
+    }
+    QVERIFY(instance.claim());
+    QVERIFY(instance.serverName() != decoy.fullServerName());
+    QVERIFY(QFileInfo(instance.serverName()).absolutePath() != QDir::tempPath());
+    QCOMPARE(QFileInfo(instance.serverName()).absolutePath(), SingleInstance::runtimeFolder());
+
+    QLocalServer server;
+    QVERIFY(SingleInstance::listen(&server, instance.serverName()));
+    SenderThread sender(instance.serverName(), QStringLiteral("{link-url=>[tvo]@http://a/b}"), 5000, 5000);
+    sender.start();
+    QTRY_VERIFY_WITH_TIMEOUT(server.hasPendingConnections(), 10000);
+    QLocalSocket *received = server.nextPendingConnection();
+    QTRY_VERIFY_WITH_TIMEOUT(received->bytesAvailable() > 0, 10000);
+    received->abort();
+    QVERIFY(sender.wait(10000));
+    QVERIFY(!decoy.hasPendingConnections());
 }
 
 void TestSingleInstance::secondClaimFails()
@@ -128,7 +275,7 @@ void TestSingleInstance::killedOwnerDoesNotBlock()
     QVERIFY(holder.waitForFinished(20000));
     QCOMPARE(holder.exitStatus(), QProcess::CrashExit);
 
-    // Its segment and socket file are left behind; both are mended.
+    // Its lock file and socket file are left behind; neither blocks the next start.
     SingleInstance next(path);
     QVERIFY(next.claim());
     QLocalServer server;

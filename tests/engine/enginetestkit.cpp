@@ -99,7 +99,7 @@ bool LocalNginx::start(const QString &root, const QString &extraServerConfig)
         "daemon off;\nmaster_process off;\nworker_processes 1;\npid %1/nginx.pid;\n"
         "error_log %1/error.log;\nevents { worker_connections 512; }\n"
         "http {\n"
-        "  log_format ranges '$request|$http_range|$status|$http_via';\n"
+        "  log_format ranges '$request|$http_range|$status|$http_via|$body_bytes_sent';\n"
         "  access_log %1/access.log ranges;\n"
         "  client_body_temp_path %1/body; proxy_temp_path %1/proxy;\n"
         "  fastcgi_temp_path %1/fastcgi; uwsgi_temp_path %1/uwsgi; scgi_temp_path %1/scgi;\n"
@@ -316,7 +316,8 @@ void ScriptedHttpServer::serveContent(const ScriptedRequest &req, ScriptedRespon
                          "Connection: close"});
         resp->send(content.mid(int(from)));
     } else {
-        resp->head(200, {"Content-Length: " + QByteArray::number(size), "Connection: close"});
+        resp->head(200, {"Content-Length: " + QByteArray::number(size), "Accept-Ranges: bytes",
+                         "Connection: close"});
         resp->send(content);
     }
 }

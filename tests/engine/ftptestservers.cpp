@@ -18,9 +18,13 @@ namespace {
 // pyftpdlib prints for each line it reads; the password is masked by it.
 const char ServerScript[] = R"(import logging, sys
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 anonymous_root, user_root, user, password, port = sys.argv[1:6]
+rate = int(sys.argv[6]) if len(sys.argv) > 6 else 0
+if rate > 0:
+    ThrottledDTPHandler.write_limit = rate
+    FTPHandler.dtp_handler = ThrottledDTPHandler
 authorizer = DummyAuthorizer()
 authorizer.add_anonymous(anonymous_root)
 authorizer.add_user(user, password, user_root, perm="elr")
@@ -57,7 +61,7 @@ bool LocalFtpServer::start(const QString &anonymousRoot, const QString &userRoot
     QObject::connect(&m_process, &QProcess::readyRead, [this] { m_log += m_process.readAll(); });
     startServerProcess(m_process, python,
                        {QStringLiteral("-u"), script, anonymousRoot, userRoot, user, password,
-                        QString::number(m_port)});
+                        QString::number(m_port), QString::number(m_rateLimit)});
     if (!m_process.waitForStarted(5000) || !waitForPort(m_port, 10000)) {
         m_log += m_process.readAll();
         m_error = QString::fromUtf8(m_log);

@@ -25,6 +25,9 @@ public:
     bool start(const QString &anonymousRoot, const QString &userRoot, const QString &user,
                const QString &password);
     void stop();
+    // Bytes per second each data connection sends at most (0: no limit);
+    // set before start().
+    void setRateLimit(qint64 bytesPerSecond) { m_rateLimit = bytesPerSecond; }
     quint16 port() const { return m_port; }
     // ftp://[userInfo@]127.0.0.1:port/path; userInfo is used as written.
     QString url(const QString &path, const QString &userInfo = {}) const;
@@ -37,6 +40,7 @@ private:
     QProcess m_process;
     QByteArray m_log;
     quint16 m_port = 0;
+    qint64 m_rateLimit = 0;
     QString m_error;
 };
 

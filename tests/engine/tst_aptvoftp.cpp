@@ -64,6 +64,8 @@ private slots:
     void retriedFirstResponseAddsNothing();
     void activeCountHasNoSplitBound();
     void mirrorOfAnotherSizeIsTakenOver();
+    void failureReasonNamesTheReply_data();
+    void failureReasonNamesTheReply();
 
 private:
     ApTvoDownloadTaskThread *add(const QString &url, const QString &name,
@@ -262,11 +264,13 @@ void TstApTvoFtp::rangedConnectionRestartsAndStopsAtSegmentEnd()
 
     const QList<ScriptedFtpSession> sessions = m_scripted->sessions();
     QVERIFY(sessions.size() >= 2);
-    // The first connection: binary type, size, retrieval, no restart offset.
+    // The first connection: binary type, size, date, retrieval, no restart
+    // offset.
     const QList<QByteArray> first = sessions.at(0).commands;
     const int firstType = first.indexOf("TYPE I");
     QVERIFY2(firstType > 0, first.join(", ").constData());
-    QCOMPARE(first.mid(firstType, 3), (QList<QByteArray>{"TYPE I", "SIZE /f.bin", "RETR /f.bin"}));
+    QCOMPARE(first.mid(firstType, 4),
+             (QList<QByteArray>{"TYPE I", "SIZE /f.bin", "MDTM /f.bin", "RETR /f.bin"}));
     // The mirror: binary type, the size of its own path, the restart at half
     // the file, the retrieval.
     const QList<QByteArray> mirror = sessions.at(1).commands;
@@ -453,6 +457,44 @@ void TstApTvoFtp::mirrorOfAnotherSizeIsTakenOver()
     for (const ScriptedFtpSession &s : m_scripted->sessions())
         restarted |= s.commands.contains("REST " + QByteArray::number(4 * MiB)) && s.commands.contains("RETR /f.bin");
     QVERIFY(restarted);
+    t->stopTask();
+}
+
+void TstApTvoFtp::failureReasonNamesTheReply_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QByteArray>("verb");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("550 to SIZE") << "scripted" << QByteArray("SIZE") << QByteArray("550 No such file")
+                                 << "File not found on the server (550 No such file)";
+    QTest::newRow("450 to SIZE") << "scripted" << QByteArray("SIZE") << QByteArray("450 Busy")
+                                 << "The server refused the request (450 Busy)";
+    QTest::newRow("wrong password") << "real" << QByteArray() << QByteArray() << "The server refused the login";
+    QTest::newRow("missing file") << "real-missing" << QByteArray() << QByteArray() << "File not found on the server";
+}
+
+void TstApTvoFtp::failureReasonNamesTheReply()
+{
+    QFETCH(QString, server);
+    QFETCH(QByteArray, verb);
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, reason);
+
+    QString url;
+    if (server == QLatin1String("scripted")) {
+        m_scripted->setReply(verb, reply);
+        url = m_scripted->url(QStringLiteral("/f.bin"));
+    } else if (server == QLatin1String("real")) {
+        url = m_ftp.url(QStringLiteral("/private.bin"), QStringLiteral("fetcher:wrong"));
+    } else {
+        url = m_ftp.url(QStringLiteral("/no-such-file.bin"));
+    }
+    ApTvoDownloadTaskThread *t = add(url, QStringLiteral("reason.bin"));
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().failedConnections.load(), 1, 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    // The server's own words follow in brackets where it sent any.
+    QVERIFY2(t->task().failureReason().startsWith(reason), qPrintable(t->task().failureReason()));
     t->stopTask();
 }
 

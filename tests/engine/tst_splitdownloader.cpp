@@ -9,6 +9,7 @@
 #include "appsettings.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvomanager.h"
+#include "aptvoresumestate.h"
 #include "enginetestkit.h"
 #include "settingsstore.h"
 #include "testsupport.h"
@@ -33,7 +34,7 @@ private slots:
     void mirrorsGetOneConnectionEach();
     void previewReadyFlag_data();
     void previewReadyFlag();
-    void stopAndStartRestartsAtZero();
+    void stopAndStartContinues();
     void deleteFileFlagRemovesFile();
 
 private:
@@ -225,7 +226,7 @@ void TstSplitDownloader::previewReadyFlag()
     t->stopTask();
 }
 
-void TstSplitDownloader::stopAndStartRestartsAtZero()
+void TstSplitDownloader::stopAndStartContinues()
 {
     ApTvoManager manager(nullptr, &m_info);
     manager.readSettings();
@@ -244,11 +245,19 @@ void TstSplitDownloader::stopAndStartRestartsAtZero()
     QVERIFY2(floor > 0 && floor < 100, qPrintable(QString::number(floor)));
     QVERIFY(QFile::exists(t->task().savePath));
 
+    // The run left its record of finished ranges beside the file.
+    ApTvoResumeState record;
+    QVERIFY(record.load(t->task().savePath));
+    QCOMPARE(record.size, 16 * MiB);
+    QVERIFY(record.done.bytes() > 2 * MiB);
+
     t->startTask();
     QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 60000);
     QCOMPARE(sha1OfFile(t->task().savePath), m_sha1.value(QStringLiteral("slow.bin")));
-    // Two runs, each opened by one request for the whole file.
-    QTRY_COMPARE(requestsFor(QStringLiteral("/slow/slow.bin"), false), 2);
+    // One request for the whole file, in the first run only: the second
+    // run continues with ranges, and the record goes with completion.
+    QTRY_COMPARE(requestsFor(QStringLiteral("/slow/slow.bin"), false), 1);
+    QVERIFY(!QFile::exists(ApTvoResumeState::pathFor(t->task().savePath)));
     t->stopTask();
 }
 

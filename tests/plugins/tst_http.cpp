@@ -9,6 +9,7 @@
 #include "http.h"
 #include "httpscriptclass.h"
 #include "loopbackserver.h"
+#include "nginxfixture.h"
 #include "testsupport.h"
 #include "toolsscriptclass.h"
 
@@ -73,6 +74,9 @@ private slots:
     void errorCodes_data();
     void errorCodes();
     void busyObjectRefusesSecondDownload();
+    void pageSchemes_data();
+    void pageSchemes();
+    void oversizedPageIsRefused();
     void copyTakesSettingsNotTransfer();
 
     void fileDownloadCompletes();
@@ -426,6 +430,72 @@ void TestHttp::errorCodes()
         = run(QStringLiteral("var h = new Http(); var t = h.downloadWebpage('%1'); (t == '') + ',' + h.getLastError()")
                   .arg(url));
     QCOMPARE(result.toString(), QStringLiteral("%1,%2").arg(error == 0 ? "false" : "true").arg(error));
+}
+
+void TestHttp::pageSchemes_data()
+{
+    QTest::addColumn<QString>("url");         // %SECRET% is a local file's URL
+    QTest::addColumn<bool>("redirected");     // reached through a server's redirect
+    QTest::newRow("file") << "%SECRET%" << false;
+    QTest::newRow("file with host") << "file://localhost%SECRETPATH%" << false;
+    QTest::newRow("data") << "data:text/plain,secret" << false;
+    QTest::newRow("qrc") << "qrc:/secret" << false;
+    QTest::newRow("ftp") << "ftp://127.0.0.1:1/secret" << false;
+    QTest::newRow("redirect to file") << "%SECRET%" << true;
+    QTest::newRow("redirect to file with host") << "file://localhost%SECRETPATH%" << true;
+    QTest::newRow("redirect to data") << "data:text/plain,secret" << true;
+    QTest::newRow("redirect to ftp") << "ftp://127.0.0.1:1/secret" << true;
+}
+
+void TestHttp::pageSchemes()
+{
+    // Page downloads reach web servers only: a plugin script, or a server
+    // it asked, never gets a local file or another kind of resource.
+    QFETCH(QString, url);
+    QFETCH(bool, redirected);
+    QTemporaryDir dir;
+    const QString secretPath = dir.filePath(QStringLiteral("secret.txt"));
+    QFile secret(secretPath);
+    QVERIFY(secret.open(QIODevice::WriteOnly));
+    secret.write("secret");
+    secret.close();
+    url.replace(QLatin1String("%SECRETPATH%"), secretPath);
+    url.replace(QLatin1String("%SECRET%"), QUrl::fromLocalFile(secretPath).toString());
+
+    m_server.route("/elsewhere", [url](const Request &) { return Response::redirect(url.toUtf8()); });
+    Http http;
+    const QString target = redirected ? m_server.url(QStringLiteral("/elsewhere")) : url;
+    QCOMPARE(http.downloadWebpage(target), QString());
+    QCOMPARE(http.getLastError(), int(Http::OtherNetworkError));
+    QCOMPARE(http.downloadWebpageHeaders(target), QString());
+    QCOMPARE(m_server.requests().size(), redirected ? 2 : 0);
+    // The object stays usable.
+    QCOMPARE(http.downloadWebpage(m_server.url(QStringLiteral("/utf8"))), QString::fromUtf8(utf8Page));
+}
+
+void TestHttp::oversizedPageIsRefused()
+{
+    // A real server sends a body larger than any page: the request ends with
+    // an error instead of growing without bound; a large page within the
+    // bound still arrives whole.
+    QTemporaryDir root;
+    QFile huge(root.filePath(QStringLiteral("huge.html")));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(Http::MaxPageBytes + 1));
+    huge.close();
+    QFile large(root.filePath(QStringLiteral("large.html")));
+    QVERIFY(large.open(QIODevice::WriteOnly));
+    large.write(QByteArray(4 * 1024 * 1024, 'a'));
+    large.close();
+    NginxFixture nginx;
+    QVERIFY2(nginx.start(root.path()), "nginx could not be started");
+
+    Http http;
+    QCOMPARE(http.downloadWebpage(nginx.url(QStringLiteral("/huge.html"))), QString());
+    QCOMPARE(http.getLastError(), int(Http::OtherNetworkError));
+    QCOMPARE(http.getLastStopReason(), int(Http::Canceled));
+    QCOMPARE(http.downloadWebpage(nginx.url(QStringLiteral("/large.html")), false).size(), 4 * 1024 * 1024);
+    QCOMPARE(http.getLastError(), int(Http::NoError));
 }
 
 void TestHttp::busyObjectRefusesSecondDownload()

@@ -27,6 +27,8 @@ private slots:
     void pluginRunTool_data();
     void pluginRunTool();
     void endlessLoopReturnsDefaultWithinBound();
+    void loopOfFailingCallsIsStopped_data();
+    void loopOfFailingCallsIsStopped();
 
 private:
     static QString scriptPath(const QString &name);
@@ -227,6 +229,42 @@ void TestShippedPlugins::endlessLoopReturnsDefaultWithinBound()
     QVERIFY2(elapsed >= VideoInformationPlugin::scriptTimeLimitMs(), "stopped before the bound");
     QVERIFY2(elapsed < VideoInformationPlugin::scriptTimeLimitMs() + 5000, qPrintable(QString::number(elapsed)));
     QVERIFY(ticks >= 10);
+}
+
+void TestShippedPlugins::loopOfFailingCallsIsStopped_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::newRow("empty address") << "for (;;) new Http().downloadWebpage('');";
+    QTest::newRow("refused scheme") << "var h = new Http(); for (;;) h.downloadWebpage('file:///etc/hostname');";
+    QTest::newRow("headers of nothing") << "for (;;) new Http().downloadWebpageHeaders('');";
+}
+
+void TestShippedPlugins::loopOfFailingCallsIsStopped()
+{
+    // Each call ends at once, so no single stretch of script time is long;
+    // their sum is, and the bound stops the loop.
+    QFETCH(QString, body);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("failing.js"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("var version = '1'; var minVersion = '1.0'; var ID = 'failing'; var caption = 'Failing';\n"
+               "function RegistVideoService() {}\n"
+               "function getVideoInformation(url) { "
+               + body.toLatin1() + " return { URL: url }; }\n");
+    file.close();
+
+    VideoInformationPlugin plugin(nullptr, path);
+    QVERIFY(plugin.isValid());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Plugin error : .*10 seconds")));
+    QElapsedTimer clock;
+    clock.start();
+    const VideoDefinition definition = plugin.getVideoInformation(QStringLiteral("http://x/"));
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(definition, VideoDefinition());
+    // Time inside the calls is not the script's own, so the wall clock runs
+    // past the bound; well within the bound of a whole call all the same.
+    QVERIFY2(elapsed < 60000, qPrintable(QString::number(elapsed)));
 }
 
 int main(int argc, char *argv[])

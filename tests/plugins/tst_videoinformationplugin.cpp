@@ -33,6 +33,8 @@ private slots:
     void metadataIsRead();
     void iconFromBytes();
     void iconFromCacheFile();
+    void oversizedIconIsRefused_data();
+    void oversizedIconIsRefused();
     void invocation_data();
     void invocation();
     void invalidPluginReturnsDefault();
@@ -206,6 +208,28 @@ void TestVideoInformationPlugin::iconFromBytes()
     QCOMPARE(plugin.iconImage().size(), QSize(5, 3));
     QCOMPARE(QColor(plugin.iconImage().pixel(2, 1)), QColor(200, 10, 30));
     QVERIFY(plugin.iconName().isEmpty());
+}
+
+void TestVideoInformationPlugin::oversizedIconIsRefused_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::newRow("largest array length") << "var a = []; a.length = 4294967295; return a;";
+    QTest::newRow("one byte over the bound") << "var a = []; a.length = 1048577; return a;";
+}
+
+void TestVideoInformationPlugin::oversizedIconIsRefused()
+{
+    // Loading stays quick and the plugin usable; only the icon is refused.
+    QFETCH(QString, body);
+    const QString path = writePlugin(QStringLiteral("bigicon.js"), QString::fromLatin1(metadata)
+                                         + QStringLiteral("function getVideoServiceIcon() { %1 }").arg(body));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Plugin error : icon of \\d+ bytes refused")));
+    QElapsedTimer clock;
+    clock.start();
+    VideoInformationPlugin plugin(nullptr, path);
+    QVERIFY(plugin.isValid());
+    QVERIFY(plugin.iconImage().isNull());
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestVideoInformationPlugin::iconFromCacheFile()

@@ -20,6 +20,7 @@
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
 #include "apopenlinkgui.h"
+#include "aptvodownloadtaskthread.h"
 #include "aptvomanager.h"
 #include "nginxfixture.h"
 #include "taskstore.h"
@@ -42,11 +43,16 @@ private slots:
     void closingCountsAsCancel();
     void folderHistoryListsEachFolderOnce();
     void propertiesShowTheStoredTask();
+    void limitAndChecksumStored_data();
+    void limitAndChecksumStored();
+    void propertiesChangeTheLimit();
 
     void openLinkDownloads_data();
     void openLinkDownloads();
     void openLinkRefusesOtherSchemes();
     void openLinkReportsFailure();
+    void openLinkKeepsExistingFile_data();
+    void openLinkKeepsExistingFile();
 
 private:
     template<typename T>
@@ -144,6 +150,9 @@ void TestApNewTaskDialog::probedFileName_data()
     QTest::newRow("case matters") << QByteArray("attachment; FILENAME=x.zip") << "/a/b.iso" << "b.iso";
     QTest::newRow("nine characters") << QByteArray("filename=\\/:*?\"<>|") << "/a" << "_________";
     QTest::newRow("empty gives time") << QByteArray() << "/folder/" << "2030-01-02_03-04-05";
+    QTest::newRow("dot path gives time") << QByteArray("inline") << "i/." << "2030-01-02_03-04-05";
+    QTest::newRow("dot-dot name gives time") << QByteArray("attachment; filename=..") << "/a" << "2030-01-02_03-04-05";
+    QTest::newRow("more dots are a name") << QByteArray("attachment; filename=...") << "/a" << "...";
 }
 
 void TestApNewTaskDialog::probedFileName()
@@ -271,6 +280,82 @@ void TestApNewTaskDialog::propertiesShowTheStoredTask()
     QCOMPARE(ApTaskStore().keys(), keysBefore);
 }
 
+void TestApNewTaskDialog::limitAndChecksumStored_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("checksum");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("stored");
+    const QString sha256(64, QLatin1Char('A'));
+    QTest::newRow("nothing: no keys") << 0 << QString() << true << QString();
+    QTest::newRow("limit and SHA-256, spaces and case")
+        << 512 << QStringLiteral("  %1 ").arg(sha256) << true << sha256.toLower();
+    QTest::newRow("MD5") << 0 << QStringLiteral("0123456789abcdef0123456789ABCDEF") << true
+                         << QStringLiteral("0123456789abcdef0123456789abcdef");
+    QTest::newRow("SHA-1 length, not hex") << 0 << QString(40, QLatin1Char('g')) << false << QString();
+    QTest::newRow("no known length") << 100 << QStringLiteral("abc123") << false << QString();
+}
+
+void TestApNewTaskDialog::limitAndChecksumStored()
+{
+    QFETCH(int, limit);
+    QFETCH(QString, checksum);
+    QFETCH(bool, accepted);
+    QFETCH(QString, stored);
+    QVERIFY(m_dialog->showForNewTask(HttpFtpTaskType, "ftp://127.0.0.1/sum.bin"));
+    QCOMPARE(child<QSpinBox>(m_dialog.get(), "httpftptask_speedlimit_spinBox")->value(), 0);
+    QCOMPARE(child<QLineEdit>(m_dialog.get(), "httpftptask_checksum_lineEdit")->text(), QString());
+    child<QSpinBox>(m_dialog.get(), "httpftptask_speedlimit_spinBox")->setValue(limit);
+    child<QLineEdit>(m_dialog.get(), "httpftptask_checksum_lineEdit")->setText(checksum);
+    UiTest::InfoDialogAnswerer answerer;
+    QTest::mouseClick(child<QPushButton>(m_dialog.get(), "httpftptask_startdownload_pushButton"), Qt::LeftButton);
+    if (!accepted) {
+        // The message is answered; the dialog stays open with nothing written.
+        QCOMPARE(answerer.texts, QStringList{"The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, "
+                                             "in hexadecimal digits."});
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(ApTaskStore().keys(), QStringList());
+        m_dialog->close();
+        return;
+    }
+    const std::optional<TaskRecord> record = ApTaskStore().read(m_dialog->taskKey().toLongLong());
+    QVERIFY(record);
+    QCOMPARE(record->speedLimitKBps, limit);
+    QCOMPARE(record->expectedChecksum, stored);
+    QCOMPARE(TaskStore::engineTaskInput(*record).speedLimit, qint64(limit) * 1024);
+    QCOMPARE(TaskStore::engineTaskInput(*record).expectedChecksum, stored);
+}
+
+void TestApNewTaskDialog::propertiesChangeTheLimit()
+{
+    NewTask task;
+    task.url = "http://127.0.0.1/files/b.iso";
+    task.savePathName = m_downloads.filePath("b.iso");
+    task.speedLimitKBps = 300;
+    task.expectedChecksum = QString(40, QLatin1Char('b'));
+    const qint64 id = ApTaskStore().create(task);
+    const std::optional<TaskRecord> record = ApTaskStore().read(id);
+    QVERIFY(record);
+    // The task is in the manager as it would be while it runs.
+    ApTvoDownloadTaskThread *thread = m_manager->addTask(TaskStore::engineTaskInput(*record), false);
+    QCOMPARE(thread->task().speedLimit.load(), qint64(300) * 1024);
+
+    QStringList seen;
+    QTimer::singleShot(0, this, [&] {
+        auto *limit = child<QSpinBox>(m_dialog.get(), "httpftptask_speedlimit_spinBox");
+        auto *checksum = child<QLineEdit>(m_dialog.get(), "httpftptask_checksum_lineEdit");
+        seen << QString::number(limit->value()) << checksum->text() << QString::number(checksum->isReadOnly());
+        limit->setValue(0);
+        QTest::mouseClick(child<QPushButton>(m_dialog.get(), "httpftptask_cancel_pushButton"), Qt::LeftButton);
+    });
+    m_dialog->openForProperties(HttpFtpTaskType, ApTaskStore::keyFor(id));
+    QCOMPARE(seen, (QStringList{"300", QString(40, QLatin1Char('b')), "1"}));
+    // Unlimited now, in the store (the key goes) and in the running task.
+    QCOMPARE(ApTaskStore().read(id)->speedLimitKBps, 0);
+    QCOMPARE(thread->task().speedLimit.load(), qint64(0));
+    QCOMPARE(ApTaskStore().read(id)->expectedChecksum, QString(40, QLatin1Char('b')));
+}
+
 // Open link dialog
 
 void TestApNewTaskDialog::openLinkDownloads_data()
@@ -343,6 +428,56 @@ void TestApNewTaskDialog::openLinkReportsFailure()
     QVERIFY(!gui.close());
     QVERIFY(!gui.isVisible());
     QCOMPARE(gui.result(), int(ApOpenLinkGui::Failed));
+}
+
+void TestApNewTaskDialog::openLinkKeepsExistingFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("succeeds");
+    QTest::newRow("failed download") << "/missing.bin" << false;
+    QTest::newRow("redirect loop") << "/loop" << false;
+    QTest::newRow("successful download replaces it") << "/file.bin" << true;
+}
+
+void TestApNewTaskDialog::openLinkKeepsExistingFile()
+{
+    // A file of the same name is only ever replaced by a complete download.
+    QFETCH(QString, path);
+    QFETCH(bool, succeeds);
+    QTemporaryDir folder;
+    const QString name = path.mid(1);
+    const QString existing = folder.filePath(name);
+    const QByteArray precious(100000, 'p');
+    {
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(precious);
+    }
+
+    ApOpenLinkGui gui;
+    gui.show();
+    child<QLineEdit>(&gui, "savepath_lineEdit")->setText(folder.path());
+    child<QLineEdit>(&gui, "link_lineEdit")->setText(m_nginx.url(path));
+    QTest::mouseClick(child<QPushButton>(&gui, "ok_pushButton"), Qt::LeftButton);
+    QCOMPARE(gui.targetPath(), existing);
+    if (succeeds) {
+        QTRY_COMPARE(gui.result(), int(ApOpenLinkGui::Downloaded));
+    } else {
+        QTRY_VERIFY(!child<QLabel>(&gui, "info_label")->text().isEmpty());
+        QCOMPARE(gui.result(), int(ApOpenLinkGui::Failed));
+    }
+
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (succeeds) {
+        QFile source(m_root.filePath(name));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), source.readAll());
+    } else {
+        QCOMPARE(file.readAll(), precious);
+    }
+    // Nothing else is left in the folder.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 int main(int argc, char *argv[])

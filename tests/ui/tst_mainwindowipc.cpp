@@ -1,6 +1,8 @@
 #include <QtTest>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <memory>
+#include <vector>
 
 #include "apnewtaskdialog.h"
 #include "mainwindow.h"
@@ -19,6 +21,7 @@ private slots:
     void message();
     void messageInPieces();
     void senderHangsUpWithoutFrame();
+    void misbehavingClients();
     void startupLink_data();
     void startupLink();
 
@@ -166,6 +169,45 @@ void TestMainWindowIpc::senderHangsUpWithoutFrame()
     // Hung up without a frame: nothing is left waiting.
     QTRY_COMPARE(openConnections(), 0);
     QCOMPARE(spy.count(), 2);
+}
+
+void TestMainWindowIpc::misbehavingClients()
+{
+    // Hundreds of clients that never send, one that sends far too much and
+    // one that sends no text: few descriptors stay in use and a real
+    // message still gets through.
+    QSignalSpy spy(m_window.get(), &MainWindow::linkRequested);
+    std::vector<std::unique_ptr<QLocalSocket>> silent;
+    for (int i = 0; i < 300; ++i) {
+        silent.push_back(std::make_unique<QLocalSocket>());
+        silent.back()->connectToServer(m_window->ipcServerName());
+        QVERIFY(silent.back()->waitForConnected(5000));
+        // Accepted as they come, as a running instance would.
+        QCoreApplication::processEvents();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(openConnections() <= 8 && silent.front()->state() == QLocalSocket::UnconnectedState,
+                             10000);
+
+    QLocalSocket flood;
+    flood.connectToServer(m_window->ipcServerName());
+    QVERIFY(flood.waitForConnected(5000));
+    flood.write(QByteArray(200 * 1024, '{'));
+    QTRY_COMPARE_WITH_TIMEOUT(flood.state(), QLocalSocket::UnconnectedState, 10000);
+
+    QLocalSocket binary;
+    binary.connectToServer(m_window->ipcServerName());
+    QVERIFY(binary.waitForConnected(5000));
+    binary.write(QByteArray("\x00\xff\xfe{link-url=>[tvo]@http://bad/", 31));
+    QTRY_COMPARE_WITH_TIMEOUT(binary.state(), QLocalSocket::UnconnectedState, 10000);
+
+    QLocalSocket good;
+    good.connectToServer(m_window->ipcServerName());
+    QVERIFY(good.waitForConnected(5000));
+    good.write("{link-url=>[tvo]@http://good/}");
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 10000);
+    QCOMPARE(m_window->requestedLinks(), QStringList{QStringLiteral("http://good/")});
+    m_window->newTaskDialog()->reject();
+    QVERIFY(openConnections() <= 8);
 }
 
 void TestMainWindowIpc::startupLink_data()

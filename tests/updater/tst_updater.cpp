@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QSharedMemory>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +61,9 @@ private slots:
         writeFile(m_root.filePath(m_manifestPath.mid(1)), manifest(150));
         writeFile(m_root.filePath(QStringLiteral("same.tvoxml")), manifest(144));
         writeFile(m_root.filePath(QStringLiteral("broken.tvoxml")), "this is not xml");
+        // Valid XML, but larger than any manifest may be.
+        writeFile(m_root.filePath(QStringLiteral("huge.tvoxml")),
+                  manifest(150).replace("<Note/>", "<Note>" + QByteArray(2 * 1024 * 1024, 'x') + "</Note>"));
         QVERIFY2(m_nginx.start(m_root.path(),
                                QStringLiteral("location = /moved.tvoxml { return 301 /same.tvoxml; }\n"
                                               "location = /found.tvoxml { return 302 /same.tvoxml; }\n"
@@ -170,6 +174,59 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1, 10000);
         QVERIFY(errors.first().startsWith(QLatin1String("Download failed: ")));
         QVERIFY(errors.first().endsWith(QLatin1Char('.')));
+    }
+
+    // A server that accepts and never answers, and one that sends too much:
+    // both end in the failure status instead of a check that never ends.
+    void boundedRequest_data()
+    {
+        QTest::addColumn<QString>("path");  // empty: the silent server
+        QTest::addColumn<QString>("error");
+        QTest::newRow("silent server") << "" << "Download failed: the server did not answer.";
+        QTest::newRow("too large") << "/huge.tvoxml" << "Download failed: the manifest is too large.";
+    }
+    void boundedRequest()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, error);
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        ApPluginUpdater updater;
+        updater.http()->setInactivityTimeout(1000);
+        QStringList seen;
+        connect(&updater, &ApPluginUpdater::noPluginUpdate, [&] { seen << QStringLiteral("none"); });
+        connect(&updater, &ApPluginUpdater::hasPluginUpdate, [&] { seen << QStringLiteral("has"); });
+        connect(updater.http(), &ApUpdateHttp::errorMessageSignal, [&](QString &m) { seen << m; });
+        updater.setAsker([](const QString &) { return 1; });
+        const QString url = path.isEmpty() ? QStringLiteral("http://127.0.0.1:%1/u.tvoxml").arg(silent.serverPort())
+                                           : m_nginx.url(path);
+        updater.start(QStringLiteral("Zantor"), url, 144);
+        QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 1, 15000);
+        QTest::qWait(200);
+        QCOMPARE(seen, QStringList{error});
+    }
+
+    // The real program with its own 30-second bound: the main program gets
+    // the failure status instead of waiting for ever.
+    void realProgramAgainstSilentServer()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        const QString program = TestSupport::binDir() + QStringLiteral("/updater");
+        ApUpdateCheck check(UpdateNotify::segmentKey(TestSupport::binDir()));
+        QVERIFY(check.start());
+        QProcess updater;
+        updater.setProcessChannelMode(QProcess::ForwardedChannels);
+        updater.start(program, {QStringLiteral("Zantor"),
+                                QStringLiteral("http://127.0.0.1:%1/u.tvoxml").arg(silent.serverPort()),
+                                QStringLiteral("144")});
+        const bool ended = updater.waitForFinished(60000);
+        if (!ended) {
+            updater.kill();
+            updater.waitForFinished(5000);
+        }
+        QVERIFY(ended);
+        QCOMPARE(check.poll(), 3);
     }
 
     void windowReportsThroughTheSegment_data()

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+class QWebFrame;
+
+namespace LocationViewer {
+
+// The object the location and offline pages call as "webFrameTalker".
+class ApWebFrameTalker final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(ApWebFrameTalker)
+
+public:
+    ApWebFrameTalker(QObject *parent, QWebFrame *frame);
+
+    // Rebuilds the page text table in the current language.
+    void translateTable();
+
+public slots:
+    void registerJavaScriptWindowObject();
+    void openInBrowser(const QString &link);
+    QString universeMethod(const QString &methodName, const QString &params);
+
+private:
+    QPointer<QWebFrame> m_frame;
+    QHash<QString, QString> m_texts;
+};
+
+} // namespace LocationViewer

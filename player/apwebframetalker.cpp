@@ -1,0 +1,54 @@
+#include "apwebframetalker.h"
+
+#include <QFile>
+#include <QTimer>
+#include <QWebFrame>
+#include <QWebPage>
+
+#include "mainwindow.h"
+
+namespace Player {
+
+ApWebFrameTalker::ApWebFrameTalker(QObject *parent, QWebFrame *frame, MainWindow *window)
+    : QObject(parent), m_frame(frame), m_window(window)
+{
+    frame->page()->setLinkDelegationPolicy(QWebPage::DelegateAllLinks);
+    connect(frame, &QWebFrame::javaScriptWindowObjectCleared, this,
+            &ApWebFrameTalker::registerJavaScriptWindowObject);
+}
+
+void ApWebFrameTalker::registerJavaScriptWindowObject()
+{
+    if (m_frame)
+        m_frame->addToJavaScriptWindowObject(QStringLiteral("webFrameTalker"), this);
+}
+
+bool ApWebFrameTalker::pageCanPlay()
+{
+    QFile script(QStringLiteral(":/js/flash.js"));
+    if (!m_frame || !script.open(QIODevice::ReadOnly))
+        return true;
+    const QString code = QString::fromUtf8(script.readAll())
+        + QStringLiteral("function isFlashInstalled(){return FlashDetect.installed;} isFlashInstalled();");
+    return m_frame->evaluateJavaScript(code).toBool();
+}
+
+void ApWebFrameTalker::handleFlashPlugin()
+{
+    if (pageCanPlay())
+        return;
+    // The question waits in its own event loop; ask it after the page's
+    // script call has returned rather than inside it.
+    QTimer::singleShot(0, m_window, &MainWindow::offerPlaybackHelp);
+}
+
+void ApWebFrameTalker::gotoNextClip(const QString &nextClipIndexOffset)
+{
+    m_window->selectFromStartRow(nextClipIndexOffset.toInt());
+}
+
+void ApWebFrameTalker::enterFullScreen() {}
+
+void ApWebFrameTalker::leaveFullScreen() {}
+
+} // namespace Player

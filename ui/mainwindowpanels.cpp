@@ -1,0 +1,147 @@
+// The main window's lower information panel, its schedule and its settings
+// dialog: the wiring between the window and the classes that do the work.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTableWidget>
+
+#include "apconfigdialog.h"
+#include "applicationinfo.h"
+#include "appolicingthread.h"
+#include "appsettings.h"
+#include "apschedulecontroller.h"
+#include "aptaskinfopanel.h"
+#include "aptvodownloadtaskthread.h"
+#include "aptvomanager.h"
+#include "startupentry.h"
+#include "taskcommand.h"
+#include "taskstore.h"
+
+void MainWindow::setupPanels()
+{
+    m_taskInfoPanel = new ApTaskInfoPanel(m_appInfo.get(), m_manager, m_ui->bottom_stackedWidget);
+    m_ui->bottom_stackedWidget->addWidget(m_taskInfoPanel);
+    connect(m_taskInfoPanel, &ApTaskInfoPanel::previewRequested, this, &MainWindow::previewTask);
+
+    m_scheduleAction = new QAction(QIcon(QStringLiteral(":/icons/timer.png")), QString(), this);
+    m_scheduleAction->setObjectName(QStringLiteral("actionSchedule_Task"));
+    m_schedule = new ApScheduleController(this, m_policing, m_scheduleAction);
+    m_schedule->setModalFlagHandler([this](bool open) { m_modalDialogOpen = open; });
+    connect(m_scheduleAction, &QAction::triggered, m_schedule, &ApScheduleController::toggle);
+    statusBar()->insertPermanentWidget(0, m_schedule->statusWidget());
+    statusBar()->insertPermanentWidget(1, m_schedule->statusLabel());
+
+    m_configDialog = new ApConfigDialog(this);
+    m_settingsAction = new QAction(QIcon(QStringLiteral(":/icons/config_general.png")), tr("Settings"), this);
+    m_settingsAction->setObjectName(QStringLiteral("actionSettings"));
+    connect(m_settingsAction, &QAction::triggered, this, &MainWindow::runSettingsDialog);
+
+    m_ui->menuTasks->insertAction(m_ui->actionExit, m_scheduleAction);
+    m_ui->menuTasks->insertAction(m_ui->actionExit, m_settingsAction);
+    m_ui->menuTasks->insertSeparator(m_ui->actionExit);
+    m_ui->main_toolBar->addSeparator();
+    m_ui->main_toolBar->addAction(m_settingsAction);
+}
+
+// Information panel
+
+void MainWindow::showDefaultBottomStackedPage()
+{
+    m_ui->bottom_stackedWidget->setCurrentWidget(m_ui->default_bottom_stackedPage);
+    if (m_taskInfoPanel)
+        m_taskInfoPanel->clear();
+}
+
+bool MainWindow::isTaskInfoShown(const QString &path) const
+{
+    return m_taskInfoPanel && m_ui->bottom_stackedWidget->currentWidget() == m_taskInfoPanel
+        && m_taskInfoPanel->shownPath() == path;
+}
+
+void MainWindow::displayDownloadTaskInfo(const QString &infoText)
+{
+    if (!isActiveWindow())
+        return;
+    m_ui->defaultbottom_label->setText(infoText.isEmpty() ? tr("Select a task to see its details.") : infoText);
+
+    const QList<int> rows = selectedVisibleRows();
+    if (rows.isEmpty()) {
+        showDefaultBottomStackedPage();
+        return;
+    }
+    const int row = rows.first();
+    const QString path = rowPath(row);
+    const QString key = rowKey(row);
+    ApTvoDownloadTaskThread *task = m_manager->findTask(path);
+    if (!task) {
+        const QTableWidgetItem *type = m_ui->maindownloads_tableWidget->item(row, TaskColumn::Type);
+        if (type && type->text() == QLatin1String("BT")) {
+            showDefaultBottomStackedPage();
+            return;
+        }
+    }
+    const bool current = isTaskInfoShown(path) && m_taskInfoPanel->shownTask() == task;
+    m_taskInfoPanel->display(task, current ? ApTaskInfoPanel::Refresh : ApTaskInfoPanel::Build, path, key);
+    m_ui->bottom_stackedWidget->setCurrentWidget(m_taskInfoPanel);
+}
+
+void MainWindow::previewTask(const QString &path)
+{
+    const QList<int> rows = selectedVisibleRows();
+    if (rows.isEmpty())
+        return;
+    TaskCommand command;
+    command.code = TaskCommand::Preview;
+    command.paths = QStringList{path};
+    if (QProgressBar *bar = rowProgressBar(rows.first()))
+        command.percentage = qMax(0, bar->value());
+    postCommand(command);
+}
+
+QString MainWindow::failureReason(const QString &path) const
+{
+    if (ApTvoDownloadTaskThread *task = m_manager ? m_manager->findTask(path) : nullptr)
+        return task->task().failureReason();
+    return QString();
+}
+
+// Schedule
+
+void MainWindow::updateStatusbarScheduleTaskInfo(const QString &text)
+{
+    m_schedule->setStatusText(text);
+}
+
+void MainWindow::resetScheduleStatus()
+{
+    m_schedule->reset();
+}
+
+// Settings
+
+void MainWindow::runSettingsDialog()
+{
+    m_configDialog->run();
+    if (m_configDialog->generalSaved())
+        applyGeneralSettings();
+    if (m_configDialog->proxySaved() && m_manager->settingsRead())
+        m_manager->readProxies();
+}
+
+void MainWindow::applyGeneralSettings()
+{
+    // The speed panels, floating window, clipboard monitor and tray read
+    // their flags where they are built; what lives here follows at once.
+    if (AppSettings::autoStartupFlag())
+        StartupEntry::write(QCoreApplication::applicationFilePath());
+    else
+        StartupEntry::remove();
+    // Split bound and retry count (and the proxies with them) for the
+    // connections the tasks open from now on.
+    m_manager->readSettings();
+}

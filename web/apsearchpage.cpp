@@ -1,0 +1,379 @@
+#include "apsearchpage.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QProgressBar>
+#include <QResource>
+#include <QStackedWidget>
+#include <QThread>
+#include <QVBoxLayout>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebSettings>
+#include <QWebView>
+
+#include <limits>
+
+#include "apcookiejar.h"
+#include "apquickurldownloader.h"
+#include "aptoolbarsearch.h"
+#include "apwebframetalker.h"
+#include "applicationinfo.h"
+
+namespace {
+// Width and height the window gives the toolbar field.
+constexpr int SearchFieldWidth = 160;
+constexpr int SearchFieldMinHeight = 26;
+constexpr int SideColumnWidth = 170;
+} // namespace
+
+ApSearchPage::ApSearchPage(QWidget *window, const ApplicationInfo *info, QStackedWidget *topStack)
+    : QObject(window)
+    , m_window(window)
+    , m_info(info)
+    , m_topStack(topStack)
+    , m_remotePackageUrl(info->homeUrl() + QStringLiteral("/tvo/z_tvo_z/") + info->programFileName()
+                         + QStringLiteral("/views/webpane.tvor"))
+    , m_downloadedPackagePath(info->userDataFolder() + QStringLiteral("/views/webpane.tvor"))
+    , m_shippedPackagePath(info->programFolder() + QStringLiteral("/webpane.tvor"))
+{
+    buildWidgets();
+
+    m_toolbarSearch = new ApToolbarSearch(window, info->displayName(), info->programFileName());
+    m_toolbarSearch->setMinimumHeight(SearchFieldMinHeight);
+    m_toolbarSearch->setFixedWidth(SearchFieldWidth);
+    m_toolbarSearch->setEnabled(false);
+    connect(m_toolbarSearch, &ApToolbarSearch::search, this, &ApSearchPage::searchCallback);
+
+    m_talker = new ApWebFrameTalker(this, m_webView->page()->mainFrame(), info, this, 0);
+
+    m_downloader = new ApQuickUrlDownloader(0, this);
+    connect(m_downloader, &ApQuickUrlDownloader::downloadFinished, this,
+            &ApSearchPage::packageDownloadedCallback);
+    connect(m_downloader, &ApQuickUrlDownloader::downloadFailed, this, &ApSearchPage::packageFailedCallback);
+    connect(m_downloader, &ApQuickUrlDownloader::downloadProgress, this,
+            [this](qint64, qint64 received, qint64 total) { packageProgressCallback(received, total); });
+}
+
+ApSearchPage::~ApSearchPage()
+{
+    unregisterPackages();
+}
+
+void ApSearchPage::buildWidgets()
+{
+    m_page = new QWidget;
+    m_page->setObjectName(QStringLiteral("search_stackedPage"));
+    auto *pageLayout = new QHBoxLayout(m_page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(0);
+
+    m_innerStack = new QStackedWidget(m_page);
+    m_innerStack->setObjectName(QStringLiteral("search_inner_stackedWidget"));
+    pageLayout->addWidget(m_innerStack, 1);
+
+    m_loadingPage = new QWidget;
+    m_loadingPage->setObjectName(QStringLiteral("search_loading_stackedPage"));
+    auto *loadingLayout = new QVBoxLayout(m_loadingPage);
+    loadingLayout->addStretch(1);
+    m_loadingLabel = new QLabel(tr("Loading..."), m_loadingPage);
+    m_loadingLabel->setObjectName(QStringLiteral("search_loading_label"));
+    m_loadingLabel->setAlignment(Qt::AlignCenter);
+    loadingLayout->addWidget(m_loadingLabel);
+    m_progressBar = new QProgressBar(m_loadingPage);
+    m_progressBar->setObjectName(QStringLiteral("search_loading_progressBar"));
+    m_progressBar->setMaximumWidth(320);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    loadingLayout->addWidget(m_progressBar, 0, Qt::AlignHCenter);
+    loadingLayout->addStretch(1);
+    m_innerStack->addWidget(m_loadingPage);
+
+    m_viewPage = new QWidget;
+    m_viewPage->setObjectName(QStringLiteral("search_webview_stackedPage"));
+    auto *viewLayout = new QVBoxLayout(m_viewPage);
+    viewLayout->setContentsMargins(0, 0, 0, 0);
+    m_webView = new QWebView(m_viewPage);
+    m_webView->setObjectName(QStringLiteral("search_webView"));
+    // Cookies stay with this view; the view's network access owns the jar.
+    m_webView->page()->networkAccessManager()->setCookieJar(new ApCookieJar(nullptr));
+    m_webView->settings()->setAttribute(QWebSettings::JavascriptEnabled, true);
+    m_webView->settings()->setAttribute(QWebSettings::PluginsEnabled, false);
+    m_webView->setContextMenuPolicy(Qt::NoContextMenu);
+    viewLayout->addWidget(m_webView);
+    m_innerStack->addWidget(m_viewPage);
+    m_innerStack->setCurrentWidget(m_loadingPage);
+
+    // The side advertisement places: panel 0 in its container, panel 1 in
+    // the layout below it.
+    // Skyscraper-wide, beside the page.
+    auto *sideColumn = new QWidget(m_page);
+    sideColumn->setObjectName(QStringLiteral("search_side_widget"));
+    sideColumn->setFixedWidth(SideColumnWidth);
+    auto *sideLayout = new QVBoxLayout(sideColumn);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    m_sideAdWidget = new QWidget(sideColumn);
+    m_sideAdWidget->setObjectName(QStringLiteral("ad_window_sky_widget"));
+    auto *skyLayout = new QVBoxLayout(m_sideAdWidget);
+    skyLayout->setContentsMargins(0, 0, 0, 0);
+    m_sideAdWidget->hide();
+    sideLayout->addWidget(m_sideAdWidget);
+    m_secondSideAdLayout = new QVBoxLayout;
+    m_secondSideAdLayout->setObjectName(QStringLiteral("ad_window_sky3_verticalLayout"));
+    sideLayout->addLayout(m_secondSideAdLayout);
+    pageLayout->addWidget(sideColumn);
+
+    if (m_topStack)
+        m_topStack->addWidget(m_page);
+    m_page->installEventFilter(this);
+}
+
+bool ApSearchPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_page && event->type() == QEvent::LanguageChange) {
+        m_loadingLabel->setText(tr("Loading..."));
+        m_talker->translateAll();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ApSearchPage::setSideButton(QAbstractButton *button)
+{
+    if (m_sideButton)
+        disconnect(m_sideButton, nullptr, this, nullptr);
+    m_sideButton = button;
+    if (button)
+        connect(button, &QAbstractButton::clicked, this, &ApSearchPage::sideButtonClicked);
+}
+
+// Package locations
+
+QString ApSearchPage::remotePackageUrl() const
+{
+    return m_remotePackageUrl;
+}
+
+QString ApSearchPage::downloadedPackagePath() const
+{
+    return m_downloadedPackagePath;
+}
+
+QString ApSearchPage::shippedPackagePath() const
+{
+    return m_shippedPackagePath;
+}
+
+// Provisioning
+
+void ApSearchPage::start()
+{
+    m_toolbarSearch->setEnabled(false);
+    m_pageAvailable = false;
+    m_packageDownloaded = false;
+    downloadPackage();
+}
+
+void ApSearchPage::downloadPackage()
+{
+    // The package arrives beside its final place: the registered copy may be
+    // mapped into memory, and a failed fetch must not destroy a good copy.
+    m_downloading = true;
+    m_progressBar->setRange(0, 0);
+    m_progressBar->setValue(0);
+    m_downloader->start(remotePackageUrl(), downloadedPackagePath() + QStringLiteral(".part"), true);
+}
+
+void ApSearchPage::packageProgressCallback(qint64 received, qint64 total)
+{
+    if (total < 0) {
+        m_progressBar->setRange(0, 0);
+        return;
+    }
+    // Kilobytes keep large packages inside the bar's integer range.
+    const bool large = total > std::numeric_limits<int>::max();
+    const qint64 scale = large ? 1024 : 1;
+    m_progressBar->setRange(0, int(total / scale));
+    m_progressBar->setValue(int(qMin(received, total) / scale));
+}
+
+void ApSearchPage::packageDownloadedCallback()
+{
+    m_downloading = false;
+    unregisterPackages();
+    const QString target = downloadedPackagePath();
+    QFile::remove(target);
+    const bool placed = QFile::rename(target + QStringLiteral(".part"), target);
+    if (!(placed && registerPackage(target)))
+        registerPackage(shippedPackagePath());
+    showSearchPage();
+    m_pageAvailable = true;
+    m_packageDownloaded = true;
+    m_toolbarSearch->setEnabled(true);
+    emit advertisementPanelRequested(0);
+    emit advertisementPanelRequested(1);
+}
+
+void ApSearchPage::packageFailedCallback()
+{
+    m_downloading = false;
+    QFile::remove(downloadedPackagePath() + QStringLiteral(".part"));
+    unregisterPackages();
+    registerPackage(shippedPackagePath());
+    showSearchPage();
+    m_pageAvailable = true;
+    m_toolbarSearch->setEnabled(true);
+}
+
+void ApSearchPage::unregisterPackages()
+{
+    // Resources are registered by canonical path; unregistering one that
+    // is not registered does nothing.
+    for (const QString &path : {downloadedPackagePath(), shippedPackagePath()})
+        QResource::unregisterResource(path);
+    m_registeredPackage.clear();
+}
+
+bool ApSearchPage::registerPackage(const QString &path)
+{
+    if (!QFileInfo(path).isFile() || !QResource::registerResource(path))
+        return false;
+    m_registeredPackage = path;
+    return true;
+}
+
+void ApSearchPage::showSearchPage()
+{
+    QFile file(pageResourcePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    // Files of an earlier package must not come from the cache.
+    QWebSettings::clearMemoryCaches();
+    m_webView->setHtml(QString::fromUtf8(file.readAll()), QUrl(QStringLiteral("qrc:/webpane/")));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->reset();
+    m_innerStack->setCurrentWidget(m_viewPage);
+    emit searchPageLoaded();
+}
+
+bool ApSearchPage::isLoadingPageShown() const
+{
+    return m_innerStack->currentWidget() == m_loadingPage;
+}
+
+bool ApSearchPage::isPageInFront() const
+{
+    return m_topStack && m_topStack->currentWidget() == m_page;
+}
+
+// Window entry points
+
+void ApSearchPage::showSearchPageInFront()
+{
+    emit taskSelectionClearRequested();
+    if (m_sideButton) {
+        m_sideButton->setCheckable(true);
+        m_sideButton->setChecked(true);
+    }
+    if (m_topStack)
+        m_topStack->setCurrentWidget(m_page);
+}
+
+void ApSearchPage::sideButtonClicked()
+{
+    if (!m_pageAvailable)
+        return;
+    if (m_packageDownloaded) {
+        showSearchPageInFront();
+        emit advertisementPanelRequested(0);
+        emit advertisementPanelRequested(1);
+        return;
+    }
+    ++m_showAttempts;
+    if (m_showAttempts >= 2) {
+        showSearchPageInFront();
+        return;
+    }
+    // First look at the shipped page: try the product site once more.
+    m_pageAvailable = false;
+    showSearchPageInFront();
+    m_innerStack->setCurrentWidget(m_loadingPage);
+    downloadPackage();
+}
+
+void ApSearchPage::searchCallback(const QString &keywords)
+{
+    m_toolbarSearch->startSearchAnimation();
+    m_searchRunning = true;
+    showSearchPageInFront();
+    if (!m_webVideoSearchAction || m_webVideoSearchAction->isChecked())
+        m_talker->searchWebVid(keywords);
+}
+
+void ApSearchPage::startWebVideoDownload()
+{
+    showSearchPageInFront();
+    m_window->showNormal();
+    m_window->activateWindow();
+    m_talker->DownloadWebVideoFromUrl();
+}
+
+// ApWebFrameHost
+
+QWidget *ApSearchPage::messageParent()
+{
+    return m_window;
+}
+
+bool ApSearchPage::addNewTaskFromUrl(const QString &url, const QString &fileName, int convertType)
+{
+    return m_taskAdder && m_taskAdder(url, fileName, convertType);
+}
+
+void ApSearchPage::setToolbarSearchEnabled(bool enabled)
+{
+    m_toolbarSearch->setEnabled(enabled);
+}
+
+void ApSearchPage::pageSearchFinished()
+{
+    if (!m_searchRunning)
+        return;
+    m_toolbarSearch->stopSearchAnimation();
+    m_searchRunning = false;
+}
+
+void ApSearchPage::refreshSideAdvertisementPanel()
+{
+    emit advertisementPanelRequested(0);
+}
+
+const ApGeoLocation *ApSearchPage::loadedGeoLocation() const
+{
+    return m_geoSource ? m_geoSource() : nullptr;
+}
+
+// Search proxy
+
+void ApSearchPage::applySearchProxy(const QNetworkProxy &proxy)
+{
+    if (QThread::currentThread() == thread()) {
+        setProxyInGuiThread(proxy);
+        return;
+    }
+    // The settings are read by the policing thread; the view lives here.
+    QMetaObject::invokeMethod(this, [this, proxy] { setProxyInGuiThread(proxy); }, Qt::QueuedConnection);
+}
+
+void ApSearchPage::setProxyInGuiThread(const QNetworkProxy &proxy)
+{
+    m_webView->page()->networkAccessManager()->setProxy(proxy);
+    emit searchProxyApplied(proxy);
+}
