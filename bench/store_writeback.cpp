@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
                                            {QStringLiteral("CreationTime"), QStringLiteral("Mon Mar 4 10:00:00 2024")},
                                            {QStringLiteral("URLHostIP"), QStringLiteral("127.0.0.1")}});
         }
-        service.flush();  // the first write formats every record once
+        service.flush();
 
         const qint64 id = 1600000000 + n / 2;
         const int rounds = 20000;

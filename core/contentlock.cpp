@@ -3,9 +3,20 @@
 #include <QCryptographicHash>
 
 #include "appsettings.h"
-#include "settingsstore.h"
+#include "settingsservice.h"
+#include "settingsview.h"
 
 namespace K = SettingsKeys;
+
+namespace {
+// The main store, with what other programs wrote meanwhile.
+SettingsView store()
+{
+    SettingsService &service = SettingsService::main();
+    service.refresh();
+    return SettingsView(service);
+}
+} // namespace
 
 namespace ContentLock {
 
@@ -18,22 +29,22 @@ QString digest(const QString &password)
 
 bool isLocked()
 {
-    SettingsStore s;
-    return s->contains(K::ContentPhrase);
+    SettingsView s = store();
+    return s.contains(K::ContentPhrase);
 }
 
 QString keywords()
 {
-    SettingsStore s;
-    return s->value(K::ContentKeywords, defaultKeywords()).toString();
+    SettingsView s = store();
+    return s.value(K::ContentKeywords, defaultKeywords()).toString();
 }
 
 QDateTime timeStamp()
 {
-    SettingsStore s;
-    if (!s->contains(K::ContentTimeStamp))
+    SettingsView s = store();
+    if (!s.contains(K::ContentTimeStamp))
         return QDateTime::currentDateTime();
-    return QDateTime::fromSecsSinceEpoch(s->value(K::ContentTimeStamp).toLongLong()).toLocalTime();
+    return QDateTime::fromSecsSinceEpoch(s.value(K::ContentTimeStamp).toLongLong()).toLocalTime();
 }
 
 LockCheck checkNewPasswords(const QString &first, const QString &second)
@@ -49,27 +60,27 @@ LockCheck checkNewPasswords(const QString &first, const QString &second)
 
 void lock(const QString &password, const QString &keywordText, const QDateTime &now)
 {
-    SettingsStore s;
-    s->setValue(K::ContentPhrase, digest(password));
-    s->setValue(K::ContentTimeStamp, now.toSecsSinceEpoch());
-    s->setValue(K::ContentKeywords, keywordText);
+    SettingsView s = store();
+    s.setValue(K::ContentPhrase, digest(password));
+    s.setValue(K::ContentTimeStamp, now.toSecsSinceEpoch());
+    s.setValue(K::ContentKeywords, keywordText);
 }
 
 bool unlock(const QString &password)
 {
-    SettingsStore s;
-    if (!s->contains(K::ContentPhrase) || s->value(K::ContentPhrase).toString() != digest(password))
+    SettingsView s = store();
+    if (!s.contains(K::ContentPhrase) || s.value(K::ContentPhrase).toString() != digest(password))
         return false;
-    s->remove(K::ContentPhrase);
+    s.remove(K::ContentPhrase);
     return true;
 }
 
 void reset(const QDateTime &now)
 {
-    SettingsStore s;
-    s->remove(K::ContentPhrase);
-    s->setValue(K::ContentTimeStamp, now.toSecsSinceEpoch());
-    s->setValue(K::ContentKeywords, defaultKeywords());
+    SettingsView s = store();
+    s.remove(K::ContentPhrase);
+    s.setValue(K::ContentTimeStamp, now.toSecsSinceEpoch());
+    s.setValue(K::ContentKeywords, defaultKeywords());
 }
 
 } // namespace ContentLock

@@ -199,7 +199,9 @@ public:
     bool set(const QStringList &path, const QByteArray &text) { return set(m_root.get(), path, text, m_names); }
     bool erase(const QStringList &path) { return erase(m_root, path); }
     static void appendLines(QByteArray &out, const Node &node, const QByteArray &prefix);
-    QByteArray serialize() const;
+    // The file text; records are packed on the way, so memory stays at
+    // about the file's size and the next write copies them as they are.
+    QByteArray serialize();
     static void collectKeys(const Node &node, const QString &prefix, QStringList &out);
 
     // --- disk (m_fileMutex held)
@@ -320,11 +322,18 @@ bool SettingsServicePrivate::erase(std::unique_ptr<Node> &root, const QStringLis
 
 void SettingsServicePrivate::appendLines(QByteArray &out, const Node &node, const QByteArray &prefix)
 {
-    forEachPackedLine(node.packed, [&](const char *k, const char *, const char *, const char *tEnd) {
+    // A packed record is its file lines already; only the prefix is added.
+    const char *line = node.packed.constData();
+    const char *end = line + node.packed.size();
+    while (line < end) {
+        const char *newline = static_cast<const char *>(std::memchr(line, '\n', size_t(end - line)));
+        const char *next = newline ? newline + 1 : end;
         out += prefix;
-        out.append(k, int(tEnd - k));
-        out += '\n';
-    });
+        out.append(line, int(next - line));
+        if (!newline)
+            out += '\n';
+        line = next;
+    }
     for (auto it = node.values.cbegin(); it != node.values.cend(); ++it) {
         out += prefix;
         IniCodec::appendEscapedKey(out, it.key());
@@ -340,8 +349,22 @@ void SettingsServicePrivate::appendLines(QByteArray &out, const Node &node, cons
     }
 }
 
-QByteArray SettingsServicePrivate::serialize() const
+QByteArray SettingsServicePrivate::serialize()
 {
+    for (auto &section : m_root->children) {
+        for (auto &record : section.second->children) {
+            Node &node = *record.second;
+            if (!node.packed.isEmpty() || node.isEmpty())
+                continue;
+            QByteArray lines;
+            appendLines(lines, node, QByteArray());
+            node.values.clear();
+            node.children.clear();
+            node.packed = lines;
+            node.packed.squeeze();
+        }
+    }
+
     QByteArray out;
     out.reserve(int(m_known.size > 0 ? m_known.size + m_known.size / 8 : 4096));
     bool first = true;

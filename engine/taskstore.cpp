@@ -206,8 +206,8 @@ void ApTaskStore::writeValue(qint64 id, const QString &key, const QVariant &valu
 
 void ApTaskStore::removeValue(qint64 id, const QString &key)
 {
-    auto store = openStore(m_organisation, m_application);
-    (*store)->remove(groupFor(id) + QLatin1Char('/') + key);
+    SettingsView s = openStore(m_service, false);
+    s.remove(groupFor(id) + QLatin1Char('/') + key);
 }
 
 namespace TaskStore {
