@@ -815,11 +815,7 @@ int SettingsService::setGroupValues(const QString &group, const QList<QPair<QStr
 
 void SettingsService::refresh()
 {
-    // While a write is under way, that write takes in what other processes
-    // changed; a reader does not wait for the disk.
-    std::unique_lock<std::mutex> fileLock(d->m_fileMutex, std::try_to_lock);
-    if (!fileLock.owns_lock())
-        return;
+    std::lock_guard<std::mutex> fileLock(d->m_fileMutex);
     if (!d->reloadIfChanged(false))
         return;
     // Gone? Recreated empty and owner-only, as for a new user.

@@ -60,8 +60,7 @@ public:
     int setGroupValues(const QString &group, const QList<QPair<QString, QVariant>> &values);
 
     // Re-reads the file when another process has changed it since it was
-    // last read or written here; one stat() when it has not. Returns at
-    // once while this service is writing the file (that write merges).
+    // last read or written here; one stat() when it has not.
     void refresh();
     // Brings pending changes to disk now and waits for it; true when the
     // file holds every change made so far.

@@ -292,17 +292,32 @@ void TestSettingsService::threadsAndToolbeltLoseNothing()
     service.setValue(task + QStringLiteral("/URL"), QStringLiteral("http://127.0.0.1/a.zip"));
     QVERIFY(service.flush());
 
-    QTemporaryFile payload(m_dir.path() + QStringLiteral("/payloadXXXXXX"));
-    QVERIFY(payload.open());
-    payload.write(QByteArray(100000, 'x'));
-    payload.flush();
-    const QString expectedHash =
-        QString::fromLatin1(QCryptographicHash::hash(QByteArray(100000, 'x'), QCryptographicHash::Sha1).toHex());
+    // Each run hashes another file, so each run changes the value.
+    QStringList payloads;
+    QStringList hashes;
+    for (int run = 0; run < 4; ++run) {
+        const QString name = m_dir.path() + QStringLiteral("/payload%1").arg(run);
+        const QByteArray bytes(100000 + run, char('a' + run));
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        payloads << name;
+        hashes << QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+    }
 
     const int threadCount = 3;
     const int perThread = 334;  // 1002 values
     std::atomic<bool> go{false};
-    std::vector<std::thread> threads;
+    struct Threads : std::vector<std::thread>
+    {
+        ~Threads()
+        {
+            for (std::thread &thread : *this) {
+                if (thread.joinable())
+                    thread.join();
+            }
+        }
+    } threads;
     for (int t = 0; t < threadCount; ++t) {
         threads.emplace_back([&, t] {
             while (!go.load()) {
@@ -320,17 +335,13 @@ void TestSettingsService::threadsAndToolbeltLoseNothing()
     for (int run = 0; run < 4; ++run) {
         QProcess toolbelt;
         toolbelt.start(QStringLiteral(TOOLBELT_PATH),
-                       {QStringLiteral("/file-sha1"), payload.fileName(), QStringLiteral("1700000001")});
+                       {QStringLiteral("/file-sha1"), payloads.at(run), QStringLiteral("1700000001")});
         QVERIFY(toolbelt.waitForFinished(60000));
         QCOMPARE(toolbelt.exitCode(), 0);
         ++toolbeltRuns;
-        // Between runs this process drops the hash again, so each run's
-        // write has to survive the next merge on its own.
-        if (run < 3) {
-            service.refresh();
-            QCOMPARE(service.value(task + QStringLiteral("/FileHash")).toString(), expectedHash);
-            service.remove(task + QStringLiteral("/FileHash"));
-        }
+        // This process sees each run's value as soon as it looks.
+        service.refresh();
+        QCOMPARE(service.value(task + QStringLiteral("/FileHash")).toString(), hashes.at(run));
     }
     for (std::thread &thread : threads)
         thread.join();
@@ -340,7 +351,7 @@ void TestSettingsService::threadsAndToolbeltLoseNothing()
     QCOMPARE(fileMode(path), 0600);
     const auto disk = onDisk(path);
     QCOMPARE(disk->status(), QSettings::NoError);
-    QCOMPARE(disk->value(task + QStringLiteral("/FileHash")).toString(), expectedHash);
+    QCOMPARE(disk->value(task + QStringLiteral("/FileHash")).toString(), hashes.last());
     for (int t = 0; t < threadCount; ++t) {
         for (int i = 0; i < perThread; ++i) {
             const QString key = QStringLiteral("DownloadTasks/%1/CompletedSize").arg(1800000000 + t * 1000 + i);
