@@ -4,6 +4,7 @@
 // box, closing and quitting with the window state saved and restored.
 #include <QAction>
 #include <QCommandLinkButton>
+#include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +81,7 @@ private slots:
     void applyGeneralSettingsAgain();
     void floatingWindowAtStart_data();
     void floatingWindowAtStart();
+    void floatingWindowMenuAndDoubleClick();
     void languageSwitchRetranslatesAndMirrors();
     void savedLanguageShownFromTheStart_data();
     void savedLanguageShownFromTheStart();
@@ -413,9 +415,9 @@ void TestMainWindowShell::shortcutKeysReachTheirActions()
     // F11 and Escape: in and out of full screen.
     QTest::keyClick(m_window.get(), Qt::Key_F11);
     QTRY_VERIFY(m_window->isFullScreen());
-    QTest::keyClick(m_window.get(), Qt::Key_Escape, Qt::ShiftModifier);
+    QTest::keyClick(table, Qt::Key_Escape, Qt::ShiftModifier);
     QVERIFY(m_window->isFullScreen());
-    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    QTest::keyClick(table, Qt::Key_Escape);
     QTRY_VERIFY(!m_window->isFullScreen());
     // Ctrl+H: the new task dialog, empty.
     QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier);
@@ -674,6 +676,37 @@ void TestMainWindowShell::floatingWindowAtStart()
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
     const QPoint expected = saved == QPoint(-1, -1) || saved.x() < -1000 ? QPoint(screenWidth - 220, 120) : saved;
     QCOMPARE(m_floating->pos(), expected);
+}
+
+void TestMainWindowShell::floatingWindowMenuAndDoubleClick()
+{
+    openWindow();
+    QStringList entries;
+    QString showHideText;
+    connect(m_window.get(), &MainWindow::floatingMenuAboutToShow, this, [&](QMenu *menu) {
+        entries.clear();
+        for (QAction *entry : menu->actions())
+            entries << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
+        showHideText = menu->actions().first()->text();
+        QMetaObject::invokeMethod(menu, "close", Qt::QueuedConnection);
+    });
+    // A right click on the floating window opens the tray's menu there,
+    // with the show/hide entry saying what it will do.
+    QContextMenuEvent context(QContextMenuEvent::Mouse, QPoint(5, 5), m_floating->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(m_floating.get(), &context);
+    QCOMPARE(showHideText, QStringLiteral("Hide Zantor"));
+    QStringList trayEntries = entryNames(m_window->trayIcon()->menu()->actions());
+    trayEntries.first() = QStringLiteral("actionShow_Tarvo");
+    QCOMPARE(entries, trayEntries);
+
+    m_window->showMinimized();
+    QTRY_VERIFY(m_window->isMinimized());
+    QApplication::sendEvent(m_floating.get(), &context);
+    QCOMPARE(showHideText, QStringLiteral("Show Zantor"));
+    // A double click brings the window back.
+    QTest::mouseDClick(m_floating.get(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTRY_VERIFY(!m_window->isMinimized());
+    QVERIFY(m_window->isVisible());
 }
 
 void TestMainWindowShell::languageSwitchRetranslatesAndMirrors()

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -209,6 +210,19 @@ void TestSpeedPanels::floatingWindow()
     QContextMenuEvent context(QContextMenuEvent::Mouse, QPoint(5, 5), floating.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&floating, &context);
     QCOMPARE(menus.count(), 1);
+
+    // Drags are welcome; what a drop does is still open, so it is refused.
+    QSignalSpy changes(&floating, &ApSpeedGuiFloating::changed);
+    QMimeData data;
+    data.setText(QStringLiteral("http://127.0.0.1/a.zip"));
+    QDragEnterEvent dragEnter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&floating, &dragEnter);
+    QVERIFY(dragEnter.isAccepted());
+    QCOMPARE(dragEnter.dropAction(), Qt::CopyAction);
+    QCOMPARE(changes.count(), 1);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&floating, &drop);
+    QVERIFY(!drop.isAccepted());
 
     for (int i = 0; i < 50; ++i)
         floating.addDownloadSample(150000);
