@@ -42,6 +42,15 @@ void ApSpeedGuiFloating::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_graph.backBuffer());
+    // The picture's rim around the graph, so the window keeps its outline.
+    const QPixmap picture = pixmap();
+    if (picture.isNull())
+        return;
+    const QColor rim = picture.toImage().pixelColor(picture.width() / 2, 0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(rim, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
 }
 
 void ApSpeedGuiFloating::resizeEvent(QResizeEvent *event)

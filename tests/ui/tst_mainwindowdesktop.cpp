@@ -292,7 +292,7 @@ void TestMainWindowDesktop::screenshotOfTheDesktop()
     m_window->setGeometry(40, 60, 1100, 700);
     m_floating->move(1000, 790);
     for (int i = 0; i < 120; ++i)
-        m_window->setSpeed(qint64(800000 + 600000 * qSin(i / 6.0)), i % 3 ? 0 : 100000);
+        m_window->setSpeed(qint64(150000 + 100000 * qSin(i / 6.0)), qint64(30000 + 20000 * qCos(i / 4.0)));
     m_window->setStatusbarRates(QStringLiteral("1.20 MB/s"), QStringLiteral("0 B/s"));
     QTest::qWait(300);
     auto *options = m_window->findChild<QMenu *>("menuOptions");
