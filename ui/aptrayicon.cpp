@@ -20,7 +20,8 @@ ApTrayIcon::ApTrayIcon(QWidget *window, const QIcon &icon, QObject *parent)
 
 ApTrayIcon::~ApTrayIcon()
 {
-    m_icon->hide();
+    // The icon goes before the menu it shows.
+    delete m_icon;
     delete m_menu;
 }
 
