@@ -4,6 +4,7 @@
 // floating window and a menu open.
 #include <QAction>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -32,6 +33,7 @@ namespace {
 constexpr int Tick = 10;
 XvfbDisplay *desktop = nullptr;
 bool desktopUp = false;
+bool trayHostStarted = false;
 
 // The tray icon's own window in this process, once a tray host docked it.
 QWidget *trayIconWidget()
@@ -82,8 +84,11 @@ void TestMainWindowDesktop::initTestCase()
         QSKIP(qPrintable(QStringLiteral("no virtual X display: ") + desktop->error()));
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     // The tray host needs a moment on a busy machine.
-    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 30000);
-    m_trayReady = true;
+    QElapsedTimer waited;
+    waited.start();
+    while (trayHostStarted && !QSystemTrayIcon::isSystemTrayAvailable() && waited.elapsed() < 30000)
+        QTest::qWait(100);
+    m_trayReady = QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void TestMainWindowDesktop::init()
@@ -214,6 +219,8 @@ void TestMainWindowDesktop::trayClicks_data()
 void TestMainWindowDesktop::trayClicks()
 {
     QFETCH(QString, blocker);
+    if (!m_trayReady)
+        QSKIP("no tray host on the virtual display (the Debian package trayer)");
     openWindow();
     ApTrayIcon *tray = m_window->trayIcon();
     QVERIFY(tray->isAvailable());
@@ -263,6 +270,8 @@ void TestMainWindowDesktop::trayClicks()
 
 void TestMainWindowDesktop::backgroundStartAndCloseGoToTray()
 {
+    if (!m_trayReady)
+        QSKIP("no tray host on the virtual display (the Debian package trayer)");
     openWindow();
     m_window->startHidden();
     QTRY_VERIFY(!m_window->isVisible());
@@ -311,7 +320,7 @@ int main(int argc, char *argv[])
     desktop = &display;
     desktopUp = display.start();
     if (desktopUp)
-        display.startTrayHost();
+        trayHostStarted = display.startTrayHost();
     else
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

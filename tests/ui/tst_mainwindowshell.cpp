@@ -89,6 +89,8 @@ private slots:
     void searchPageAndRequests();
     void closeAndQuitWithoutTray();
     void quitSavesAndNextStartRestores();
+    void geometryAtStart_data();
+    void geometryAtStart();
     void updateNoticeEnablesCheck();
     void aboutBox();
 
@@ -922,6 +924,35 @@ void TestMainWindowShell::quitSavesAndNextStartRestores()
     QCOMPARE(m_floating->pos(), QPoint(210, 220));
     QVERIFY(action("actionFrench")->isChecked());
     QCOMPARE(action("actionSettings")->text(), QStringLiteral("Paramètres"));
+}
+
+void TestMainWindowShell::geometryAtStart_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("none saved") << QRect() << false;
+    QTest::newRow("no height") << QRect(10, 10, 500, 0) << false;
+    QTest::newRow("on the screen") << QRect(20, 30, 640, 560) << true;
+    QTest::newRow("on a screen that is gone") << QRect(5000, 4000, 640, 560) << false;
+}
+
+void TestMainWindowShell::geometryAtStart()
+{
+    QFETCH(QRect, saved);
+    QFETCH(bool, used);
+    if (!saved.isNull())
+        AppSettings::setMainWindowGeometry(saved);
+    openWindow();
+    if (used) {
+        QCOMPARE(m_window->geometry(), saved);
+        return;
+    }
+    // 0.8 of the primary screen, at least 550 high, centred on it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize size(int(screen.width() * 0.8), qMax(550, int(screen.height() * 0.8)));
+    QCOMPARE(m_window->size(), size);
+    QVERIFY(qAbs(m_window->geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(m_window->geometry().center().y() - screen.center().y()) <= 1);
 }
 
 void TestMainWindowShell::updateNoticeEnablesCheck()
