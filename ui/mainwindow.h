@@ -326,6 +326,7 @@ private:
     ApSpeedGui *m_speedGui = nullptr;
     QPointer<ApSpeedGuiFloating> m_floating;
     QString m_startLanguage;
+    QString m_readyText;
     bool m_minToTray = true;
     QLocalServer *m_ipcServer = nullptr;
     QLocalSocket *m_ipcConnection = nullptr;

@@ -161,7 +161,8 @@ void MainWindow::setupStatusBar()
                                                             downloadIcon, m_downloadRateTitleLabel,
                                                             m_downloadRateLabel, m_uploadRateLabel})
         statusBar()->addPermanentWidget(widget);
-    statusBar()->showMessage(tr("Ready"));
+    m_readyText = tr("Ready");
+    statusBar()->showMessage(m_readyText);
     retranslateShell();
 }
 
@@ -205,6 +206,11 @@ void MainWindow::retranslateShell()
         m_searchGoButton->setToolTip(tr("Search"));
     }
     if (m_downloadRateTitleLabel) {
+        // "Ready" changes language while it is shown; other messages run out.
+        const bool ready = statusBar()->currentMessage() == m_readyText;
+        m_readyText = tr("Ready");
+        if (ready)
+            statusBar()->showMessage(m_readyText);
         m_downloadRateTitleLabel->setText(tr("Download Rate"));
         m_downloadRateLabel->setToolTip(tr("Download rate"));
         m_uploadRateLabel->setToolTip(tr("Upload rate"));

@@ -728,6 +728,8 @@ void TestMainWindowShell::languageSwitchRetranslatesAndMirrors()
     QCOMPARE(m_floating->layoutDirection(), Qt::RightToLeft);
     // Windows retranslate on the language-change event the switch posts.
     QTRY_COMPARE(action("actionStart")->text(), QStringLiteral("بدء"));
+    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("جاهز"));
+    QCOMPARE(m_window->findChild<QToolButton *>("newtask_toolButton")->text(), QStringLiteral("مهمة جديدة"));
     QCOMPARE(AppSettings::language(), QStringLiteral("arabic"));
     QVERIFY(action("actionArabic")->isChecked());
     QVERIFY(!action("actionEnglish")->isChecked());
