@@ -95,8 +95,9 @@ public:
 
     // Applies the General settings again (after the settings dialog):
     // speed panel scale, floating window, start-up, clipboard, minimise to
-    // tray, completion popup, split bound and retries.
-    void applyGeneralSettings();
+    // tray, completion popup, split bound and retries; with proxiesSaved,
+    // a download manager that has read its settings takes the new proxies.
+    void applyGeneralSettings(bool proxiesSaved = false);
 
     // Where the search box of the search toolbar goes, before its go button.
     void setSearchBox(QWidget *box);

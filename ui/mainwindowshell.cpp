@@ -248,7 +248,7 @@ void MainWindow::readWindowFlags()
     m_ui->actionSearch_Web_Video->setChecked(true);
 }
 
-void MainWindow::applyGeneralSettings()
+void MainWindow::applyGeneralSettings(bool proxiesSaved)
 {
     readWindowFlags();
     const bool showFloating = AppSettings::showFloatingWindowExact();
@@ -261,6 +261,8 @@ void MainWindow::applyGeneralSettings()
         values.splitBound = bound;
         values.retryCount = retries;
     });
+    if (proxiesSaved && m_manager->settingsRead())
+        m_manager->readProxies();
 }
 
 // Floating window

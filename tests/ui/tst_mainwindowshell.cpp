@@ -640,6 +640,20 @@ void TestMainWindowShell::applyGeneralSettingsAgain()
     QCOMPARE(m_window->manager()->settingsValues().splitBound, 8);
     QCOMPARE(m_window->manager()->settingsValues().retryCount, 7);
 
+    // Saved proxies reach a manager that has read its settings.
+    ProxySettings proxy;
+    proxy.type = ProxySettings::Http;
+    proxy.host = QStringLiteral("127.0.0.1");
+    proxy.port = 3129;
+    AppSettings::setHttpFtpProxy(proxy);
+    m_window->applyGeneralSettings();
+    m_window->manager()->readSettingsOnce();
+    AppSettings::setHttpFtpProxy(ProxySettings());
+    m_window->applyGeneralSettings();
+    QCOMPARE(m_window->manager()->settingsValues().proxyType, int(ProxySettings::Http));
+    m_window->applyGeneralSettings(true);
+    QCOMPARE(m_window->manager()->settingsValues().proxyType, int(ProxySettings::NoProxy));
+
     // Only an exact 1 shows the floating window again.
     SettingsStore()->setValue(SettingsKeys::ShowFloatingWindowFlag, 2);
     m_window->applyGeneralSettings();
