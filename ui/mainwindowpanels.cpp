@@ -18,7 +18,6 @@
 #include "aptaskinfopanel.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvomanager.h"
-#include "startupentry.h"
 #include "taskcommand.h"
 #include "taskstore.h"
 
@@ -28,25 +27,17 @@ void MainWindow::setupPanels()
     m_ui->bottom_stackedWidget->addWidget(m_taskInfoPanel);
     connect(m_taskInfoPanel, &ApTaskInfoPanel::previewRequested, this, &MainWindow::previewTask);
 
-    m_scheduleAction = new QAction(QIcon(QStringLiteral(":/icons/timer.png")), QString(), this);
-    m_scheduleAction->setObjectName(QStringLiteral("actionSchedule_Task"));
-    m_schedule = new ApScheduleController(this, m_policing, m_scheduleAction);
+    m_schedule = new ApScheduleController(this, m_policing, m_ui->actionSchedule_Task);
     m_schedule->setModalFlagHandler([this](bool open) { m_modalDialogOpen = open; });
-    connect(m_scheduleAction, &QAction::triggered, m_schedule, &ApScheduleController::toggle);
-    statusBar()->insertPermanentWidget(0, m_schedule->statusWidget());
-    statusBar()->insertPermanentWidget(1, m_schedule->statusLabel());
+    // After the lock picture, before the download rate.
+    statusBar()->insertPermanentWidget(1, m_schedule->statusWidget());
+    statusBar()->insertPermanentWidget(2, m_schedule->statusLabel());
 
     m_configDialog = new ApConfigDialog(this);
-    m_settingsAction = new QAction(QIcon(QStringLiteral(":/icons/config_general.png")), tr("Settings"), this);
-    m_settingsAction->setObjectName(QStringLiteral("actionSettings"));
-    connect(m_settingsAction, &QAction::triggered, this, &MainWindow::runSettingsDialog);
-
-    m_ui->menuTasks->insertAction(m_ui->actionExit, m_scheduleAction);
-    m_ui->menuTasks->insertAction(m_ui->actionExit, m_settingsAction);
-    m_ui->menuTasks->insertSeparator(m_ui->actionExit);
-    m_ui->main_toolBar->addSeparator();
-    m_ui->main_toolBar->addAction(m_settingsAction);
 }
+
+QAction *MainWindow::scheduleAction() const { return m_ui->actionSchedule_Task; }
+QAction *MainWindow::settingsAction() const { return m_ui->actionSettings; }
 
 // Information panel
 
@@ -128,20 +119,7 @@ void MainWindow::runSettingsDialog()
 {
     m_configDialog->run();
     if (m_configDialog->generalSaved())
-        applyGeneralSettings();
-    if (m_configDialog->proxySaved() && m_manager->settingsRead())
+        applyGeneralSettings(m_configDialog->proxySaved());
+    else if (m_configDialog->proxySaved() && m_manager->settingsRead())
         m_manager->readProxies();
-}
-
-void MainWindow::applyGeneralSettings()
-{
-    // The speed panels, floating window, clipboard monitor and tray read
-    // their flags where they are built; what lives here follows at once.
-    if (AppSettings::autoStartupFlag())
-        StartupEntry::write(QCoreApplication::applicationFilePath());
-    else
-        StartupEntry::remove();
-    // Split bound and retry count (and the proxies with them) for the
-    // connections the tasks open from now on.
-    m_manager->readSettings();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "apinfodialog.h"
+#include "apspeedguifloating.h"
 #include "crashhandler.h"
 #include "ipcmessage.h"
 #include "mainwindow.h"
@@ -47,13 +48,15 @@ int main(int argc, char *argv[])
     }
 
     TerminationSignals::quitApplicationOnTermination();
+    // The program lives on in the tray when its last window closes; it
+    // ends through Exit, a close that quits, or a termination signal.
+    app->setQuitOnLastWindowClosed(false);
     app->setStyleSheet(QString::fromLatin1(toolTipStyleSheet));
     ApInfoDialog::setProgramWindowIcon(QStringLiteral(":/icons/mime_file.png"));
 
     auto window = std::make_unique<MainWindow>();
     if (commandLine.startHidden) {
-        window->showMinimized();
-        window->hide();
+        window->startHidden();
     } else {
         window->show();
     }
@@ -65,10 +68,10 @@ int main(int argc, char *argv[])
         QTimer::singleShot(StartupLinkDelayMs, window.get(), &MainWindow::startupLoadLinkCallback);
     }
 
-    // The floating speed window is created here, after the main window,
-    // once the speed panels exist.
+    std::unique_ptr<ApSpeedGuiFloating> floating = window->createFloatingWindow();
 
     const int status = app->exec();
+    floating.reset();
     window.reset();
     instance.reset();
     app.reset();
