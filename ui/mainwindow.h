@@ -33,6 +33,7 @@ class QLocalSocket;
 class IpcInbox;
 class QMenu;
 class QProgressBar;
+class QScrollArea;
 class QStyle;
 class QTableWidgetItem;
 class QToolButton;
@@ -339,6 +340,7 @@ private:
     QLabel *m_downloadRateLabel = nullptr;
     QLabel *m_uploadRateLabel = nullptr;
     ApTaskInfoPanel *m_taskInfoPanel = nullptr;
+    QScrollArea *m_taskInfoScroll = nullptr;
     ApScheduleController *m_schedule = nullptr;
     ApConfigDialog *m_configDialog = nullptr;
     QLabel *m_lockIconLabel = nullptr;

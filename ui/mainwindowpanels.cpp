@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTableWidget>
 
@@ -23,8 +24,15 @@
 
 void MainWindow::setupPanels()
 {
-    m_taskInfoPanel = new ApTaskInfoPanel(m_appInfo.get(), m_manager, m_ui->bottom_stackedWidget);
-    m_ui->bottom_stackedWidget->addWidget(m_taskInfoPanel);
+    // The panel's bars have fixed widths; it scrolls rather than holding the
+    // whole window at its width.
+    m_taskInfoScroll = new QScrollArea(m_ui->bottom_stackedWidget);
+    m_taskInfoScroll->setObjectName(QStringLiteral("taskinfo_scrollArea"));
+    m_taskInfoScroll->setFrameShape(QFrame::NoFrame);
+    m_taskInfoScroll->setWidgetResizable(true);
+    m_taskInfoPanel = new ApTaskInfoPanel(m_appInfo.get(), m_manager, m_taskInfoScroll);
+    m_taskInfoScroll->setWidget(m_taskInfoPanel);
+    m_ui->bottom_stackedWidget->addWidget(m_taskInfoScroll);
     connect(m_taskInfoPanel, &ApTaskInfoPanel::previewRequested, this, &MainWindow::previewTask);
 
     m_schedule = new ApScheduleController(this, m_policing, m_ui->actionSchedule_Task);
@@ -50,7 +58,7 @@ void MainWindow::showDefaultBottomStackedPage()
 
 bool MainWindow::isTaskInfoShown(const QString &path) const
 {
-    return m_taskInfoPanel && m_ui->bottom_stackedWidget->currentWidget() == m_taskInfoPanel
+    return m_taskInfoPanel && m_ui->bottom_stackedWidget->currentWidget() == m_taskInfoScroll
         && m_taskInfoPanel->shownPath() == path;
 }
 
@@ -78,7 +86,7 @@ void MainWindow::displayDownloadTaskInfo(const QString &infoText)
     }
     const bool current = isTaskInfoShown(path) && m_taskInfoPanel->shownTask() == task;
     m_taskInfoPanel->display(task, current ? ApTaskInfoPanel::Refresh : ApTaskInfoPanel::Build, path, key);
-    m_ui->bottom_stackedWidget->setCurrentWidget(m_taskInfoPanel);
+    m_ui->bottom_stackedWidget->setCurrentWidget(m_taskInfoScroll);
 }
 
 void MainWindow::previewTask(const QString &path)

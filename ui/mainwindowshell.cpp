@@ -259,13 +259,13 @@ void MainWindow::applyGeneralSettings(bool proxiesSaved)
         values.splitBound = bound;
         values.retryCount = retries;
     });
-    // The start-up entry, and the engine's split bound, retries and global
-    // speed limit for what the tasks do from now on.
+    // The start-up entry follows the flag; the global speed limit holds for
+    // the running tasks at once.
     if (AppSettings::autoStartupFlag())
         StartupEntry::write(QCoreApplication::applicationFilePath());
     else
         StartupEntry::remove();
-    m_manager->readSettings();
+    m_manager->setGlobalSpeedLimit(qint64(AppSettings::downloadSpeedLimit()) * 1024);
     if (proxiesSaved && m_manager->settingsRead())
         m_manager->readProxies();
 }
