@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableWidget>
+#include <QUrl>
 
 #ifdef ZANTOR_HAVE_MULTIMEDIA
 #include <QAudioDeviceInfo>
@@ -23,12 +25,18 @@
 #include "apcompletionpopup.h"
 #include "commonfunctions.h"
 #include "applicationinfo.h"
+#include "aplanguageswitcher.h"
 #include "apnewtaskdialog.h"
 #include "apsearchpage.h"
 #include "appolicingthread.h"
 #include "appsettings.h"
+#include "apspeedgui.h"
+#include "apspeedguifloating.h"
+#include "aptrayicon.h"
 #include "aptvomanager.h"
+#include "apwindowstatesaver.h"
 #include "ipcinbox.h"
+#include "ipcmessage.h"
 #include "languages.h"
 #include "settingsstore.h"
 #include "singleinstance.h"
@@ -44,15 +52,18 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     , m_ui(new Ui::MainWindow)
     , m_appInfo(std::make_unique<ApplicationInfo>())
     , m_pathOpener(&Common::openPath)
+    , m_urlOpener(&QDesktopServices::openUrl)
 {
+    // The translation goes in before the form is built, so the window shows
+    // its language from the first frame.
+    m_startLanguage = ApLanguageSwitcher::installAtStart(*m_appInfo);
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(m_appInfo->displayName() + QLatin1Char(' ') + m_appInfo->versionText());
-    resize(960, 600);
-
-    // The shortcuts work wherever the focus is inside the window.
-    addActions({m_ui->actionStart, m_ui->actionPause, m_ui->actionStop, m_ui->actionDelete,
-                m_ui->actionDelete_Task_Files, m_ui->actionHttp_Ftp});
+    const ApplicationInfo *info = m_appInfo.get();
+    m_programStarter = [info](const QString &program, const QStringList &arguments) {
+        return Common::startCompanion(*info, program, arguments);
+    };
 
     m_plastique = QStyleFactory::create(QStringLiteral("Plastique"));
     if (!m_plastique)
@@ -61,7 +72,7 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
         m_plastique->setParent(this);
 
     setupTable();
-    setupStatusBar();
+    setupShell();
     readSettings();
     setupSearchPage();
     startEngine(policingTickMs);
@@ -88,28 +99,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::readSettings()
 {
-    const QString language = AppSettings::ensureLanguage();
-    Languages::install(Languages::languageFolder(m_appInfo->programFolder()),
-                       Languages::choose(language, m_appInfo->languageTable()));
-
-    const QRect geometry = AppSettings::mainWindowGeometry();
-    if (!geometry.isNull())
-        setGeometry(geometry);
-
+    m_stateSaver->restore();
     // The autostart entry follows the program wherever it was moved.
     StartupEntry::refreshAtStart(QCoreApplication::applicationFilePath());
-}
-
-void MainWindow::setupStatusBar()
-{
-    m_downloadRateLabel = new QLabel(QStringLiteral("0 B/s"), this);
-    m_downloadRateLabel->setObjectName(QStringLiteral("downloadrate_label"));
-    m_downloadRateLabel->setToolTip(tr("Download rate"));
-    m_uploadRateLabel = new QLabel(QStringLiteral("0 B/s"), this);
-    m_uploadRateLabel->setObjectName(QStringLiteral("uploadrate_label"));
-    m_uploadRateLabel->setToolTip(tr("Upload rate"));
-    statusBar()->addPermanentWidget(m_downloadRateLabel);
-    statusBar()->addPermanentWidget(m_uploadRateLabel);
+    readWindowFlags();
 }
 
 void MainWindow::startEngine(int policingTickMs)
@@ -247,12 +240,6 @@ void MainWindow::on_actionHttp_Ftp_triggered()
     runNewTaskDialog(QString());
 }
 
-void MainWindow::on_actionExit_triggered()
-{
-    saveWindowSettings();
-    QCoreApplication::quit();
-}
-
 void MainWindow::closeIpcConnection(QLocalSocket *connection)
 {
     m_ipcInbox->close(connection);
@@ -262,32 +249,41 @@ void MainWindow::closeIpcConnection(QLocalSocket *connection)
 
 void MainWindow::showUpdateNotifyMessage(const QString &message, int mode)
 {
-    Q_UNUSED(mode)
+    m_ui->actionCheck_Updates->setEnabled(true);
     statusBar()->showMessage(message, 8000);
+    // Mode 1: the user asked for the check, so the answer also pops up.
+    if (mode == 1)
+        m_tray->showBalloon(tr("Update Notification"), message, 10000);
 }
 
 void MainWindow::setStatusbarRates(const QString &downloadRate, const QString &uploadRate)
 {
     m_downloadRateLabel->setText(downloadRate);
     m_uploadRateLabel->setText(uploadRate);
+    m_speedGui->setRateText(downloadRate);
+    if (m_floating)
+        m_floating->setRateText(downloadRate);
 }
 
 void MainWindow::setSpeed(qint64 downloadSpeed, qint64 uploadSpeed)
 {
-    // The speed panels take these samples once they exist.
-    Q_UNUSED(downloadSpeed)
-    Q_UNUSED(uploadSpeed)
+    m_speedGui->addDownloadSample(downloadSpeed);
+    m_speedGui->addUploadSample(uploadSpeed);
+    if (m_floating && m_floating->isVisible()) {
+        m_floating->addDownloadSample(downloadSpeed);
+        m_floating->addUploadSample(uploadSpeed);
+    }
 }
 
 void MainWindow::setTrayIconToolTip(const QString &toolTip)
 {
-    // Kept for the tray icon, which shows it once it exists.
     m_trayToolTip = toolTip;
+    m_tray->setToolTip(toolTip);
 }
 
 void MainWindow::saveWindowSettings()
 {
-    AppSettings::setMainWindowGeometry(geometry());
+    m_stateSaver->save();
 }
 
 void MainWindow::runScheduledAction(int action)

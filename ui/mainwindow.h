@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
+#include <QSystemTrayIcon>
 
 #include <functional>
 #include <memory>
@@ -9,24 +11,34 @@
 #include "apenginewindow.h"
 
 class ApAdvertisementPanels;
+class ApClipboardMonitor;
 class ApCompletionPopup;
 class ApConfigDialog;
-class ApScheduleController;
-class ApTaskInfoPanel;
-class QAction;
+class ApLanguageSwitcher;
 class ApNewTaskDialog;
 class ApPolicingThread;
+class ApScheduleController;
 class ApSearchPage;
+class ApSpeedGui;
+class ApSpeedGuiFloating;
+class ApTaskInfoPanel;
+class ApToolBox;
+class ApTrayIcon;
 class ApTvoManager;
+class ApWindowStateSaver;
 class ApplicationInfo;
+class QAction;
 class QLabel;
 class QLocalServer;
 class QLocalSocket;
 class IpcInbox;
 class QMenu;
 class QProgressBar;
+class QScrollArea;
 class QStyle;
 class QTableWidgetItem;
+class QToolButton;
+class QUrl;
 struct TaskCommand;
 struct TaskRecord;
 namespace Ui {
@@ -34,7 +46,9 @@ class MainWindow;
 }
 
 // The main window of the download manager: the task table and its actions,
-// the engine's window, and the receiver of links from other instances.
+// the engine's window, and the receiver of links from other instances. Its
+// shell (tray, clipboard monitor, languages, window state, tool box and
+// speed panels) lives in objects it owns; the window keeps the wiring.
 class MainWindow final : public QMainWindow, public ApEngineWindow
 {
     Q_OBJECT
@@ -67,6 +81,36 @@ public:
 
     // Set while the new task dialog runs; the tray ignores activations then.
     bool isModalDialogOpen() const { return m_modalDialogOpen; }
+    // For the other modal dialogs of the window (schedule, settings).
+    void setModalDialogOpen(bool open) { m_modalDialogOpen = open; }
+
+    // Shell parts.
+    ApTrayIcon *trayIcon() const { return m_tray; }
+    ApClipboardMonitor *clipboardMonitor() const { return m_clipboardMonitor; }
+    ApLanguageSwitcher *languageSwitcher() const { return m_languages; }
+    ApWindowStateSaver *windowStateSaver() const { return m_stateSaver; }
+    ApToolBox *toolBox() const { return m_toolBox; }
+    ApSpeedGui *speedGui() const { return m_speedGui; }
+    ApSpeedGuiFloating *floatingWindow() const;
+    bool minToTray() const { return m_minToTray; }
+
+    // Creates the floating speed window for this window at its saved place,
+    // shown when the settings say so. The caller owns it and destroys it
+    // before the window.
+    std::unique_ptr<ApSpeedGuiFloating> createFloatingWindow();
+
+    // The start in the background: minimised and hidden in the tray, or
+    // only minimised where the desktop has no tray.
+    void startHidden();
+
+    // Applies the General settings again (after the settings dialog):
+    // speed panel scale, floating window, start-up, clipboard, minimise to
+    // tray, completion popup, split bound and retries; with proxiesSaved,
+    // a download manager that has read its settings takes the new proxies.
+    void applyGeneralSettings(bool proxiesSaved = false);
+
+    // Where the search box of the search toolbar goes, before its go button.
+    void setSearchBox(QWidget *box);
 
     // Task table.
     // Lists the stored task with this key; returns whether a row was added.
@@ -113,15 +157,21 @@ public:
     // How files and folders are handed to the desktop; tests replace it.
     using PathOpener = std::function<bool(const QString &)>;
     void setPathOpener(PathOpener opener) { m_pathOpener = std::move(opener); }
+    // How web pages are handed to the desktop; tests replace it.
+    using UrlOpener = std::function<bool(const QUrl &)>;
+    void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
+    // How companion programs are started (detached, in the program folder).
+    using ProgramStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
+    void setProgramStarter(ProgramStarter starter) { m_programStarter = std::move(starter); }
+    // How the event loop is ended once the state is saved; tests replace it.
+    void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
 
     // Information panel, schedule and settings dialog (mainwindowpanels.cpp).
     ApTaskInfoPanel *taskInfoPanel() const { return m_taskInfoPanel; }
     ApScheduleController *scheduleController() const { return m_schedule; }
     ApConfigDialog *configDialog() const { return m_configDialog; }
-    QAction *scheduleAction() const { return m_scheduleAction; }
-    QAction *settingsAction() const { return m_settingsAction; }
-    // Applies the General page of the settings again (after the dialog).
-    void applyGeneralSettings();
+    QAction *scheduleAction() const;
+    QAction *settingsAction() const;
     // Runs the settings dialog and applies what it saved.
     void runSettingsDialog();
     // Why the task at path failed last, in words for the user; empty if unknown.
@@ -141,6 +191,14 @@ signals:
     void taskFileOpened(const QString &target, int how);
     // The table's context menu is filled and about to open.
     void contextMenuAboutToShow(QMenu *menu);
+    // Requests for the search page and its bridge.
+    void webVideoDownloadRequested();
+    void webVideoSearchRequested(const QString &text);
+    void toolbarSearchRequested();
+    // The window has retranslated its own texts after a language change.
+    void retranslated();
+    // The floating window's menu is filled and about to open.
+    void floatingMenuAboutToShow(QMenu *menu);
 
 public slots:
     void ipcServerNewConnectionCallback();
@@ -149,6 +207,13 @@ public slots:
 
     // Starts a new download from an accepted link.
     void openNewTaskDialogForLink(const QString &link);
+
+    void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    void clipboardDataChangedCallback();
+    void searchCallback(const QString &text);
+    void tarvoQuitCallback();
+    // Hides everything, saves the window state and ends the event loop.
+    void quitApplication();
 
 private slots:
     void on_actionStart_triggered();
@@ -163,7 +228,49 @@ private slots:
     void on_actionOpen_Task_File_Folder_Maindownloadtable_triggered();
     void on_actionDownload_Task_Properties_triggered();
     void on_actionHttp_Ftp_triggered();
+    void on_actionHttp_Ftp_quickmenu_triggered();
+    void on_actionWeb_Video_Download_triggered();
+    void on_actionShow_Search_Page_triggered();
+    void on_actionSearch_Web_Video_triggered();
+    void on_actionSearch_More_Online_triggered();
+    void on_actionSchedule_Task_triggered();
+    void on_actionSettings_triggered();
+    void on_actionSettings_menu_triggered();
+    void on_actionDownload_Folder_triggered();
+    void on_actionDownload_Folder_quickmenu_triggered();
+    void on_actionMyRecentDocumentsFolder_triggered();
+    void on_actionMyDocumentsFolder_triggered();
+    void on_actionDesktopFolder_triggered();
+    void on_actionRootFolder_triggered();
+    void on_actionHomeFolder_triggered();
+    void on_actionShow_Drop_Window_triggered();
+    void on_actionRun_at_System_Startup_triggered();
+    void on_actionMonitor_Clipboard_triggered();
+    void on_actionCompletion_Popup_Dialog_triggered();
+    void on_actionFull_Screen_triggered();
+    void on_actionFull_Screen_menu_triggered();
+    void on_actionCheck_Updates_triggered();
+    void on_actionCheck_Updates_menu_triggered();
+    void on_actionConvert_Media_triggered();
+    void on_actionCapture_Media_triggered();
+    void on_actionPlay_Media_triggered();
+    void on_actionWeb_Image_Download_triggered();
+    void on_actionHome_triggered();
+    void on_actionHome_menu_triggered();
+    void on_actionHelp_triggered();
+    void on_actionHelp_menu_triggered();
+    void on_actionFAQs_triggered();
+    void on_actionTell_a_Friend_triggered();
+    void on_actionLink_to_Us_triggered();
+    void on_actionReport_Bugs_triggered();
+    void on_actionContacts_triggered();
+    void on_actionAbout_Tarvo_triggered();
+    void on_actionShow_Tarvo_triggered();
+    void on_actionShow_Tarvo_2_triggered();
     void on_actionExit_triggered();
+    void on_actionExit_quickmenu_triggered();
+    void on_actionQuit_triggered();
+    void on_unfoldtoolbox_toolButton_clicked();
     void on_maindownloads_tableWidget_itemDoubleClicked(QTableWidgetItem *item);
     void on_maindownloads_tableWidget_customContextMenuRequested(const QPoint &pos);
     void on_maindownloads_tableWidget_itemSelectionChanged();
@@ -171,11 +278,28 @@ private slots:
     void on_downloading_commandLinkButton_clicked();
     void on_completed_commandLinkButton_clicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     Q_DISABLE_COPY(MainWindow)
     void readSettings();
+    void readWindowFlags();
     void setupTable();
+    void setupShell();
+    void setupToolBars();
     void setupStatusBar();
+    void setupTray();
+    void setupLanguages();
+    void retranslateShell();
+    void showSearchPage();
+    void showFloatingMenu(const QPoint &globalPos);
+    void openSitePage(const QString &path);
+    void openFolder(const QString &folder);
+    void toggleFullScreen();
+    void requestUpdateCheck();
     void startEngine(int policingTickMs);
     void startIpcServer();
     void setupSearchPage();
@@ -217,10 +341,26 @@ private:
     QLabel *m_downloadRateLabel = nullptr;
     QLabel *m_uploadRateLabel = nullptr;
     ApTaskInfoPanel *m_taskInfoPanel = nullptr;
+    QScrollArea *m_taskInfoScroll = nullptr;
     ApScheduleController *m_schedule = nullptr;
     ApConfigDialog *m_configDialog = nullptr;
-    QAction *m_scheduleAction = nullptr;
-    QAction *m_settingsAction = nullptr;
+    QLabel *m_lockIconLabel = nullptr;
+    QLabel *m_downloadRateTitleLabel = nullptr;
+    QToolButton *m_newTaskButton = nullptr;
+    QToolButton *m_deleteTaskButton = nullptr;
+    QToolButton *m_foldersButton = nullptr;
+    QToolButton *m_searchGoButton = nullptr;
+    QAction *m_searchGoAction = nullptr;
+    ApTrayIcon *m_tray = nullptr;
+    ApClipboardMonitor *m_clipboardMonitor = nullptr;
+    ApLanguageSwitcher *m_languages = nullptr;
+    ApWindowStateSaver *m_stateSaver = nullptr;
+    ApToolBox *m_toolBox = nullptr;
+    ApSpeedGui *m_speedGui = nullptr;
+    QPointer<ApSpeedGuiFloating> m_floating;
+    QString m_startLanguage;
+    QString m_readyText;
+    bool m_minToTray = true;
     QLocalServer *m_ipcServer = nullptr;
     QLocalSocket *m_ipcConnection = nullptr;
     IpcInbox *m_ipcInbox = nullptr;
@@ -233,5 +373,8 @@ private:
     // The new task dialog runs for a task this window lists when it ends.
     bool m_awaitingNewTask = false;
     PathOpener m_pathOpener;
+    UrlOpener m_urlOpener;
+    ProgramStarter m_programStarter;
+    std::function<void()> m_quit;
     QString m_trayToolTip;
 };

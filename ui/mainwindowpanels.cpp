@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTableWidget>
 
@@ -18,35 +19,33 @@
 #include "aptaskinfopanel.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvomanager.h"
-#include "startupentry.h"
 #include "taskcommand.h"
 #include "taskstore.h"
 
 void MainWindow::setupPanels()
 {
-    m_taskInfoPanel = new ApTaskInfoPanel(m_appInfo.get(), m_manager, m_ui->bottom_stackedWidget);
-    m_ui->bottom_stackedWidget->addWidget(m_taskInfoPanel);
+    // The panel's bars have fixed widths; it scrolls rather than holding the
+    // whole window at its width.
+    m_taskInfoScroll = new QScrollArea(m_ui->bottom_stackedWidget);
+    m_taskInfoScroll->setObjectName(QStringLiteral("taskinfo_scrollArea"));
+    m_taskInfoScroll->setFrameShape(QFrame::NoFrame);
+    m_taskInfoScroll->setWidgetResizable(true);
+    m_taskInfoPanel = new ApTaskInfoPanel(m_appInfo.get(), m_manager, m_taskInfoScroll);
+    m_taskInfoScroll->setWidget(m_taskInfoPanel);
+    m_ui->bottom_stackedWidget->addWidget(m_taskInfoScroll);
     connect(m_taskInfoPanel, &ApTaskInfoPanel::previewRequested, this, &MainWindow::previewTask);
 
-    m_scheduleAction = new QAction(QIcon(QStringLiteral(":/icons/timer.png")), QString(), this);
-    m_scheduleAction->setObjectName(QStringLiteral("actionSchedule_Task"));
-    m_schedule = new ApScheduleController(this, m_policing, m_scheduleAction);
+    m_schedule = new ApScheduleController(this, m_policing, m_ui->actionSchedule_Task);
     m_schedule->setModalFlagHandler([this](bool open) { m_modalDialogOpen = open; });
-    connect(m_scheduleAction, &QAction::triggered, m_schedule, &ApScheduleController::toggle);
-    statusBar()->insertPermanentWidget(0, m_schedule->statusWidget());
-    statusBar()->insertPermanentWidget(1, m_schedule->statusLabel());
+    // After the lock picture, before the download rate.
+    statusBar()->insertPermanentWidget(1, m_schedule->statusWidget());
+    statusBar()->insertPermanentWidget(2, m_schedule->statusLabel());
 
     m_configDialog = new ApConfigDialog(this);
-    m_settingsAction = new QAction(QIcon(QStringLiteral(":/icons/config_general.png")), tr("Settings"), this);
-    m_settingsAction->setObjectName(QStringLiteral("actionSettings"));
-    connect(m_settingsAction, &QAction::triggered, this, &MainWindow::runSettingsDialog);
-
-    m_ui->menuTasks->insertAction(m_ui->actionExit, m_scheduleAction);
-    m_ui->menuTasks->insertAction(m_ui->actionExit, m_settingsAction);
-    m_ui->menuTasks->insertSeparator(m_ui->actionExit);
-    m_ui->main_toolBar->addSeparator();
-    m_ui->main_toolBar->addAction(m_settingsAction);
 }
+
+QAction *MainWindow::scheduleAction() const { return m_ui->actionSchedule_Task; }
+QAction *MainWindow::settingsAction() const { return m_ui->actionSettings; }
 
 // Information panel
 
@@ -59,7 +58,7 @@ void MainWindow::showDefaultBottomStackedPage()
 
 bool MainWindow::isTaskInfoShown(const QString &path) const
 {
-    return m_taskInfoPanel && m_ui->bottom_stackedWidget->currentWidget() == m_taskInfoPanel
+    return m_taskInfoPanel && m_ui->bottom_stackedWidget->currentWidget() == m_taskInfoScroll
         && m_taskInfoPanel->shownPath() == path;
 }
 
@@ -87,7 +86,7 @@ void MainWindow::displayDownloadTaskInfo(const QString &infoText)
     }
     const bool current = isTaskInfoShown(path) && m_taskInfoPanel->shownTask() == task;
     m_taskInfoPanel->display(task, current ? ApTaskInfoPanel::Refresh : ApTaskInfoPanel::Build, path, key);
-    m_ui->bottom_stackedWidget->setCurrentWidget(m_taskInfoPanel);
+    m_ui->bottom_stackedWidget->setCurrentWidget(m_taskInfoScroll);
 }
 
 void MainWindow::previewTask(const QString &path)
@@ -128,20 +127,7 @@ void MainWindow::runSettingsDialog()
 {
     m_configDialog->run();
     if (m_configDialog->generalSaved())
-        applyGeneralSettings();
-    if (m_configDialog->proxySaved() && m_manager->settingsRead())
+        applyGeneralSettings(m_configDialog->proxySaved());
+    else if (m_configDialog->proxySaved() && m_manager->settingsRead())
         m_manager->readProxies();
-}
-
-void MainWindow::applyGeneralSettings()
-{
-    // The speed panels, floating window, clipboard monitor and tray read
-    // their flags where they are built; what lives here follows at once.
-    if (AppSettings::autoStartupFlag())
-        StartupEntry::write(QCoreApplication::applicationFilePath());
-    else
-        StartupEntry::remove();
-    // Split bound and retry count (and the proxies with them) for the
-    // connections the tasks open from now on.
-    m_manager->readSettings();
 }

@@ -36,7 +36,8 @@ void MainWindow::setupSearchPage()
         searchBar->setObjectName(QStringLiteral("search_toolBar"));
         addToolBar(Qt::TopToolBarArea, searchBar);
     }
-    searchBar->addWidget(m_searchPage->toolbarSearch());
+    setSearchBox(m_searchPage->toolbarSearch());
+    connect(this, &MainWindow::toolbarSearchRequested, m_searchPage->toolbarSearch(), &ApToolbarSearch::searchNow);
     auto *searchButton = findChild<QAbstractButton *>(QStringLiteral("search_commandLinkButton"));
     if (!searchButton) {
         auto *button = new QCommandLinkButton(tr("Search"), m_ui->dock_contents);
@@ -65,7 +66,6 @@ void MainWindow::setupSearchPage()
     m_advertisementPanels->setContainer(ApAdvertisementPanels::SecondBannerPanel,
                                         findChild<QWidget *>(QStringLiteral("ad_window_banner_widget_2")));
 
-    connect(m_ui->actionShow_Search_Page, &QAction::triggered, m_searchPage, &ApSearchPage::showSearchPageInFront);
     connect(m_ui->actionWeb_Video_Download, &QAction::triggered, m_searchPage,
             &ApSearchPage::startWebVideoDownload);
 }

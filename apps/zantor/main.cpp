@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "apinfodialog.h"
+#include "apspeedguifloating.h"
 #include "crashhandler.h"
 #include "ipcmessage.h"
 #include "mainwindow.h"
@@ -49,6 +50,9 @@ int main(int argc, char *argv[])
     }
 
     TerminationSignals::quitApplicationOnTermination();
+    // The program lives on in the tray when its last window closes; it
+    // ends through Exit, a close that quits, or a termination signal.
+    app->setQuitOnLastWindowClosed(false);
     // Settings reach the disk in the background; whatever is still pending
     // is written when the program quits (also on SIGTERM, SIGINT, SIGHUP)
     // and when the desktop session ends.
@@ -60,8 +64,7 @@ int main(int argc, char *argv[])
 
     auto window = std::make_unique<MainWindow>();
     if (commandLine.startHidden) {
-        window->showMinimized();
-        window->hide();
+        window->startHidden();
     } else {
         window->show();
     }
@@ -73,10 +76,10 @@ int main(int argc, char *argv[])
         QTimer::singleShot(StartupLinkDelayMs, window.get(), &MainWindow::startupLoadLinkCallback);
     }
 
-    // The floating speed window is created here, after the main window,
-    // once the speed panels exist.
+    std::unique_ptr<ApSpeedGuiFloating> floating = window->createFloatingWindow();
 
     const int status = app->exec();
+    floating.reset();
     window.reset();
     SettingsService::flushAll();
     instance.reset();

@@ -1142,83 +1142,7 @@ Current Time: </source>
             <translation>فشل</translation>
         </message>
         <message>
-            <source>Status</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task Name</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Completion Progress</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Upload</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sources</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Queue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Left</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Elapsed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Creation Time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Select a task to see its details.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Main Toolbar</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>F9</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop task</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1226,23 +1150,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Delete Task Only</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Del</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete Task and Files</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1250,39 +1158,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Start All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open File</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open Containing Folder</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Properties</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP/FTP Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Ctrl+H</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Web Video Download</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1290,36 +1166,340 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
+            <source>Status</source>
+            <translation>الحالة</translation>
+        </message>
+        <message>
+            <source>Task Name</source>
+            <translation>اسم المهمة</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>الحجم</translation>
+        </message>
+        <message>
+            <source>Completion Progress</source>
+            <translation>التقدم</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>تنزيل</translation>
+        </message>
+        <message>
+            <source>Upload</source>
+            <translation>رفع</translation>
+        </message>
+        <message>
+            <source>Sources</source>
+            <translation>المصادر</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>النوع</translation>
+        </message>
+        <message>
+            <source>Queue</source>
+            <translation>الطابور</translation>
+        </message>
+        <message>
+            <source>Time Left</source>
+            <translation>الوقت المتبقي</translation>
+        </message>
+        <message>
+            <source>Time Elapsed</source>
+            <translation>الوقت المنقضي</translation>
+        </message>
+        <message>
+            <source>Creation Time</source>
+            <translation>وقت الإنشاء</translation>
+        </message>
+        <message>
+            <source>Select a task to see its details.</source>
+            <translation>اختر مهمة لعرض تفاصيلها.</translation>
+        </message>
+        <message>
+            <source>&amp;Tasks</source>
+            <translation>&amp;المهام</translation>
+        </message>
+        <message>
+            <source>Main Toolbar</source>
+            <translation>شريط الأدوات الرئيسي</translation>
+        </message>
+        <message>
+            <source>Tasks</source>
+            <translation>المهام</translation>
+        </message>
+        <message>
+            <source>All Tasks</source>
+            <translation>جميع المهام</translation>
+        </message>
+        <message>
+            <source>Start task</source>
+            <translation>بدء المهمة</translation>
+        </message>
+        <message>
+            <source>Stop task</source>
+            <translation>إيقاف المهمة</translation>
+        </message>
+        <message>
+            <source>Delete Task Only</source>
+            <translation>حذف المهمة فقط</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>حذف</translation>
+        </message>
+        <message>
+            <source>Delete task</source>
+            <translation>حذف المهمة</translation>
+        </message>
+        <message>
+            <source>Delete Task and Files</source>
+            <translation>حذف المهمة والملفات</translation>
+        </message>
+        <message>
+            <source>Start All Tasks</source>
+            <translation>بدء جميع المهام</translation>
+        </message>
+        <message>
+            <source>Pause All Tasks</source>
+            <translation>إيقاف جميع المهام مؤقتًا</translation>
+        </message>
+        <message>
+            <source>Stop All Tasks</source>
+            <translation>إيقاف جميع المهام</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>فتح الملف</translation>
+        </message>
+        <message>
+            <source>Open Containing Folder</source>
+            <translation>فتح المجلد</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>الخصائص</translation>
+        </message>
+        <message>
+            <source>HTTP/FTP Download</source>
+            <translation>تنزيل HTTP/FTP</translation>
+        </message>
+        <message>
+            <source>Web Video Download</source>
+            <translation>تنزيل فيديو الويب</translation>
+        </message>
+        <message>
             <source>Search Page</source>
-            <translation type="unfinished" />
+            <translation>صفحة البحث</translation>
         </message>
         <message>
             <source>Convert Audio/Video</source>
-            <translation type="unfinished" />
+            <translation>تحويل الصوت/الفيديو</translation>
         </message>
         <message>
             <source>Exit</source>
-            <translation type="unfinished" />
+            <translation>خروج</translation>
         </message>
         <message>
             <source>Download rate</source>
-            <translation type="unfinished" />
+            <translation>معدل التنزيل</translation>
         </message>
         <message>
             <source>Upload rate</source>
-            <translation type="unfinished" />
+            <translation>معدل الرفع</translation>
         </message>
         <message>
             <source>A task with the same path already exists. This task cannot be added.</source>
-            <translation type="unfinished" />
+            <translation>توجد مهمة بالمسار نفسه بالفعل. لا يمكن إضافة هذه المهمة.</translation>
         </message>
         <message>
             <source>It is an incorrect URL. Please try another one.</source>
-            <translation type="unfinished" />
+            <translation>عنوان URL غير صحيح. يرجى تجربة عنوان آخر.</translation>
         </message>
         <message>
             <source>Delete both task and files? Press OK to confirm.</source>
-            <translation type="unfinished" />
+            <translation>حذف المهمة والملفات معًا؟ اضغط موافق للتأكيد.</translation>
+        </message>
+        <message>
+            <source>&amp;Languages</source>
+            <translation>اللغ&amp;ات</translation>
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation>&amp;خيارات</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>م&amp;ساعدة</translation>
+        </message>
+        <message>
+            <source>Search Bar</source>
+            <translation>شريط البحث</translation>
+        </message>
+        <message>
+            <source>Speed Display Panel</source>
+            <translation>لوحة عرض السرعة</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>بحث</translation>
+        </message>
+        <message>
+            <source>The search page is loading.</source>
+            <translation>يتم تحميل صفحة البحث.</translation>
+        </message>
+        <message>
+            <source>Show the tool box</source>
+            <translation>إظهار صندوق الأدوات</translation>
+        </message>
+        <message>
+            <source>Search Web Videos</source>
+            <translation>البحث عن فيديوهات الويب</translation>
+        </message>
+        <message>
+            <source>More Searches...</source>
+            <translation>المزيد من عمليات البحث...</translation>
+        </message>
+        <message>
+            <source>Schedule Task</source>
+            <translation>جدولة مهمة</translation>
+        </message>
+        <message>
+            <source>Download Folder</source>
+            <translation>مجلد التنزيلات</translation>
+        </message>
+        <message>
+            <source>My Recent Documents</source>
+            <translation>المستندات الأخيرة</translation>
+        </message>
+        <message>
+            <source>My Documents</source>
+            <translation>مستنداتي</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>سطح المكتب</translation>
+        </message>
+        <message>
+            <source>User Home Folder</source>
+            <translation>المجلد الشخصي</translation>
+        </message>
+        <message>
+            <source>Show Floating Window</source>
+            <translation>إظهار النافذة العائمة</translation>
+        </message>
+        <message>
+            <source>Run at System Startup</source>
+            <translation>التشغيل عند بدء النظام</translation>
+        </message>
+        <message>
+            <source>Monitor Clipboard</source>
+            <translation>مراقبة الحافظة</translation>
+        </message>
+        <message>
+            <source>Prompt on Task Completion</source>
+            <translation>التنبيه عند اكتمال المهمة</translation>
+        </message>
+        <message>
+            <source>Full Screen</source>
+            <translation>ملء الشاشة</translation>
+        </message>
+        <message>
+            <source>Check for Updates</source>
+            <translation>التحقق من التحديثات</translation>
+        </message>
+        <message>
+            <source>Capture Audio/Video</source>
+            <translation>التقاط الصوت/الفيديو</translation>
+        </message>
+        <message>
+            <source>Play MP4/FLV Video</source>
+            <translation>تشغيل فيديو MP4/FLV</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>الصفحة الرئيسية</translation>
+        </message>
+        <message>
+            <source>FAQs</source>
+            <translation>الأسئلة الشائعة</translation>
+        </message>
+        <message>
+            <source>Tell a Friend</source>
+            <translation>أخبر صديقًا</translation>
+        </message>
+        <message>
+            <source>Link to Us</source>
+            <translation>ضع رابطًا لنا</translation>
+        </message>
+        <message>
+            <source>Report Bugs</source>
+            <translation>الإبلاغ عن الأخطاء</translation>
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation>اتصل بنا</translation>
+        </message>
+        <message>
+            <source>About Zantor</source>
+            <translation>حول Zantor</translation>
+        </message>
+        <message>
+            <source>Show Tarvo</source>
+            <translation>إظهار Zantor</translation>
+        </message>
+        <message>
+            <source>Show/Hide Tarvo</source>
+            <translation>إظهار/إخفاء Zantor</translation>
+        </message>
+        <message>
+            <source>Web Image Download</source>
+            <translation>تنزيل صور الويب</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>خروج</translation>
+        </message>
+        <message>
+            <source>Download Rate</source>
+            <translation>معدل التنزيل</translation>
+        </message>
+        <message>
+            <source>New Task</source>
+            <translation>مهمة جديدة</translation>
+        </message>
+        <message>
+            <source>Delete Task</source>
+            <translation>حذف المهمة</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>المجلدات</translation>
+        </message>
+        <message>
+            <source>Hide Zantor</source>
+            <translation>إخفاء Zantor</translation>
+        </message>
+        <message>
+            <source>Show Zantor</source>
+            <translation>إظهار Zantor</translation>
+        </message>
+        <message>
+            <source>Update Notification</source>
+            <translation>إشعار التحديث</translation>
+        </message>
+        <message>
+            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+            <translation>لم يتم العثور على محول الوسائط على جهازك. هل تريد تنزيله وتثبيته؟</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+            <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
+        </message>
+        <message>
+            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
+            <translation>مدير تنزيلات للملفات وفيديوهات الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
         </message>
     </context>
     <context>

@@ -1142,83 +1142,7 @@ Current Time: </source>
             <translation>失败</translation>
         </message>
         <message>
-            <source>Status</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task Name</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Completion Progress</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Upload</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sources</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Queue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Left</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Elapsed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Creation Time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Select a task to see its details.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Main Toolbar</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>F9</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop task</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1226,23 +1150,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Delete Task Only</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Del</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete Task and Files</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1250,39 +1158,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Start All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open File</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open Containing Folder</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Properties</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP/FTP Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Ctrl+H</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Web Video Download</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1290,36 +1166,340 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
+            <source>Status</source>
+            <translation>状态</translation>
+        </message>
+        <message>
+            <source>Task Name</source>
+            <translation>任务名称</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>大小</translation>
+        </message>
+        <message>
+            <source>Completion Progress</source>
+            <translation>完成进度</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>下载</translation>
+        </message>
+        <message>
+            <source>Upload</source>
+            <translation>上传</translation>
+        </message>
+        <message>
+            <source>Sources</source>
+            <translation>来源</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>类型</translation>
+        </message>
+        <message>
+            <source>Queue</source>
+            <translation>队列</translation>
+        </message>
+        <message>
+            <source>Time Left</source>
+            <translation>剩余时间</translation>
+        </message>
+        <message>
+            <source>Time Elapsed</source>
+            <translation>已用时间</translation>
+        </message>
+        <message>
+            <source>Creation Time</source>
+            <translation>创建时间</translation>
+        </message>
+        <message>
+            <source>Select a task to see its details.</source>
+            <translation>选择一个任务以查看其详细信息。</translation>
+        </message>
+        <message>
+            <source>&amp;Tasks</source>
+            <translation>任务(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Main Toolbar</source>
+            <translation>主工具栏</translation>
+        </message>
+        <message>
+            <source>Tasks</source>
+            <translation>任务</translation>
+        </message>
+        <message>
+            <source>All Tasks</source>
+            <translation>所有任务</translation>
+        </message>
+        <message>
+            <source>Start task</source>
+            <translation>开始任务</translation>
+        </message>
+        <message>
+            <source>Stop task</source>
+            <translation>停止任务</translation>
+        </message>
+        <message>
+            <source>Delete Task Only</source>
+            <translation>仅删除任务</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>Delete task</source>
+            <translation>删除任务</translation>
+        </message>
+        <message>
+            <source>Delete Task and Files</source>
+            <translation>删除任务和文件</translation>
+        </message>
+        <message>
+            <source>Start All Tasks</source>
+            <translation>开始所有任务</translation>
+        </message>
+        <message>
+            <source>Pause All Tasks</source>
+            <translation>暂停所有任务</translation>
+        </message>
+        <message>
+            <source>Stop All Tasks</source>
+            <translation>停止所有任务</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>打开文件</translation>
+        </message>
+        <message>
+            <source>Open Containing Folder</source>
+            <translation>打开所在文件夹</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>属性</translation>
+        </message>
+        <message>
+            <source>HTTP/FTP Download</source>
+            <translation>HTTP/FTP 下载</translation>
+        </message>
+        <message>
+            <source>Web Video Download</source>
+            <translation>网络视频下载</translation>
+        </message>
+        <message>
             <source>Search Page</source>
-            <translation type="unfinished" />
+            <translation>搜索页面</translation>
         </message>
         <message>
             <source>Convert Audio/Video</source>
-            <translation type="unfinished" />
+            <translation>转换音频/视频</translation>
         </message>
         <message>
             <source>Exit</source>
-            <translation type="unfinished" />
+            <translation>退出</translation>
         </message>
         <message>
             <source>Download rate</source>
-            <translation type="unfinished" />
+            <translation>下载速率</translation>
         </message>
         <message>
             <source>Upload rate</source>
-            <translation type="unfinished" />
+            <translation>上传速率</translation>
         </message>
         <message>
             <source>A task with the same path already exists. This task cannot be added.</source>
-            <translation type="unfinished" />
+            <translation>已存在相同路径的任务。无法添加此任务。</translation>
         </message>
         <message>
             <source>It is an incorrect URL. Please try another one.</source>
-            <translation type="unfinished" />
+            <translation>URL 不正确。请尝试其他 URL。</translation>
         </message>
         <message>
             <source>Delete both task and files? Press OK to confirm.</source>
-            <translation type="unfinished" />
+            <translation>同时删除任务和文件？按“确定”确认。</translation>
+        </message>
+        <message>
+            <source>&amp;Languages</source>
+            <translation>语言(&amp;L)</translation>
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation>选项(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>帮助(&amp;H)</translation>
+        </message>
+        <message>
+            <source>Search Bar</source>
+            <translation>搜索栏</translation>
+        </message>
+        <message>
+            <source>Speed Display Panel</source>
+            <translation>速度显示面板</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>搜索</translation>
+        </message>
+        <message>
+            <source>The search page is loading.</source>
+            <translation>正在加载搜索页面。</translation>
+        </message>
+        <message>
+            <source>Show the tool box</source>
+            <translation>显示工具箱</translation>
+        </message>
+        <message>
+            <source>Search Web Videos</source>
+            <translation>搜索网络视频</translation>
+        </message>
+        <message>
+            <source>More Searches...</source>
+            <translation>更多搜索...</translation>
+        </message>
+        <message>
+            <source>Schedule Task</source>
+            <translation>计划任务</translation>
+        </message>
+        <message>
+            <source>Download Folder</source>
+            <translation>下载文件夹</translation>
+        </message>
+        <message>
+            <source>My Recent Documents</source>
+            <translation>最近的文档</translation>
+        </message>
+        <message>
+            <source>My Documents</source>
+            <translation>我的文档</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>桌面</translation>
+        </message>
+        <message>
+            <source>User Home Folder</source>
+            <translation>用户主文件夹</translation>
+        </message>
+        <message>
+            <source>Show Floating Window</source>
+            <translation>显示悬浮窗</translation>
+        </message>
+        <message>
+            <source>Run at System Startup</source>
+            <translation>开机时运行</translation>
+        </message>
+        <message>
+            <source>Monitor Clipboard</source>
+            <translation>监视剪贴板</translation>
+        </message>
+        <message>
+            <source>Prompt on Task Completion</source>
+            <translation>任务完成时提示</translation>
+        </message>
+        <message>
+            <source>Full Screen</source>
+            <translation>全屏</translation>
+        </message>
+        <message>
+            <source>Check for Updates</source>
+            <translation>检查更新</translation>
+        </message>
+        <message>
+            <source>Capture Audio/Video</source>
+            <translation>捕获音频/视频</translation>
+        </message>
+        <message>
+            <source>Play MP4/FLV Video</source>
+            <translation>播放 MP4/FLV 视频</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>主页</translation>
+        </message>
+        <message>
+            <source>FAQs</source>
+            <translation>常见问题</translation>
+        </message>
+        <message>
+            <source>Tell a Friend</source>
+            <translation>告诉朋友</translation>
+        </message>
+        <message>
+            <source>Link to Us</source>
+            <translation>链接到我们</translation>
+        </message>
+        <message>
+            <source>Report Bugs</source>
+            <translation>报告错误</translation>
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation>联系我们</translation>
+        </message>
+        <message>
+            <source>About Zantor</source>
+            <translation>关于 Zantor</translation>
+        </message>
+        <message>
+            <source>Show Tarvo</source>
+            <translation>显示 Zantor</translation>
+        </message>
+        <message>
+            <source>Show/Hide Tarvo</source>
+            <translation>显示/隐藏 Zantor</translation>
+        </message>
+        <message>
+            <source>Web Image Download</source>
+            <translation>网络图片下载</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>退出</translation>
+        </message>
+        <message>
+            <source>Download Rate</source>
+            <translation>下载速率</translation>
+        </message>
+        <message>
+            <source>New Task</source>
+            <translation>新建任务</translation>
+        </message>
+        <message>
+            <source>Delete Task</source>
+            <translation>删除任务</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>文件夹</translation>
+        </message>
+        <message>
+            <source>Hide Zantor</source>
+            <translation>隐藏 Zantor</translation>
+        </message>
+        <message>
+            <source>Show Zantor</source>
+            <translation>显示 Zantor</translation>
+        </message>
+        <message>
+            <source>Update Notification</source>
+            <translation>更新通知</translation>
+        </message>
+        <message>
+            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+            <translation>未在本机找到媒体转换器。是否下载并安装？</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+            <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
+        </message>
+        <message>
+            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
+            <translation>文件和网络视频下载管理器，支持每个文件多连接、镜像和自动重试。&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
         </message>
     </context>
     <context>

@@ -1321,6 +1321,186 @@ Current Time: </source>
             <source>Delete both task and files? Press OK to confirm.</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>&amp;Languages</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Search Bar</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Speed Display Panel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Search</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The search page is loading.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show the tool box</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Search Web Videos</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>More Searches...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Schedule Task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Download Folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>My Recent Documents</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>My Documents</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>User Home Folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show Floating Window</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Run at System Startup</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Monitor Clipboard</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Prompt on Task Completion</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Full Screen</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Check for Updates</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Capture Audio/Video</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Play MP4/FLV Video</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Home</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>FAQs</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tell a Friend</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Link to Us</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Report Bugs</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>About Zantor</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show Tarvo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show/Hide Tarvo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Web Image Download</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Download Rate</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>New Task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Delete Task</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Hide Zantor</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show Zantor</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Update Notification</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>ScriptWatchdog</name>

@@ -1142,83 +1142,7 @@ Current Time: </source>
             <translation>Échec</translation>
         </message>
         <message>
-            <source>Status</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task Name</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Completion Progress</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Upload</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sources</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Queue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Left</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Elapsed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Creation Time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Select a task to see its details.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Main Toolbar</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>F9</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop task</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1226,23 +1150,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Delete Task Only</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Del</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete Task and Files</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1250,39 +1158,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Start All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open File</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open Containing Folder</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Properties</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP/FTP Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Ctrl+H</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Web Video Download</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1290,36 +1166,340 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
+            <source>Status</source>
+            <translation>État</translation>
+        </message>
+        <message>
+            <source>Task Name</source>
+            <translation>Nom de la tâche</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Taille</translation>
+        </message>
+        <message>
+            <source>Completion Progress</source>
+            <translation>Progression</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Téléchargement</translation>
+        </message>
+        <message>
+            <source>Upload</source>
+            <translation>Envoi</translation>
+        </message>
+        <message>
+            <source>Sources</source>
+            <translation>Sources</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Queue</source>
+            <translation>File d'attente</translation>
+        </message>
+        <message>
+            <source>Time Left</source>
+            <translation>Temps restant</translation>
+        </message>
+        <message>
+            <source>Time Elapsed</source>
+            <translation>Temps écoulé</translation>
+        </message>
+        <message>
+            <source>Creation Time</source>
+            <translation>Date de création</translation>
+        </message>
+        <message>
+            <source>Select a task to see its details.</source>
+            <translation>Sélectionnez une tâche pour voir ses détails.</translation>
+        </message>
+        <message>
+            <source>&amp;Tasks</source>
+            <translation>&amp;Tâches</translation>
+        </message>
+        <message>
+            <source>Main Toolbar</source>
+            <translation>Barre principale</translation>
+        </message>
+        <message>
+            <source>Tasks</source>
+            <translation>Tâches</translation>
+        </message>
+        <message>
+            <source>All Tasks</source>
+            <translation>Toutes les tâches</translation>
+        </message>
+        <message>
+            <source>Start task</source>
+            <translation>Démarrer la tâche</translation>
+        </message>
+        <message>
+            <source>Stop task</source>
+            <translation>Arrêter la tâche</translation>
+        </message>
+        <message>
+            <source>Delete Task Only</source>
+            <translation>Supprimer la tâche seulement</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>Delete task</source>
+            <translation>Supprimer la tâche</translation>
+        </message>
+        <message>
+            <source>Delete Task and Files</source>
+            <translation>Supprimer la tâche et les fichiers</translation>
+        </message>
+        <message>
+            <source>Start All Tasks</source>
+            <translation>Démarrer toutes les tâches</translation>
+        </message>
+        <message>
+            <source>Pause All Tasks</source>
+            <translation>Suspendre toutes les tâches</translation>
+        </message>
+        <message>
+            <source>Stop All Tasks</source>
+            <translation>Arrêter toutes les tâches</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>Ouvrir le fichier</translation>
+        </message>
+        <message>
+            <source>Open Containing Folder</source>
+            <translation>Ouvrir le dossier</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>Propriétés</translation>
+        </message>
+        <message>
+            <source>HTTP/FTP Download</source>
+            <translation>Téléchargement HTTP/FTP</translation>
+        </message>
+        <message>
+            <source>Web Video Download</source>
+            <translation>Télécharger une vidéo web</translation>
+        </message>
+        <message>
             <source>Search Page</source>
-            <translation type="unfinished" />
+            <translation>Page de recherche</translation>
         </message>
         <message>
             <source>Convert Audio/Video</source>
-            <translation type="unfinished" />
+            <translation>Convertir audio/vidéo</translation>
         </message>
         <message>
             <source>Exit</source>
-            <translation type="unfinished" />
+            <translation>Quitter</translation>
         </message>
         <message>
             <source>Download rate</source>
-            <translation type="unfinished" />
+            <translation>Vitesse de téléchargement</translation>
         </message>
         <message>
             <source>Upload rate</source>
-            <translation type="unfinished" />
+            <translation>Vitesse d'envoi</translation>
         </message>
         <message>
             <source>A task with the same path already exists. This task cannot be added.</source>
-            <translation type="unfinished" />
+            <translation>Une tâche avec le même chemin existe déjà. Cette tâche ne peut pas être ajoutée.</translation>
         </message>
         <message>
             <source>It is an incorrect URL. Please try another one.</source>
-            <translation type="unfinished" />
+            <translation>L'URL est incorrecte. Veuillez en essayer une autre.</translation>
         </message>
         <message>
             <source>Delete both task and files? Press OK to confirm.</source>
-            <translation type="unfinished" />
+            <translation>Supprimer la tâche et les fichiers ? Appuyez sur OK pour confirmer.</translation>
+        </message>
+        <message>
+            <source>&amp;Languages</source>
+            <translation>&amp;Langues</translation>
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation>&amp;Options</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Aide</translation>
+        </message>
+        <message>
+            <source>Search Bar</source>
+            <translation>Barre de recherche</translation>
+        </message>
+        <message>
+            <source>Speed Display Panel</source>
+            <translation>Panneau de vitesse</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>Recherche</translation>
+        </message>
+        <message>
+            <source>The search page is loading.</source>
+            <translation>La page de recherche se charge.</translation>
+        </message>
+        <message>
+            <source>Show the tool box</source>
+            <translation>Afficher le panneau</translation>
+        </message>
+        <message>
+            <source>Search Web Videos</source>
+            <translation>Rechercher des vidéos web</translation>
+        </message>
+        <message>
+            <source>More Searches...</source>
+            <translation>Plus de recherches...</translation>
+        </message>
+        <message>
+            <source>Schedule Task</source>
+            <translation>Planifier une tâche</translation>
+        </message>
+        <message>
+            <source>Download Folder</source>
+            <translation>Dossier de téléchargement</translation>
+        </message>
+        <message>
+            <source>My Recent Documents</source>
+            <translation>Documents récents</translation>
+        </message>
+        <message>
+            <source>My Documents</source>
+            <translation>Mes documents</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>Bureau</translation>
+        </message>
+        <message>
+            <source>User Home Folder</source>
+            <translation>Dossier personnel</translation>
+        </message>
+        <message>
+            <source>Show Floating Window</source>
+            <translation>Afficher la fenêtre flottante</translation>
+        </message>
+        <message>
+            <source>Run at System Startup</source>
+            <translation>Lancer au démarrage</translation>
+        </message>
+        <message>
+            <source>Monitor Clipboard</source>
+            <translation>Surveiller le presse-papiers</translation>
+        </message>
+        <message>
+            <source>Prompt on Task Completion</source>
+            <translation>Prévenir à la fin d'une tâche</translation>
+        </message>
+        <message>
+            <source>Full Screen</source>
+            <translation>Plein écran</translation>
+        </message>
+        <message>
+            <source>Check for Updates</source>
+            <translation>Rechercher des mises à jour</translation>
+        </message>
+        <message>
+            <source>Capture Audio/Video</source>
+            <translation>Capturer audio/vidéo</translation>
+        </message>
+        <message>
+            <source>Play MP4/FLV Video</source>
+            <translation>Lire une vidéo MP4/FLV</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>Accueil</translation>
+        </message>
+        <message>
+            <source>FAQs</source>
+            <translation>FAQ</translation>
+        </message>
+        <message>
+            <source>Tell a Friend</source>
+            <translation>Recommander à un ami</translation>
+        </message>
+        <message>
+            <source>Link to Us</source>
+            <translation>Créer un lien vers nous</translation>
+        </message>
+        <message>
+            <source>Report Bugs</source>
+            <translation>Signaler un bogue</translation>
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation>Contacts</translation>
+        </message>
+        <message>
+            <source>About Zantor</source>
+            <translation>À propos de Zantor</translation>
+        </message>
+        <message>
+            <source>Show Tarvo</source>
+            <translation>Afficher Zantor</translation>
+        </message>
+        <message>
+            <source>Show/Hide Tarvo</source>
+            <translation>Afficher/masquer Zantor</translation>
+        </message>
+        <message>
+            <source>Web Image Download</source>
+            <translation>Télécharger des images web</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Quitter</translation>
+        </message>
+        <message>
+            <source>Download Rate</source>
+            <translation>Vitesse de téléchargement</translation>
+        </message>
+        <message>
+            <source>New Task</source>
+            <translation>Nouvelle tâche</translation>
+        </message>
+        <message>
+            <source>Delete Task</source>
+            <translation>Supprimer la tâche</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>Dossiers</translation>
+        </message>
+        <message>
+            <source>Hide Zantor</source>
+            <translation>Masquer Zantor</translation>
+        </message>
+        <message>
+            <source>Show Zantor</source>
+            <translation>Afficher Zantor</translation>
+        </message>
+        <message>
+            <source>Update Notification</source>
+            <translation>Avis de mise à jour</translation>
+        </message>
+        <message>
+            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+            <translation>Le convertisseur multimédia est INTROUVABLE sur cet ordinateur. Voulez-vous le télécharger et l'installer ?</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+            <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
+        </message>
+        <message>
+            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
+            <translation>Un gestionnaire de téléchargements pour fichiers et vidéos web, avec plusieurs connexions par fichier, des miroirs et des reprises automatiques.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
         </message>
     </context>
     <context>

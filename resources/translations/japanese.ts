@@ -1142,83 +1142,7 @@ Current Time: </source>
             <translation>失敗</translation>
         </message>
         <message>
-            <source>Status</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task Name</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Completion Progress</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Upload</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sources</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Queue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Left</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Elapsed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Creation Time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Select a task to see its details.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Main Toolbar</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>F9</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop task</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1226,23 +1150,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Delete Task Only</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Del</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete Task and Files</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1250,39 +1158,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Start All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open File</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open Containing Folder</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Properties</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP/FTP Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Ctrl+H</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Web Video Download</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1290,36 +1166,340 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
+            <source>Status</source>
+            <translation>状態</translation>
+        </message>
+        <message>
+            <source>Task Name</source>
+            <translation>タスク名</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>サイズ</translation>
+        </message>
+        <message>
+            <source>Completion Progress</source>
+            <translation>進行状況</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>ダウンロード</translation>
+        </message>
+        <message>
+            <source>Upload</source>
+            <translation>アップロード</translation>
+        </message>
+        <message>
+            <source>Sources</source>
+            <translation>ソース</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>種類</translation>
+        </message>
+        <message>
+            <source>Queue</source>
+            <translation>キュー</translation>
+        </message>
+        <message>
+            <source>Time Left</source>
+            <translation>残り時間</translation>
+        </message>
+        <message>
+            <source>Time Elapsed</source>
+            <translation>経過時間</translation>
+        </message>
+        <message>
+            <source>Creation Time</source>
+            <translation>作成日時</translation>
+        </message>
+        <message>
+            <source>Select a task to see its details.</source>
+            <translation>タスクを選択すると詳細が表示されます。</translation>
+        </message>
+        <message>
+            <source>&amp;Tasks</source>
+            <translation>タスク(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Main Toolbar</source>
+            <translation>メインツールバー</translation>
+        </message>
+        <message>
+            <source>Tasks</source>
+            <translation>タスク</translation>
+        </message>
+        <message>
+            <source>All Tasks</source>
+            <translation>すべてのタスク</translation>
+        </message>
+        <message>
+            <source>Start task</source>
+            <translation>タスクを開始</translation>
+        </message>
+        <message>
+            <source>Stop task</source>
+            <translation>タスクを停止</translation>
+        </message>
+        <message>
+            <source>Delete Task Only</source>
+            <translation>タスクのみ削除</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>削除</translation>
+        </message>
+        <message>
+            <source>Delete task</source>
+            <translation>タスクを削除</translation>
+        </message>
+        <message>
+            <source>Delete Task and Files</source>
+            <translation>タスクとファイルを削除</translation>
+        </message>
+        <message>
+            <source>Start All Tasks</source>
+            <translation>すべてのタスクを開始</translation>
+        </message>
+        <message>
+            <source>Pause All Tasks</source>
+            <translation>すべてのタスクを一時停止</translation>
+        </message>
+        <message>
+            <source>Stop All Tasks</source>
+            <translation>すべてのタスクを停止</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>ファイルを開く</translation>
+        </message>
+        <message>
+            <source>Open Containing Folder</source>
+            <translation>保存先フォルダーを開く</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>プロパティ</translation>
+        </message>
+        <message>
+            <source>HTTP/FTP Download</source>
+            <translation>HTTP/FTP ダウンロード</translation>
+        </message>
+        <message>
+            <source>Web Video Download</source>
+            <translation>Web動画ダウンロード</translation>
+        </message>
+        <message>
             <source>Search Page</source>
-            <translation type="unfinished" />
+            <translation>検索ページ</translation>
         </message>
         <message>
             <source>Convert Audio/Video</source>
-            <translation type="unfinished" />
+            <translation>音声/動画を変換</translation>
         </message>
         <message>
             <source>Exit</source>
-            <translation type="unfinished" />
+            <translation>終了</translation>
         </message>
         <message>
             <source>Download rate</source>
-            <translation type="unfinished" />
+            <translation>ダウンロード速度</translation>
         </message>
         <message>
             <source>Upload rate</source>
-            <translation type="unfinished" />
+            <translation>アップロード速度</translation>
         </message>
         <message>
             <source>A task with the same path already exists. This task cannot be added.</source>
-            <translation type="unfinished" />
+            <translation>同じパスのタスクが既にあります。このタスクは追加できません。</translation>
         </message>
         <message>
             <source>It is an incorrect URL. Please try another one.</source>
-            <translation type="unfinished" />
+            <translation>URL が正しくありません。別の URL を試してください。</translation>
         </message>
         <message>
             <source>Delete both task and files? Press OK to confirm.</source>
-            <translation type="unfinished" />
+            <translation>タスクとファイルの両方を削除しますか? OK を押して確定します。</translation>
+        </message>
+        <message>
+            <source>&amp;Languages</source>
+            <translation>言語(&amp;L)</translation>
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation>オプション(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>ヘルプ(&amp;H)</translation>
+        </message>
+        <message>
+            <source>Search Bar</source>
+            <translation>検索バー</translation>
+        </message>
+        <message>
+            <source>Speed Display Panel</source>
+            <translation>速度表示パネル</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>検索</translation>
+        </message>
+        <message>
+            <source>The search page is loading.</source>
+            <translation>検索ページを読み込んでいます。</translation>
+        </message>
+        <message>
+            <source>Show the tool box</source>
+            <translation>ツールボックスを表示</translation>
+        </message>
+        <message>
+            <source>Search Web Videos</source>
+            <translation>Web動画を検索</translation>
+        </message>
+        <message>
+            <source>More Searches...</source>
+            <translation>その他の検索...</translation>
+        </message>
+        <message>
+            <source>Schedule Task</source>
+            <translation>タスクのスケジュール</translation>
+        </message>
+        <message>
+            <source>Download Folder</source>
+            <translation>ダウンロードフォルダー</translation>
+        </message>
+        <message>
+            <source>My Recent Documents</source>
+            <translation>最近使ったドキュメント</translation>
+        </message>
+        <message>
+            <source>My Documents</source>
+            <translation>マイ ドキュメント</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>デスクトップ</translation>
+        </message>
+        <message>
+            <source>User Home Folder</source>
+            <translation>ホームフォルダー</translation>
+        </message>
+        <message>
+            <source>Show Floating Window</source>
+            <translation>フローティングウィンドウを表示</translation>
+        </message>
+        <message>
+            <source>Run at System Startup</source>
+            <translation>システム起動時に実行</translation>
+        </message>
+        <message>
+            <source>Monitor Clipboard</source>
+            <translation>クリップボードを監視</translation>
+        </message>
+        <message>
+            <source>Prompt on Task Completion</source>
+            <translation>タスク完了時に通知</translation>
+        </message>
+        <message>
+            <source>Full Screen</source>
+            <translation>全画面表示</translation>
+        </message>
+        <message>
+            <source>Check for Updates</source>
+            <translation>更新を確認</translation>
+        </message>
+        <message>
+            <source>Capture Audio/Video</source>
+            <translation>音声/動画をキャプチャ</translation>
+        </message>
+        <message>
+            <source>Play MP4/FLV Video</source>
+            <translation>MP4/FLV 動画を再生</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>ホーム</translation>
+        </message>
+        <message>
+            <source>FAQs</source>
+            <translation>よくある質問</translation>
+        </message>
+        <message>
+            <source>Tell a Friend</source>
+            <translation>友達に紹介</translation>
+        </message>
+        <message>
+            <source>Link to Us</source>
+            <translation>リンクを張る</translation>
+        </message>
+        <message>
+            <source>Report Bugs</source>
+            <translation>バグを報告</translation>
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation>お問い合わせ</translation>
+        </message>
+        <message>
+            <source>About Zantor</source>
+            <translation>Zantor について</translation>
+        </message>
+        <message>
+            <source>Show Tarvo</source>
+            <translation>Zantor を表示</translation>
+        </message>
+        <message>
+            <source>Show/Hide Tarvo</source>
+            <translation>Zantor の表示/非表示</translation>
+        </message>
+        <message>
+            <source>Web Image Download</source>
+            <translation>Web画像ダウンロード</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>終了</translation>
+        </message>
+        <message>
+            <source>Download Rate</source>
+            <translation>ダウンロード速度</translation>
+        </message>
+        <message>
+            <source>New Task</source>
+            <translation>新しいタスク</translation>
+        </message>
+        <message>
+            <source>Delete Task</source>
+            <translation>タスクを削除</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>フォルダー</translation>
+        </message>
+        <message>
+            <source>Hide Zantor</source>
+            <translation>Zantor を隠す</translation>
+        </message>
+        <message>
+            <source>Show Zantor</source>
+            <translation>Zantor を表示</translation>
+        </message>
+        <message>
+            <source>Update Notification</source>
+            <translation>更新のお知らせ</translation>
+        </message>
+        <message>
+            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+            <translation>メディアコンバーターがこのコンピューターに見つかりません。ダウンロードしてインストールしますか?</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+            <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
+        </message>
+        <message>
+            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
+            <translation>ファイルとWeb動画のダウンロードマネージャー。ファイルごとの複数接続、ミラー、自動再試行に対応。&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
         </message>
     </context>
     <context>

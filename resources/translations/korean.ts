@@ -1142,83 +1142,7 @@ Current Time: </source>
             <translation>실패</translation>
         </message>
         <message>
-            <source>Status</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task Name</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Completion Progress</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Upload</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sources</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Queue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Left</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Elapsed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Creation Time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Select a task to see its details.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Main Toolbar</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>F9</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop task</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1226,23 +1150,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Delete Task Only</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Del</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete Task and Files</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1250,39 +1158,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Start All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open File</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open Containing Folder</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Properties</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP/FTP Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Ctrl+H</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Web Video Download</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1290,36 +1166,340 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
+            <source>Status</source>
+            <translation>상태</translation>
+        </message>
+        <message>
+            <source>Task Name</source>
+            <translation>작업 이름</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>크기</translation>
+        </message>
+        <message>
+            <source>Completion Progress</source>
+            <translation>진행률</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>다운로드</translation>
+        </message>
+        <message>
+            <source>Upload</source>
+            <translation>업로드</translation>
+        </message>
+        <message>
+            <source>Sources</source>
+            <translation>소스</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>유형</translation>
+        </message>
+        <message>
+            <source>Queue</source>
+            <translation>대기열</translation>
+        </message>
+        <message>
+            <source>Time Left</source>
+            <translation>남은 시간</translation>
+        </message>
+        <message>
+            <source>Time Elapsed</source>
+            <translation>경과 시간</translation>
+        </message>
+        <message>
+            <source>Creation Time</source>
+            <translation>생성 시간</translation>
+        </message>
+        <message>
+            <source>Select a task to see its details.</source>
+            <translation>작업을 선택하면 세부 정보가 표시됩니다.</translation>
+        </message>
+        <message>
+            <source>&amp;Tasks</source>
+            <translation>작업(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Main Toolbar</source>
+            <translation>주 도구 모음</translation>
+        </message>
+        <message>
+            <source>Tasks</source>
+            <translation>작업</translation>
+        </message>
+        <message>
+            <source>All Tasks</source>
+            <translation>모든 작업</translation>
+        </message>
+        <message>
+            <source>Start task</source>
+            <translation>작업 시작</translation>
+        </message>
+        <message>
+            <source>Stop task</source>
+            <translation>작업 중지</translation>
+        </message>
+        <message>
+            <source>Delete Task Only</source>
+            <translation>작업만 삭제</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>삭제</translation>
+        </message>
+        <message>
+            <source>Delete task</source>
+            <translation>작업 삭제</translation>
+        </message>
+        <message>
+            <source>Delete Task and Files</source>
+            <translation>작업 및 파일 삭제</translation>
+        </message>
+        <message>
+            <source>Start All Tasks</source>
+            <translation>모든 작업 시작</translation>
+        </message>
+        <message>
+            <source>Pause All Tasks</source>
+            <translation>모든 작업 일시 중지</translation>
+        </message>
+        <message>
+            <source>Stop All Tasks</source>
+            <translation>모든 작업 중지</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>파일 열기</translation>
+        </message>
+        <message>
+            <source>Open Containing Folder</source>
+            <translation>포함 폴더 열기</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>속성</translation>
+        </message>
+        <message>
+            <source>HTTP/FTP Download</source>
+            <translation>HTTP/FTP 다운로드</translation>
+        </message>
+        <message>
+            <source>Web Video Download</source>
+            <translation>웹 동영상 다운로드</translation>
+        </message>
+        <message>
             <source>Search Page</source>
-            <translation type="unfinished" />
+            <translation>검색 페이지</translation>
         </message>
         <message>
             <source>Convert Audio/Video</source>
-            <translation type="unfinished" />
+            <translation>오디오/비디오 변환</translation>
         </message>
         <message>
             <source>Exit</source>
-            <translation type="unfinished" />
+            <translation>종료</translation>
         </message>
         <message>
             <source>Download rate</source>
-            <translation type="unfinished" />
+            <translation>다운로드 속도</translation>
         </message>
         <message>
             <source>Upload rate</source>
-            <translation type="unfinished" />
+            <translation>업로드 속도</translation>
         </message>
         <message>
             <source>A task with the same path already exists. This task cannot be added.</source>
-            <translation type="unfinished" />
+            <translation>같은 경로의 작업이 이미 있습니다. 이 작업을 추가할 수 없습니다.</translation>
         </message>
         <message>
             <source>It is an incorrect URL. Please try another one.</source>
-            <translation type="unfinished" />
+            <translation>잘못된 URL입니다. 다른 URL을 시도하십시오.</translation>
         </message>
         <message>
             <source>Delete both task and files? Press OK to confirm.</source>
-            <translation type="unfinished" />
+            <translation>작업과 파일을 모두 삭제하시겠습니까? 확인을 눌러 확정하십시오.</translation>
+        </message>
+        <message>
+            <source>&amp;Languages</source>
+            <translation>언어(&amp;L)</translation>
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation>옵션(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>도움말(&amp;H)</translation>
+        </message>
+        <message>
+            <source>Search Bar</source>
+            <translation>검색 표시줄</translation>
+        </message>
+        <message>
+            <source>Speed Display Panel</source>
+            <translation>속도 표시 패널</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>검색</translation>
+        </message>
+        <message>
+            <source>The search page is loading.</source>
+            <translation>검색 페이지를 불러오는 중입니다.</translation>
+        </message>
+        <message>
+            <source>Show the tool box</source>
+            <translation>도구 상자 표시</translation>
+        </message>
+        <message>
+            <source>Search Web Videos</source>
+            <translation>웹 동영상 검색</translation>
+        </message>
+        <message>
+            <source>More Searches...</source>
+            <translation>더 많은 검색...</translation>
+        </message>
+        <message>
+            <source>Schedule Task</source>
+            <translation>작업 예약</translation>
+        </message>
+        <message>
+            <source>Download Folder</source>
+            <translation>다운로드 폴더</translation>
+        </message>
+        <message>
+            <source>My Recent Documents</source>
+            <translation>최근 문서</translation>
+        </message>
+        <message>
+            <source>My Documents</source>
+            <translation>내 문서</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>바탕 화면</translation>
+        </message>
+        <message>
+            <source>User Home Folder</source>
+            <translation>홈 폴더</translation>
+        </message>
+        <message>
+            <source>Show Floating Window</source>
+            <translation>떠 있는 창 표시</translation>
+        </message>
+        <message>
+            <source>Run at System Startup</source>
+            <translation>시스템 시작 시 실행</translation>
+        </message>
+        <message>
+            <source>Monitor Clipboard</source>
+            <translation>클립보드 감시</translation>
+        </message>
+        <message>
+            <source>Prompt on Task Completion</source>
+            <translation>작업 완료 시 알림</translation>
+        </message>
+        <message>
+            <source>Full Screen</source>
+            <translation>전체 화면</translation>
+        </message>
+        <message>
+            <source>Check for Updates</source>
+            <translation>업데이트 확인</translation>
+        </message>
+        <message>
+            <source>Capture Audio/Video</source>
+            <translation>오디오/비디오 캡처</translation>
+        </message>
+        <message>
+            <source>Play MP4/FLV Video</source>
+            <translation>MP4/FLV 동영상 재생</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>홈</translation>
+        </message>
+        <message>
+            <source>FAQs</source>
+            <translation>자주 묻는 질문</translation>
+        </message>
+        <message>
+            <source>Tell a Friend</source>
+            <translation>친구에게 알리기</translation>
+        </message>
+        <message>
+            <source>Link to Us</source>
+            <translation>링크하기</translation>
+        </message>
+        <message>
+            <source>Report Bugs</source>
+            <translation>버그 신고</translation>
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation>연락처</translation>
+        </message>
+        <message>
+            <source>About Zantor</source>
+            <translation>Zantor 정보</translation>
+        </message>
+        <message>
+            <source>Show Tarvo</source>
+            <translation>Zantor 표시</translation>
+        </message>
+        <message>
+            <source>Show/Hide Tarvo</source>
+            <translation>Zantor 표시/숨기기</translation>
+        </message>
+        <message>
+            <source>Web Image Download</source>
+            <translation>웹 이미지 다운로드</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>종료</translation>
+        </message>
+        <message>
+            <source>Download Rate</source>
+            <translation>다운로드 속도</translation>
+        </message>
+        <message>
+            <source>New Task</source>
+            <translation>새 작업</translation>
+        </message>
+        <message>
+            <source>Delete Task</source>
+            <translation>작업 삭제</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>폴더</translation>
+        </message>
+        <message>
+            <source>Hide Zantor</source>
+            <translation>Zantor 숨기기</translation>
+        </message>
+        <message>
+            <source>Show Zantor</source>
+            <translation>Zantor 표시</translation>
+        </message>
+        <message>
+            <source>Update Notification</source>
+            <translation>업데이트 알림</translation>
+        </message>
+        <message>
+            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+            <translation>이 컴퓨터에서 미디어 변환기를 찾을 수 없습니다. 다운로드하여 설치하시겠습니까?</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+            <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
+        </message>
+        <message>
+            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
+            <translation>파일과 웹 동영상을 위한 다운로드 관리자로, 파일당 여러 연결, 미러, 자동 재시도를 지원합니다.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
         </message>
     </context>
     <context>

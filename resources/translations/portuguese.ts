@@ -1142,83 +1142,7 @@ Current Time: </source>
             <translation>Falhou</translation>
         </message>
         <message>
-            <source>Status</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task Name</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Completion Progress</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Upload</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sources</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Queue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Left</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Elapsed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Creation Time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Select a task to see its details.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Main Toolbar</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>F9</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop task</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1226,23 +1150,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Delete Task Only</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Del</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete Task and Files</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1250,39 +1158,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Start All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open File</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open Containing Folder</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Properties</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP/FTP Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Ctrl+H</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Web Video Download</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1290,36 +1166,340 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <source>Task Name</source>
+            <translation>Nome da tarefa</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Tamanho</translation>
+        </message>
+        <message>
+            <source>Completion Progress</source>
+            <translation>Progresso</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Download</translation>
+        </message>
+        <message>
+            <source>Upload</source>
+            <translation>Upload</translation>
+        </message>
+        <message>
+            <source>Sources</source>
+            <translation>Fontes</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Tipo</translation>
+        </message>
+        <message>
+            <source>Queue</source>
+            <translation>Fila</translation>
+        </message>
+        <message>
+            <source>Time Left</source>
+            <translation>Tempo restante</translation>
+        </message>
+        <message>
+            <source>Time Elapsed</source>
+            <translation>Tempo decorrido</translation>
+        </message>
+        <message>
+            <source>Creation Time</source>
+            <translation>Data de criação</translation>
+        </message>
+        <message>
+            <source>Select a task to see its details.</source>
+            <translation>Selecione uma tarefa para ver seus detalhes.</translation>
+        </message>
+        <message>
+            <source>&amp;Tasks</source>
+            <translation>&amp;Tarefas</translation>
+        </message>
+        <message>
+            <source>Main Toolbar</source>
+            <translation>Barra principal</translation>
+        </message>
+        <message>
+            <source>Tasks</source>
+            <translation>Tarefas</translation>
+        </message>
+        <message>
+            <source>All Tasks</source>
+            <translation>Todas as tarefas</translation>
+        </message>
+        <message>
+            <source>Start task</source>
+            <translation>Iniciar tarefa</translation>
+        </message>
+        <message>
+            <source>Stop task</source>
+            <translation>Parar tarefa</translation>
+        </message>
+        <message>
+            <source>Delete Task Only</source>
+            <translation>Excluir só a tarefa</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Excluir</translation>
+        </message>
+        <message>
+            <source>Delete task</source>
+            <translation>Excluir tarefa</translation>
+        </message>
+        <message>
+            <source>Delete Task and Files</source>
+            <translation>Excluir tarefa e arquivos</translation>
+        </message>
+        <message>
+            <source>Start All Tasks</source>
+            <translation>Iniciar todas as tarefas</translation>
+        </message>
+        <message>
+            <source>Pause All Tasks</source>
+            <translation>Pausar todas as tarefas</translation>
+        </message>
+        <message>
+            <source>Stop All Tasks</source>
+            <translation>Parar todas as tarefas</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>Abrir arquivo</translation>
+        </message>
+        <message>
+            <source>Open Containing Folder</source>
+            <translation>Abrir pasta</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>Propriedades</translation>
+        </message>
+        <message>
+            <source>HTTP/FTP Download</source>
+            <translation>Download HTTP/FTP</translation>
+        </message>
+        <message>
+            <source>Web Video Download</source>
+            <translation>Download de vídeo da web</translation>
+        </message>
+        <message>
             <source>Search Page</source>
-            <translation type="unfinished" />
+            <translation>Página de pesquisa</translation>
         </message>
         <message>
             <source>Convert Audio/Video</source>
-            <translation type="unfinished" />
+            <translation>Converter áudio/vídeo</translation>
         </message>
         <message>
             <source>Exit</source>
-            <translation type="unfinished" />
+            <translation>Sair</translation>
         </message>
         <message>
             <source>Download rate</source>
-            <translation type="unfinished" />
+            <translation>Taxa de download</translation>
         </message>
         <message>
             <source>Upload rate</source>
-            <translation type="unfinished" />
+            <translation>Taxa de upload</translation>
         </message>
         <message>
             <source>A task with the same path already exists. This task cannot be added.</source>
-            <translation type="unfinished" />
+            <translation>Já existe uma tarefa com o mesmo caminho. Esta tarefa não pode ser adicionada.</translation>
         </message>
         <message>
             <source>It is an incorrect URL. Please try another one.</source>
-            <translation type="unfinished" />
+            <translation>A URL está incorreta. Tente outra.</translation>
         </message>
         <message>
             <source>Delete both task and files? Press OK to confirm.</source>
-            <translation type="unfinished" />
+            <translation>Excluir a tarefa e os arquivos? Pressione OK para confirmar.</translation>
+        </message>
+        <message>
+            <source>&amp;Languages</source>
+            <translation>&amp;Idiomas</translation>
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation>&amp;Opções</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Ajuda</translation>
+        </message>
+        <message>
+            <source>Search Bar</source>
+            <translation>Barra de pesquisa</translation>
+        </message>
+        <message>
+            <source>Speed Display Panel</source>
+            <translation>Painel de velocidade</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>Pesquisa</translation>
+        </message>
+        <message>
+            <source>The search page is loading.</source>
+            <translation>A página de pesquisa está carregando.</translation>
+        </message>
+        <message>
+            <source>Show the tool box</source>
+            <translation>Mostrar o painel</translation>
+        </message>
+        <message>
+            <source>Search Web Videos</source>
+            <translation>Pesquisar vídeos da web</translation>
+        </message>
+        <message>
+            <source>More Searches...</source>
+            <translation>Mais pesquisas...</translation>
+        </message>
+        <message>
+            <source>Schedule Task</source>
+            <translation>Agendar tarefa</translation>
+        </message>
+        <message>
+            <source>Download Folder</source>
+            <translation>Pasta de downloads</translation>
+        </message>
+        <message>
+            <source>My Recent Documents</source>
+            <translation>Documentos recentes</translation>
+        </message>
+        <message>
+            <source>My Documents</source>
+            <translation>Meus documentos</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>Área de trabalho</translation>
+        </message>
+        <message>
+            <source>User Home Folder</source>
+            <translation>Pasta pessoal</translation>
+        </message>
+        <message>
+            <source>Show Floating Window</source>
+            <translation>Mostrar janela flutuante</translation>
+        </message>
+        <message>
+            <source>Run at System Startup</source>
+            <translation>Executar ao iniciar o sistema</translation>
+        </message>
+        <message>
+            <source>Monitor Clipboard</source>
+            <translation>Monitorar a área de transferência</translation>
+        </message>
+        <message>
+            <source>Prompt on Task Completion</source>
+            <translation>Avisar ao concluir a tarefa</translation>
+        </message>
+        <message>
+            <source>Full Screen</source>
+            <translation>Tela cheia</translation>
+        </message>
+        <message>
+            <source>Check for Updates</source>
+            <translation>Verificar atualizações</translation>
+        </message>
+        <message>
+            <source>Capture Audio/Video</source>
+            <translation>Capturar áudio/vídeo</translation>
+        </message>
+        <message>
+            <source>Play MP4/FLV Video</source>
+            <translation>Reproduzir vídeo MP4/FLV</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>Início</translation>
+        </message>
+        <message>
+            <source>FAQs</source>
+            <translation>Perguntas frequentes</translation>
+        </message>
+        <message>
+            <source>Tell a Friend</source>
+            <translation>Indicar a um amigo</translation>
+        </message>
+        <message>
+            <source>Link to Us</source>
+            <translation>Crie um link para nós</translation>
+        </message>
+        <message>
+            <source>Report Bugs</source>
+            <translation>Relatar erros</translation>
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation>Contato</translation>
+        </message>
+        <message>
+            <source>About Zantor</source>
+            <translation>Sobre o Zantor</translation>
+        </message>
+        <message>
+            <source>Show Tarvo</source>
+            <translation>Mostrar Zantor</translation>
+        </message>
+        <message>
+            <source>Show/Hide Tarvo</source>
+            <translation>Mostrar/ocultar Zantor</translation>
+        </message>
+        <message>
+            <source>Web Image Download</source>
+            <translation>Download de imagens da web</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Sair</translation>
+        </message>
+        <message>
+            <source>Download Rate</source>
+            <translation>Taxa de download</translation>
+        </message>
+        <message>
+            <source>New Task</source>
+            <translation>Nova tarefa</translation>
+        </message>
+        <message>
+            <source>Delete Task</source>
+            <translation>Excluir tarefa</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>Pastas</translation>
+        </message>
+        <message>
+            <source>Hide Zantor</source>
+            <translation>Ocultar Zantor</translation>
+        </message>
+        <message>
+            <source>Show Zantor</source>
+            <translation>Mostrar Zantor</translation>
+        </message>
+        <message>
+            <source>Update Notification</source>
+            <translation>Aviso de atualização</translation>
+        </message>
+        <message>
+            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+            <translation>O conversor de mídia NÃO foi encontrado no seu computador. Deseja baixá-lo e instalá-lo?</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+            <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
+        </message>
+        <message>
+            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
+            <translation>Um gerenciador de downloads para arquivos e vídeos da web, com várias conexões por arquivo, espelhos e novas tentativas automáticas.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
         </message>
     </context>
     <context>

@@ -1142,83 +1142,7 @@ Current Time: </source>
             <translation>Ошибка</translation>
         </message>
         <message>
-            <source>Status</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task Name</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Completion Progress</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Upload</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sources</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Queue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Left</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Elapsed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Creation Time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Select a task to see its details.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Main Toolbar</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>F9</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop task</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1226,23 +1150,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Delete Task Only</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Del</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete Task and Files</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1250,39 +1158,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Start All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open File</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open Containing Folder</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Properties</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP/FTP Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Ctrl+H</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Web Video Download</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1290,36 +1166,340 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
+            <source>Status</source>
+            <translation>Состояние</translation>
+        </message>
+        <message>
+            <source>Task Name</source>
+            <translation>Имя задачи</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Размер</translation>
+        </message>
+        <message>
+            <source>Completion Progress</source>
+            <translation>Ход выполнения</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Загрузка</translation>
+        </message>
+        <message>
+            <source>Upload</source>
+            <translation>Отдача</translation>
+        </message>
+        <message>
+            <source>Sources</source>
+            <translation>Источники</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Тип</translation>
+        </message>
+        <message>
+            <source>Queue</source>
+            <translation>Очередь</translation>
+        </message>
+        <message>
+            <source>Time Left</source>
+            <translation>Осталось</translation>
+        </message>
+        <message>
+            <source>Time Elapsed</source>
+            <translation>Прошло</translation>
+        </message>
+        <message>
+            <source>Creation Time</source>
+            <translation>Время создания</translation>
+        </message>
+        <message>
+            <source>Select a task to see its details.</source>
+            <translation>Выберите задачу, чтобы увидеть подробности.</translation>
+        </message>
+        <message>
+            <source>&amp;Tasks</source>
+            <translation>&amp;Задачи</translation>
+        </message>
+        <message>
+            <source>Main Toolbar</source>
+            <translation>Главная панель</translation>
+        </message>
+        <message>
+            <source>Tasks</source>
+            <translation>Задачи</translation>
+        </message>
+        <message>
+            <source>All Tasks</source>
+            <translation>Все задачи</translation>
+        </message>
+        <message>
+            <source>Start task</source>
+            <translation>Запустить задачу</translation>
+        </message>
+        <message>
+            <source>Stop task</source>
+            <translation>Остановить задачу</translation>
+        </message>
+        <message>
+            <source>Delete Task Only</source>
+            <translation>Удалить только задачу</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Удалить</translation>
+        </message>
+        <message>
+            <source>Delete task</source>
+            <translation>Удалить задачу</translation>
+        </message>
+        <message>
+            <source>Delete Task and Files</source>
+            <translation>Удалить задачу и файлы</translation>
+        </message>
+        <message>
+            <source>Start All Tasks</source>
+            <translation>Запустить все задачи</translation>
+        </message>
+        <message>
+            <source>Pause All Tasks</source>
+            <translation>Приостановить все задачи</translation>
+        </message>
+        <message>
+            <source>Stop All Tasks</source>
+            <translation>Остановить все задачи</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>Открыть файл</translation>
+        </message>
+        <message>
+            <source>Open Containing Folder</source>
+            <translation>Открыть папку</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>Свойства</translation>
+        </message>
+        <message>
+            <source>HTTP/FTP Download</source>
+            <translation>Загрузка HTTP/FTP</translation>
+        </message>
+        <message>
+            <source>Web Video Download</source>
+            <translation>Загрузка веб-видео</translation>
+        </message>
+        <message>
             <source>Search Page</source>
-            <translation type="unfinished" />
+            <translation>Страница поиска</translation>
         </message>
         <message>
             <source>Convert Audio/Video</source>
-            <translation type="unfinished" />
+            <translation>Конвертировать аудио/видео</translation>
         </message>
         <message>
             <source>Exit</source>
-            <translation type="unfinished" />
+            <translation>Выход</translation>
         </message>
         <message>
             <source>Download rate</source>
-            <translation type="unfinished" />
+            <translation>Скорость загрузки</translation>
         </message>
         <message>
             <source>Upload rate</source>
-            <translation type="unfinished" />
+            <translation>Скорость отдачи</translation>
         </message>
         <message>
             <source>A task with the same path already exists. This task cannot be added.</source>
-            <translation type="unfinished" />
+            <translation>Задача с таким же путём уже существует. Эту задачу нельзя добавить.</translation>
         </message>
         <message>
             <source>It is an incorrect URL. Please try another one.</source>
-            <translation type="unfinished" />
+            <translation>Неверный URL. Попробуйте другой.</translation>
         </message>
         <message>
             <source>Delete both task and files? Press OK to confirm.</source>
-            <translation type="unfinished" />
+            <translation>Удалить задачу и файлы? Нажмите OK для подтверждения.</translation>
+        </message>
+        <message>
+            <source>&amp;Languages</source>
+            <translation>&amp;Языки</translation>
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation>&amp;Параметры</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Справка</translation>
+        </message>
+        <message>
+            <source>Search Bar</source>
+            <translation>Панель поиска</translation>
+        </message>
+        <message>
+            <source>Speed Display Panel</source>
+            <translation>Панель скорости</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>Поиск</translation>
+        </message>
+        <message>
+            <source>The search page is loading.</source>
+            <translation>Страница поиска загружается.</translation>
+        </message>
+        <message>
+            <source>Show the tool box</source>
+            <translation>Показать панель</translation>
+        </message>
+        <message>
+            <source>Search Web Videos</source>
+            <translation>Искать веб-видео</translation>
+        </message>
+        <message>
+            <source>More Searches...</source>
+            <translation>Другие поиски...</translation>
+        </message>
+        <message>
+            <source>Schedule Task</source>
+            <translation>Запланировать задачу</translation>
+        </message>
+        <message>
+            <source>Download Folder</source>
+            <translation>Папка загрузок</translation>
+        </message>
+        <message>
+            <source>My Recent Documents</source>
+            <translation>Недавние документы</translation>
+        </message>
+        <message>
+            <source>My Documents</source>
+            <translation>Мои документы</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>Рабочий стол</translation>
+        </message>
+        <message>
+            <source>User Home Folder</source>
+            <translation>Домашняя папка</translation>
+        </message>
+        <message>
+            <source>Show Floating Window</source>
+            <translation>Показывать плавающее окно</translation>
+        </message>
+        <message>
+            <source>Run at System Startup</source>
+            <translation>Запускать при старте системы</translation>
+        </message>
+        <message>
+            <source>Monitor Clipboard</source>
+            <translation>Следить за буфером обмена</translation>
+        </message>
+        <message>
+            <source>Prompt on Task Completion</source>
+            <translation>Сообщать о завершении задачи</translation>
+        </message>
+        <message>
+            <source>Full Screen</source>
+            <translation>Полный экран</translation>
+        </message>
+        <message>
+            <source>Check for Updates</source>
+            <translation>Проверить обновления</translation>
+        </message>
+        <message>
+            <source>Capture Audio/Video</source>
+            <translation>Записать аудио/видео</translation>
+        </message>
+        <message>
+            <source>Play MP4/FLV Video</source>
+            <translation>Воспроизвести видео MP4/FLV</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>Домашняя страница</translation>
+        </message>
+        <message>
+            <source>FAQs</source>
+            <translation>Вопросы и ответы</translation>
+        </message>
+        <message>
+            <source>Tell a Friend</source>
+            <translation>Рассказать другу</translation>
+        </message>
+        <message>
+            <source>Link to Us</source>
+            <translation>Ссылка на нас</translation>
+        </message>
+        <message>
+            <source>Report Bugs</source>
+            <translation>Сообщить об ошибке</translation>
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation>Контакты</translation>
+        </message>
+        <message>
+            <source>About Zantor</source>
+            <translation>О Zantor</translation>
+        </message>
+        <message>
+            <source>Show Tarvo</source>
+            <translation>Показать Zantor</translation>
+        </message>
+        <message>
+            <source>Show/Hide Tarvo</source>
+            <translation>Показать/скрыть Zantor</translation>
+        </message>
+        <message>
+            <source>Web Image Download</source>
+            <translation>Загрузка веб-изображений</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Выход</translation>
+        </message>
+        <message>
+            <source>Download Rate</source>
+            <translation>Скорость загрузки</translation>
+        </message>
+        <message>
+            <source>New Task</source>
+            <translation>Новая задача</translation>
+        </message>
+        <message>
+            <source>Delete Task</source>
+            <translation>Удалить задачу</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>Папки</translation>
+        </message>
+        <message>
+            <source>Hide Zantor</source>
+            <translation>Скрыть Zantor</translation>
+        </message>
+        <message>
+            <source>Show Zantor</source>
+            <translation>Показать Zantor</translation>
+        </message>
+        <message>
+            <source>Update Notification</source>
+            <translation>Уведомление об обновлении</translation>
+        </message>
+        <message>
+            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+            <translation>Конвертер мультимедиа НЕ найден на этом компьютере. Загрузить и установить его?</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+            <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
+        </message>
+        <message>
+            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
+            <translation>Менеджер загрузок файлов и веб-видео: несколько соединений на файл, зеркала и автоматические повторы.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
         </message>
     </context>
     <context>

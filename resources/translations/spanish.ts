@@ -1142,83 +1142,7 @@ Current Time: </source>
             <translation>Error</translation>
         </message>
         <message>
-            <source>Status</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task Name</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Completion Progress</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Upload</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sources</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Queue</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Left</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Time Elapsed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Creation Time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Select a task to see its details.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Main Toolbar</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>F9</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop task</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1226,23 +1150,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Delete Task Only</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Del</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Delete Task and Files</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1250,39 +1158,7 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Start All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop All Tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open File</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open Containing Folder</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Properties</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP/FTP Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Ctrl+H</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Web Video Download</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -1290,36 +1166,340 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <source>Task Name</source>
+            <translation>Nombre de la tarea</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Tamaño</translation>
+        </message>
+        <message>
+            <source>Completion Progress</source>
+            <translation>Progreso</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Descarga</translation>
+        </message>
+        <message>
+            <source>Upload</source>
+            <translation>Subida</translation>
+        </message>
+        <message>
+            <source>Sources</source>
+            <translation>Fuentes</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Tipo</translation>
+        </message>
+        <message>
+            <source>Queue</source>
+            <translation>Cola</translation>
+        </message>
+        <message>
+            <source>Time Left</source>
+            <translation>Tiempo restante</translation>
+        </message>
+        <message>
+            <source>Time Elapsed</source>
+            <translation>Tiempo transcurrido</translation>
+        </message>
+        <message>
+            <source>Creation Time</source>
+            <translation>Fecha de creación</translation>
+        </message>
+        <message>
+            <source>Select a task to see its details.</source>
+            <translation>Seleccione una tarea para ver sus detalles.</translation>
+        </message>
+        <message>
+            <source>&amp;Tasks</source>
+            <translation>&amp;Tareas</translation>
+        </message>
+        <message>
+            <source>Main Toolbar</source>
+            <translation>Barra principal</translation>
+        </message>
+        <message>
+            <source>Tasks</source>
+            <translation>Tareas</translation>
+        </message>
+        <message>
+            <source>All Tasks</source>
+            <translation>Todas las tareas</translation>
+        </message>
+        <message>
+            <source>Start task</source>
+            <translation>Iniciar tarea</translation>
+        </message>
+        <message>
+            <source>Stop task</source>
+            <translation>Detener tarea</translation>
+        </message>
+        <message>
+            <source>Delete Task Only</source>
+            <translation>Eliminar solo la tarea</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>Delete task</source>
+            <translation>Eliminar tarea</translation>
+        </message>
+        <message>
+            <source>Delete Task and Files</source>
+            <translation>Eliminar tarea y archivos</translation>
+        </message>
+        <message>
+            <source>Start All Tasks</source>
+            <translation>Iniciar todas las tareas</translation>
+        </message>
+        <message>
+            <source>Pause All Tasks</source>
+            <translation>Pausar todas las tareas</translation>
+        </message>
+        <message>
+            <source>Stop All Tasks</source>
+            <translation>Detener todas las tareas</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>Abrir archivo</translation>
+        </message>
+        <message>
+            <source>Open Containing Folder</source>
+            <translation>Abrir carpeta contenedora</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>Propiedades</translation>
+        </message>
+        <message>
+            <source>HTTP/FTP Download</source>
+            <translation>Descarga HTTP/FTP</translation>
+        </message>
+        <message>
+            <source>Web Video Download</source>
+            <translation>Descarga de vídeo web</translation>
+        </message>
+        <message>
             <source>Search Page</source>
-            <translation type="unfinished" />
+            <translation>Página de búsqueda</translation>
         </message>
         <message>
             <source>Convert Audio/Video</source>
-            <translation type="unfinished" />
+            <translation>Convertir audio/vídeo</translation>
         </message>
         <message>
             <source>Exit</source>
-            <translation type="unfinished" />
+            <translation>Salir</translation>
         </message>
         <message>
             <source>Download rate</source>
-            <translation type="unfinished" />
+            <translation>Velocidad de descarga</translation>
         </message>
         <message>
             <source>Upload rate</source>
-            <translation type="unfinished" />
+            <translation>Velocidad de subida</translation>
         </message>
         <message>
             <source>A task with the same path already exists. This task cannot be added.</source>
-            <translation type="unfinished" />
+            <translation>Ya existe una tarea con la misma ruta. No se puede añadir esta tarea.</translation>
         </message>
         <message>
             <source>It is an incorrect URL. Please try another one.</source>
-            <translation type="unfinished" />
+            <translation>La URL no es correcta. Pruebe con otra.</translation>
         </message>
         <message>
             <source>Delete both task and files? Press OK to confirm.</source>
-            <translation type="unfinished" />
+            <translation>¿Eliminar la tarea y los archivos? Pulse Aceptar para confirmar.</translation>
+        </message>
+        <message>
+            <source>&amp;Languages</source>
+            <translation>&amp;Idiomas</translation>
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation>&amp;Opciones</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>Ay&amp;uda</translation>
+        </message>
+        <message>
+            <source>Search Bar</source>
+            <translation>Barra de búsqueda</translation>
+        </message>
+        <message>
+            <source>Speed Display Panel</source>
+            <translation>Panel de velocidad</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>Buscar</translation>
+        </message>
+        <message>
+            <source>The search page is loading.</source>
+            <translation>La página de búsqueda se está cargando.</translation>
+        </message>
+        <message>
+            <source>Show the tool box</source>
+            <translation>Mostrar el panel</translation>
+        </message>
+        <message>
+            <source>Search Web Videos</source>
+            <translation>Buscar vídeos web</translation>
+        </message>
+        <message>
+            <source>More Searches...</source>
+            <translation>Más búsquedas...</translation>
+        </message>
+        <message>
+            <source>Schedule Task</source>
+            <translation>Programar tarea</translation>
+        </message>
+        <message>
+            <source>Download Folder</source>
+            <translation>Carpeta de descargas</translation>
+        </message>
+        <message>
+            <source>My Recent Documents</source>
+            <translation>Documentos recientes</translation>
+        </message>
+        <message>
+            <source>My Documents</source>
+            <translation>Mis documentos</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>Escritorio</translation>
+        </message>
+        <message>
+            <source>User Home Folder</source>
+            <translation>Carpeta personal</translation>
+        </message>
+        <message>
+            <source>Show Floating Window</source>
+            <translation>Mostrar ventana flotante</translation>
+        </message>
+        <message>
+            <source>Run at System Startup</source>
+            <translation>Ejecutar al iniciar el sistema</translation>
+        </message>
+        <message>
+            <source>Monitor Clipboard</source>
+            <translation>Vigilar el portapapeles</translation>
+        </message>
+        <message>
+            <source>Prompt on Task Completion</source>
+            <translation>Avisar al completar la tarea</translation>
+        </message>
+        <message>
+            <source>Full Screen</source>
+            <translation>Pantalla completa</translation>
+        </message>
+        <message>
+            <source>Check for Updates</source>
+            <translation>Buscar actualizaciones</translation>
+        </message>
+        <message>
+            <source>Capture Audio/Video</source>
+            <translation>Capturar audio/vídeo</translation>
+        </message>
+        <message>
+            <source>Play MP4/FLV Video</source>
+            <translation>Reproducir vídeo MP4/FLV</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>Inicio</translation>
+        </message>
+        <message>
+            <source>FAQs</source>
+            <translation>Preguntas frecuentes</translation>
+        </message>
+        <message>
+            <source>Tell a Friend</source>
+            <translation>Recomendar a un amigo</translation>
+        </message>
+        <message>
+            <source>Link to Us</source>
+            <translation>Enlazar con nosotros</translation>
+        </message>
+        <message>
+            <source>Report Bugs</source>
+            <translation>Informar de errores</translation>
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation>Contacto</translation>
+        </message>
+        <message>
+            <source>About Zantor</source>
+            <translation>Acerca de Zantor</translation>
+        </message>
+        <message>
+            <source>Show Tarvo</source>
+            <translation>Mostrar Zantor</translation>
+        </message>
+        <message>
+            <source>Show/Hide Tarvo</source>
+            <translation>Mostrar/ocultar Zantor</translation>
+        </message>
+        <message>
+            <source>Web Image Download</source>
+            <translation>Descarga de imágenes web</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Salir</translation>
+        </message>
+        <message>
+            <source>Download Rate</source>
+            <translation>Velocidad de descarga</translation>
+        </message>
+        <message>
+            <source>New Task</source>
+            <translation>Nueva tarea</translation>
+        </message>
+        <message>
+            <source>Delete Task</source>
+            <translation>Eliminar tarea</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>Carpetas</translation>
+        </message>
+        <message>
+            <source>Hide Zantor</source>
+            <translation>Ocultar Zantor</translation>
+        </message>
+        <message>
+            <source>Show Zantor</source>
+            <translation>Mostrar Zantor</translation>
+        </message>
+        <message>
+            <source>Update Notification</source>
+            <translation>Aviso de actualización</translation>
+        </message>
+        <message>
+            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+            <translation>El conversor multimedia NO está en su equipo. ¿Desea descargarlo e instalarlo?</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+            <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
+        </message>
+        <message>
+            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
+            <translation>Un gestor de descargas para archivos y vídeos web, con varias conexiones por archivo, réplicas y reintentos automáticos.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
         </message>
     </context>
     <context>

@@ -8,6 +8,7 @@
 #include <csignal>
 
 #include "ipcmessage.h"
+#include "settingsstore.h"
 #include "singleinstance.h"
 #include "testsupport.h"
 
@@ -90,6 +91,8 @@ private slots:
     void secondStartReachesRunningInstance();
     void killedInstanceDoesNotBlock();
     void copiesInOtherFoldersAreIndependent();
+    void terminationSavesWindowState_data();
+    void terminationSavesWindowState();
 
 private:
     QString copyProgram(const QString &folder);
@@ -197,7 +200,9 @@ void TestZantorInstance::windowState_data()
     QTest::addColumn<QString>("state");
 
     QTest::newRow("normal") << QStringList{} << "visible";
-    QTest::newRow("/bg") << QStringList{"/bg"} << "hidden, minimised";
+    // The offscreen platform has no tray: hidden, the window could not be
+    // brought back, so it is only minimised.
+    QTest::newRow("/bg without a tray") << QStringList{"/bg"} << "visible, minimised";
     QTest::newRow("/bg with a link is no flag") << QStringList{"/bg", "http://a/b"} << "visible";
 }
 
@@ -297,6 +302,38 @@ void TestZantorInstance::copiesInOtherFoldersAreIndependent()
     QCOMPARE(runToEnd(otherProgram, {QStringLiteral("http://127.0.0.1/for-other")}), 0);
     QTRY_VERIFY(other.logged(QStringLiteral("link requested: http://127.0.0.1/for-other")));
     QVERIFY(!first.logged(QStringLiteral("link requested")));
+}
+
+void TestZantorInstance::terminationSavesWindowState_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGHUP, the session ends") << int(SIGHUP);
+}
+
+void TestZantorInstance::terminationSavesWindowState()
+{
+    QFETCH(int, signalNumber);
+    const QString file = SettingsStore::filePath(SettingsStore::organisation, SettingsStore::application);
+    {
+        QSettings store(file, QSettings::IniFormat);
+        store.remove(QStringLiteral("UI"));
+        store.setValue(QStringLiteral("Language"), QStringLiteral("null"));
+    }
+    Zantor first(m_program);
+    first.start();
+    QTRY_VERIFY_WITH_TIMEOUT(first.isReady(), 30000);
+    ::kill(pid_t(first.process().processId()), signalNumber);
+    QVERIFY(first.process().waitForFinished(30000));
+    QCOMPARE(first.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.process().exitCode(), 0);
+
+    // Every way out saves the window state, not only the Exit action.
+    QSettings store(file, QSettings::IniFormat);
+    QVERIFY2(store.value(QStringLiteral("UI/MainWindowGeometry")).toRect().height() > 0, qPrintable(first.log()));
+    QCOMPARE(store.value(QStringLiteral("UI/MainSplitterSizes")).toStringList().size(), 2);
+    QVERIFY(store.contains(QStringLiteral("UI/FloatingWindowPosition")));
+    QVERIFY(store.value(QStringLiteral("Language")).toString() != QLatin1String("null"));
 }
 
 QTEST_GUILESS_MAIN(TestZantorInstance)

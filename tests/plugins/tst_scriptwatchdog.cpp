@@ -49,7 +49,7 @@ void TestScriptWatchdog::bound_data()
     QTest::newRow("endless loop in a function") << 400 << spin + "function f() { for (;;) {} } f();" << true;
     QTest::newRow("quick script") << 400 << spin + "var x = 0; for (var i = 0; i < 1000; ++i) x += i; 'done'"
                                   << false;
-    QTest::newRow("work split by waits is summed") << 600 << spin + "spin(400); blockFor(50); spin(400); 'done'"
+    QTest::newRow("work split by waits is summed") << 600 << spin + "spin(400); blockFor(50); spin(900); 'done'"
                                                    << true;
     QTest::newRow("short work between waits") << 600 << spin + "spin(200); blockFor(50); spin(200); 'done'" << false;
     QTest::newRow("loop of calls that end at once") << 400 << spin + "for (;;) blockFor(0);" << true;

@@ -308,8 +308,9 @@ void TestSchedule::dueTimedPauseAllPausesEveryRunningTask()
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->policingThread()->scheduleActive(), 15000);
     for (ApTvoDownloadTaskThread *task : m_window->manager()->tasks())
         QTRY_COMPARE_WITH_TIMEOUT(task->task().state.load(), int(TaskPaused), 10000);
+    // The rows follow on the policing loop's next table refresh.
     for (int row = 0; row < 2; ++row)
-        QCOMPARE(m_window->rowState(row), int(TaskPaused));
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->rowState(row), int(TaskPaused), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(m_window->scheduleAction()->text(), QStringLiteral("Schedule Task"), 5000);
     QVERIFY(statusWidget()->isHidden());
     QVERIFY(m_session->calls.isEmpty());
@@ -365,7 +366,10 @@ void TestSchedule::duePowerOffSavesFirstAndActsLaterWhileTheWindowAnswers()
 
 void TestSchedule::settingsDialogRunsModallyAndReachesTheEngine()
 {
+    // As the policing loop does at start: proxies reach a manager that has
+    // read its settings.
     ApTvoManager *manager = m_window->manager();
+    manager->readSettingsOnce();
     manager->readSettings();
     QCOMPARE(manager->settingsValues().splitBound, 4);
     QCOMPARE(manager->settingsValues().proxyType, 0);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -63,6 +64,11 @@ inline QString outputFolder()
     const QString folder = QDir(TestSupport::binDir()).absoluteFilePath(QStringLiteral("../test-output"));
     QDir().mkpath(folder);
     return QDir::cleanPath(folder);
+}
+
+inline void saveImage(const QImage &image, const QString &name)
+{
+    image.save(outputFolder() + QLatin1Char('/') + name);
 }
 
 } // namespace UiTest

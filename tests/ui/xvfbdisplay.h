@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// A private X display for tests that need what the offscreen platform
+// lacks (tray, clipboard between programs, window manager hints): an Xvfb
+// server on a free display number, and optionally a tray host on it. Both
+// are started before the application object and end with this object, or
+// with the test process if it dies.
+class XvfbDisplay final
+{
+public:
+    XvfbDisplay() = default;
+    ~XvfbDisplay();
+
+    // Starts Xvfb and points DISPLAY at it; false when Xvfb is missing or
+    // does not come up.
+    bool start();
+    // Starts the tray host; false when none is installed.
+    bool startTrayHost();
+
+    QString display() const { return m_display; }
+    QString error() const { return m_error; }
+
+private:
+    XvfbDisplay(const XvfbDisplay &) = delete;
+    XvfbDisplay &operator=(const XvfbDisplay &) = delete;
+    static void stop(int &pid);
+
+    int m_serverPid = -1;
+    int m_trayPid = -1;
+    QString m_display;
+    QString m_error;
+};
