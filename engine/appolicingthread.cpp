@@ -15,6 +15,7 @@
 #include "aptvomanager.h"
 #include "commonfunctions.h"
 #include "crashhandler.h"
+#include "threadannotations.h"
 #include "failurereason.h"
 #include "sessioncontrol.h"
 #include "sitepaths.h"
@@ -136,6 +137,7 @@ void ApPolicingThread::run()
         tick();
     }
     m_updateCheck.reset();
+    ZANTOR_THREAD_FINISHED(this);
 }
 
 void ApPolicingThread::tick()

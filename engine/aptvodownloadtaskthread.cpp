@@ -13,6 +13,7 @@
 
 #include "apcurlmulti.h"
 #include "crashhandler.h"
+#include "threadannotations.h"
 #include "aptvodownloader.h"
 #include "aptvoftp.h"
 #include "aptvohttp.h"
@@ -136,6 +137,7 @@ void ApTvoDownloadTaskThread::run()
     m_task.startTimeMs.store(QDateTime::currentMSecsSinceEpoch());
     exec();
     endRun();
+    ZANTOR_THREAD_FINISHED(this);
 }
 
 void ApTvoDownloadTaskThread::endRun()
