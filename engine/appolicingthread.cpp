@@ -15,6 +15,7 @@
 #include "aptvomanager.h"
 #include "commonfunctions.h"
 #include "crashhandler.h"
+#include "threadannotations.h"
 #include "failurereason.h"
 #include "sessioncontrol.h"
 #include "sitepaths.h"
@@ -141,6 +142,7 @@ void ApPolicingThread::run()
         tick();
     }
     m_updateCheck.reset();
+    ZANTOR_THREAD_FINISHED(this);
 }
 
 void ApPolicingThread::tick()
@@ -226,7 +228,7 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
                 thread->setEngineState(TaskDownloading);
             } else if (state == TaskPaused) {
                 // A paused task's thread still runs: it only resumes.
-                thread->setEngineState(TaskDownloading);
+                task.moveState(TaskPaused, TaskDownloading);
             } else if (state == TaskFailed) {
                 // Restart as a single stream; it continues the file where
                 // the resume record allows, else from the first byte.
@@ -237,8 +239,10 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
             }
             break;
         case TaskCommand::Pause:
-            if (state == TaskDownloading)
-                thread->setEngineState(TaskPaused);
+            // A task whose connection has not started yet is paused too;
+            // the start leaves the pause in place.
+            if (!task.moveState(TaskDownloading, TaskPaused))
+                task.moveState(TaskLoading, TaskPaused);
             break;
         case TaskCommand::Stop:
             if (state == TaskDownloading || state == TaskPaused || state == TaskFailed) {
@@ -375,8 +379,10 @@ void ApPolicingThread::progressPass()
                 reset.code = TaskCommand::ResetFailed;
                 reset.paths = QStringList{path};
                 queueCommand(reset);
-                task.state.store(TaskFailed);
-                state = TaskFailed;
+                if (task.moveState(TaskDownloading, TaskFailed))
+                    state = TaskFailed;
+                else
+                    state = task.state.load();
             }
         }
 
@@ -470,8 +476,10 @@ void ApPolicingThread::completionPass()
         int state = task.state.load();
         const qint64 total = task.total.load();
         if (state == TaskDownloading && total != 0 && task.completed.load() == total) {
+            // A pause or delete that came in meanwhile wins.
+            if (!task.moveState(TaskDownloading, TaskCompleted))
+                continue;
             state = TaskCompleted;
-            task.state.store(TaskCompleted);
             Common::startCompanion(*m_info, Common::CompanionToolbelt, {CompanionArgs::FileSha1, path, key});
         }
         if (state == TaskCompleted) {

@@ -13,6 +13,7 @@
 
 #include "apcurlmulti.h"
 #include "crashhandler.h"
+#include "threadannotations.h"
 #include "aptvodownloader.h"
 #include "aptvoftp.h"
 #include "aptvohttp.h"
@@ -23,6 +24,8 @@ namespace {
 // How often the resume record is written and the speed share refreshed.
 // A crash loses at most this much of the download's progress.
 constexpr int HousekeepingMs = 250;
+// How long a stop waits for the run to end before cutting libcurl's waits.
+constexpr unsigned long StopGraceMs = 2000;
 // The bucket holds at most this share of a second's worth of bytes, so a
 // limited task never bursts far above its rate.
 constexpr double BurstSeconds = 0.1;
@@ -52,6 +55,16 @@ void ApTvoDownloadTaskThread::stopTask()
     if (isFinished() || !isRunning())
         return;
     quit();
+    if (wait(StopGraceMs))
+        return;
+    // The thread is held in a wait of libcurl's for a server that does not
+    // answer (an FTP closing reply): its sockets go down, which ends it.
+    {
+        QMutexLocker lock(&m_connectionsLock);
+        for (ApTvoHttpFtpDownloader *c : qAsConst(m_connections))
+            if (c->protocol() == ApTvoTask::Ftp)
+                static_cast<ApTvoFtp *>(c)->cutWaits();
+    }
     wait();
 }
 
@@ -119,11 +132,12 @@ void ApTvoDownloadTaskThread::run()
         // No connection type serves this protocol in this build: the task
         // fails like a connection that cannot reach its server.
         m_task.countFailedConnection();
-        m_task.state.store(ApTvoTask::Downloading);
+        m_task.connectionStarted();
     }
     m_task.startTimeMs.store(QDateTime::currentMSecsSinceEpoch());
     exec();
     endRun();
+    ZANTOR_THREAD_FINISHED(this);
 }
 
 void ApTvoDownloadTaskThread::endRun()
@@ -258,8 +272,8 @@ void ApTvoDownloadTaskThread::allDataWritten()
     if (m_task.expectedChecksum.isEmpty() || !m_multi)
         return;
     // Not complete before the check: the policing loop completes only a
-    // downloading task.
-    m_task.state.store(ApTvoTask::Checking);
+    // downloading task. A task paused or deleted meanwhile stays so.
+    m_task.moveState(ApTvoTask::Downloading, ApTvoTask::Checking);
     QTimer::singleShot(0, m_multi, [this] { verifyChecksum(); });
 }
 
@@ -282,12 +296,13 @@ void ApTvoDownloadTaskThread::verifyChecksum()
             actual = hash.result().toHex();
     }
     if (!actual.isEmpty() && actual == expected) {
-        m_task.state.store(ApTvoTask::Completed);
+        m_task.moveState(ApTvoTask::Checking, ApTvoTask::Completed);
         return;
     }
-    m_task.setFailureReason(QCoreApplication::translate("ApTvoDownloadTaskThread", "Checksum mismatch"));
-    m_task.noRetry.store(true);
-    m_task.state.store(ApTvoTask::Failed);
+    if (m_task.moveState(ApTvoTask::Checking, ApTvoTask::Failed)) {
+        m_task.setFailureReason(QCoreApplication::translate("ApTvoDownloadTaskThread", "Checksum mismatch"));
+        m_task.noRetry.store(true);
+    }
 }
 
 void ApTvoDownloadTaskThread::refreshRate()
@@ -460,6 +475,17 @@ void ApTvoDownloadTaskThread::takeWork(ApTvoHttpFtpDownloader *x)
     x->setRange(first, end);
     x->setRanged(true);
     x->start();
+}
+
+void ApTvoDownloadTaskThread::replaceStalled(ApTvoHttpFtpDownloader *stalled)
+{
+    if (m_task.total.load() <= 0 || m_task.rangesRefused.load() || stalled->remaining() <= 0
+        || stalled->state() != ApTvoHttpFtpDownloader::Failed)
+        return;
+    // takeWork hands the new connection the range of a failed one, from
+    // where that one stopped.
+    if (ApTvoHttpFtpDownloader *c = createConnection(stalled->protocol(), stalled->url(), true))
+        takeWork(c);
 }
 
 void ApTvoDownloadTaskThread::markSlices(ApTvoHttpFtpDownloader *connection)

@@ -63,6 +63,9 @@ public:
     // Called by connections, in this thread's event loop.
     ApCurlMulti *curlMulti() const { return m_multi; }
     void takeWork(ApTvoHttpFtpDownloader *connection);
+    // A connection was dropped for sending nothing: a new one takes over
+    // the rest of its range, where the file's size allows ranges.
+    void replaceStalled(ApTvoHttpFtpDownloader *stalled);
     void firstResponseWithSize(ApTvoHttpFtpDownloader *first);
     void addSplitConnections(const QString &url);
     void addMirrorConnections();

@@ -4,19 +4,23 @@
 
 #include <curl/curl.h>
 
-#include <cctype>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "aptvodownloadtaskthread.h"
 #include "aptvoresumestate.h"
 #include "aptvosettings.h"
 #include "aptvotask.h"
 #include "failurereason.h"
+#include "replyparsing.h"
 
 namespace {
 // A larger receive buffer means fewer, larger writes.
 constexpr long ReceiveBufferSize = 512 * 1024;
 // A limited task takes data in small pieces, so its rate stays even.
 constexpr long LimitedBufferSize = 16 * 1024;
+// The longest libcurl waits for a reply on the control connection.
+constexpr int ServerReplySeconds = 30;
 
 bool hasControlCharacter(const QString &text)
 {
@@ -43,6 +47,7 @@ void ApTvoFtp::start()
 {
     const ApTvoSettingsValues settings =
         m_task->settings ? m_task->settings->values() : ApTvoSettingsValues();
+    m_stallSeconds = qMax(1, settings.stallSeconds);
     m_sliceCount = qMax(1, settings.sliceCount);
     m_task->thread->sizeSliceVector(this, settings.sliceCount);
     m_heldByPause = false;
@@ -53,7 +58,7 @@ void ApTvoFtp::start()
         return;
     }
     setState(Running);
-    m_task->state.store(ApTvoTask::Downloading);
+    m_task->connectionStarted();
 }
 
 // libcurl's command sequence on a fresh control connection is
@@ -113,15 +118,26 @@ bool ApTvoFtp::startRequest()
     curl_easy_setopt(m_easy, CURLOPT_PREQUOTE, m_preQuote);
     // Each start logs in afresh and the connection closes after the
     // transfer. libcurl waits for the final reply of a retrieval and for
-    // the reply to QUIT inside the task thread (bounded by the response
-    // timeout below); a transfer this side cuts short skips both.
+    // the reply to QUIT inside the task thread, blocking it; a transfer
+    // this side cuts short skips both, so a retrieval of known size is cut
+    // once its last byte is in. A wait that remains (a stream of unknown
+    // length) is bounded by the reply time-out, and a stop ends it at once
+    // by shutting the sockets down.
     curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
     curl_easy_setopt(m_easy, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE,
                      m_task->thread->rate() > 0 ? LimitedBufferSize : ReceiveBufferSize);
     curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT, 60L);
-    curl_easy_setopt(m_easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, 60L);
+    curl_easy_setopt(m_easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(ServerReplySeconds));
+    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_TIME, long(m_stallSeconds));
+    // The sockets are this connection's, so that a stop can cut a wait of
+    // libcurl's on a silent server short.
+    curl_easy_setopt(m_easy, CURLOPT_OPENSOCKETFUNCTION, &ApTvoFtp::openSocket);
+    curl_easy_setopt(m_easy, CURLOPT_OPENSOCKETDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_CLOSESOCKETFUNCTION, &ApTvoFtp::closeSocket);
+    curl_easy_setopt(m_easy, CURLOPT_CLOSESOCKETDATA, this);
     // The proxy settings are for HTTP; FTP goes direct, whatever the
     // environment says.
     curl_easy_setopt(m_easy, CURLOPT_PROXY, "");
@@ -224,15 +240,15 @@ bool ApTvoFtp::replyLine(const QByteArray &raw)
 {
     if (m_aborted)
         return false;
-    const QByteArray line = raw.trimmed();
     // Only the last line of a reply ("213 1234", not "213-...") carries the
     // verdict; anything else libcurl passes on is ignored.
-    if (line.size() < 3 || !isdigit(uchar(line[0])) || !isdigit(uchar(line[1]))
-        || !isdigit(uchar(line[2])) || (line.size() > 3 && line[3] != ' '))
+    int code = 0;
+    QByteArray detail;
+    if (!ReplyParsing::ftpReplyLine(raw, &code, &detail))
         return true;
-    if (line.left(3).toInt() >= 400) {
-        m_lastErrorCode = line.left(3).toInt();
-        m_lastErrorText = line.mid(4).trimmed();
+    if (code >= 400) {
+        m_lastErrorCode = code;
+        m_lastErrorText = detail;
     }
     // Replies to the commands of the connection's own sequence; those to
     // libcurl's housekeeping (PWD, EPSV with its PASV fallback) are
@@ -240,7 +256,7 @@ bool ApTvoFtp::replyLine(const QByteArray &raw)
     // with an error.
     if (m_lastVerb != "TYPE" && m_lastVerb != "SIZE" && m_lastVerb != "REST" && m_lastVerb != "MDTM")
         return true;
-    return rawCommandReply(line.left(3).toInt(), line.mid(4).trimmed());
+    return rawCommandReply(code, detail);
 }
 
 bool ApTvoFtp::rawCommandReply(int code, const QByteArray &detail)
@@ -335,7 +351,42 @@ bool ApTvoFtp::ftpDataArrived(const char *data, qint64 n)
         setState(Streaming);
         m_bodyAccepted = true;
     }
-    return dataArrived(data, n);
+    if (!dataArrived(data, n))
+        return false;
+    if (state() == RangeDone) {
+        // Everything of the range is in: the server's closing reply and
+        // the answer to QUIT are not waited for.
+        m_aborted = true;
+        return false;
+    }
+    return true;
+}
+
+curl_socket_t ApTvoFtp::openSocket(void *userp, curlsocktype, curl_sockaddr *address)
+{
+    auto *self = static_cast<ApTvoFtp *>(userp);
+    const curl_socket_t fd = ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
+    if (fd != CURL_SOCKET_BAD) {
+        QMutexLocker lock(&self->m_socketsLock);
+        self->m_sockets.insert(fd);
+    }
+    return fd;
+}
+
+int ApTvoFtp::closeSocket(void *userp, curl_socket_t fd)
+{
+    auto *self = static_cast<ApTvoFtp *>(userp);
+    QMutexLocker lock(&self->m_socketsLock);
+    self->m_sockets.remove(fd);
+    return ::close(fd);
+}
+
+void ApTvoFtp::cutWaits()
+{
+    // Under the lock no socket is closed, so no number is reused meanwhile.
+    QMutexLocker lock(&m_socketsLock);
+    for (const int fd : qAsConst(m_sockets))
+        ::shutdown(fd, SHUT_RDWR);
 }
 
 void ApTvoFtp::transferFinished(int curlCode)

@@ -2,6 +2,10 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMutex>
+#include <QSet>
+
+#include <curl/curl.h>
 
 #include "apcurlmulti.h"
 #include "aptvodownloader.h"
@@ -24,6 +28,10 @@ public:
     // order (the password masked), for diagnostics and tests.
     QList<QByteArray> commandLog() const { return m_commands; }
 
+    // Shuts this connection's sockets down, so that libcurl gives up a wait
+    // for a server's reply at once. Safe from any thread.
+    void cutWaits();
+
 public slots:
     void start() override;
     void stop() override;
@@ -43,6 +51,8 @@ private:
     bool sizeReply(qint64 size);
     bool restartReply();
     bool ftpDataArrived(const char *data, qint64 n);
+    static curl_socket_t openSocket(void *userp, curlsocktype purpose, curl_sockaddr *address);
+    static int closeSocket(void *userp, curl_socket_t fd);
 
     CURL *m_easy = nullptr;
     curl_slist *m_preQuote = nullptr;
@@ -59,4 +69,7 @@ private:
     QByteArray m_modified;
     // A new retrieval of the whole file follows once this one has ended.
     bool m_restartPending = false;
+    int m_stallSeconds = 60;
+    QMutex m_socketsLock;
+    QSet<int> m_sockets;
 };

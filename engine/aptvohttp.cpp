@@ -1,6 +1,7 @@
 #include "aptvohttp.h"
 
 #include <QFile>
+#include <QNetworkProxy>
 #include <QUrl>
 
 #include <curl/curl.h>
@@ -10,6 +11,7 @@
 #include "aptvoresumestate.h"
 #include "aptvotask.h"
 #include "failurereason.h"
+#include "replyparsing.h"
 
 namespace {
 // A larger receive buffer means fewer, larger writes.
@@ -23,6 +25,42 @@ bool isRedirect(int status)
     return status == 301 || status == 302 || status == 303 || status == 307;
 }
 } // namespace
+
+bool ApTvoHttp::proxyHost(const ApTvoSettingsValues &settings, QByteArray *host)
+{
+    QString text = settings.proxyHost.trimmed();
+    // A scheme in front of the host names a proxy type of its own, which
+    // would win over the chosen one: only the chosen type's is taken off.
+    const int scheme = text.indexOf(QLatin1String("://"));
+    if (scheme >= 0) {
+        const QString given = text.left(scheme).toLower();
+        const bool matches = settings.proxyType == 2
+            ? given == QLatin1String("http")
+            : given == QLatin1String("socks5") || given == QLatin1String("socks5h");
+        if (!matches)
+            return false;
+        text = text.mid(scheme + 3);
+        if (text.endsWith(QLatin1Char('/')))
+            text.chop(1);
+    }
+    for (const QChar c : text)
+        if (c.unicode() <= 0x20 || c.unicode() == 0x7f || c == QLatin1Char('/') || c == QLatin1Char('@'))
+            return false;
+    if (text.isEmpty())
+        return false;
+    *host = text.toUtf8();
+    return true;
+}
+
+QNetworkProxy ApTvoHttp::networkProxy(const ApTvoSettingsValues &settings)
+{
+    QByteArray host;
+    if (settings.proxyType == 0 || !proxyHost(settings, &host))
+        return QNetworkProxy(QNetworkProxy::NoProxy);
+    return QNetworkProxy(settings.proxyType == 2 ? QNetworkProxy::HttpProxy : QNetworkProxy::Socks5Proxy,
+                         QString::fromUtf8(host), quint16(settings.proxyPort), settings.proxyUser,
+                         settings.proxyPassword);
+}
 
 ApTvoHttp::ApTvoHttp(ApTvoTask *task, QObject *parent)
     : ApTvoHttpFtpDownloader(task, ApTvoTask::Http, parent),
@@ -59,17 +97,35 @@ void ApTvoHttp::start()
     }
     if (state() != Failed)
         setState(Running);
-    m_task->state.store(ApTvoTask::Downloading);
+    m_task->connectionStarted();
 }
 
 void ApTvoHttp::startFallback()
 {
+    const QByteArray referer = (m_task->referer.isEmpty() ? m_url : m_task->referer).toUtf8();
+    QByteArray host;
+    if (m_settings.proxyType != 0 && !proxyHost(m_settings, &host)) {
+        fallbackRefused(FailureReason::proxyUnusable());
+        return;
+    }
+    if (!ReplyParsing::isSafeHeaderValue(referer) || !ReplyParsing::isSafeHeaderValue(m_settings.userAgent)) {
+        fallbackRefused(FailureReason::unsafeHeader());
+        return;
+    }
+    // The retry goes the way the user routed the download, never direct.
+    m_fallback->setProxy(networkProxy(m_settings));
     // The fallback writes the file from its first byte (it truncates it).
     m_task->activeConnections.store(1);
     m_task->sizeUnknown.store(0);
-    const QByteArray referer = (m_task->referer.isEmpty() ? m_url : m_task->referer).toUtf8();
     m_fallback->download(QUrl::fromEncoded(m_url.toUtf8()), m_task->savePath, m_task->id,
                          m_settings.userAgent, referer);
+}
+
+void ApTvoHttp::fallbackRefused(const QString &reason)
+{
+    setFailureReason(reason);
+    m_task->countFailedConnection();
+    setState(Failed);
 }
 
 bool ApTvoHttp::startRequest()
@@ -117,6 +173,20 @@ bool ApTvoHttp::startRequest()
     m_requestHeaders << "Referer: " + referer;
     m_requestHeaders << "Cache-Control: no-cache";
     m_requestHeaders << "Connection: close";
+    // Values from the task record or the settings may not add lines of
+    // their own to the request.
+    for (const QByteArray &line : qAsConst(m_requestHeaders)) {
+        if (!ReplyParsing::isSafeHeaderValue(line)) {
+            setFailureReason(FailureReason::unsafeHeader());
+            return false;
+        }
+    }
+    QByteArray proxy;
+    if (m_settings.proxyType != 0 && !proxyHost(m_settings, &proxy)) {
+        // A download routed through a proxy never goes direct.
+        setFailureReason(FailureReason::proxyUnusable());
+        return false;
+    }
     curl_slist_free_all(m_headerList);
     m_headerList = nullptr;
     for (int i = 1; i < m_requestHeaders.size(); ++i)
@@ -138,6 +208,10 @@ bool ApTvoHttp::startRequest()
     curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE,
                      m_task->thread->rate() > 0 ? LimitedBufferSize : ReceiveBufferSize);
     curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT, 60L);
+    // Half-open connections and stalled servers: less than a byte a second
+    // for this long ends the transfer (a paused transfer is not measured).
+    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_TIME, long(qMax(1, m_settings.stallSeconds)));
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
     curl_easy_setopt(m_easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
@@ -152,7 +226,7 @@ bool ApTvoHttp::startRequest()
         curl_easy_setopt(m_easy, CURLOPT_PASSWORD, url.password(QUrl::FullyDecoded).toUtf8().constData());
     }
     if (m_settings.proxyType != 0) {
-        curl_easy_setopt(m_easy, CURLOPT_PROXY, m_settings.proxyHost.toUtf8().constData());
+        curl_easy_setopt(m_easy, CURLOPT_PROXY, proxy.constData());
         curl_easy_setopt(m_easy, CURLOPT_PROXYPORT, long(m_settings.proxyPort));
         curl_easy_setopt(m_easy, CURLOPT_PROXYTYPE,
                          long(m_settings.proxyType == 2 ? CURLPROXY_HTTP : CURLPROXY_SOCKS5_HOSTNAME));
@@ -222,11 +296,7 @@ bool ApTvoHttp::headerLine(const QByteArray &raw)
 {
     if (m_aborted)
         return false;
-    const QByteArray line = raw.trimmed();
-    if (line.startsWith("HTTP/")) {
-        const QList<QByteArray> parts = line.split(' ');
-        m_status = parts.size() > 1 ? parts.at(1).toInt() : 0;
-        m_reasonPhrase = parts.size() > 2 ? line.mid(line.indexOf(' ', line.indexOf(' ') + 1) + 1) : QByteArray();
+    if (ReplyParsing::httpStatusLine(raw, &m_status, &m_reasonPhrase)) {
         m_contentLength = -1;
         m_location.clear();
         m_contentRange.clear();
@@ -235,20 +305,16 @@ bool ApTvoHttp::headerLine(const QByteArray &raw)
         m_acceptRanges = false;
         return true;
     }
-    if (line.isEmpty()) {
+    if (raw.trimmed().isEmpty()) {
         if (m_status >= 100 && m_status < 200)
             return true;    // an interim response; the real one follows
         return responseHeaderReceived();
     }
-    const int colon = line.indexOf(':');
-    if (colon <= 0)
+    QByteArray name, value;
+    if (!ReplyParsing::httpHeaderLine(raw, &name, &value))
         return true;
-    const QByteArray name = line.left(colon).trimmed().toLower();
-    const QByteArray value = line.mid(colon + 1).trimmed();
     if (name == "content-length") {
-        bool ok = false;
-        const qint64 length = value.toLongLong(&ok);
-        m_contentLength = ok && length >= 0 ? length : -1;
+        m_contentLength = ReplyParsing::contentLength(value);
     } else if (name == "location") {
         m_location = value;
     } else if (name == "content-range") {
@@ -258,8 +324,7 @@ bool ApTvoHttp::headerLine(const QByteArray &raw)
     } else if (name == "last-modified") {
         m_lastModified = value;
     } else if (name == "accept-ranges") {
-        for (const QByteArray &unit : value.toLower().split(','))
-            m_acceptRanges = m_acceptRanges || unit.trimmed() == "bytes";
+        m_acceptRanges = m_acceptRanges || ReplyParsing::acceptsByteRanges(value);
     }
     return true;
 }
@@ -324,13 +389,7 @@ bool ApTvoHttp::responseHeaderReceived()
         if (!m_ranged)
             return fail();
         qint64 first = -1, total = -1;
-        if (m_contentRange.startsWith("bytes ")) {
-            const QByteArray range = m_contentRange.mid(6);
-            first = range.left(range.indexOf('-')).trimmed().toLongLong();
-            const int slash = range.indexOf('/');
-            if (slash > 0 && range.mid(slash + 1).trimmed() != "*")
-                total = range.mid(slash + 1).trimmed().toLongLong();
-        }
+        ReplyParsing::contentRange(m_contentRange, &first, &total);
         if (m_resumeProbe) {
             const ApTvoResumeState *resume = m_task->thread->resumeToVerify();
             const bool same = resume && first == position() && total == resume->size
@@ -395,6 +454,8 @@ void ApTvoHttp::transferFinished(int curlCode)
     }
     connectionDone(curlCode != CURLE_OK);
     connectionUnconnected();
+    if (curlCode == CURLE_OPERATION_TIMEDOUT && !m_aborted)
+        m_task->thread->replaceStalled(this);
 }
 
 void ApTvoHttp::connectionUnconnected()
@@ -426,7 +487,7 @@ void ApTvoHttp::qudProgressCallback(qint64, qint64 received, qint64 total)
     // The whole file is in: a checksum is checked once it is on disk,
     // and until then the task is not complete.
     if (total > 0 && received == total && !m_task->expectedChecksum.isEmpty())
-        m_task->state.store(ApTvoTask::Checking);
+        m_task->moveState(ApTvoTask::Downloading, ApTvoTask::Checking);
     m_task->total.store(total < 0 ? 0 : total);
     m_task->completed.store(received);
     m_position.store(received);
@@ -438,9 +499,9 @@ void ApTvoHttp::qudFinishedCallback(qint64)
     m_task->thread->allDataWritten();
     if (m_task->total.load() <= 0)
         m_task->total.store(m_task->completed.load());
+    // The completion pass completes the task like any other run: the file's
+    // hash is recorded, and a pause or delete asked for meanwhile stays.
     setState(RangeDone);
-    if (m_task->state.load() != ApTvoTask::Checking)
-        m_task->state.store(ApTvoTask::Completed);
     m_task->activeConnections.store(0);
 }
 

@@ -7,6 +7,7 @@
 #include "aptvosettings.h"
 
 class ApQuickUrlDownloader;
+class QNetworkProxy;
 struct curl_slist;
 
 // One HTTP or HTTPS connection of a task, on a libcurl easy handle driven by
@@ -20,6 +21,13 @@ public:
     explicit ApTvoHttp(ApTvoTask *task, QObject *parent = nullptr);
     ~ApTvoHttp() override;
 
+    // The proxy host of the settings without a scheme that matches the
+    // chosen type; false when it is empty, malformed or names another type.
+    static bool proxyHost(const ApTvoSettingsValues &settings, QByteArray *host);
+    // The same proxy for the single-stream fallback; no proxy at all when
+    // none is chosen.
+    static QNetworkProxy networkProxy(const ApTvoSettingsValues &settings);
+
     // The request header of the last request, for diagnostics and tests.
     QList<QByteArray> requestHeaders() const { return m_requestHeaders; }
 
@@ -29,6 +37,7 @@ public slots:
 
 private:
     void startFallback();
+    void fallbackRefused(const QString &reason);
     bool startRequest();
     void transferFinished(int curlCode) override;
     void connectionUnconnected();

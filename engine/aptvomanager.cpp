@@ -110,7 +110,9 @@ ApTvoDownloadTaskThread *ApTvoManager::addTask(const EngineTaskInput &input, boo
     t.mirrors = input.mirrors;
     t.urlCount = input.urlCount;
     t.storedState = input.state;
-    t.state.store(input.state);
+    // A task paused in an earlier session continues when it is started at
+    // load, as its connection's start would have it.
+    t.state.store(startNow && input.state == ApTvoTask::Paused ? int(ApTvoTask::Loading) : input.state);
     t.sizeUnknown.store(1);
     t.mediaFlag = Common::isMediaType(QFileInfo(input.savePath).suffix());
     t.speedLimit.store(qMax<qint64>(0, input.speedLimit));

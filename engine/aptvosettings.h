@@ -19,6 +19,9 @@ struct ApTvoSettingsValues
     int sliceCount = 200;
     int retryCount = 3;
     qint64 previewThreshold = 1258291;
+    // A connection that receives nothing for this long is dropped and its
+    // range goes to another one.
+    int stallSeconds = 60;
 };
 
 // The manager's settings block, shared by all task threads. Updated in place

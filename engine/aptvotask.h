@@ -72,6 +72,21 @@ struct ApTvoTask
     // This run keeps to one connection (a retry after a failure).
     std::atomic<bool> singleStream{false};
 
+    // Moves the state from `from` to `to` only while it is still `from`, so
+    // that a change another thread made meanwhile is never overwritten.
+    bool moveState(int from, int to) { return state.compare_exchange_strong(from, to); }
+
+    // A connection has started: a task that was loading, stopped or failed
+    // is downloading again. A pause or a delete the user asked for stays,
+    // as does a finished or checked file: the user's commands win over a
+    // connection's start.
+    void connectionStarted()
+    {
+        int v = state.load();
+        while ((v == Loading || v == Stopped || v == Failed) && !state.compare_exchange_weak(v, Downloading)) {
+        }
+    }
+
     // A failure of one connection: the fallback request (-1) counts as 0.
     void countFailedConnection()
     {

@@ -148,6 +148,10 @@ QString diskFull() { return tr("Disk full"); }
 
 QString proxyRefused() { return tr("The proxy server refused the connection"); }
 
+QString proxyUnusable() { return tr("The proxy server setting cannot be used"); }
+
+QString unsafeHeader() { return tr("The request holds a line break in a header value"); }
+
 QString tooManyRedirects() { return tr("Too many redirections"); }
 
 QString noAnswer() { return tr("The server stopped sending data"); }

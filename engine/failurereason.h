@@ -23,5 +23,11 @@ QString diskFull();
 QString noAnswer();
 QString tooManyRedirects();
 QString proxyRefused();
+// The proxy the user chose has no usable host (empty, or written with the
+// scheme of another proxy type).
+QString proxyUnusable();
+// A header value of the task (its referer, the user agent) holds a line
+// break, which would add lines of its own to the request.
+QString unsafeHeader();
 
 } // namespace FailureReason

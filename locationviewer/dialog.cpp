@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QStyle>
@@ -14,6 +15,7 @@
 #include "apcookiejar.h"
 #include "applicationinfo.h"
 #include "apwebframetalker.h"
+#include "ipcinbox.h"
 #include "ipcmessage.h"
 #include "languages.h"
 #include "settingsstore.h"
@@ -59,6 +61,9 @@ Dialog::Dialog(const QString &homeUrl, const QString &serverName, QWidget *paren
 
     if (!serverName.isEmpty()) {
         m_server = new QLocalServer(this);
+        m_inbox = new IpcInbox(this);
+        connect(m_inbox, &IpcInbox::connectionClosed, this,
+                [this](QLocalSocket *connection) { disconnect(connection, nullptr, this, nullptr); });
         connect(m_server, &QLocalServer::newConnection, this, &Dialog::ipcServerNewConnectionCallback);
         SingleInstance::listen(m_server, serverName);
     }
@@ -118,8 +123,15 @@ void Dialog::on_webView_loadStarted()
 
 void Dialog::ipcServerNewConnectionCallback()
 {
-    while (QLocalSocket *connection = m_server->nextPendingConnection())
+    while (QLocalSocket *connection = m_server->nextPendingConnection()) {
+        // The inbox bounds the message, the time a sender may take and the
+        // connections kept at once.
+        m_inbox->admit(connection);
         connect(connection, &QLocalSocket::readyRead, this, &Dialog::readIpcCommandData);
+        connect(connection, &QLocalSocket::disconnected, this, [this, connection] { m_inbox->close(connection); });
+        if (connection->bytesAvailable() > 0)
+            QMetaObject::invokeMethod(connection, "readyRead", Qt::QueuedConnection);
+    }
 }
 
 void Dialog::readIpcCommandData()
@@ -127,12 +139,11 @@ void Dialog::readIpcCommandData()
     auto *connection = qobject_cast<QLocalSocket *>(sender());
     if (!connection)
         return;
-    // Bytes stay in the socket until a whole frame has arrived.
-    const QString text = QString::fromUtf8(connection->peek(connection->bytesAvailable()));
     QStringList pieces;
-    if (!IpcMessage::parse(text, &pieces))
+    if (m_inbox->read(connection, &pieces) != IpcInbox::Complete)
         return;
-    connection->readAll();
+    m_inbox->close(connection);
+    const QString text = pieces.join(QLatin1Char('|'));
     if (pieces.size() >= 2 && pieces.at(0) == GeoIpCommand) {
         showLocation(pieces.at(1));
         showNormal();
@@ -141,9 +152,6 @@ void Dialog::readIpcCommandData()
     } else {
         qCDebug(lcLocation, "message dropped: %s", qUtf8Printable(text));
     }
-    connection->abort();
-    connection->disconnect();
-    connection->deleteLater();
 }
 
 void Dialog::changeEvent(QEvent *event)

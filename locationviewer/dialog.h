@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLocalServer;
+class IpcInbox;
 class QWebView;
 class QStackedWidget;
 class QProgressBar;
@@ -56,6 +57,7 @@ private:
     QString m_homeUrl;
     ApWebFrameTalker *m_bridge = nullptr;
     QLocalServer *m_server = nullptr;
+    IpcInbox *m_inbox = nullptr;
     bool m_offline = false;
 };
 

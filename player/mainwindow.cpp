@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMimeData>
@@ -25,6 +26,7 @@
 #include "applicationinfo.h"
 #include "apwebframetalker.h"
 #include "commonfunctions.h"
+#include "ipcinbox.h"
 #include "ipcmessage.h"
 #include "languages.h"
 #include "playercommandline.h"
@@ -83,6 +85,9 @@ MainWindow::MainWindow(const PlayerInfo &info, const QString &serverName, QWidge
 
     if (!serverName.isEmpty()) {
         m_server = new QLocalServer(this);
+        m_inbox = new IpcInbox(this);
+        connect(m_inbox, &IpcInbox::connectionClosed, this,
+                [this](QLocalSocket *connection) { disconnect(connection, nullptr, this, nullptr); });
         connect(m_server, &QLocalServer::newConnection, this, &MainWindow::ipcServerNewConnectionCallback);
         SingleInstance::listen(m_server, serverName);
     }
@@ -377,8 +382,15 @@ void MainWindow::on_playlist_listWidget_customContextMenuRequested(const QPoint 
 
 void MainWindow::ipcServerNewConnectionCallback()
 {
-    while (QLocalSocket *connection = m_server->nextPendingConnection())
+    while (QLocalSocket *connection = m_server->nextPendingConnection()) {
+        // The inbox bounds the message, the time a sender may take and the
+        // connections kept at once.
+        m_inbox->admit(connection);
         connect(connection, &QLocalSocket::readyRead, this, &MainWindow::readIpcCommandData);
+        connect(connection, &QLocalSocket::disconnected, this, [this, connection] { m_inbox->close(connection); });
+        if (connection->bytesAvailable() > 0)
+            QMetaObject::invokeMethod(connection, "readyRead", Qt::QueuedConnection);
+    }
 }
 
 void MainWindow::readIpcCommandData()
@@ -386,12 +398,11 @@ void MainWindow::readIpcCommandData()
     auto *connection = qobject_cast<QLocalSocket *>(sender());
     if (!connection)
         return;
-    // Bytes stay in the socket until a whole frame has arrived.
-    const QString text = QString::fromUtf8(connection->peek(connection->bytesAvailable()));
     QStringList pieces;
-    if (!IpcMessage::parse(text, &pieces))
+    if (m_inbox->read(connection, &pieces) != IpcInbox::Complete)
         return;
-    connection->readAll();
+    m_inbox->close(connection);
+    const QString text = pieces.join(QLatin1Char('|'));
 
     PlayerMessage message;
     if (PlayerMessage::fromPieces(pieces, &message)) {
@@ -403,9 +414,6 @@ void MainWindow::readIpcCommandData()
     } else {
         qCDebug(lcPlayer, "message dropped: %s", qUtf8Printable(text));
     }
-    connection->abort();
-    connection->disconnect();
-    connection->deleteLater();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

@@ -9,6 +9,7 @@
 class QListWidget;
 class QListWidgetItem;
 class QLocalServer;
+class IpcInbox;
 class QMenu;
 class QWebView;
 class WebAdPanel;
@@ -112,6 +113,7 @@ private:
     WebAdPanel *m_adPanel = nullptr;
     ApWebFrameTalker *m_bridge = nullptr;
     QLocalServer *m_server = nullptr;
+    IpcInbox *m_inbox = nullptr;
     bool m_restartRequested = false;
 };
 

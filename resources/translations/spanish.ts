@@ -1055,6 +1055,14 @@ Current Time: </source>
             <translation type="unfinished" />
         </message>
         <message>
+            <source>The proxy server setting cannot be used</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The request holds a line break in a header value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
             <source>Connection failed: </source>
             <translation type="unfinished" />
         </message>

@@ -148,6 +148,7 @@ struct FtpSessionState
     QPointer<QTcpServer> dataServer;
     QPointer<QTcpSocket> data;
     QByteArray pendingPath;    // a retrieval waiting for its data connection
+    bool silent = false;       // says nothing more after a retrieval
 };
 
 void ScriptedFtpServer::incoming()
@@ -223,6 +224,8 @@ void ScriptedFtpServer::command(QTcpSocket *control, int session, const QByteArr
         state->pendingPath = arg;
         if (state->data)
             retrieve(control, arg);
+    } else if (state->silent) {
+        return;
     } else if (verb == "QUIT") {
         control->write("221 bye\r\n");
         control->disconnectFromHost();
@@ -270,9 +273,11 @@ void ScriptedFtpServer::retrieve(QTcpSocket *control, const QByteArray &path)
         out.truncate(int(m_shortRetrieval));
     control->write("150 opening data connection\r\n");
     QPointer<QTcpSocket> guard(control);
-    connect(data, &QTcpSocket::disconnected, this, [guard, data] {
+    if (m_silentAfterData)
+        state->silent = true;
+    connect(data, &QTcpSocket::disconnected, this, [guard, data, silent = m_silentAfterData] {
         data->deleteLater();
-        if (guard)
+        if (guard && !silent)
             guard->write("226 transfer complete\r\n");
     });
     const qint64 first = m_holdAfter >= 0 && !m_released ? qMin<qint64>(m_holdAfter, out.size()) : out.size();

@@ -72,6 +72,9 @@ public:
     void setTailAfterRestart(const QByteArray &tail) { m_tail = tail; }
     // The data of a retrieval pauses after this many bytes until release().
     void holdAfter(qint64 bytes) { m_holdAfter = bytes; }
+    // Once a retrieval's data is sent, the control connection stays silent:
+    // no closing reply, no answer to QUIT (a server that hangs).
+    void setSilentAfterData(bool silent) { m_silentAfterData = silent; }
     void release();
 
     QList<ScriptedFtpSession> sessions() const { return m_sessions; }
@@ -93,6 +96,7 @@ private:
     qint64 m_shortRetrieval = -1;
     qint64 m_holdAfter = -1;
     bool m_released = false;
+    bool m_silentAfterData = false;
     QByteArray m_tail;
 };
 

@@ -6,6 +6,9 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <memory>
+#include <vector>
+
 #include "nginxfixture.h"
 #include "programprocess.h"
 #include "singleinstance.h"
@@ -28,6 +31,7 @@ private slots:
     void secondStartSendsValue();
     void runningWindowTakesValue();
     void malformedMessages();
+    void misbehavingClientsAreBounded();
 
 private:
     QString accessLog() const;
@@ -171,6 +175,48 @@ void TestMapglanceInstance::malformedMessages()
     ProgramProcess second(m_program, Trace, siteEnvironment());
     QCOMPARE(second.runToEnd({QStringLiteral("/geo-ip"), QStringLiteral("127.0.0.4&after.example")}), 0);
     QTRY_VERIFY_WITH_TIMEOUT(accessLog().contains(QStringLiteral("domain=after.example HTTP")), 20000);
+}
+
+// Many clients that never send, and one that sends far more than a
+// message: the window keeps only a few connections, drops the flood, and
+// still takes a good message.
+void TestMapglanceInstance::misbehavingClientsAreBounded()
+{
+    ProgramProcess first(m_program, Trace, siteEnvironment());
+    first.start({QStringLiteral("/geo-ip"), QStringLiteral("127.0.0.1&start.example")});
+    QTRY_VERIFY_WITH_TIMEOUT(first.logged(QStringLiteral("window ready")), 30000);
+    const QString name = SingleInstance::serverNameFor(m_program);
+
+    std::vector<std::unique_ptr<QLocalSocket>> silent;
+    for (int i = 0; i < 40; ++i) {
+        silent.push_back(std::make_unique<QLocalSocket>());
+        silent.back()->connectToServer(name);
+        QVERIFY(silent.back()->waitForConnected(5000));
+    }
+    // The oldest silent ones are let go as newer ones come.
+    QTRY_VERIFY_WITH_TIMEOUT(silent.front()->state() == QLocalSocket::UnconnectedState, 15000);
+    // The window's closes reach these sockets as events: counted once they
+    // have arrived.
+    const auto stillOpen = [&silent] {
+        int open = 0;
+        for (const auto &s : silent)
+            open += s->state() == QLocalSocket::ConnectedState ? 1 : 0;
+        return open;
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(stillOpen() <= 8, qPrintable(QString::number(stillOpen())), 15000);
+
+    QLocalSocket flood;
+    flood.connectToServer(name);
+    QVERIFY(flood.waitForConnected(5000));
+    flood.write(QByteArray(200 * 1024, '{'));
+    QTRY_COMPARE_WITH_TIMEOUT(flood.state(), QLocalSocket::UnconnectedState, 15000);
+
+    QLocalSocket good;
+    good.connectToServer(name);
+    QVERIFY(good.waitForConnected(5000));
+    good.write("{geo-ip=>[tvo]@127.0.0.7&good.example}");
+    QTRY_VERIFY_WITH_TIMEOUT(accessLog().contains(QStringLiteral("?ip=127.0.0.7&domain=good.example HTTP")), 20000);
+    QCOMPARE(first.process().state(), QProcess::Running);
 }
 
 int main(int argc, char *argv[])
