@@ -305,6 +305,7 @@ private:
     void setupSearchPage();
     // The two banner places, for a selected HTTP/FTP task.
     void showBannerAdvertisements(const QString &key);
+    void setupBannerPlaces();
     void loadLink(const QString &link);
     void closeIpcConnection(QLocalSocket *connection);
     // Runs the new task dialog for a link (empty: an empty form) and lists

@@ -33,6 +33,7 @@ void MainWindow::setupPanels()
     m_taskInfoPanel = new ApTaskInfoPanel(m_appInfo.get(), m_manager, m_taskInfoScroll);
     m_taskInfoScroll->setWidget(m_taskInfoPanel);
     m_ui->bottom_stackedWidget->addWidget(m_taskInfoScroll);
+    setupBannerPlaces();
     connect(m_taskInfoPanel, &ApTaskInfoPanel::previewRequested, this, &MainWindow::previewTask);
 
     m_schedule = new ApScheduleController(this, m_policing, m_ui->actionSchedule_Task);

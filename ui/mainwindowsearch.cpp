@@ -11,6 +11,7 @@
 #include "apadvertisementpanels.h"
 #include "apnewtaskdialog.h"
 #include "apsearchpage.h"
+#include "aptaskinfopanel.h"
 #include "aptoolbarsearch.h"
 #include "aptvomanager.h"
 #include "applicationinfo.h"
@@ -53,7 +54,8 @@ void MainWindow::setupSearchPage()
         m_searchPage->setWebVideoSearchAction(videoSearch);
 
     // The side advertisement places beside the page. The two banner places
-    // belong to the task information panel, which gives their containers.
+    // belong to the task information panel, which gives their containers
+    // once it exists (setupBannerPlaces).
     m_advertisementPanels = new ApAdvertisementPanels(m_appInfo->advertisementBaseUrl(), this);
     m_advertisementPanels->setContainer(ApAdvertisementPanels::SidePanel, m_searchPage->sideAdvertisementWidget());
     m_advertisementPanels->setSecondSideLayout(m_searchPage->secondSideAdvertisementLayout());
@@ -61,10 +63,6 @@ void MainWindow::setupSearchPage()
             &ApAdvertisementPanels::showPanel);
     connect(m_searchPage, &ApSearchPage::searchProxyApplied, m_advertisementPanels,
             &ApAdvertisementPanels::setSearchProxy);
-    m_advertisementPanels->setContainer(ApAdvertisementPanels::BannerPanel,
-                                        findChild<QWidget *>(QStringLiteral("ad_window_banner_widget")));
-    m_advertisementPanels->setContainer(ApAdvertisementPanels::SecondBannerPanel,
-                                        findChild<QWidget *>(QStringLiteral("ad_window_banner_widget_2")));
 
     connect(m_ui->actionWeb_Video_Download, &QAction::triggered, m_searchPage,
             &ApSearchPage::startWebVideoDownload);
@@ -75,6 +73,15 @@ bool MainWindow::addNewTaskFromUrl(const QString &url, const QString &fileName, 
     if (m_newTaskDialog->addWithoutShowing(url, fileName, convertType) != ApNewTaskDialog::TaskWritten)
         return false;
     return addNewTask(m_newTaskDialog->taskKey());
+}
+
+void MainWindow::setupBannerPlaces()
+{
+    m_advertisementPanels->setContainer(ApAdvertisementPanels::BannerPanel,
+                                        m_taskInfoPanel->findChild<QWidget *>(QStringLiteral("ad_window_banner_widget")));
+    m_advertisementPanels->setContainer(
+        ApAdvertisementPanels::SecondBannerPanel,
+        m_taskInfoPanel->findChild<QWidget *>(QStringLiteral("ad_window_banner_widget_2")));
 }
 
 void MainWindow::showBannerAdvertisements(const QString &key)
