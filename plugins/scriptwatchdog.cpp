@@ -57,11 +57,11 @@ void ScriptWatchdog::check()
     if (m_aborted || !m_engine->isEvaluating())
         return;
     if (m_overall.elapsed() > m_overallLimitMs) {
-        stop(tr("the plugin call took more than %1 seconds").arg(m_overallLimitMs / 1000));
+        stop(tr("the plugin call took more than %n seconds", nullptr, m_overallLimitMs / 1000));
         return;
     }
     if (runningMs() > m_limitMs)
-        stop(tr("the script ran for more than %1 seconds").arg(m_limitMs / 1000));
+        stop(tr("the script ran for more than %n seconds", nullptr, m_limitMs / 1000));
 }
 
 void ScriptWatchdog::stop(const QString &reason)

@@ -1,1528 +1,1575 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
-    <context>
-        <name>ApCompletionPopup</name>
-        <message>
-            <source>This is an executable file.
+<context>
+    <name>ApCompletionPopup</name>
+    <message>
+        <source>This is an executable file.
 Please scan it before opening.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApCompletionPopupClass</name>
-        <message>
-            <source>Download Completed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Open Folder</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>OK</source>
-            <translation type="unfinished">موافق</translation>
-        </message>
-    </context>
-    <context>
-        <name>ApConfigDialog</name>
-        <message>
-            <source>Settings</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>General</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Proxy</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Content</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Virus Scan</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>General Settings</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>font-weight: bold;</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Basic Settings</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start automatically on system startup</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Minimize to system tray icon by clicking close button</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Prompt on completion of a task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Check update automatically each time on startup</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Speed panel bandwidth display limit:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>KB/s</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Show floating window</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download Settings</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Downloaded to:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>...</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Enable monitoring clipboard URL file types</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>File types to monitor:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Maximum number of splits for HTTP/FTP task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Automatic</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Customized</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Maximum failure retry times:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download speed limit (0 = unlimited):</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Proxy Settings</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>List of open proxy servers</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Host:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Port:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Socks5</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Refresh</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Proxy - Searching Resources</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Non Proxy</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Username:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Password:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Load settings from proxy server list</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Proxy - HTTP/FTP Downloads</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Content Lock Settings</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Please enter your password twice to lock</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Keywords:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>color: rgb(200, 0, 0);</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Lock</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Please enter password to unlock</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Unlock</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Content NOT locked. Last modification time:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Virus Scan Settings</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Scan downloaded files by the following Anti-Virus program</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Program path:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Browse...</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Program arguments:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Reset All</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Reset</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Apply</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>OK</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Are you sure to reset all settings? Press OK to confirm.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Content is locked. Last modification time:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Please enter your password twice.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The two passwords do not match.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Please enter a password containing minimum 6 characters or numbers.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Passwords do not match.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Choose save path</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Choose Anti-virus scanning program</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All Files (*)</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApExLineEdit</name>
-        <message>
-            <source>Search...</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApInfoDialogClass</name>
-        <message>
-            <source>OK</source>
-            <translation>موافق</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>إلغاء</translation>
-        </message>
-    </context>
-    <context>
-        <name>ApNewTaskDialog</name>
-        <message>
-            <source>New Task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>General</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>URL:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Referer:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Save Path:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>...</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Rename:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Description:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Authentication</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Username:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Password:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Mirror URLs</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Proxy Settings</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Type:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Non Proxy</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Socks5</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>HTTP</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Host:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Port:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>List of open proxy servers over Internet (without authentication)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Refresh</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Load settings from proxy server list</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation type="unfinished">إلغاء</translation>
-        </message>
-        <message>
-            <source>New HTTP/FTP Task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>OK</source>
-            <translation type="unfinished">موافق</translation>
-        </message>
-        <message>
-            <source>HTTP/FTP Task Properties</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Choose save path</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>This is an incorrect URL. Please check the validity of input URL.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The path you choose does not exist. Please choose another one.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>A file with the same name already exists. Please choose another save path or file name.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>One or more mirror URLs are not valid.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApOpenLinkGui</name>
-        <message>
-            <source>Open Link</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Enter the link to download:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Save Path:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>...</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>OK</source>
-            <translation type="unfinished">موافق</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation type="unfinished">إلغاء</translation>
-        </message>
-        <message>
-            <source>Invalid URL</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Failed to download Torrent. %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Choose save path</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApPluginUpdater</name>
-        <message>
-            <source>An update package is available to download, do you want to continue?</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApPolicingThread</name>
-        <message>
-            <source>No update</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Update available.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Update cancelled</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Update failed - cannot connect to server.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>No running task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download rate: </source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Unfinished download tasks: </source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Remaining time: </source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Total downloads - </source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApQuickUrlDownloader</name>
-        <message>
-            <source>Request failed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Failed to open file</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Failed to write file</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApScheduleController</name>
-        <message>
-            <source>Schedule Task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cancel Scheduled Task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Turn off computer after download finish</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Turn off computer</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Log off</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start all tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause all tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop all tasks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task Scheduled</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApScheduleTaskDialog</name>
-        <message>
-            <source>Schedule Task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Turn off computer after download finish</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Schedule a timed task</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>hours</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>minutes</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Turn off computer</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Log off</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Start all downloads</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pause all downloads</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Stop all downloads</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>OK</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Task will be started after the time expires.
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApCompletionPopupClass</name>
+    <message>
+        <source>Download Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">موافق</translation>
+    </message>
+</context>
+<context>
+    <name>ApConfigDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">الإعدادات</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virus Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basic Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start automatically on system startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize to system tray icon by clicking close button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prompt on completion of a task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check update automatically each time on startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed panel bandwidth display limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show floating window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable monitoring clipboard URL file types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File types to monitor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum number of splits for HTTP/FTP task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum failure retry times:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download speed limit (0 = unlimited):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of open proxy servers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy - Searching Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non Proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load settings from proxy server list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy - HTTP/FTP Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content Lock Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter your password twice to lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter password to unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content NOT locked. Last modification time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virus Scan Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan downloaded files by the following Anti-Virus program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program arguments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">إلغاء</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">موافق</translation>
+    </message>
+    <message>
+        <source>Are you sure to reset all settings? Press OK to confirm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content is locked. Last modification time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter your password twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords do not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a password containing minimum 6 characters or numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose save path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Anti-virus scanning program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApExLineEdit</name>
+    <message>
+        <source>Search...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApInfoDialogClass</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>ApNewTaskDialog</name>
+    <message>
+        <source>New Task</source>
+        <translation type="unfinished">مهمة جديدة</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Referer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirror URLs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non Proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of open proxy servers over Internet (without authentication)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load settings from proxy server list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">إلغاء</translation>
+    </message>
+    <message>
+        <source>New HTTP/FTP Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">موافق</translation>
+    </message>
+    <message>
+        <source>HTTP/FTP Task Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose save path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is an incorrect URL. Please check the validity of input URL.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path you choose does not exist. Please choose another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file with the same name already exists. Please choose another save path or file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One or more mirror URLs are not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed Limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, in hexadecimal digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApOpenLinkGui</name>
+    <message>
+        <source>Open Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the link to download:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">إلغاء</translation>
+    </message>
+    <message>
+        <source>Invalid URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to download Torrent. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose save path</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApPluginUpdater</name>
+    <message>
+        <source>An update package is available to download, do you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApPolicingThread</name>
+    <message>
+        <source>No update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update failed - cannot connect to server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No running task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download rate: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unfinished download tasks: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining time: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total downloads - </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApQuickUrlDownloader</name>
+    <message>
+        <source>Request failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to write file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApScheduleController</name>
+    <message>
+        <source>Schedule Task</source>
+        <translation type="unfinished">جدولة مهمة</translation>
+    </message>
+    <message>
+        <source>Cancel Scheduled Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off computer after download finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start all tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause all tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop all tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task Scheduled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApScheduleTaskDialog</name>
+    <message>
+        <source>Schedule Task</source>
+        <translation type="unfinished">جدولة مهمة</translation>
+    </message>
+    <message>
+        <source>Turn off computer after download finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule a timed task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start all downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause all downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop all downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">إلغاء</translation>
+    </message>
+    <message>
+        <source>Task will be started after the time expires.
 Current Time: </source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApSearchPage</name>
-        <message>
-            <source>Loading...</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApTaskInfoPanel</name>
-        <message>
-            <source>General</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>File Name:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>...</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Preview:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>File SHA-1 Hash:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>URL Host Location:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Downloaded:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Save Path:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Failure Reason:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>color: rgb(200, 0, 0);</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Status</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Source URLs</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Progress</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Downloading</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Completed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Failed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Loading...</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApTaskStore</name>
-        <message>
-            <source>Loading</source>
-            <translation type="unfinished">جارٍ التحميل</translation>
-        </message>
-        <message>
-            <source>Downloading</source>
-            <translation type="unfinished">جارٍ التنزيل</translation>
-        </message>
-        <message>
-            <source>Paused</source>
-            <translation type="unfinished">متوقف مؤقتًا</translation>
-        </message>
-        <message>
-            <source>Stopped</source>
-            <translation type="unfinished">متوقف</translation>
-        </message>
-        <message>
-            <source>Completed</source>
-            <translation type="unfinished">مكتمل</translation>
-        </message>
-        <message>
-            <source>Checking</source>
-            <translation type="unfinished">جارٍ التحقق</translation>
-        </message>
-        <message>
-            <source>Failed</source>
-            <translation type="unfinished">فشل</translation>
-        </message>
-    </context>
-    <context>
-        <name>ApToolbarSearch</name>
-        <message>
-            <source>No Search Records</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Clear Search History</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApUpdateHttp</name>
-        <message>
-            <source>Request failed: %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download failed: %1.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ApWebFrameTalker</name>
-        <message>
-            <source>Search</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>P2P Files</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Web Videos</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Featured Downloads</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Home</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Contact Us</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>More Torrent Searches</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Submit Torrent</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>More Video Searches</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Publish Web Video</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Previous Page</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Next Page</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Name</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Source</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Category</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Size</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Top</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Please confirm you are over 18 years old</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Search locked</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>View more</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Require login. Click 'View more' for details.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>No suitable results? Click here for more searches.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Failed to connect to server. Please try it again later.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>All</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Video</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Audio</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Game</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Software</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Book</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Picture</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>TV</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Anime</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Others</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Unable to connect to server</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Enter a valid web video URL</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Play Video</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Download Video</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The selected content has been locked for parental control.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Your input keywords are filtered by parental control.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Please upgrade to a newer version for better results.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>CrashReport</name>
-        <message>
-            <source>%1 crash report</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 %2 ended unexpectedly (%3).</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>A report was saved to %1.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Nothing has been sent anywhere.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>FailureReason</name>
-        <message>
-            <source>File not found on the server</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server asks for a user name and password</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server refuses access to the file</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The proxy server asks for a user name and password</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server refused the requested part of the file</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server is busy, try again later</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Server error</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server does not send parts of this file</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Unexpected answer from the server</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server refused the login</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server stopped the transfer</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server refused the request</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Server certificate is not trusted</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The secure connection to the server failed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Server name not found</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Proxy server name not found</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server refused the connection</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server did not answer in time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server closed the connection without an answer</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The connection to the server was lost</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The file could not be written</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The proxy server refused the connection</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The proxy server setting cannot be used</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The request holds a line break in a header value</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Connection failed: </source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Connection failed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>No permission to write the file</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The file could not be written: </source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Disk full</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Too many redirections</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>The server stopped sending data</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>File</source>
-            <translation>ملف</translation>
-        </message>
-        <message>
-            <source>Help</source>
-            <translation>مساعدة</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>الإعدادات</translation>
-        </message>
-        <message>
-            <source>Start</source>
-            <translation>بدء</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>إيقاف مؤقت</translation>
-        </message>
-        <message>
-            <source>Stop</source>
-            <translation>إيقاف</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>جاهز</translation>
-        </message>
-        <message>
-            <source>Loading</source>
-            <translation>جارٍ التحميل</translation>
-        </message>
-        <message>
-            <source>Downloading</source>
-            <translation>جارٍ التنزيل</translation>
-        </message>
-        <message>
-            <source>Paused</source>
-            <translation>متوقف مؤقتًا</translation>
-        </message>
-        <message>
-            <source>Stopped</source>
-            <translation>متوقف</translation>
-        </message>
-        <message>
-            <source>Completed</source>
-            <translation>مكتمل</translation>
-        </message>
-        <message>
-            <source>Checking</source>
-            <translation>جارٍ التحقق</translation>
-        </message>
-        <message>
-            <source>Failed</source>
-            <translation>فشل</translation>
-        </message>
-        <message>
-            <source>F9</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>F10</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Del</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ctrl+D</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ctrl+H</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ctrl+W</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>الحالة</translation>
-        </message>
-        <message>
-            <source>Task Name</source>
-            <translation>اسم المهمة</translation>
-        </message>
-        <message>
-            <source>Size</source>
-            <translation>الحجم</translation>
-        </message>
-        <message>
-            <source>Completion Progress</source>
-            <translation>التقدم</translation>
-        </message>
-        <message>
-            <source>Download</source>
-            <translation>تنزيل</translation>
-        </message>
-        <message>
-            <source>Upload</source>
-            <translation>رفع</translation>
-        </message>
-        <message>
-            <source>Sources</source>
-            <translation>المصادر</translation>
-        </message>
-        <message>
-            <source>Type</source>
-            <translation>النوع</translation>
-        </message>
-        <message>
-            <source>Queue</source>
-            <translation>الطابور</translation>
-        </message>
-        <message>
-            <source>Time Left</source>
-            <translation>الوقت المتبقي</translation>
-        </message>
-        <message>
-            <source>Time Elapsed</source>
-            <translation>الوقت المنقضي</translation>
-        </message>
-        <message>
-            <source>Creation Time</source>
-            <translation>وقت الإنشاء</translation>
-        </message>
-        <message>
-            <source>Select a task to see its details.</source>
-            <translation>اختر مهمة لعرض تفاصيلها.</translation>
-        </message>
-        <message>
-            <source>&amp;Tasks</source>
-            <translation>&amp;المهام</translation>
-        </message>
-        <message>
-            <source>Main Toolbar</source>
-            <translation>شريط الأدوات الرئيسي</translation>
-        </message>
-        <message>
-            <source>Tasks</source>
-            <translation>المهام</translation>
-        </message>
-        <message>
-            <source>All Tasks</source>
-            <translation>جميع المهام</translation>
-        </message>
-        <message>
-            <source>Start task</source>
-            <translation>بدء المهمة</translation>
-        </message>
-        <message>
-            <source>Stop task</source>
-            <translation>إيقاف المهمة</translation>
-        </message>
-        <message>
-            <source>Delete Task Only</source>
-            <translation>حذف المهمة فقط</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>حذف</translation>
-        </message>
-        <message>
-            <source>Delete task</source>
-            <translation>حذف المهمة</translation>
-        </message>
-        <message>
-            <source>Delete Task and Files</source>
-            <translation>حذف المهمة والملفات</translation>
-        </message>
-        <message>
-            <source>Start All Tasks</source>
-            <translation>بدء جميع المهام</translation>
-        </message>
-        <message>
-            <source>Pause All Tasks</source>
-            <translation>إيقاف جميع المهام مؤقتًا</translation>
-        </message>
-        <message>
-            <source>Stop All Tasks</source>
-            <translation>إيقاف جميع المهام</translation>
-        </message>
-        <message>
-            <source>Open File</source>
-            <translation>فتح الملف</translation>
-        </message>
-        <message>
-            <source>Open Containing Folder</source>
-            <translation>فتح المجلد</translation>
-        </message>
-        <message>
-            <source>Properties</source>
-            <translation>الخصائص</translation>
-        </message>
-        <message>
-            <source>HTTP/FTP Download</source>
-            <translation>تنزيل HTTP/FTP</translation>
-        </message>
-        <message>
-            <source>Web Video Download</source>
-            <translation>تنزيل فيديو الويب</translation>
-        </message>
-        <message>
-            <source>Search Page</source>
-            <translation>صفحة البحث</translation>
-        </message>
-        <message>
-            <source>Convert Audio/Video</source>
-            <translation>تحويل الصوت/الفيديو</translation>
-        </message>
-        <message>
-            <source>Exit</source>
-            <translation>خروج</translation>
-        </message>
-        <message>
-            <source>Download rate</source>
-            <translation>معدل التنزيل</translation>
-        </message>
-        <message>
-            <source>Upload rate</source>
-            <translation>معدل الرفع</translation>
-        </message>
-        <message>
-            <source>A task with the same path already exists. This task cannot be added.</source>
-            <translation>توجد مهمة بالمسار نفسه بالفعل. لا يمكن إضافة هذه المهمة.</translation>
-        </message>
-        <message>
-            <source>It is an incorrect URL. Please try another one.</source>
-            <translation>عنوان URL غير صحيح. يرجى تجربة عنوان آخر.</translation>
-        </message>
-        <message>
-            <source>Delete both task and files? Press OK to confirm.</source>
-            <translation>حذف المهمة والملفات معًا؟ اضغط موافق للتأكيد.</translation>
-        </message>
-        <message>
-            <source>&amp;Languages</source>
-            <translation>اللغ&amp;ات</translation>
-        </message>
-        <message>
-            <source>&amp;Options</source>
-            <translation>&amp;خيارات</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>م&amp;ساعدة</translation>
-        </message>
-        <message>
-            <source>Search Bar</source>
-            <translation>شريط البحث</translation>
-        </message>
-        <message>
-            <source>Speed Display Panel</source>
-            <translation>لوحة عرض السرعة</translation>
-        </message>
-        <message>
-            <source>Search</source>
-            <translation>بحث</translation>
-        </message>
-        <message>
-            <source>The search page is loading.</source>
-            <translation>يتم تحميل صفحة البحث.</translation>
-        </message>
-        <message>
-            <source>Show the tool box</source>
-            <translation>إظهار صندوق الأدوات</translation>
-        </message>
-        <message>
-            <source>Search Web Videos</source>
-            <translation>البحث عن فيديوهات الويب</translation>
-        </message>
-        <message>
-            <source>More Searches...</source>
-            <translation>المزيد من عمليات البحث...</translation>
-        </message>
-        <message>
-            <source>Schedule Task</source>
-            <translation>جدولة مهمة</translation>
-        </message>
-        <message>
-            <source>Download Folder</source>
-            <translation>مجلد التنزيلات</translation>
-        </message>
-        <message>
-            <source>My Recent Documents</source>
-            <translation>المستندات الأخيرة</translation>
-        </message>
-        <message>
-            <source>My Documents</source>
-            <translation>مستنداتي</translation>
-        </message>
-        <message>
-            <source>Desktop</source>
-            <translation>سطح المكتب</translation>
-        </message>
-        <message>
-            <source>User Home Folder</source>
-            <translation>المجلد الشخصي</translation>
-        </message>
-        <message>
-            <source>Show Floating Window</source>
-            <translation>إظهار النافذة العائمة</translation>
-        </message>
-        <message>
-            <source>Run at System Startup</source>
-            <translation>التشغيل عند بدء النظام</translation>
-        </message>
-        <message>
-            <source>Monitor Clipboard</source>
-            <translation>مراقبة الحافظة</translation>
-        </message>
-        <message>
-            <source>Prompt on Task Completion</source>
-            <translation>التنبيه عند اكتمال المهمة</translation>
-        </message>
-        <message>
-            <source>Full Screen</source>
-            <translation>ملء الشاشة</translation>
-        </message>
-        <message>
-            <source>Check for Updates</source>
-            <translation>التحقق من التحديثات</translation>
-        </message>
-        <message>
-            <source>Capture Audio/Video</source>
-            <translation>التقاط الصوت/الفيديو</translation>
-        </message>
-        <message>
-            <source>Play MP4/FLV Video</source>
-            <translation>تشغيل فيديو MP4/FLV</translation>
-        </message>
-        <message>
-            <source>Home</source>
-            <translation>الصفحة الرئيسية</translation>
-        </message>
-        <message>
-            <source>FAQs</source>
-            <translation>الأسئلة الشائعة</translation>
-        </message>
-        <message>
-            <source>Tell a Friend</source>
-            <translation>أخبر صديقًا</translation>
-        </message>
-        <message>
-            <source>Link to Us</source>
-            <translation>ضع رابطًا لنا</translation>
-        </message>
-        <message>
-            <source>Report Bugs</source>
-            <translation>الإبلاغ عن الأخطاء</translation>
-        </message>
-        <message>
-            <source>Contacts</source>
-            <translation>اتصل بنا</translation>
-        </message>
-        <message>
-            <source>About Zantor</source>
-            <translation>حول Zantor</translation>
-        </message>
-        <message>
-            <source>Show Tarvo</source>
-            <translation>إظهار Zantor</translation>
-        </message>
-        <message>
-            <source>Show/Hide Tarvo</source>
-            <translation>إظهار/إخفاء Zantor</translation>
-        </message>
-        <message>
-            <source>Web Image Download</source>
-            <translation>تنزيل صور الويب</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>خروج</translation>
-        </message>
-        <message>
-            <source>Download Rate</source>
-            <translation>معدل التنزيل</translation>
-        </message>
-        <message>
-            <source>New Task</source>
-            <translation>مهمة جديدة</translation>
-        </message>
-        <message>
-            <source>Delete Task</source>
-            <translation>حذف المهمة</translation>
-        </message>
-        <message>
-            <source>Folders</source>
-            <translation>المجلدات</translation>
-        </message>
-        <message>
-            <source>Hide Zantor</source>
-            <translation>إخفاء Zantor</translation>
-        </message>
-        <message>
-            <source>Show Zantor</source>
-            <translation>إظهار Zantor</translation>
-        </message>
-        <message>
-            <source>Update Notification</source>
-            <translation>إشعار التحديث</translation>
-        </message>
-        <message>
-            <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
-            <translation>لم يتم العثور على محول الوسائط على جهازك. هل تريد تنزيله وتثبيته؟</translation>
-        </message>
-        <message>
-            <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
-            <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
-        </message>
-        <message>
-            <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
-            <translation>مدير تنزيلات للملفات وفيديوهات الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
-        </message>
-    </context>
-    <context>
-        <name>QGuiApplication</name>
-        <message>
-            <source>QT_LAYOUT_DIRECTION</source>
-            <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-            <translation>RTL</translation>
-        </message>
-    </context>
-    <context>
-        <name>ScriptWatchdog</name>
-        <message>
-            <source>the script ran for more than %1 seconds without yielding</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApSearchPage</name>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApTaskInfoPanel</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File SHA-1 Hash:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL Host Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failure Reason:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished">الحالة</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished">الحجم</translation>
+    </message>
+    <message>
+        <source>Source URLs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished">تنزيل</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation type="unfinished">جارٍ التنزيل</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished">مكتمل</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished">فشل</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApTaskStore</name>
+    <message>
+        <source>Loading</source>
+        <translation type="unfinished">جارٍ التحميل</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation type="unfinished">جارٍ التنزيل</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished">متوقف مؤقتًا</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished">متوقف</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished">مكتمل</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished">جارٍ التحقق</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished">فشل</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolbarSearch</name>
+    <message>
+        <source>No Search Records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Search History</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApTvoDownloadTaskThread</name>
+    <message>
+        <source>Checksum mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApUpdateHttp</name>
+    <message>
+        <source>Request failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the manifest is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApWebFrameTalker</name>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished">بحث</translation>
+    </message>
+    <message>
+        <source>P2P Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Featured Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished">الصفحة الرئيسية</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More Torrent Searches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit Torrent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More Video Searches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish Web Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished">الحجم</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please confirm you are over 18 years old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Require login. Click &apos;View more&apos; for details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No suitable results? Click here for more searches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to connect to server. Please try it again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect to server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid web video URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished">تنزيل</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected content has been locked for parental control.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your input keywords are filtered by parental control.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please upgrade to a newer version for better results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FailureReason</name>
+    <message>
+        <source>File not found on the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server asks for a user name and password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refuses access to the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy server asks for a user name and password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the requested part of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server is busy, try again later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not send parts of this file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected answer from the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server stopped the transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server certificate is not trusted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The secure connection to the server failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server name not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy server name not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server closed the connection without an answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy server refused the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy server setting cannot be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request holds a line break in a header value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No permission to write the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many redirections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server stopped sending data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LocationViewer::ApWebFrameTalker</name>
+    <message>
+        <source>Unable to connect to server</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LocationViewer::Dialog</name>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>بدء</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>جاهز</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>جارٍ التنزيل</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>مكتمل</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Task Name</source>
+        <translation>اسم المهمة</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Completion Progress</source>
+        <translation>التقدم</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>رفع</translation>
+    </message>
+    <message>
+        <source>Sources</source>
+        <translation>المصادر</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Queue</source>
+        <translation>الطابور</translation>
+    </message>
+    <message>
+        <source>Time Left</source>
+        <translation>الوقت المتبقي</translation>
+    </message>
+    <message>
+        <source>Time Elapsed</source>
+        <translation>الوقت المنقضي</translation>
+    </message>
+    <message>
+        <source>Creation Time</source>
+        <translation>وقت الإنشاء</translation>
+    </message>
+    <message>
+        <source>Select a task to see its details.</source>
+        <translation>اختر مهمة لعرض تفاصيلها.</translation>
+    </message>
+    <message>
+        <source>&amp;Tasks</source>
+        <translation>&amp;المهام</translation>
+    </message>
+    <message>
+        <source>Main Toolbar</source>
+        <translation>شريط الأدوات الرئيسي</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>المهام</translation>
+    </message>
+    <message>
+        <source>All Tasks</source>
+        <translation>جميع المهام</translation>
+    </message>
+    <message>
+        <source>Start task</source>
+        <translation>بدء المهمة</translation>
+    </message>
+    <message>
+        <source>Stop task</source>
+        <translation>إيقاف المهمة</translation>
+    </message>
+    <message>
+        <source>Delete Task Only</source>
+        <translation>حذف المهمة فقط</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete task</source>
+        <translation>حذف المهمة</translation>
+    </message>
+    <message>
+        <source>Delete Task and Files</source>
+        <translation>حذف المهمة والملفات</translation>
+    </message>
+    <message>
+        <source>Start All Tasks</source>
+        <translation>بدء جميع المهام</translation>
+    </message>
+    <message>
+        <source>Pause All Tasks</source>
+        <translation>إيقاف جميع المهام مؤقتًا</translation>
+    </message>
+    <message>
+        <source>Stop All Tasks</source>
+        <translation>إيقاف جميع المهام</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>فتح الملف</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>فتح المجلد</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>HTTP/FTP Download</source>
+        <translation>تنزيل HTTP/FTP</translation>
+    </message>
+    <message>
+        <source>Web Video Download</source>
+        <translation>تنزيل فيديو الويب</translation>
+    </message>
+    <message>
+        <source>Search Page</source>
+        <translation>صفحة البحث</translation>
+    </message>
+    <message>
+        <source>Convert Audio/Video</source>
+        <translation>تحويل الصوت/الفيديو</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Download rate</source>
+        <translation>معدل التنزيل</translation>
+    </message>
+    <message>
+        <source>Upload rate</source>
+        <translation>معدل الرفع</translation>
+    </message>
+    <message>
+        <source>A task with the same path already exists. This task cannot be added.</source>
+        <translation>توجد مهمة بالمسار نفسه بالفعل. لا يمكن إضافة هذه المهمة.</translation>
+    </message>
+    <message>
+        <source>It is an incorrect URL. Please try another one.</source>
+        <translation>عنوان URL غير صحيح. يرجى تجربة عنوان آخر.</translation>
+    </message>
+    <message>
+        <source>Delete both task and files? Press OK to confirm.</source>
+        <translation>حذف المهمة والملفات معًا؟ اضغط موافق للتأكيد.</translation>
+    </message>
+    <message>
+        <source>&amp;Languages</source>
+        <translation>اللغ&amp;ات</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;خيارات</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+    <message>
+        <source>Search Bar</source>
+        <translation>شريط البحث</translation>
+    </message>
+    <message>
+        <source>Speed Display Panel</source>
+        <translation>لوحة عرض السرعة</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Show the tool box</source>
+        <translation>إظهار صندوق الأدوات</translation>
+    </message>
+    <message>
+        <source>Search Web Videos</source>
+        <translation>البحث عن فيديوهات الويب</translation>
+    </message>
+    <message>
+        <source>More Searches...</source>
+        <translation>المزيد من عمليات البحث...</translation>
+    </message>
+    <message>
+        <source>Schedule Task</source>
+        <translation>جدولة مهمة</translation>
+    </message>
+    <message>
+        <source>Download Folder</source>
+        <translation>مجلد التنزيلات</translation>
+    </message>
+    <message>
+        <source>My Recent Documents</source>
+        <translation>المستندات الأخيرة</translation>
+    </message>
+    <message>
+        <source>My Documents</source>
+        <translation>مستنداتي</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>سطح المكتب</translation>
+    </message>
+    <message>
+        <source>User Home Folder</source>
+        <translation>المجلد الشخصي</translation>
+    </message>
+    <message>
+        <source>Show Floating Window</source>
+        <translation>إظهار النافذة العائمة</translation>
+    </message>
+    <message>
+        <source>Run at System Startup</source>
+        <translation>التشغيل عند بدء النظام</translation>
+    </message>
+    <message>
+        <source>Monitor Clipboard</source>
+        <translation>مراقبة الحافظة</translation>
+    </message>
+    <message>
+        <source>Prompt on Task Completion</source>
+        <translation>التنبيه عند اكتمال المهمة</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>التحقق من التحديثات</translation>
+    </message>
+    <message>
+        <source>Capture Audio/Video</source>
+        <translation>التقاط الصوت/الفيديو</translation>
+    </message>
+    <message>
+        <source>Play MP4/FLV Video</source>
+        <translation>تشغيل فيديو MP4/FLV</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>الصفحة الرئيسية</translation>
+    </message>
+    <message>
+        <source>FAQs</source>
+        <translation>الأسئلة الشائعة</translation>
+    </message>
+    <message>
+        <source>Tell a Friend</source>
+        <translation>أخبر صديقًا</translation>
+    </message>
+    <message>
+        <source>Link to Us</source>
+        <translation>ضع رابطًا لنا</translation>
+    </message>
+    <message>
+        <source>Report Bugs</source>
+        <translation>الإبلاغ عن الأخطاء</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>اتصل بنا</translation>
+    </message>
+    <message>
+        <source>About Zantor</source>
+        <translation>حول Zantor</translation>
+    </message>
+    <message>
+        <source>Show Tarvo</source>
+        <translation>إظهار Zantor</translation>
+    </message>
+    <message>
+        <source>Show/Hide Tarvo</source>
+        <translation>إظهار/إخفاء Zantor</translation>
+    </message>
+    <message>
+        <source>Web Image Download</source>
+        <translation>تنزيل صور الويب</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Download Rate</source>
+        <translation>معدل التنزيل</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>مهمة جديدة</translation>
+    </message>
+    <message>
+        <source>Delete Task</source>
+        <translation>حذف المهمة</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>المجلدات</translation>
+    </message>
+    <message>
+        <source>Hide Zantor</source>
+        <translation>إخفاء Zantor</translation>
+    </message>
+    <message>
+        <source>Show Zantor</source>
+        <translation>إظهار Zantor</translation>
+    </message>
+    <message>
+        <source>Update Notification</source>
+        <translation>إشعار التحديث</translation>
+    </message>
+    <message>
+        <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
+        <translation>لم يتم العثور على محول الوسائط على جهازك. هل تريد تنزيله وتثبيته؟</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;Zantor %1&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>مدير تنزيلات للملفات وفيديوهات الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Player::MainWindow</name>
+    <message>
+        <source>MP4/FLV Media Player - Tarvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished">ملف</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">مساعدة</translation>
+    </message>
+    <message>
+        <source>Play List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation type="unfinished">فتح الملف</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished">خروج</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show/Hide Play List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished">الصفحة الرئيسية</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Non-existent Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation type="unfinished">فتح المجلد</translation>
+    </message>
+    <message>
+        <source>Open URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GStreamer plugins that play H.264 video were NOT found. Press OK to read how to install them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select media files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP4/FLV Media Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScriptWatchdog</name>
+    <message numerus="yes">
+        <source>the plugin call took more than %n seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the script ran for more than %n seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
