@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
+
+// Checks of a translated window that a reviewer would otherwise make by eye.
+namespace WidgetChecks {
+
+// The accelerator letter of a text ("&Tasks" -> 't'), or a null character.
+inline QChar mnemonic(const QString &text)
+{
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text.at(i + 1).toLower();
+    }
+    return QChar();
+}
+
+// Texts that share an accelerator letter with an earlier one of the list.
+inline QStringList duplicateMnemonics(const QStringList &texts, const QString &where)
+{
+    QStringList problems;
+    QHash<QChar, QString> seen;
+    for (const QString &text : texts) {
+        const QChar letter = mnemonic(text);
+        if (letter.isNull())
+            continue;
+        if (seen.contains(letter))
+            problems << QStringLiteral("%1: \"%2\" and \"%3\" share an accelerator").arg(where, seen.value(letter), text);
+        seen.insert(letter, text);
+    }
+    return problems;
+}
+
+inline QStringList actionTexts(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (QAction *action : actions)
+        if (action->isVisible() && !action->isSeparator())
+            texts << action->text();
+    return texts;
+}
+
+// The menu bar's titles, and the items of every menu below it, each
+// accelerator used once.
+inline QStringList menuBarProblems(QMenuBar *bar)
+{
+    QStringList problems = duplicateMnemonics(actionTexts(bar->actions()), QStringLiteral("menu bar"));
+    for (QMenu *menu : bar->findChildren<QMenu *>())
+        problems += duplicateMnemonics(actionTexts(menu->actions()), menu->objectName());
+    return problems;
+}
+
+// Widgets shown at once within a window, each accelerator used once.
+inline QStringList dialogMnemonicProblems(QWidget *window)
+{
+    QStringList texts;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        else if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text();
+        else if (auto *box = qobject_cast<QGroupBox *>(widget))
+            texts << box->title();
+        else if (auto *tabs = qobject_cast<QTabBar *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+    }
+    return duplicateMnemonics(texts, window->objectName());
+}
+
+// Single-line labels and buttons narrower than their text: the text is cut.
+inline QStringList clippedTexts(QWidget *window)
+{
+    QStringList problems;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || widget->width() <= 0)
+            continue;
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            if (label->wordWrap() || label->textFormat() == Qt::RichText || !label->pixmap(Qt::ReturnByValue).isNull())
+                continue;
+            text = label->text();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            text = button->text();
+        }
+        if (text.trimmed().isEmpty())
+            continue;
+        if (widget->width() + 1 < widget->sizeHint().width())
+            problems << QStringLiteral("%1 \"%2\": %3 of %4 pixels")
+                            .arg(widget->objectName(), text)
+                            .arg(widget->width())
+                            .arg(widget->sizeHint().width());
+    }
+    return problems;
+}
+
+} // namespace WidgetChecks
