@@ -6,288 +6,289 @@
     <message>
         <source>This is an executable file.
 Please scan it before opening.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ملف تنفيذي.
+يرجى فحصه قبل فتحه.</translation>
     </message>
 </context>
 <context>
     <name>ApCompletionPopupClass</name>
     <message>
         <source>Download Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل التنزيل</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح المجلد</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">موافق</translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>ApConfigDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">الإعدادات</translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>عام</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>الوسيط</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتوى</translation>
     </message>
     <message>
         <source>Virus Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص الفيروسات</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات العامة</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات الأساسية</translation>
     </message>
     <message>
         <source>Start automatically on system startup</source>
-        <translation type="unfinished"></translation>
+        <translation>البدء تلقائيًا عند بدء تشغيل النظام</translation>
     </message>
     <message>
         <source>Minimize to system tray icon by clicking close button</source>
-        <translation type="unfinished"></translation>
+        <translation>التصغير إلى أيقونة في صينية النظام عند النقر على زر الإغلاق</translation>
     </message>
     <message>
         <source>Prompt on completion of a task</source>
-        <translation type="unfinished"></translation>
+        <translation>التنبيه عند اكتمال مهمة</translation>
     </message>
     <message>
         <source>Check update automatically each time on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق من التحديثات تلقائيًا عند كل بدء تشغيل</translation>
     </message>
     <message>
         <source>Speed panel bandwidth display limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>حد عرض النطاق المعروض في لوحة السرعة:</translation>
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <source>Show floating window</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار النافذة العائمة</translation>
     </message>
     <message>
         <source>Download Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات التنزيل</translation>
     </message>
     <message>
         <source>Downloaded to:</source>
-        <translation type="unfinished"></translation>
+        <translation>التنزيل إلى:</translation>
     </message>
     <message>
         <source>Enable monitoring clipboard URL file types</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل مراقبة أنواع ملفات عناوين URL في الحافظة</translation>
     </message>
     <message>
         <source>File types to monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>أنواع الملفات المراقَبة:</translation>
     </message>
     <message>
         <source>Maximum number of splits for HTTP/FTP task</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأقصى لعدد الأجزاء في مهمة HTTP/FTP</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>Customized</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصّص</translation>
     </message>
     <message>
         <source>Maximum failure retry times:</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأقصى لإعادة المحاولة عند الفشل:</translation>
     </message>
     <message>
         <source>Download speed limit (0 = unlimited):</source>
-        <translation type="unfinished"></translation>
+        <translation>حد سرعة التنزيل (0 = غير محدود):</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الوسيط</translation>
     </message>
     <message>
         <source>List of open proxy servers</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة الخوادم الوسيطة المفتوحة</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>المضيف:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع:</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث</translation>
     </message>
     <message>
         <source>Proxy - Searching Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>الوسيط - البحث عن الموارد</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا وسيط</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المستخدم:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور:</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل الإعدادات من قائمة الخوادم الوسيطة</translation>
     </message>
     <message>
         <source>Proxy - HTTP/FTP Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>الوسيط - تنزيلات HTTP/FTP</translation>
     </message>
     <message>
         <source>Content Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات قفل المحتوى</translation>
     </message>
     <message>
         <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتيح لك قفل المحتوى تصفية كلمات بحث محددة وقفل بعض المحتوى بالرقابة الأبوية.</translation>
     </message>
     <message>
         <source>Please enter your password twice to lock</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال كلمة المرور مرتين للقفل</translation>
     </message>
     <message>
         <source>Keywords:</source>
-        <translation type="unfinished"></translation>
+        <translation>الكلمات المفتاحية:</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل</translation>
     </message>
     <message>
         <source>Please enter password to unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال كلمة المرور لفتح القفل</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح القفل</translation>
     </message>
     <message>
         <source>Content NOT locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتوى غير مقفل. وقت آخر تعديل:</translation>
     </message>
     <message>
         <source>Virus Scan Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات فحص الفيروسات</translation>
     </message>
     <message>
         <source>Scan downloaded files by the following Anti-Virus program</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص الملفات المنزّلة ببرنامج مكافحة الفيروسات التالي</translation>
     </message>
     <message>
         <source>Program path:</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار البرنامج:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصفّح...</translation>
     </message>
     <message>
         <source>Program arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>معاملات البرنامج:</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ضبط الكل</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة الضبط</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">إلغاء</translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">موافق</translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Are you sure to reset all settings? Press OK to confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل أنت متأكد من إعادة ضبط جميع الإعدادات؟ اضغط «موافق» للتأكيد.</translation>
     </message>
     <message>
         <source>Content is locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتوى مقفل. وقت آخر تعديل:</translation>
     </message>
     <message>
         <source>Please enter your password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال كلمة المرور مرتين.</translation>
     </message>
     <message>
         <source>The two passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمتا المرور غير متطابقتين.</translation>
     </message>
     <message>
         <source>Please enter a password containing minimum 6 characters or numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال كلمة مرور تتكون من 6 أحرف أو أرقام على الأقل.</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور غير مطابقة.</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر مسار الحفظ</translation>
     </message>
     <message>
         <source>Choose Anti-virus scanning program</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر برنامج فحص الفيروسات</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>جميع الملفات (*)</translation>
     </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث...</translation>
     </message>
 </context>
 <context>
@@ -305,800 +306,801 @@ Please scan it before opening.</source>
     <name>ApNewTaskDialog</name>
     <message>
         <source>New Task</source>
-        <translation type="unfinished">مهمة جديدة</translation>
+        <translation>مهمة جديدة</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>عام</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان URL:</translation>
     </message>
     <message>
         <source>Referer:</source>
-        <translation type="unfinished"></translation>
+        <translation>المُحيل:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار الحفظ:</translation>
     </message>
     <message>
         <source>Rename:</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة التسمية:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف:</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>المصادقة</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المستخدم:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور:</translation>
     </message>
     <message>
         <source>Mirror URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>عناوين المرايا</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الوسيط</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع:</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا وسيط</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>المضيف:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ:</translation>
     </message>
     <message>
         <source>List of open proxy servers over Internet (without authentication)</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة الخوادم الوسيطة المفتوحة على الإنترنت (بدون مصادقة)</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل الإعدادات من قائمة الخوادم الوسيطة</translation>
     </message>
     <message>
         <source>Start Download</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء التنزيل</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">إلغاء</translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>New HTTP/FTP Task</source>
-        <translation type="unfinished"></translation>
+        <translation>مهمة HTTP/FTP جديدة</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">موافق</translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>HTTP/FTP Task Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>خصائص مهمة HTTP/FTP</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر مسار الحفظ</translation>
     </message>
     <message>
         <source>This is an incorrect URL. Please check the validity of input URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان URL هذا غير صحيح. يرجى التحقق من صحة العنوان المُدخَل.</translation>
     </message>
     <message>
         <source>The path you choose does not exist. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>المسار الذي اخترته غير موجود. يرجى اختيار مسار آخر.</translation>
     </message>
     <message>
         <source>A file with the same name already exists. Please choose another save path or file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد ملف بالاسم نفسه بالفعل. يرجى اختيار مسار حفظ أو اسم ملف آخر.</translation>
     </message>
     <message>
         <source>One or more mirror URLs are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان مرآة واحد أو أكثر غير صالح.</translation>
     </message>
     <message>
         <source>Speed Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>حد السرعة:</translation>
     </message>
     <message>
         <source>Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>غير محدود</translation>
     </message>
     <message>
         <source> KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> KB/s</translation>
     </message>
     <message>
         <source>Checksum:</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموع الاختباري:</translation>
     </message>
     <message>
         <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 أو SHA-1 أو MD5 للملف (اختياري)</translation>
     </message>
     <message>
         <source>The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, in hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون المجموع الاختباري خلاصة SHA-256 أو SHA-1 أو MD5 للملف، بأرقام ست عشرية.</translation>
     </message>
 </context>
 <context>
     <name>ApOpenLinkGui</name>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح رابط</translation>
     </message>
     <message>
         <source>Enter the link to download:</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل رابط التنزيل:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار الحفظ:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">موافق</translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">إلغاء</translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان URL غير صالح</translation>
     </message>
     <message>
         <source>Failed to download Torrent. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تنزيل ملف التورنت. %1</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر مسار الحفظ</translation>
     </message>
 </context>
 <context>
     <name>ApPluginUpdater</name>
     <message>
         <source>An update package is available to download, do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>تتوفر حزمة تحديث للتنزيل، هل تريد المتابعة؟</translation>
     </message>
 </context>
 <context>
     <name>ApPolicingThread</name>
     <message>
         <source>No update</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد تحديث</translation>
     </message>
     <message>
         <source>Update available.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتوفر تحديث.</translation>
     </message>
     <message>
         <source>Update cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي التحديث</translation>
     </message>
     <message>
         <source>Update failed - cannot connect to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التحديث - تعذّر الاتصال بالخادم.</translation>
     </message>
     <message>
         <source>No running task</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد مهمة قيد التشغيل</translation>
     </message>
     <message>
         <source>Download rate: </source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة التنزيل: </translation>
     </message>
     <message>
         <source>Unfinished download tasks: </source>
-        <translation type="unfinished"></translation>
+        <translation>مهام التنزيل غير المكتملة: </translation>
     </message>
     <message>
         <source>Remaining time: </source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المتبقي: </translation>
     </message>
     <message>
         <source>Total downloads - </source>
-        <translation type="unfinished"></translation>
+        <translation>إجمالي التنزيلات - </translation>
     </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
     <message>
         <source>Request failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الطلب</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح الملف</translation>
     </message>
     <message>
         <source>Failed to write file</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة الملف</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleController</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">جدولة مهمة</translation>
+        <translation>جدولة مهمة</translation>
     </message>
     <message>
         <source>Cancel Scheduled Task</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء المهمة المجدولة</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف تشغيل الحاسوب بعد انتهاء التنزيل</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف تشغيل الحاسوب</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل الخروج</translation>
     </message>
     <message>
         <source>Start all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء جميع المهام</translation>
     </message>
     <message>
         <source>Pause all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف جميع المهام مؤقتًا</translation>
     </message>
     <message>
         <source>Stop all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف جميع المهام</translation>
     </message>
     <message>
         <source>Task Scheduled</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت جدولة المهمة</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleTaskDialog</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">جدولة مهمة</translation>
+        <translation>جدولة مهمة</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف تشغيل الحاسوب بعد انتهاء التنزيل</translation>
     </message>
     <message>
         <source>Schedule a timed task</source>
-        <translation type="unfinished"></translation>
+        <translation>جدولة مهمة موقوتة</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>ساعة</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>دقيقة</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف تشغيل الحاسوب</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل الخروج</translation>
     </message>
     <message>
         <source>Start all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء جميع التنزيلات</translation>
     </message>
     <message>
         <source>Pause all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف جميع التنزيلات مؤقتًا</translation>
     </message>
     <message>
         <source>Stop all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف جميع التنزيلات</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">موافق</translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">إلغاء</translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Task will be started after the time expires.
 Current Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>ستبدأ المهمة بعد انقضاء الوقت.
+الوقت الحالي: </translation>
     </message>
 </context>
 <context>
     <name>ApSearchPage</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحميل...</translation>
     </message>
 </context>
 <context>
     <name>ApTaskInfoPanel</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>عام</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الملف:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة:</translation>
     </message>
     <message>
         <source>File SHA-1 Hash:</source>
-        <translation type="unfinished"></translation>
+        <translation>بصمة SHA-1 للملف:</translation>
     </message>
     <message>
         <source>URL Host Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>موقع مضيف URL:</translation>
     </message>
     <message>
         <source>Downloaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>المُنزَّل:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار الحفظ:</translation>
     </message>
     <message>
         <source>Failure Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>سبب الفشل:</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">الحالة</translation>
+        <translation>الحالة</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">الحجم</translation>
+        <translation>الحجم</translation>
     </message>
     <message>
         <source>Source URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>عناوين المصادر</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">تنزيل</translation>
+        <translation>التنزيل</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدم</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">جارٍ التنزيل</translation>
+        <translation>جارٍ التنزيل</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">مكتمل</translation>
+        <translation>مكتمل</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">فشل</translation>
+        <translation>فشل</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحميل...</translation>
     </message>
 </context>
 <context>
     <name>ApTaskStore</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished">جارٍ التحميل</translation>
+        <translation>جارٍ التحميل</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">جارٍ التنزيل</translation>
+        <translation>جارٍ التنزيل</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">متوقف مؤقتًا</translation>
+        <translation>متوقف مؤقتًا</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished">متوقف</translation>
+        <translation>متوقف</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">مكتمل</translation>
+        <translation>مكتمل</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished">جارٍ التحقق</translation>
+        <translation>جارٍ التحقق</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">فشل</translation>
+        <translation>فشل</translation>
     </message>
 </context>
 <context>
     <name>ApToolbarSearch</name>
     <message>
         <source>No Search Records</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد سجلات بحث</translation>
     </message>
     <message>
         <source>Clear Search History</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح سجل البحث</translation>
     </message>
 </context>
 <context>
     <name>ApTvoDownloadTaskThread</name>
     <message>
         <source>Checksum mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموع الاختباري غير مطابق</translation>
     </message>
 </context>
 <context>
     <name>ApUpdateHttp</name>
     <message>
         <source>Request failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الطلب: %1</translation>
     </message>
     <message>
         <source>Download failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التنزيل: %1.</translation>
     </message>
     <message>
         <source>the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستجب الخادم</translation>
     </message>
     <message>
         <source>the manifest is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف البيان كبير جدًا</translation>
     </message>
 </context>
 <context>
     <name>ApWebFrameTalker</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">بحث</translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <source>P2P Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات P2P</translation>
     </message>
     <message>
         <source>Web Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>مقاطع فيديو الويب</translation>
     </message>
     <message>
         <source>Featured Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>تنزيلات مميزة</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">الصفحة الرئيسية</translation>
+        <translation>الصفحة الرئيسية</translation>
     </message>
     <message>
         <source>Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>اتصل بنا</translation>
     </message>
     <message>
         <source>More Torrent Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>مزيد من البحث عن التورنت</translation>
     </message>
     <message>
         <source>Submit Torrent</source>
-        <translation type="unfinished"></translation>
+        <translation>إرسال تورنت</translation>
     </message>
     <message>
         <source>More Video Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>مزيد من البحث عن الفيديو</translation>
     </message>
     <message>
         <source>Publish Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>نشر فيديو ويب</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة السابقة</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة التالية</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>المصدر</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>الفئة</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">الحجم</translation>
+        <translation>الحجم</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>الأعلى</translation>
     </message>
     <message>
         <source>Please confirm you are over 18 years old</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى تأكيد أن عمرك يزيد على 18 عامًا</translation>
     </message>
     <message>
         <source>Search locked</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث مقفل</translation>
     </message>
     <message>
         <source>View more</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض المزيد</translation>
     </message>
     <message>
         <source>Require login. Click &apos;View more&apos; for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب تسجيل الدخول. انقر «عرض المزيد» للتفاصيل.</translation>
     </message>
     <message>
         <source>No suitable results? Click here for more searches.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد نتائج مناسبة؟ انقر هنا لمزيد من البحث.</translation>
     </message>
     <message>
         <source>Failed to connect to server. Please try it again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاتصال بالخادم. يرجى المحاولة مرة أخرى لاحقًا.</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>فيديو</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>صوتيات</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>ألعاب</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>برامج</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>كتب</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>صور</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>تلفاز</translation>
     </message>
     <message>
         <source>Anime</source>
-        <translation type="unfinished"></translation>
+        <translation>أنمي</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>أخرى</translation>
     </message>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاتصال بالخادم</translation>
     </message>
     <message>
         <source>Enter a valid web video URL</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل عنوان URL صالحًا لفيديو ويب</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">تنزيل</translation>
+        <translation>تنزيل</translation>
     </message>
     <message>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل الفيديو</translation>
     </message>
     <message>
         <source>Download Video</source>
-        <translation type="unfinished"></translation>
+        <translation>تنزيل الفيديو</translation>
     </message>
     <message>
         <source>The selected content has been locked for parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتوى المحدد مقفل بالرقابة الأبوية.</translation>
     </message>
     <message>
         <source>Your input keywords are filtered by parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُجبت الكلمات المفتاحية التي أدخلتها بالرقابة الأبوية.</translation>
     </message>
     <message>
         <source>Please upgrade to a newer version for better results.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى الترقية إلى إصدار أحدث للحصول على نتائج أفضل.</translation>
     </message>
 </context>
 <context>
     <name>FailureReason</name>
     <message>
         <source>File not found on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف غير موجود على الخادم</translation>
     </message>
     <message>
         <source>The server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>يطلب الخادم اسم مستخدم وكلمة مرور</translation>
     </message>
     <message>
         <source>The server refuses access to the file</source>
-        <translation type="unfinished"></translation>
+        <translation>يرفض الخادم الوصول إلى الملف</translation>
     </message>
     <message>
         <source>The proxy server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>يطلب الخادم الوسيط اسم مستخدم وكلمة مرور</translation>
     </message>
     <message>
         <source>The server refused the requested part of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم الجزء المطلوب من الملف</translation>
     </message>
     <message>
         <source>The server is busy, try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>الخادم مشغول، حاول مرة أخرى لاحقًا</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الخادم</translation>
     </message>
     <message>
         <source>The server does not send parts of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يرسل الخادم أجزاءً من هذا الملف</translation>
     </message>
     <message>
         <source>Unexpected answer from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>ردّ غير متوقع من الخادم</translation>
     </message>
     <message>
         <source>The server refused the login</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم تسجيل الدخول</translation>
     </message>
     <message>
         <source>The server stopped the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>أوقف الخادم النقل</translation>
     </message>
     <message>
         <source>The server refused the request</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم الطلب</translation>
     </message>
     <message>
         <source>Server certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>شهادة الخادم غير موثوقة</translation>
     </message>
     <message>
         <source>The secure connection to the server failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الاتصال الآمن بالخادم</translation>
     </message>
     <message>
         <source>Server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على اسم الخادم</translation>
     </message>
     <message>
         <source>Proxy server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على اسم الخادم الوسيط</translation>
     </message>
     <message>
         <source>The server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم الاتصال</translation>
     </message>
     <message>
         <source>The server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستجب الخادم في الوقت المحدد</translation>
     </message>
     <message>
         <source>The server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>أغلق الخادم الاتصال دون رد</translation>
     </message>
     <message>
         <source>The connection to the server was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطع الاتصال بالخادم</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة الملف</translation>
     </message>
     <message>
         <source>The proxy server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم الوسيط الاتصال</translation>
     </message>
     <message>
         <source>The proxy server setting cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام إعداد الخادم الوسيط</translation>
     </message>
     <message>
         <source>The request holds a line break in a header value</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي الطلب على فاصل أسطر في قيمة ترويسة</translation>
     </message>
     <message>
         <source>Connection failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الاتصال: </translation>
     </message>
     <message>
         <source>Connection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الاتصال</translation>
     </message>
     <message>
         <source>No permission to write the file</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد إذن بكتابة الملف</translation>
     </message>
     <message>
         <source>The file could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة الملف: </translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>القرص ممتلئ</translation>
     </message>
     <message>
         <source>Too many redirections</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد كبير جدًا من عمليات إعادة التوجيه</translation>
     </message>
     <message>
         <source>The server stopped sending data</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف الخادم عن إرسال البيانات</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاتصال بالخادم</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::Dialog</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>الموقع</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحميل...</translation>
     </message>
 </context>
 <context>
@@ -1153,11 +1155,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Download</source>
-        <translation>تنزيل</translation>
+        <translation>التنزيل</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation>رفع</translation>
+        <translation>الرفع</translation>
     </message>
     <message>
         <source>Sources</source>
@@ -1245,7 +1247,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation>فتح المجلد</translation>
+        <translation>فتح المجلد الحاوي</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -1257,7 +1259,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Web Video Download</source>
-        <translation>تنزيل فيديو الويب</translation>
+        <translation>تنزيل فيديو من الويب</translation>
     </message>
     <message>
         <source>Search Page</source>
@@ -1273,11 +1275,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Download rate</source>
-        <translation>معدل التنزيل</translation>
+        <translation>سرعة التنزيل</translation>
     </message>
     <message>
         <source>Upload rate</source>
-        <translation>معدل الرفع</translation>
+        <translation>سرعة الرفع</translation>
     </message>
     <message>
         <source>A task with the same path already exists. This task cannot be added.</source>
@@ -1289,11 +1291,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Delete both task and files? Press OK to confirm.</source>
-        <translation>حذف المهمة والملفات معًا؟ اضغط موافق للتأكيد.</translation>
+        <translation>حذف المهمة والملفات معًا؟ اضغط «موافق» للتأكيد.</translation>
     </message>
     <message>
         <source>&amp;Languages</source>
-        <translation>اللغ&amp;ات</translation>
+        <translation>ال&amp;لغات</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -1321,11 +1323,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Search Web Videos</source>
-        <translation>البحث عن فيديوهات الويب</translation>
+        <translation>البحث عن مقاطع فيديو الويب</translation>
     </message>
     <message>
         <source>More Searches...</source>
-        <translation>المزيد من عمليات البحث...</translation>
+        <translation>مزيد من البحث...</translation>
     </message>
     <message>
         <source>Schedule Task</source>
@@ -1357,7 +1359,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Run at System Startup</source>
-        <translation>التشغيل عند بدء النظام</translation>
+        <translation>التشغيل عند بدء تشغيل النظام</translation>
     </message>
     <message>
         <source>Monitor Clipboard</source>
@@ -1401,7 +1403,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Report Bugs</source>
-        <translation>الإبلاغ عن الأخطاء</translation>
+        <translation>الإبلاغ عن العلل</translation>
     </message>
     <message>
         <source>Contacts</source>
@@ -1413,23 +1415,23 @@ Current Time: </source>
     </message>
     <message>
         <source>Show Tarvo</source>
-        <translation>إظهار Zantor</translation>
+        <translation>إظهار Tarvo</translation>
     </message>
     <message>
         <source>Show/Hide Tarvo</source>
-        <translation>إظهار/إخفاء Zantor</translation>
+        <translation>إظهار/إخفاء Tarvo</translation>
     </message>
     <message>
         <source>Web Image Download</source>
-        <translation>تنزيل صور الويب</translation>
+        <translation>تنزيل صور من الويب</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>خروج</translation>
+        <translation>إنهاء</translation>
     </message>
     <message>
         <source>Download Rate</source>
-        <translation>معدل التنزيل</translation>
+        <translation>سرعة التنزيل</translation>
     </message>
     <message>
         <source>New Task</source>
@@ -1457,7 +1459,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
-        <translation>لم يتم العثور على محول الوسائط على جهازك. هل تريد تنزيله وتثبيته؟</translation>
+        <translation>لم يُعثر على محوّل الوسائط على جهازك. هل تريد تنزيله وتثبيته؟</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
@@ -1465,110 +1467,110 @@ Current Time: </source>
     </message>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation>مدير تنزيلات للملفات وفيديوهات الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+        <translation>مدير تنزيلات للملفات ومقاطع فيديو الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>Player::MainWindow</name>
     <message>
         <source>MP4/FLV Media Player - Tarvo</source>
-        <translation type="unfinished"></translation>
+        <translation>مشغّل وسائط MP4/FLV - Tarvo</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">ملف</translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">مساعدة</translation>
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة التشغيل</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished">فتح الملف</translation>
+        <translation>فتح ملف</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">خروج</translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <source>Always on Top</source>
-        <translation type="unfinished"></translation>
+        <translation>دائمًا في المقدمة</translation>
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>المساعدة عبر الإنترنت</translation>
     </message>
     <message>
         <source>Show/Hide Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار/إخفاء قائمة التشغيل</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تحميل</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">الصفحة الرئيسية</translation>
+        <translation>الصفحة الرئيسية</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>Remove Non-existent Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة العناصر غير الموجودة</translation>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation type="unfinished">فتح المجلد</translation>
+        <translation>فتح المجلد الحاوي</translation>
     </message>
     <message>
         <source>Open URL</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح عنوان URL</translation>
     </message>
     <message>
         <source>The GStreamer plugins that play H.264 video were NOT found. Press OK to read how to install them.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على إضافات GStreamer التي تشغّل فيديو H.264. اضغط «موافق» لقراءة طريقة تثبيتها.</translation>
     </message>
     <message>
         <source>Select media files</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر ملفات وسائط</translation>
     </message>
     <message>
         <source>MP4/FLV Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>مشغّل وسائط MP4/FLV</translation>
     </message>
 </context>
 <context>
     <name>ScriptWatchdog</name>
     <message numerus="yes">
         <source>the plugin call took more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>استغرق استدعاء الإضافة أكثر من %n ثانية</numerusform>
+            <numerusform>استغرق استدعاء الإضافة أكثر من %n ثانية</numerusform>
+            <numerusform>استغرق استدعاء الإضافة أكثر من %n ثانيتين</numerusform>
+            <numerusform>استغرق استدعاء الإضافة أكثر من %n ثوانٍ</numerusform>
+            <numerusform>استغرق استدعاء الإضافة أكثر من %n ثانية</numerusform>
+            <numerusform>استغرق استدعاء الإضافة أكثر من %n ثانية</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the script ran for more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>استمر تشغيل البرنامج النصي أكثر من %n ثانية</numerusform>
+            <numerusform>استمر تشغيل البرنامج النصي أكثر من %n ثانية</numerusform>
+            <numerusform>استمر تشغيل البرنامج النصي أكثر من %n ثانيتين</numerusform>
+            <numerusform>استمر تشغيل البرنامج النصي أكثر من %n ثوانٍ</numerusform>
+            <numerusform>استمر تشغيل البرنامج النصي أكثر من %n ثانية</numerusform>
+            <numerusform>استمر تشغيل البرنامج النصي أكثر من %n ثانية</numerusform>
         </translation>
     </message>
 </context>

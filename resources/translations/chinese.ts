@@ -6,288 +6,289 @@
     <message>
         <source>This is an executable file.
 Please scan it before opening.</source>
-        <translation type="unfinished"></translation>
+        <translation>这是一个可执行文件。
+请在打开前进行病毒扫描。</translation>
     </message>
 </context>
 <context>
     <name>ApCompletionPopupClass</name>
     <message>
         <source>Download Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>下载完成</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件夹</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>ApConfigDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">设置</translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>代理</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>Virus Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>病毒扫描</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>常规设置</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>基本设置</translation>
     </message>
     <message>
         <source>Start automatically on system startup</source>
-        <translation type="unfinished"></translation>
+        <translation>系统启动时自动运行</translation>
     </message>
     <message>
         <source>Minimize to system tray icon by clicking close button</source>
-        <translation type="unfinished"></translation>
+        <translation>点击关闭按钮时最小化到系统托盘</translation>
     </message>
     <message>
         <source>Prompt on completion of a task</source>
-        <translation type="unfinished"></translation>
+        <translation>任务完成时提示</translation>
     </message>
     <message>
         <source>Check update automatically each time on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>每次启动时自动检查更新</translation>
     </message>
     <message>
         <source>Speed panel bandwidth display limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度面板带宽显示上限：</translation>
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <source>Show floating window</source>
-        <translation type="unfinished"></translation>
+        <translation>显示悬浮窗</translation>
     </message>
     <message>
         <source>Download Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>下载设置</translation>
     </message>
     <message>
         <source>Downloaded to:</source>
-        <translation type="unfinished"></translation>
+        <translation>下载到：</translation>
     </message>
     <message>
         <source>Enable monitoring clipboard URL file types</source>
-        <translation type="unfinished"></translation>
+        <translation>监视剪贴板中指定文件类型的 URL</translation>
     </message>
     <message>
         <source>File types to monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>监视的文件类型：</translation>
     </message>
     <message>
         <source>Maximum number of splits for HTTP/FTP task</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP/FTP 任务的最大分段数</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自动</translation>
     </message>
     <message>
         <source>Customized</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义</translation>
     </message>
     <message>
         <source>Maximum failure retry times:</source>
-        <translation type="unfinished"></translation>
+        <translation>失败最大重试次数：</translation>
     </message>
     <message>
         <source>Download speed limit (0 = unlimited):</source>
-        <translation type="unfinished"></translation>
+        <translation>下载限速（0 = 不限速）：</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>代理设置</translation>
     </message>
     <message>
         <source>List of open proxy servers</source>
-        <translation type="unfinished"></translation>
+        <translation>公开代理服务器列表</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>主机：</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>端口：</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>类型：</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新</translation>
     </message>
     <message>
         <source>Proxy - Searching Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>代理 - 搜索资源</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>不使用代理</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>用户名：</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>密码：</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>从代理服务器列表加载设置</translation>
     </message>
     <message>
         <source>Proxy - HTTP/FTP Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>代理 - HTTP/FTP 下载</translation>
     </message>
     <message>
         <source>Content Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>内容锁定设置</translation>
     </message>
     <message>
         <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>内容锁定可过滤指定的搜索关键词，并通过家长控制锁定部分内容。</translation>
     </message>
     <message>
         <source>Please enter your password twice to lock</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入两次密码以锁定</translation>
     </message>
     <message>
         <source>Keywords:</source>
-        <translation type="unfinished"></translation>
+        <translation>关键词：</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>锁定</translation>
     </message>
     <message>
         <source>Please enter password to unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入密码以解锁</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>解锁</translation>
     </message>
     <message>
         <source>Content NOT locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>内容未锁定。上次修改时间：</translation>
     </message>
     <message>
         <source>Virus Scan Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>病毒扫描设置</translation>
     </message>
     <message>
         <source>Scan downloaded files by the following Anti-Virus program</source>
-        <translation type="unfinished"></translation>
+        <translation>使用以下杀毒程序扫描下载的文件</translation>
     </message>
     <message>
         <source>Program path:</source>
-        <translation type="unfinished"></translation>
+        <translation>程序路径：</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览…</translation>
     </message>
     <message>
         <source>Program arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>程序参数：</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部重置</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>重置</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Are you sure to reset all settings? Press OK to confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要重置所有设置吗？按“确定”确认。</translation>
     </message>
     <message>
         <source>Content is locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>内容已锁定。上次修改时间：</translation>
     </message>
     <message>
         <source>Please enter your password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入两次密码。</translation>
     </message>
     <message>
         <source>The two passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>两次输入的密码不一致。</translation>
     </message>
     <message>
         <source>Please enter a password containing minimum 6 characters or numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入至少包含 6 个字母或数字的密码。</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>密码不一致。</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>选择保存路径</translation>
     </message>
     <message>
         <source>Choose Anti-virus scanning program</source>
-        <translation type="unfinished"></translation>
+        <translation>选择杀毒程序</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>所有文件 (*)</translation>
     </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索…</translation>
     </message>
 </context>
 <context>
@@ -305,800 +306,801 @@ Please scan it before opening.</source>
     <name>ApNewTaskDialog</name>
     <message>
         <source>New Task</source>
-        <translation type="unfinished">新建任务</translation>
+        <translation>新建任务</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL：</translation>
     </message>
     <message>
         <source>Referer:</source>
-        <translation type="unfinished"></translation>
+        <translation>引用页：</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存路径：</translation>
     </message>
     <message>
         <source>Rename:</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名：</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>描述：</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>身份验证</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>用户名：</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>密码：</translation>
     </message>
     <message>
         <source>Mirror URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>镜像 URL</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>代理设置</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>类型：</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>不使用代理</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>主机：</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>端口：</translation>
     </message>
     <message>
         <source>List of open proxy servers over Internet (without authentication)</source>
-        <translation type="unfinished"></translation>
+        <translation>互联网上的公开代理服务器列表（无需身份验证）</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>从代理服务器列表加载设置</translation>
     </message>
     <message>
         <source>Start Download</source>
-        <translation type="unfinished"></translation>
+        <translation>开始下载</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>New HTTP/FTP Task</source>
-        <translation type="unfinished"></translation>
+        <translation>新建 HTTP/FTP 任务</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>HTTP/FTP Task Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP/FTP 任务属性</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>选择保存路径</translation>
     </message>
     <message>
         <source>This is an incorrect URL. Please check the validity of input URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>URL 不正确。请检查输入的 URL 是否有效。</translation>
     </message>
     <message>
         <source>The path you choose does not exist. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>所选路径不存在。请选择其他路径。</translation>
     </message>
     <message>
         <source>A file with the same name already exists. Please choose another save path or file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>已存在同名文件。请选择其他保存路径或文件名。</translation>
     </message>
     <message>
         <source>One or more mirror URLs are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>一个或多个镜像 URL 无效。</translation>
     </message>
     <message>
         <source>Speed Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>限速：</translation>
     </message>
     <message>
         <source>Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>不限速</translation>
     </message>
     <message>
         <source> KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> KB/s</translation>
     </message>
     <message>
         <source>Checksum:</source>
-        <translation type="unfinished"></translation>
+        <translation>校验和：</translation>
     </message>
     <message>
         <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>文件的 SHA-256、SHA-1 或 MD5（可选）</translation>
     </message>
     <message>
         <source>The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, in hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>校验和必须是文件的 SHA-256、SHA-1 或 MD5 摘要，以十六进制数字表示。</translation>
     </message>
 </context>
 <context>
     <name>ApOpenLinkGui</name>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>打开链接</translation>
     </message>
     <message>
         <source>Enter the link to download:</source>
-        <translation type="unfinished"></translation>
+        <translation>输入要下载的链接：</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存路径：</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的 URL</translation>
     </message>
     <message>
         <source>Failed to download Torrent. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>下载种子文件失败。%1</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>选择保存路径</translation>
     </message>
 </context>
 <context>
     <name>ApPluginUpdater</name>
     <message>
         <source>An update package is available to download, do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>有可下载的更新包，是否继续？</translation>
     </message>
 </context>
 <context>
     <name>ApPolicingThread</name>
     <message>
         <source>No update</source>
-        <translation type="unfinished"></translation>
+        <translation>没有更新</translation>
     </message>
     <message>
         <source>Update available.</source>
-        <translation type="unfinished"></translation>
+        <translation>有可用更新。</translation>
     </message>
     <message>
         <source>Update cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>更新已取消</translation>
     </message>
     <message>
         <source>Update failed - cannot connect to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新失败 - 无法连接到服务器。</translation>
     </message>
     <message>
         <source>No running task</source>
-        <translation type="unfinished"></translation>
+        <translation>没有正在运行的任务</translation>
     </message>
     <message>
         <source>Download rate: </source>
-        <translation type="unfinished"></translation>
+        <translation>下载速度： </translation>
     </message>
     <message>
         <source>Unfinished download tasks: </source>
-        <translation type="unfinished"></translation>
+        <translation>未完成的下载任务： </translation>
     </message>
     <message>
         <source>Remaining time: </source>
-        <translation type="unfinished"></translation>
+        <translation>剩余时间： </translation>
     </message>
     <message>
         <source>Total downloads - </source>
-        <translation type="unfinished"></translation>
+        <translation>总下载进度 - </translation>
     </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
     <message>
         <source>Request failed</source>
-        <translation type="unfinished"></translation>
+        <translation>请求失败</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件失败</translation>
     </message>
     <message>
         <source>Failed to write file</source>
-        <translation type="unfinished"></translation>
+        <translation>写入文件失败</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleController</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">计划任务</translation>
+        <translation>计划任务</translation>
     </message>
     <message>
         <source>Cancel Scheduled Task</source>
-        <translation type="unfinished"></translation>
+        <translation>取消计划任务</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>下载完成后关机</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>关机</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>注销</translation>
     </message>
     <message>
         <source>Start all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>开始所有任务</translation>
     </message>
     <message>
         <source>Pause all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停所有任务</translation>
     </message>
     <message>
         <source>Stop all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>停止所有任务</translation>
     </message>
     <message>
         <source>Task Scheduled</source>
-        <translation type="unfinished"></translation>
+        <translation>任务已计划</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleTaskDialog</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">计划任务</translation>
+        <translation>计划任务</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>下载完成后关机</translation>
     </message>
     <message>
         <source>Schedule a timed task</source>
-        <translation type="unfinished"></translation>
+        <translation>设置定时任务</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>小时</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分钟</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>关机</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>注销</translation>
     </message>
     <message>
         <source>Start all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>开始所有下载</translation>
     </message>
     <message>
         <source>Pause all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停所有下载</translation>
     </message>
     <message>
         <source>Stop all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>停止所有下载</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Task will be started after the time expires.
 Current Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>到达设定时间后将执行任务。
+当前时间： </translation>
     </message>
 </context>
 <context>
     <name>ApSearchPage</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在加载…</translation>
     </message>
 </context>
 <context>
     <name>ApTaskInfoPanel</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名：</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>预览：</translation>
     </message>
     <message>
         <source>File SHA-1 Hash:</source>
-        <translation type="unfinished"></translation>
+        <translation>文件 SHA-1 哈希值：</translation>
     </message>
     <message>
         <source>URL Host Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL 主机位置：</translation>
     </message>
     <message>
         <source>Downloaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>已下载：</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存路径：</translation>
     </message>
     <message>
         <source>Failure Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>失败原因：</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">状态</translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">大小</translation>
+        <translation>大小</translation>
     </message>
     <message>
         <source>Source URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>来源 URL</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">下载</translation>
+        <translation>下载</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>进度</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">正在下载</translation>
+        <translation>正在下载</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">已完成</translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">失败</translation>
+        <translation>失败</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在加载…</translation>
     </message>
 </context>
 <context>
     <name>ApTaskStore</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished">正在载入</translation>
+        <translation>正在加载</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">正在下载</translation>
+        <translation>正在下载</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">已暂停</translation>
+        <translation>已暂停</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished">已停止</translation>
+        <translation>已停止</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">已完成</translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished">正在检查</translation>
+        <translation>正在校验</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">失败</translation>
+        <translation>失败</translation>
     </message>
 </context>
 <context>
     <name>ApToolbarSearch</name>
     <message>
         <source>No Search Records</source>
-        <translation type="unfinished"></translation>
+        <translation>无搜索记录</translation>
     </message>
     <message>
         <source>Clear Search History</source>
-        <translation type="unfinished"></translation>
+        <translation>清除搜索历史</translation>
     </message>
 </context>
 <context>
     <name>ApTvoDownloadTaskThread</name>
     <message>
         <source>Checksum mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>校验和不匹配</translation>
     </message>
 </context>
 <context>
     <name>ApUpdateHttp</name>
     <message>
         <source>Request failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>请求失败：%1</translation>
     </message>
     <message>
         <source>Download failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>下载失败：%1。</translation>
     </message>
     <message>
         <source>the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器无响应</translation>
     </message>
     <message>
         <source>the manifest is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>清单文件过大</translation>
     </message>
 </context>
 <context>
     <name>ApWebFrameTalker</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">搜索</translation>
+        <translation>搜索</translation>
     </message>
     <message>
         <source>P2P Files</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P 文件</translation>
     </message>
     <message>
         <source>Web Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>网络视频</translation>
     </message>
     <message>
         <source>Featured Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>精选下载</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">主页</translation>
+        <translation>主页</translation>
     </message>
     <message>
         <source>Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>联系我们</translation>
     </message>
     <message>
         <source>More Torrent Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>更多种子搜索</translation>
     </message>
     <message>
         <source>Submit Torrent</source>
-        <translation type="unfinished"></translation>
+        <translation>提交种子</translation>
     </message>
     <message>
         <source>More Video Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>更多视频搜索</translation>
     </message>
     <message>
         <source>Publish Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>发布网络视频</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>上一页</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>下一页</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>来源</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>分类</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">大小</translation>
+        <translation>大小</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>热门</translation>
     </message>
     <message>
         <source>Please confirm you are over 18 years old</source>
-        <translation type="unfinished"></translation>
+        <translation>请确认您已年满 18 周岁</translation>
     </message>
     <message>
         <source>Search locked</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索已锁定</translation>
     </message>
     <message>
         <source>View more</source>
-        <translation type="unfinished"></translation>
+        <translation>查看更多</translation>
     </message>
     <message>
         <source>Require login. Click &apos;View more&apos; for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>需要登录。点击“查看更多”了解详情。</translation>
     </message>
     <message>
         <source>No suitable results? Click here for more searches.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有合适的结果？点击此处进行更多搜索。</translation>
     </message>
     <message>
         <source>Failed to connect to server. Please try it again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>连接服务器失败。请稍后重试。</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>视频</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>音频</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>游戏</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>软件</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>图书</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>图片</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>电视</translation>
     </message>
     <message>
         <source>Anime</source>
-        <translation type="unfinished"></translation>
+        <translation>动漫</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>其他</translation>
     </message>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>无法连接到服务器</translation>
     </message>
     <message>
         <source>Enter a valid web video URL</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入有效的网络视频 URL</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">下载</translation>
+        <translation>下载</translation>
     </message>
     <message>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>播放视频</translation>
     </message>
     <message>
         <source>Download Video</source>
-        <translation type="unfinished"></translation>
+        <translation>下载视频</translation>
     </message>
     <message>
         <source>The selected content has been locked for parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>所选内容已被家长控制锁定。</translation>
     </message>
     <message>
         <source>Your input keywords are filtered by parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>您输入的关键词已被家长控制过滤。</translation>
     </message>
     <message>
         <source>Please upgrade to a newer version for better results.</source>
-        <translation type="unfinished"></translation>
+        <translation>请升级到新版本以获得更好的结果。</translation>
     </message>
 </context>
 <context>
     <name>FailureReason</name>
     <message>
         <source>File not found on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器上找不到该文件</translation>
     </message>
     <message>
         <source>The server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器要求提供用户名和密码</translation>
     </message>
     <message>
         <source>The server refuses access to the file</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器拒绝访问该文件</translation>
     </message>
     <message>
         <source>The proxy server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>代理服务器要求提供用户名和密码</translation>
     </message>
     <message>
         <source>The server refused the requested part of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器拒绝了所请求的文件片段</translation>
     </message>
     <message>
         <source>The server is busy, try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器繁忙，请稍后重试</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器错误</translation>
     </message>
     <message>
         <source>The server does not send parts of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器不支持分段发送此文件</translation>
     </message>
     <message>
         <source>Unexpected answer from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器返回了意外的响应</translation>
     </message>
     <message>
         <source>The server refused the login</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器拒绝登录</translation>
     </message>
     <message>
         <source>The server stopped the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器中止了传输</translation>
     </message>
     <message>
         <source>The server refused the request</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器拒绝了请求</translation>
     </message>
     <message>
         <source>Server certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器证书不受信任</translation>
     </message>
     <message>
         <source>The secure connection to the server failed</source>
-        <translation type="unfinished"></translation>
+        <translation>与服务器的安全连接失败</translation>
     </message>
     <message>
         <source>Server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到服务器名称</translation>
     </message>
     <message>
         <source>Proxy server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到代理服务器名称</translation>
     </message>
     <message>
         <source>The server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器拒绝了连接</translation>
     </message>
     <message>
         <source>The server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器响应超时</translation>
     </message>
     <message>
         <source>The server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器未作响应就关闭了连接</translation>
     </message>
     <message>
         <source>The connection to the server was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>与服务器的连接已断开</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入文件</translation>
     </message>
     <message>
         <source>The proxy server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>代理服务器拒绝了连接</translation>
     </message>
     <message>
         <source>The proxy server setting cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>无法使用该代理服务器设置</translation>
     </message>
     <message>
         <source>The request holds a line break in a header value</source>
-        <translation type="unfinished"></translation>
+        <translation>请求的标头值中包含换行符</translation>
     </message>
     <message>
         <source>Connection failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>连接失败： </translation>
     </message>
     <message>
         <source>Connection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>连接失败</translation>
     </message>
     <message>
         <source>No permission to write the file</source>
-        <translation type="unfinished"></translation>
+        <translation>没有写入该文件的权限</translation>
     </message>
     <message>
         <source>The file could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入文件： </translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘已满</translation>
     </message>
     <message>
         <source>Too many redirections</source>
-        <translation type="unfinished"></translation>
+        <translation>重定向次数过多</translation>
     </message>
     <message>
         <source>The server stopped sending data</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器停止发送数据</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>无法连接到服务器</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::Dialog</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>位置</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在加载…</translation>
     </message>
 </context>
 <context>
@@ -1273,11 +1275,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Download rate</source>
-        <translation>下载速率</translation>
+        <translation>下载速度</translation>
     </message>
     <message>
         <source>Upload rate</source>
-        <translation>上传速率</translation>
+        <translation>上传速度</translation>
     </message>
     <message>
         <source>A task with the same path already exists. This task cannot be added.</source>
@@ -1325,7 +1327,7 @@ Current Time: </source>
     </message>
     <message>
         <source>More Searches...</source>
-        <translation>更多搜索...</translation>
+        <translation>更多搜索…</translation>
     </message>
     <message>
         <source>Schedule Task</source>
@@ -1393,7 +1395,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Tell a Friend</source>
-        <translation>告诉朋友</translation>
+        <translation>推荐给朋友</translation>
     </message>
     <message>
         <source>Link to Us</source>
@@ -1413,11 +1415,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Show Tarvo</source>
-        <translation>显示 Zantor</translation>
+        <translation>显示 Tarvo</translation>
     </message>
     <message>
         <source>Show/Hide Tarvo</source>
-        <translation>显示/隐藏 Zantor</translation>
+        <translation>显示/隐藏 Tarvo</translation>
     </message>
     <message>
         <source>Web Image Download</source>
@@ -1429,7 +1431,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Download Rate</source>
-        <translation>下载速率</translation>
+        <translation>下载速度</translation>
     </message>
     <message>
         <source>New Task</source>
@@ -1465,100 +1467,100 @@ Current Time: </source>
     </message>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation>文件和网络视频下载管理器，支持每个文件多连接、镜像和自动重试。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+        <translation>文件和网络视频下载管理器，支持单个文件多连接、镜像和自动重试。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>Player::MainWindow</name>
     <message>
         <source>MP4/FLV Media Player - Tarvo</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4/FLV 媒体播放器 - Tarvo</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">文件</translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">帮助</translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>播放列表</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished">打开文件</translation>
+        <translation>打开文件</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">退出</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Always on Top</source>
-        <translation type="unfinished"></translation>
+        <translation>总在最前</translation>
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>在线帮助</translation>
     </message>
     <message>
         <source>Show/Hide Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>显示/隐藏播放列表</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>重新加载</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">主页</translation>
+        <translation>主页</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放</translation>
     </message>
     <message>
         <source>Remove Non-existent Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>移除不存在的条目</translation>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation type="unfinished">打开所在文件夹</translation>
+        <translation>打开所在文件夹</translation>
     </message>
     <message>
         <source>Open URL</source>
-        <translation type="unfinished"></translation>
+        <translation>打开 URL</translation>
     </message>
     <message>
         <source>The GStreamer plugins that play H.264 video were NOT found. Press OK to read how to install them.</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到播放 H.264 视频所需的 GStreamer 插件。按“确定”查看安装方法。</translation>
     </message>
     <message>
         <source>Select media files</source>
-        <translation type="unfinished"></translation>
+        <translation>选择媒体文件</translation>
     </message>
     <message>
         <source>MP4/FLV Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4/FLV 媒体播放器</translation>
     </message>
 </context>
 <context>
     <name>ScriptWatchdog</name>
     <message numerus="yes">
         <source>the plugin call took more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>插件调用耗时超过 %n 秒</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the script ran for more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>脚本运行时间超过 %n 秒</numerusform>
         </translation>
     </message>
 </context>

@@ -6,288 +6,289 @@
     <message>
         <source>This is an executable file.
 Please scan it before opening.</source>
-        <translation type="unfinished"></translation>
+        <translation>これは実行ファイルです。
+開く前にウイルススキャンしてください。</translation>
     </message>
 </context>
 <context>
     <name>ApCompletionPopupClass</name>
     <message>
         <source>Download Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード完了</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを開く</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ApConfigDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">設定</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>全般</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシ</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>コンテンツ</translation>
     </message>
     <message>
         <source>Virus Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>ウイルススキャン</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>全般の設定</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>基本設定</translation>
     </message>
     <message>
         <source>Start automatically on system startup</source>
-        <translation type="unfinished"></translation>
+        <translation>システム起動時に自動的に開始する</translation>
     </message>
     <message>
         <source>Minimize to system tray icon by clicking close button</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じるボタンでシステムトレイに最小化する</translation>
     </message>
     <message>
         <source>Prompt on completion of a task</source>
-        <translation type="unfinished"></translation>
+        <translation>タスク完了時に通知する</translation>
     </message>
     <message>
         <source>Check update automatically each time on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に毎回自動的に更新を確認する</translation>
     </message>
     <message>
         <source>Speed panel bandwidth display limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度パネルの帯域幅表示上限:</translation>
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <source>Show floating window</source>
-        <translation type="unfinished"></translation>
+        <translation>フローティングウィンドウを表示する</translation>
     </message>
     <message>
         <source>Download Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードの設定</translation>
     </message>
     <message>
         <source>Downloaded to:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先:</translation>
     </message>
     <message>
         <source>Enable monitoring clipboard URL file types</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードの URL をファイルの種類で監視する</translation>
     </message>
     <message>
         <source>File types to monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>監視するファイルの種類:</translation>
     </message>
     <message>
         <source>Maximum number of splits for HTTP/FTP task</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP/FTP タスクの最大分割数</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Customized</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <source>Maximum failure retry times:</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗時の最大再試行回数:</translation>
     </message>
     <message>
         <source>Download speed limit (0 = unlimited):</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード速度制限 (0 = 無制限):</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシの設定</translation>
     </message>
     <message>
         <source>List of open proxy servers</source>
-        <translation type="unfinished"></translation>
+        <translation>公開プロキシサーバーの一覧</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>ホスト:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>Proxy - Searching Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシ - リソースの検索</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシなし</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー名:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード:</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシサーバーの一覧から設定を読み込む</translation>
     </message>
     <message>
         <source>Proxy - HTTP/FTP Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシ - HTTP/FTP ダウンロード</translation>
     </message>
     <message>
         <source>Content Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>コンテンツロックの設定</translation>
     </message>
     <message>
         <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>コンテンツロックを使うと、指定した検索キーワードをフィルターし、ペアレンタルコントロールで一部のコンテンツをロックできます。</translation>
     </message>
     <message>
         <source>Please enter your password twice to lock</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックするにはパスワードを 2 回入力してください</translation>
     </message>
     <message>
         <source>Keywords:</source>
-        <translation type="unfinished"></translation>
+        <translation>キーワード:</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック</translation>
     </message>
     <message>
         <source>Please enter password to unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックを解除するにはパスワードを入力してください</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック解除</translation>
     </message>
     <message>
         <source>Content NOT locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>コンテンツはロックされていません。最終変更日時:</translation>
     </message>
     <message>
         <source>Virus Scan Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ウイルススキャンの設定</translation>
     </message>
     <message>
         <source>Scan downloaded files by the following Anti-Virus program</source>
-        <translation type="unfinished"></translation>
+        <translation>次のウイルス対策プログラムでダウンロードしたファイルをスキャンする</translation>
     </message>
     <message>
         <source>Program path:</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムのパス:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <source>Program arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの引数:</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてリセット</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Are you sure to reset all settings? Press OK to confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての設定をリセットしますか? OK を押して確定します。</translation>
     </message>
     <message>
         <source>Content is locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>コンテンツはロックされています。最終変更日時:</translation>
     </message>
     <message>
         <source>Please enter your password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを 2 回入力してください。</translation>
     </message>
     <message>
         <source>The two passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 つのパスワードが一致しません。</translation>
     </message>
     <message>
         <source>Please enter a password containing minimum 6 characters or numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>6 文字以上の英数字でパスワードを入力してください。</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが一致しません。</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先を選択</translation>
     </message>
     <message>
         <source>Choose Anti-virus scanning program</source>
-        <translation type="unfinished"></translation>
+        <translation>ウイルス対策プログラムを選択</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>検索...</translation>
     </message>
 </context>
 <context>
@@ -305,800 +306,801 @@ Please scan it before opening.</source>
     <name>ApNewTaskDialog</name>
     <message>
         <source>New Task</source>
-        <translation type="unfinished">新しいタスク</translation>
+        <translation>新しいタスク</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>全般</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Referer:</source>
-        <translation type="unfinished"></translation>
+        <translation>リファラー:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先:</translation>
     </message>
     <message>
         <source>Rename:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>説明:</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>認証</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー名:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード:</translation>
     </message>
     <message>
         <source>Mirror URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>ミラー URL</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシの設定</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシなし</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>ホスト:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート:</translation>
     </message>
     <message>
         <source>List of open proxy servers over Internet (without authentication)</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネット上の公開プロキシサーバーの一覧 (認証なし)</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシサーバーの一覧から設定を読み込む</translation>
     </message>
     <message>
         <source>Start Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード開始</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>New HTTP/FTP Task</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい HTTP/FTP タスク</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>HTTP/FTP Task Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP/FTP タスクのプロパティ</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先を選択</translation>
     </message>
     <message>
         <source>This is an incorrect URL. Please check the validity of input URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>URL が正しくありません。入力した URL が有効か確認してください。</translation>
     </message>
     <message>
         <source>The path you choose does not exist. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したパスは存在しません。別のパスを選択してください。</translation>
     </message>
     <message>
         <source>A file with the same name already exists. Please choose another save path or file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>同じ名前のファイルが既にあります。別の保存先またはファイル名を選択してください。</translation>
     </message>
     <message>
         <source>One or more mirror URLs are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なミラー URL があります。</translation>
     </message>
     <message>
         <source>Speed Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度制限:</translation>
     </message>
     <message>
         <source>Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>無制限</translation>
     </message>
     <message>
         <source> KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> KB/s</translation>
     </message>
     <message>
         <source>Checksum:</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックサム:</translation>
     </message>
     <message>
         <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの SHA-256、SHA-1 または MD5 (省略可)</translation>
     </message>
     <message>
         <source>The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, in hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックサムには、ファイルの SHA-256、SHA-1 または MD5 ダイジェストを 16 進数で指定してください。</translation>
     </message>
 </context>
 <context>
     <name>ApOpenLinkGui</name>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクを開く</translation>
     </message>
     <message>
         <source>Enter the link to download:</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードするリンクを入力:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な URL</translation>
     </message>
     <message>
         <source>Failed to download Torrent. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Torrent のダウンロードに失敗しました。%1</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先を選択</translation>
     </message>
 </context>
 <context>
     <name>ApPluginUpdater</name>
     <message>
         <source>An update package is available to download, do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード可能な更新パッケージがあります。続行しますか?</translation>
     </message>
 </context>
 <context>
     <name>ApPolicingThread</name>
     <message>
         <source>No update</source>
-        <translation type="unfinished"></translation>
+        <translation>更新はありません</translation>
     </message>
     <message>
         <source>Update available.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新があります。</translation>
     </message>
     <message>
         <source>Update cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を中止しました</translation>
     </message>
     <message>
         <source>Update failed - cannot connect to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新に失敗しました - サーバーに接続できません。</translation>
     </message>
     <message>
         <source>No running task</source>
-        <translation type="unfinished"></translation>
+        <translation>実行中のタスクはありません</translation>
     </message>
     <message>
         <source>Download rate: </source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード速度: </translation>
     </message>
     <message>
         <source>Unfinished download tasks: </source>
-        <translation type="unfinished"></translation>
+        <translation>未完了のダウンロードタスク: </translation>
     </message>
     <message>
         <source>Remaining time: </source>
-        <translation type="unfinished"></translation>
+        <translation>残り時間: </translation>
     </message>
     <message>
         <source>Total downloads - </source>
-        <translation type="unfinished"></translation>
+        <translation>全体のダウンロード - </translation>
     </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
     <message>
         <source>Request failed</source>
-        <translation type="unfinished"></translation>
+        <translation>リクエストに失敗しました</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けませんでした</translation>
     </message>
     <message>
         <source>Failed to write file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに書き込めませんでした</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleController</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">タスクのスケジュール</translation>
+        <translation>タスクのスケジュール</translation>
     </message>
     <message>
         <source>Cancel Scheduled Task</source>
-        <translation type="unfinished"></translation>
+        <translation>スケジュールを取り消す</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード完了後にシャットダウン</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>シャットダウン</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>ログアウト</translation>
     </message>
     <message>
         <source>Start all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのタスクを開始</translation>
     </message>
     <message>
         <source>Pause all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのタスクを一時停止</translation>
     </message>
     <message>
         <source>Stop all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのタスクを停止</translation>
     </message>
     <message>
         <source>Task Scheduled</source>
-        <translation type="unfinished"></translation>
+        <translation>タスクをスケジュールしました</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleTaskDialog</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">タスクのスケジュール</translation>
+        <translation>タスクのスケジュール</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード完了後にシャットダウン</translation>
     </message>
     <message>
         <source>Schedule a timed task</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻指定でタスクを実行</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>時間</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>シャットダウン</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>ログアウト</translation>
     </message>
     <message>
         <source>Start all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのダウンロードを開始</translation>
     </message>
     <message>
         <source>Pause all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのダウンロードを一時停止</translation>
     </message>
     <message>
         <source>Stop all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのダウンロードを停止</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Task will be started after the time expires.
 Current Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>指定した時間が経過するとタスクを実行します。
+現在の時刻: </translation>
     </message>
 </context>
 <context>
     <name>ApSearchPage</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中...</translation>
     </message>
 </context>
 <context>
     <name>ApTaskInfoPanel</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>全般</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー:</translation>
     </message>
     <message>
         <source>File SHA-1 Hash:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの SHA-1 ハッシュ:</translation>
     </message>
     <message>
         <source>URL Host Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL ホストの所在地:</translation>
     </message>
     <message>
         <source>Downloaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード済み:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先:</translation>
     </message>
     <message>
         <source>Failure Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗の理由:</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">状態</translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">サイズ</translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Source URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>ソース URL</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">ダウンロード</translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">ダウンロード中</translation>
+        <translation>ダウンロード中</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">完了</translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">失敗</translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中...</translation>
     </message>
 </context>
 <context>
     <name>ApTaskStore</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished">読み込み中</translation>
+        <translation>読み込み中</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">ダウンロード中</translation>
+        <translation>ダウンロード中</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">一時停止中</translation>
+        <translation>一時停止中</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished">停止済み</translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">完了</translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished">確認中</translation>
+        <translation>検証中</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">失敗</translation>
+        <translation>失敗</translation>
     </message>
 </context>
 <context>
     <name>ApToolbarSearch</name>
     <message>
         <source>No Search Records</source>
-        <translation type="unfinished"></translation>
+        <translation>検索履歴はありません</translation>
     </message>
     <message>
         <source>Clear Search History</source>
-        <translation type="unfinished"></translation>
+        <translation>検索履歴を消去</translation>
     </message>
 </context>
 <context>
     <name>ApTvoDownloadTaskThread</name>
     <message>
         <source>Checksum mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックサムが一致しません</translation>
     </message>
 </context>
 <context>
     <name>ApUpdateHttp</name>
     <message>
         <source>Request failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>リクエストに失敗しました: %1</translation>
     </message>
     <message>
         <source>Download failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードに失敗しました: %1。</translation>
     </message>
     <message>
         <source>the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが応答しませんでした</translation>
     </message>
     <message>
         <source>the manifest is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>マニフェストが大きすぎます</translation>
     </message>
 </context>
 <context>
     <name>ApWebFrameTalker</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">検索</translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>P2P Files</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P ファイル</translation>
     </message>
     <message>
         <source>Web Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Web 動画</translation>
     </message>
     <message>
         <source>Featured Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>おすすめのダウンロード</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">ホーム</translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>お問い合わせ</translation>
     </message>
     <message>
         <source>More Torrent Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の Torrent 検索</translation>
     </message>
     <message>
         <source>Submit Torrent</source>
-        <translation type="unfinished"></translation>
+        <translation>Torrent を投稿</translation>
     </message>
     <message>
         <source>More Video Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の動画検索</translation>
     </message>
     <message>
         <source>Publish Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Web 動画を公開</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>前のページ</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>次のページ</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>ソース</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリー</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">サイズ</translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>人気</translation>
     </message>
     <message>
         <source>Please confirm you are over 18 years old</source>
-        <translation type="unfinished"></translation>
+        <translation>18 歳以上であることを確認してください</translation>
     </message>
     <message>
         <source>Search locked</source>
-        <translation type="unfinished"></translation>
+        <translation>検索はロックされています</translation>
     </message>
     <message>
         <source>View more</source>
-        <translation type="unfinished"></translation>
+        <translation>もっと見る</translation>
     </message>
     <message>
         <source>Require login. Click &apos;View more&apos; for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>ログインが必要です。詳細は「もっと見る」をクリックしてください。</translation>
     </message>
     <message>
         <source>No suitable results? Click here for more searches.</source>
-        <translation type="unfinished"></translation>
+        <translation>適切な結果がありませんか? ここをクリックするとさらに検索できます。</translation>
     </message>
     <message>
         <source>Failed to connect to server. Please try it again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーに接続できませんでした。しばらくしてから再試行してください。</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>動画</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>音声</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトウェア</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>書籍</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>テレビ</translation>
     </message>
     <message>
         <source>Anime</source>
-        <translation type="unfinished"></translation>
+        <translation>アニメ</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーに接続できません</translation>
     </message>
     <message>
         <source>Enter a valid web video URL</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な Web 動画の URL を入力してください</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">ダウンロード</translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>動画を再生</translation>
     </message>
     <message>
         <source>Download Video</source>
-        <translation type="unfinished"></translation>
+        <translation>動画をダウンロード</translation>
     </message>
     <message>
         <source>The selected content has been locked for parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したコンテンツはペアレンタルコントロールでロックされています。</translation>
     </message>
     <message>
         <source>Your input keywords are filtered by parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>入力したキーワードはペアレンタルコントロールでフィルターされています。</translation>
     </message>
     <message>
         <source>Please upgrade to a newer version for better results.</source>
-        <translation type="unfinished"></translation>
+        <translation>より良い結果を得るには新しいバージョンにアップグレードしてください。</translation>
     </message>
 </context>
 <context>
     <name>FailureReason</name>
     <message>
         <source>File not found on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー上にファイルが見つかりません</translation>
     </message>
     <message>
         <source>The server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーがユーザー名とパスワードを要求しています</translation>
     </message>
     <message>
         <source>The server refuses access to the file</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーがファイルへのアクセスを拒否しました</translation>
     </message>
     <message>
         <source>The proxy server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシサーバーがユーザー名とパスワードを要求しています</translation>
     </message>
     <message>
         <source>The server refused the requested part of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが要求されたファイルの部分を拒否しました</translation>
     </message>
     <message>
         <source>The server is busy, try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが混雑しています。しばらくしてから再試行してください</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーエラー</translation>
     </message>
     <message>
         <source>The server does not send parts of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーはこのファイルの分割転送に対応していません</translation>
     </message>
     <message>
         <source>Unexpected answer from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーから予期しない応答がありました</translation>
     </message>
     <message>
         <source>The server refused the login</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーがログインを拒否しました</translation>
     </message>
     <message>
         <source>The server stopped the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが転送を中止しました</translation>
     </message>
     <message>
         <source>The server refused the request</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーがリクエストを拒否しました</translation>
     </message>
     <message>
         <source>Server certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー証明書は信頼されていません</translation>
     </message>
     <message>
         <source>The secure connection to the server failed</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーとの安全な接続に失敗しました</translation>
     </message>
     <message>
         <source>Server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー名が見つかりません</translation>
     </message>
     <message>
         <source>Proxy server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシサーバー名が見つかりません</translation>
     </message>
     <message>
         <source>The server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが接続を拒否しました</translation>
     </message>
     <message>
         <source>The server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーの応答がタイムアウトしました</translation>
     </message>
     <message>
         <source>The server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが応答せずに接続を閉じました</translation>
     </message>
     <message>
         <source>The connection to the server was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーとの接続が切断されました</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに書き込めませんでした</translation>
     </message>
     <message>
         <source>The proxy server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシサーバーが接続を拒否しました</translation>
     </message>
     <message>
         <source>The proxy server setting cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>このプロキシサーバーの設定は使用できません</translation>
     </message>
     <message>
         <source>The request holds a line break in a header value</source>
-        <translation type="unfinished"></translation>
+        <translation>リクエストのヘッダー値に改行が含まれています</translation>
     </message>
     <message>
         <source>Connection failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>接続に失敗しました: </translation>
     </message>
     <message>
         <source>Connection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>接続に失敗しました</translation>
     </message>
     <message>
         <source>No permission to write the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルへの書き込み権限がありません</translation>
     </message>
     <message>
         <source>The file could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに書き込めませんでした: </translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクがいっぱいです</translation>
     </message>
     <message>
         <source>Too many redirections</source>
-        <translation type="unfinished"></translation>
+        <translation>リダイレクトが多すぎます</translation>
     </message>
     <message>
         <source>The server stopped sending data</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーがデータの送信を停止しました</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーに接続できません</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::Dialog</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>所在地</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中...</translation>
     </message>
 </context>
 <context>
@@ -1257,7 +1259,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Web Video Download</source>
-        <translation>Web動画ダウンロード</translation>
+        <translation>Web 動画ダウンロード</translation>
     </message>
     <message>
         <source>Search Page</source>
@@ -1321,7 +1323,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Search Web Videos</source>
-        <translation>Web動画を検索</translation>
+        <translation>Web 動画を検索</translation>
     </message>
     <message>
         <source>More Searches...</source>
@@ -1341,7 +1343,7 @@ Current Time: </source>
     </message>
     <message>
         <source>My Documents</source>
-        <translation>マイ ドキュメント</translation>
+        <translation>ドキュメント</translation>
     </message>
     <message>
         <source>Desktop</source>
@@ -1413,15 +1415,15 @@ Current Time: </source>
     </message>
     <message>
         <source>Show Tarvo</source>
-        <translation>Zantor を表示</translation>
+        <translation>Tarvo を表示</translation>
     </message>
     <message>
         <source>Show/Hide Tarvo</source>
-        <translation>Zantor の表示/非表示</translation>
+        <translation>Tarvo の表示/非表示</translation>
     </message>
     <message>
         <source>Web Image Download</source>
-        <translation>Web画像ダウンロード</translation>
+        <translation>Web 画像ダウンロード</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1465,100 +1467,100 @@ Current Time: </source>
     </message>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation>ファイルとWeb動画のダウンロードマネージャー。ファイルごとの複数接続、ミラー、自動再試行に対応。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+        <translation>ファイルと Web 動画のダウンロードマネージャー。ファイルごとの複数接続、ミラー、自動再試行に対応しています。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>Player::MainWindow</name>
     <message>
         <source>MP4/FLV Media Player - Tarvo</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4/FLV メディアプレーヤー - Tarvo</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">ファイル</translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">ヘルプ</translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリスト</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished">ファイルを開く</translation>
+        <translation>ファイルを開く</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">終了</translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Always on Top</source>
-        <translation type="unfinished"></translation>
+        <translation>常に手前に表示</translation>
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>オンラインヘルプ</translation>
     </message>
     <message>
         <source>Show/Hide Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリストの表示/非表示</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>再読み込み</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">ホーム</translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生</translation>
     </message>
     <message>
         <source>Remove Non-existent Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>存在しない項目を削除</translation>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation type="unfinished">保存先フォルダーを開く</translation>
+        <translation>保存先フォルダーを開く</translation>
     </message>
     <message>
         <source>Open URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL を開く</translation>
     </message>
     <message>
         <source>The GStreamer plugins that play H.264 video were NOT found. Press OK to read how to install them.</source>
-        <translation type="unfinished"></translation>
+        <translation>H.264 動画を再生する GStreamer プラグインが見つかりません。OK を押すとインストール方法を確認できます。</translation>
     </message>
     <message>
         <source>Select media files</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアファイルを選択</translation>
     </message>
     <message>
         <source>MP4/FLV Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4/FLV メディアプレーヤー</translation>
     </message>
 </context>
 <context>
     <name>ScriptWatchdog</name>
     <message numerus="yes">
         <source>the plugin call took more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>プラグインの呼び出しに %n 秒以上かかりました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the script ran for more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>スクリプトが %n 秒以上実行されました</numerusform>
         </translation>
     </message>
 </context>

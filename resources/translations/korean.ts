@@ -6,288 +6,289 @@
     <message>
         <source>This is an executable file.
 Please scan it before opening.</source>
-        <translation type="unfinished"></translation>
+        <translation>실행 파일입니다.
+열기 전에 바이러스 검사를 하십시오.</translation>
     </message>
 </context>
 <context>
     <name>ApCompletionPopupClass</name>
     <message>
         <source>Download Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 완료</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 열기</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
     <name>ApConfigDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">설정</translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>일반</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>콘텐츠</translation>
     </message>
     <message>
         <source>Virus Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>바이러스 검사</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>일반 설정</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>기본 설정</translation>
     </message>
     <message>
         <source>Start automatically on system startup</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 시작 시 자동으로 실행</translation>
     </message>
     <message>
         <source>Minimize to system tray icon by clicking close button</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기 단추를 누르면 시스템 트레이로 최소화</translation>
     </message>
     <message>
         <source>Prompt on completion of a task</source>
-        <translation type="unfinished"></translation>
+        <translation>작업 완료 시 알림</translation>
     </message>
     <message>
         <source>Check update automatically each time on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>시작할 때마다 자동으로 업데이트 확인</translation>
     </message>
     <message>
         <source>Speed panel bandwidth display limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>속도 패널 대역폭 표시 한도:</translation>
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <source>Show floating window</source>
-        <translation type="unfinished"></translation>
+        <translation>떠 있는 창 표시</translation>
     </message>
     <message>
         <source>Download Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 설정</translation>
     </message>
     <message>
         <source>Downloaded to:</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 위치:</translation>
     </message>
     <message>
         <source>Enable monitoring clipboard URL file types</source>
-        <translation type="unfinished"></translation>
+        <translation>클립보드 URL의 파일 형식 감시 사용</translation>
     </message>
     <message>
         <source>File types to monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>감시할 파일 형식:</translation>
     </message>
     <message>
         <source>Maximum number of splits for HTTP/FTP task</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP/FTP 작업의 최대 분할 수</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>자동</translation>
     </message>
     <message>
         <source>Customized</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 지정</translation>
     </message>
     <message>
         <source>Maximum failure retry times:</source>
-        <translation type="unfinished"></translation>
+        <translation>실패 시 최대 재시도 횟수:</translation>
     </message>
     <message>
         <source>Download speed limit (0 = unlimited):</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 속도 제한 (0 = 무제한):</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 설정</translation>
     </message>
     <message>
         <source>List of open proxy servers</source>
-        <translation type="unfinished"></translation>
+        <translation>공개 프록시 서버 목록</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>호스트:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>포트:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>유형:</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>새로 고침</translation>
     </message>
     <message>
         <source>Proxy - Searching Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 - 리소스 검색</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 없음</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 이름:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>암호:</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 서버 목록에서 설정 불러오기</translation>
     </message>
     <message>
         <source>Proxy - HTTP/FTP Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 - HTTP/FTP 다운로드</translation>
     </message>
     <message>
         <source>Content Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>콘텐츠 잠금 설정</translation>
     </message>
     <message>
         <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>콘텐츠 잠금을 사용하면 지정한 검색 키워드를 걸러 내고 일부 콘텐츠를 자녀 보호 기능으로 잠글 수 있습니다.</translation>
     </message>
     <message>
         <source>Please enter your password twice to lock</source>
-        <translation type="unfinished"></translation>
+        <translation>잠그려면 암호를 두 번 입력하십시오</translation>
     </message>
     <message>
         <source>Keywords:</source>
-        <translation type="unfinished"></translation>
+        <translation>키워드:</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>잠금</translation>
     </message>
     <message>
         <source>Please enter password to unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>잠금을 해제하려면 암호를 입력하십시오</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>잠금 해제</translation>
     </message>
     <message>
         <source>Content NOT locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>콘텐츠가 잠겨 있지 않습니다. 마지막 수정 시간:</translation>
     </message>
     <message>
         <source>Virus Scan Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>바이러스 검사 설정</translation>
     </message>
     <message>
         <source>Scan downloaded files by the following Anti-Virus program</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 바이러스 백신 프로그램으로 다운로드한 파일 검사</translation>
     </message>
     <message>
         <source>Program path:</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램 경로:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>찾아보기...</translation>
     </message>
     <message>
         <source>Program arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램 인자:</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>모두 초기화</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>초기화</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>적용</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Are you sure to reset all settings? Press OK to confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 설정을 초기화하시겠습니까? 계속하려면 확인을 누르십시오.</translation>
     </message>
     <message>
         <source>Content is locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>콘텐츠가 잠겨 있습니다. 마지막 수정 시간:</translation>
     </message>
     <message>
         <source>Please enter your password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>암호를 두 번 입력하십시오.</translation>
     </message>
     <message>
         <source>The two passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>두 암호가 일치하지 않습니다.</translation>
     </message>
     <message>
         <source>Please enter a password containing minimum 6 characters or numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>문자 또는 숫자 6자 이상으로 된 암호를 입력하십시오.</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>암호가 일치하지 않습니다.</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 경로 선택</translation>
     </message>
     <message>
         <source>Choose Anti-virus scanning program</source>
-        <translation type="unfinished"></translation>
+        <translation>바이러스 검사 프로그램 선택</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 파일 (*)</translation>
     </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>검색...</translation>
     </message>
 </context>
 <context>
@@ -305,800 +306,801 @@ Please scan it before opening.</source>
     <name>ApNewTaskDialog</name>
     <message>
         <source>New Task</source>
-        <translation type="unfinished">새 작업</translation>
+        <translation>새 작업</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>일반</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Referer:</source>
-        <translation type="unfinished"></translation>
+        <translation>리퍼러:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 경로:</translation>
     </message>
     <message>
         <source>Rename:</source>
-        <translation type="unfinished"></translation>
+        <translation>이름 변경:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>설명:</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>인증</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 이름:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>암호:</translation>
     </message>
     <message>
         <source>Mirror URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>미러 URL</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 설정</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>유형:</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 없음</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>호스트:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>포트:</translation>
     </message>
     <message>
         <source>List of open proxy servers over Internet (without authentication)</source>
-        <translation type="unfinished"></translation>
+        <translation>인터넷의 공개 프록시 서버 목록 (인증 없음)</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>새로 고침</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 서버 목록에서 설정 불러오기</translation>
     </message>
     <message>
         <source>Start Download</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 시작</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>New HTTP/FTP Task</source>
-        <translation type="unfinished"></translation>
+        <translation>새 HTTP/FTP 작업</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>HTTP/FTP Task Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP/FTP 작업 속성</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 경로 선택</translation>
     </message>
     <message>
         <source>This is an incorrect URL. Please check the validity of input URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 URL입니다. 입력한 URL이 올바른지 확인하십시오.</translation>
     </message>
     <message>
         <source>The path you choose does not exist. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 경로가 없습니다. 다른 경로를 선택하십시오.</translation>
     </message>
     <message>
         <source>A file with the same name already exists. Please choose another save path or file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>같은 이름의 파일이 이미 있습니다. 다른 저장 경로나 파일 이름을 선택하십시오.</translation>
     </message>
     <message>
         <source>One or more mirror URLs are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>하나 이상의 미러 URL이 올바르지 않습니다.</translation>
     </message>
     <message>
         <source>Speed Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>속도 제한:</translation>
     </message>
     <message>
         <source>Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>무제한</translation>
     </message>
     <message>
         <source> KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> KB/s</translation>
     </message>
     <message>
         <source>Checksum:</source>
-        <translation type="unfinished"></translation>
+        <translation>체크섬:</translation>
     </message>
     <message>
         <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>파일의 SHA-256, SHA-1 또는 MD5 (선택 사항)</translation>
     </message>
     <message>
         <source>The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, in hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>체크섬은 파일의 SHA-256, SHA-1 또는 MD5 다이제스트를 16진수로 나타낸 값이어야 합니다.</translation>
     </message>
 </context>
 <context>
     <name>ApOpenLinkGui</name>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>링크 열기</translation>
     </message>
     <message>
         <source>Enter the link to download:</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드할 링크를 입력하십시오:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 경로:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 URL</translation>
     </message>
     <message>
         <source>Failed to download Torrent. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>토렌트를 다운로드하지 못했습니다. %1</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 경로 선택</translation>
     </message>
 </context>
 <context>
     <name>ApPluginUpdater</name>
     <message>
         <source>An update package is available to download, do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드할 수 있는 업데이트 패키지가 있습니다. 계속하시겠습니까?</translation>
     </message>
 </context>
 <context>
     <name>ApPolicingThread</name>
     <message>
         <source>No update</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 없음</translation>
     </message>
     <message>
         <source>Update available.</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트가 있습니다.</translation>
     </message>
     <message>
         <source>Update cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 취소됨</translation>
     </message>
     <message>
         <source>Update failed - cannot connect to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 실패 - 서버에 연결할 수 없습니다.</translation>
     </message>
     <message>
         <source>No running task</source>
-        <translation type="unfinished"></translation>
+        <translation>실행 중인 작업 없음</translation>
     </message>
     <message>
         <source>Download rate: </source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 속도: </translation>
     </message>
     <message>
         <source>Unfinished download tasks: </source>
-        <translation type="unfinished"></translation>
+        <translation>완료되지 않은 다운로드 작업: </translation>
     </message>
     <message>
         <source>Remaining time: </source>
-        <translation type="unfinished"></translation>
+        <translation>남은 시간: </translation>
     </message>
     <message>
         <source>Total downloads - </source>
-        <translation type="unfinished"></translation>
+        <translation>전체 다운로드 - </translation>
     </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
     <message>
         <source>Request failed</source>
-        <translation type="unfinished"></translation>
+        <translation>요청 실패</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 열지 못했습니다</translation>
     </message>
     <message>
         <source>Failed to write file</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 쓰지 못했습니다</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleController</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">작업 예약</translation>
+        <translation>작업 예약</translation>
     </message>
     <message>
         <source>Cancel Scheduled Task</source>
-        <translation type="unfinished"></translation>
+        <translation>작업 예약 취소</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 완료 후 컴퓨터 끄기</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터 끄기</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>로그아웃</translation>
     </message>
     <message>
         <source>Start all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 작업 시작</translation>
     </message>
     <message>
         <source>Pause all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 작업 일시 중지</translation>
     </message>
     <message>
         <source>Stop all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 작업 중지</translation>
     </message>
     <message>
         <source>Task Scheduled</source>
-        <translation type="unfinished"></translation>
+        <translation>작업 예약됨</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleTaskDialog</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">작업 예약</translation>
+        <translation>작업 예약</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 완료 후 컴퓨터 끄기</translation>
     </message>
     <message>
         <source>Schedule a timed task</source>
-        <translation type="unfinished"></translation>
+        <translation>시간 지정 작업 예약</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>시간</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>분</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터 끄기</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>로그아웃</translation>
     </message>
     <message>
         <source>Start all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 다운로드 시작</translation>
     </message>
     <message>
         <source>Pause all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 다운로드 일시 중지</translation>
     </message>
     <message>
         <source>Stop all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 다운로드 중지</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Task will be started after the time expires.
 Current Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>시간이 지나면 작업이 시작됩니다.
+현재 시간: </translation>
     </message>
 </context>
 <context>
     <name>ApSearchPage</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>불러오는 중...</translation>
     </message>
 </context>
 <context>
     <name>ApTaskInfoPanel</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>일반</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 이름:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>미리 보기:</translation>
     </message>
     <message>
         <source>File SHA-1 Hash:</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 SHA-1 해시:</translation>
     </message>
     <message>
         <source>URL Host Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL 호스트 위치:</translation>
     </message>
     <message>
         <source>Downloaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드됨:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 경로:</translation>
     </message>
     <message>
         <source>Failure Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>실패 원인:</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">상태</translation>
+        <translation>상태</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">크기</translation>
+        <translation>크기</translation>
     </message>
     <message>
         <source>Source URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>소스 URL</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">다운로드</translation>
+        <translation>다운로드</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>진행률</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">다운로드 중</translation>
+        <translation>다운로드 중</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">완료됨</translation>
+        <translation>완료됨</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">실패</translation>
+        <translation>실패</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>불러오는 중...</translation>
     </message>
 </context>
 <context>
     <name>ApTaskStore</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished">불러오는 중</translation>
+        <translation>불러오는 중</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">다운로드 중</translation>
+        <translation>다운로드 중</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">일시 중지됨</translation>
+        <translation>일시 중지됨</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished">중지됨</translation>
+        <translation>중지됨</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">완료됨</translation>
+        <translation>완료됨</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished">확인 중</translation>
+        <translation>확인 중</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">실패</translation>
+        <translation>실패</translation>
     </message>
 </context>
 <context>
     <name>ApToolbarSearch</name>
     <message>
         <source>No Search Records</source>
-        <translation type="unfinished"></translation>
+        <translation>검색 기록 없음</translation>
     </message>
     <message>
         <source>Clear Search History</source>
-        <translation type="unfinished"></translation>
+        <translation>검색 기록 지우기</translation>
     </message>
 </context>
 <context>
     <name>ApTvoDownloadTaskThread</name>
     <message>
         <source>Checksum mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>체크섬 불일치</translation>
     </message>
 </context>
 <context>
     <name>ApUpdateHttp</name>
     <message>
         <source>Request failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>요청 실패: %1</translation>
     </message>
     <message>
         <source>Download failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 실패: %1.</translation>
     </message>
     <message>
         <source>the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 응답하지 않았습니다</translation>
     </message>
     <message>
         <source>the manifest is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>매니페스트가 너무 큽니다</translation>
     </message>
 </context>
 <context>
     <name>ApWebFrameTalker</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">검색</translation>
+        <translation>검색</translation>
     </message>
     <message>
         <source>P2P Files</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P 파일</translation>
     </message>
     <message>
         <source>Web Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>웹 동영상</translation>
     </message>
     <message>
         <source>Featured Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>추천 다운로드</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">홈</translation>
+        <translation>홈페이지</translation>
     </message>
     <message>
         <source>Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>문의하기</translation>
     </message>
     <message>
         <source>More Torrent Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>토렌트 검색 더 보기</translation>
     </message>
     <message>
         <source>Submit Torrent</source>
-        <translation type="unfinished"></translation>
+        <translation>토렌트 제출</translation>
     </message>
     <message>
         <source>More Video Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 검색 더 보기</translation>
     </message>
     <message>
         <source>Publish Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>웹 동영상 게시</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>이전 페이지</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 페이지</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>이름</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>소스</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>분류</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">크기</translation>
+        <translation>크기</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>인기</translation>
     </message>
     <message>
         <source>Please confirm you are over 18 years old</source>
-        <translation type="unfinished"></translation>
+        <translation>만 18세 이상인지 확인해 주십시오</translation>
     </message>
     <message>
         <source>Search locked</source>
-        <translation type="unfinished"></translation>
+        <translation>검색 잠김</translation>
     </message>
     <message>
         <source>View more</source>
-        <translation type="unfinished"></translation>
+        <translation>더 보기</translation>
     </message>
     <message>
         <source>Require login. Click &apos;View more&apos; for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>로그인이 필요합니다. 자세한 내용은 '더 보기'를 누르십시오.</translation>
     </message>
     <message>
         <source>No suitable results? Click here for more searches.</source>
-        <translation type="unfinished"></translation>
+        <translation>원하는 결과가 없습니까? 여기를 눌러 다른 곳에서 검색하십시오.</translation>
     </message>
     <message>
         <source>Failed to connect to server. Please try it again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>서버에 연결하지 못했습니다. 나중에 다시 시도하십시오.</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>전체</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>오디오</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>게임</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>소프트웨어</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>도서</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Anime</source>
-        <translation type="unfinished"></translation>
+        <translation>애니메이션</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>기타</translation>
     </message>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>서버에 연결할 수 없습니다</translation>
     </message>
     <message>
         <source>Enter a valid web video URL</source>
-        <translation type="unfinished"></translation>
+        <translation>올바른 웹 동영상 URL을 입력하십시오</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">다운로드</translation>
+        <translation>다운로드</translation>
     </message>
     <message>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 재생</translation>
     </message>
     <message>
         <source>Download Video</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 다운로드</translation>
     </message>
     <message>
         <source>The selected content has been locked for parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 콘텐츠는 자녀 보호 기능으로 잠겨 있습니다.</translation>
     </message>
     <message>
         <source>Your input keywords are filtered by parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>입력한 키워드는 자녀 보호 기능에 의해 걸러졌습니다.</translation>
     </message>
     <message>
         <source>Please upgrade to a newer version for better results.</source>
-        <translation type="unfinished"></translation>
+        <translation>더 나은 결과를 얻으려면 최신 버전으로 업그레이드하십시오.</translation>
     </message>
 </context>
 <context>
     <name>FailureReason</name>
     <message>
         <source>File not found on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>서버에서 파일을 찾을 수 없습니다</translation>
     </message>
     <message>
         <source>The server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 사용자 이름과 암호를 요구합니다</translation>
     </message>
     <message>
         <source>The server refuses access to the file</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 파일 접근을 거부합니다</translation>
     </message>
     <message>
         <source>The proxy server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 서버가 사용자 이름과 암호를 요구합니다</translation>
     </message>
     <message>
         <source>The server refused the requested part of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 파일의 요청된 부분을 거부했습니다</translation>
     </message>
     <message>
         <source>The server is busy, try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 사용 중입니다. 나중에 다시 시도하십시오</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>서버 오류</translation>
     </message>
     <message>
         <source>The server does not send parts of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 이 파일의 부분 전송을 지원하지 않습니다</translation>
     </message>
     <message>
         <source>Unexpected answer from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>서버에서 예기치 않은 응답을 받았습니다</translation>
     </message>
     <message>
         <source>The server refused the login</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 로그인을 거부했습니다</translation>
     </message>
     <message>
         <source>The server stopped the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 전송을 중단했습니다</translation>
     </message>
     <message>
         <source>The server refused the request</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 요청을 거부했습니다</translation>
     </message>
     <message>
         <source>Server certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>서버 인증서를 신뢰할 수 없습니다</translation>
     </message>
     <message>
         <source>The secure connection to the server failed</source>
-        <translation type="unfinished"></translation>
+        <translation>서버와의 보안 연결에 실패했습니다</translation>
     </message>
     <message>
         <source>Server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>서버 이름을 찾을 수 없습니다</translation>
     </message>
     <message>
         <source>Proxy server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 서버 이름을 찾을 수 없습니다</translation>
     </message>
     <message>
         <source>The server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 연결을 거부했습니다</translation>
     </message>
     <message>
         <source>The server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 제시간에 응답하지 않았습니다</translation>
     </message>
     <message>
         <source>The server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 응답 없이 연결을 닫았습니다</translation>
     </message>
     <message>
         <source>The connection to the server was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>서버와의 연결이 끊어졌습니다</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 쓸 수 없습니다</translation>
     </message>
     <message>
         <source>The proxy server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 서버가 연결을 거부했습니다</translation>
     </message>
     <message>
         <source>The proxy server setting cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>프록시 서버 설정을 사용할 수 없습니다</translation>
     </message>
     <message>
         <source>The request holds a line break in a header value</source>
-        <translation type="unfinished"></translation>
+        <translation>요청의 헤더 값에 줄 바꿈이 있습니다</translation>
     </message>
     <message>
         <source>Connection failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>연결 실패: </translation>
     </message>
     <message>
         <source>Connection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 실패</translation>
     </message>
     <message>
         <source>No permission to write the file</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 쓸 권한이 없습니다</translation>
     </message>
     <message>
         <source>The file could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 쓸 수 없습니다: </translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 공간 부족</translation>
     </message>
     <message>
         <source>Too many redirections</source>
-        <translation type="unfinished"></translation>
+        <translation>리디렉션이 너무 많습니다</translation>
     </message>
     <message>
         <source>The server stopped sending data</source>
-        <translation type="unfinished"></translation>
+        <translation>서버가 데이터 전송을 멈췄습니다</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>서버에 연결할 수 없습니다</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::Dialog</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>위치</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>불러오는 중...</translation>
     </message>
 </context>
 <context>
@@ -1125,7 +1127,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Ready</source>
-        <translation>준비</translation>
+        <translation>준비됨</translation>
     </message>
     <message>
         <source>Downloading</source>
@@ -1245,7 +1247,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation>포함 폴더 열기</translation>
+        <translation>파일 위치 열기</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -1265,7 +1267,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Convert Audio/Video</source>
-        <translation>오디오/비디오 변환</translation>
+        <translation>오디오/동영상 변환</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1285,11 +1287,11 @@ Current Time: </source>
     </message>
     <message>
         <source>It is an incorrect URL. Please try another one.</source>
-        <translation>잘못된 URL입니다. 다른 URL을 시도하십시오.</translation>
+        <translation>잘못된 URL입니다. 다른 URL을 사용해 보십시오.</translation>
     </message>
     <message>
         <source>Delete both task and files? Press OK to confirm.</source>
-        <translation>작업과 파일을 모두 삭제하시겠습니까? 확인을 눌러 확정하십시오.</translation>
+        <translation>작업과 파일을 모두 삭제하시겠습니까? 계속하려면 확인을 누르십시오.</translation>
     </message>
     <message>
         <source>&amp;Languages</source>
@@ -1325,7 +1327,7 @@ Current Time: </source>
     </message>
     <message>
         <source>More Searches...</source>
-        <translation>더 많은 검색...</translation>
+        <translation>검색 더 보기...</translation>
     </message>
     <message>
         <source>Schedule Task</source>
@@ -1377,7 +1379,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Capture Audio/Video</source>
-        <translation>오디오/비디오 캡처</translation>
+        <translation>오디오/동영상 캡처</translation>
     </message>
     <message>
         <source>Play MP4/FLV Video</source>
@@ -1385,7 +1387,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Home</source>
-        <translation>홈</translation>
+        <translation>홈페이지</translation>
     </message>
     <message>
         <source>FAQs</source>
@@ -1397,7 +1399,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Link to Us</source>
-        <translation>링크하기</translation>
+        <translation>사이트 링크하기</translation>
     </message>
     <message>
         <source>Report Bugs</source>
@@ -1413,11 +1415,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Show Tarvo</source>
-        <translation>Zantor 표시</translation>
+        <translation>Tarvo 표시</translation>
     </message>
     <message>
         <source>Show/Hide Tarvo</source>
-        <translation>Zantor 표시/숨기기</translation>
+        <translation>Tarvo 표시/숨기기</translation>
     </message>
     <message>
         <source>Web Image Download</source>
@@ -1472,93 +1474,93 @@ Current Time: </source>
     <name>Player::MainWindow</name>
     <message>
         <source>MP4/FLV Media Player - Tarvo</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4/FLV 미디어 플레이어 - Tarvo</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">파일</translation>
+        <translation>파일</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">도움말</translation>
+        <translation>도움말</translation>
     </message>
     <message>
         <source>Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>재생 목록</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished">파일 열기</translation>
+        <translation>파일 열기</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>제거</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">종료</translation>
+        <translation>종료</translation>
     </message>
     <message>
         <source>Always on Top</source>
-        <translation type="unfinished"></translation>
+        <translation>항상 위에</translation>
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>온라인 도움말</translation>
     </message>
     <message>
         <source>Show/Hide Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>재생 목록 표시/숨기기</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>다시 불러오기</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">홈</translation>
+        <translation>홈페이지</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>재생</translation>
     </message>
     <message>
         <source>Remove Non-existent Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>존재하지 않는 항목 제거</translation>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation type="unfinished">포함 폴더 열기</translation>
+        <translation>파일 위치 열기</translation>
     </message>
     <message>
         <source>Open URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL 열기</translation>
     </message>
     <message>
         <source>The GStreamer plugins that play H.264 video were NOT found. Press OK to read how to install them.</source>
-        <translation type="unfinished"></translation>
+        <translation>H.264 동영상을 재생하는 GStreamer 플러그인을 찾을 수 없습니다. 설치 방법을 보려면 확인을 누르십시오.</translation>
     </message>
     <message>
         <source>Select media files</source>
-        <translation type="unfinished"></translation>
+        <translation>미디어 파일 선택</translation>
     </message>
     <message>
         <source>MP4/FLV Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4/FLV 미디어 플레이어</translation>
     </message>
 </context>
 <context>
     <name>ScriptWatchdog</name>
     <message numerus="yes">
         <source>the plugin call took more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>플러그인 호출이 %n초를 넘었습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the script ran for more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>스크립트가 %n초 넘게 실행되었습니다</numerusform>
         </translation>
     </message>
 </context>

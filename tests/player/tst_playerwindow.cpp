@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QDesktopServices>
 #include <QMimeData>
 #include <QPushButton>
@@ -13,10 +14,12 @@
 #include "apinfodialog.h"
 #include "aptextdisplaypanel.h"
 #include "apwebframetalker.h"
+#include "languages.h"
 #include "mainwindow.h"
 #include "playertestsupport.h"
 #include "playlistfile.h"
 #include "webadpanel.h"
+#include "widgetchecks.h"
 
 using namespace Player;
 
@@ -67,6 +70,8 @@ private slots:
     void advertisementPanel();
     void playbackHelp_data();
     void playbackHelp();
+    void translatedWindow_data();
+    void translatedWindow();
 
 private:
     std::unique_ptr<MainWindow> makeWindow();
@@ -392,6 +397,42 @@ void TestPlayerWindow::playbackHelp()
     QCOMPARE(catcher.urls.size(), opened);
     if (opened)
         QCOMPARE(catcher.urls.at(0), QUrl(QStringLiteral("http://127.0.0.1:9/tvo/pub/utils/flashplayer.html")));
+}
+
+void TestPlayerWindow::translatedWindow_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"german", "chinese", "russian", "arabic"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// The player follows the main program's language; a picture per language
+// for a reviewer, with its menus, and the checks a reviewer makes.
+void TestPlayerWindow::translatedWindow()
+{
+    QFETCH(QString, language);
+    SettingsStore()->setValue(QStringLiteral("Language"), language);
+    auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(window->windowTitle() != QLatin1String("MP4/FLV Media Player - Tarvo"));
+    QCOMPARE(window->layoutDirection(), language == QLatin1String("arabic") ? Qt::RightToLeft : Qt::LeftToRight);
+    const QString name = QStringLiteral("translated-%1-clipdeck").arg(language);
+    QVERIFY(window->grab().save(PlayerTest::outputFolder() + QLatin1Char('/') + name + QStringLiteral(".png")));
+    QStringList problems = WidgetChecks::menuBarProblems(window->menuBar()) + WidgetChecks::clippedTexts(window.get());
+    for (QAction *title : window->menuBar()->actions()) {
+        if (QMenu *menu = title->menu()) {
+            menu->popup(window->mapToGlobal(window->menuBar()->actionGeometry(title).bottomLeft()));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            QVERIFY(menu->grab().save(PlayerTest::outputFolder() + QLatin1Char('/') + name + QStringLiteral("-")
+                                      + menu->objectName() + QStringLiteral(".png")));
+            menu->hide();
+        }
+    }
+    window.reset();
+    SettingsStore()->setValue(QStringLiteral("Language"), QStringLiteral("english"));
+    Languages::install(QStringLiteral(":/langs"), QString());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 int main(int argc, char *argv[])
