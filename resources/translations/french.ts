@@ -6,288 +6,289 @@
     <message>
         <source>This is an executable file.
 Please scan it before opening.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est un fichier exécutable.
+Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
 </context>
 <context>
     <name>ApCompletionPopupClass</name>
     <message>
         <source>Download Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement terminé</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ApConfigDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Paramètres</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu</translation>
     </message>
     <message>
         <source>Virus Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Antivirus</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de base</translation>
     </message>
     <message>
         <source>Start automatically on system startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer automatiquement avec le système</translation>
     </message>
     <message>
         <source>Minimize to system tray icon by clicking close button</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire dans la zone de notification à la fermeture</translation>
     </message>
     <message>
         <source>Prompt on completion of a task</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévenir à la fin d&apos;une tâche</translation>
     </message>
     <message>
         <source>Check update automatically each time on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher automatiquement les mises à jour à chaque démarrage</translation>
     </message>
     <message>
         <source>Speed panel bandwidth display limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite d&apos;affichage du panneau de vitesse :</translation>
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <source>Show floating window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre flottante</translation>
     </message>
     <message>
         <source>Download Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de téléchargement</translation>
     </message>
     <message>
         <source>Downloaded to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger dans :</translation>
     </message>
     <message>
         <source>Enable monitoring clipboard URL file types</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveiller les URL de ces types de fichiers dans le presse-papiers</translation>
     </message>
     <message>
         <source>File types to monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Types de fichiers à surveiller :</translation>
     </message>
     <message>
         <source>Maximum number of splits for HTTP/FTP task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de segments par tâche HTTP/FTP</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>Customized</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Maximum failure retry times:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de tentatives :</translation>
     </message>
     <message>
         <source>Download speed limit (0 = unlimited):</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse max. de téléchargement (0 = illimitée) :</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du proxy</translation>
     </message>
     <message>
         <source>List of open proxy servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de serveurs proxy ouverts</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte :</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port :</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Proxy - Searching Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy - Recherche de ressources</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun proxy</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur :</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les paramètres de la liste de serveurs proxy</translation>
     </message>
     <message>
         <source>Proxy - HTTP/FTP Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy - Téléchargements HTTP/FTP</translation>
     </message>
     <message>
         <source>Content Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du verrouillage du contenu</translation>
     </message>
     <message>
         <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verrouillage du contenu permet de filtrer des mots-clés de recherche et de verrouiller certains contenus par le contrôle parental.</translation>
     </message>
     <message>
         <source>Please enter your password twice to lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez deux fois votre mot de passe pour verrouiller</translation>
     </message>
     <message>
         <source>Keywords:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots-clés :</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller</translation>
     </message>
     <message>
         <source>Please enter password to unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe pour déverrouiller</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller</translation>
     </message>
     <message>
         <source>Content NOT locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu NON verrouillé. Dernière modification :</translation>
     </message>
     <message>
         <source>Virus Scan Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de l&apos;analyse antivirus</translation>
     </message>
     <message>
         <source>Scan downloaded files by the following Anti-Virus program</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyser les fichiers téléchargés avec l&apos;antivirus suivant</translation>
     </message>
     <message>
         <source>Program path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin du programme :</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Program arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arguments du programme :</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout réinitialiser</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Are you sure to reset all settings? Press OK to confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment réinitialiser tous les paramètres ? Appuyez sur OK pour confirmer.</translation>
     </message>
     <message>
         <source>Content is locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu verrouillé. Dernière modification :</translation>
     </message>
     <message>
         <source>Please enter your password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir deux fois votre mot de passe.</translation>
     </message>
     <message>
         <source>The two passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux mots de passe ne correspondent pas.</translation>
     </message>
     <message>
         <source>Please enter a password containing minimum 6 characters or numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un mot de passe d&apos;au moins 6 lettres ou chiffres.</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe ne correspondent pas.</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;emplacement d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Choose Anti-virus scanning program</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le programme antivirus</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher...</translation>
     </message>
 </context>
 <context>
@@ -305,800 +306,801 @@ Please scan it before opening.</source>
     <name>ApNewTaskDialog</name>
     <message>
         <source>New Task</source>
-        <translation type="unfinished">Nouvelle tâche</translation>
+        <translation>Nouvelle tâche</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL :</translation>
     </message>
     <message>
         <source>Referer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Referer :</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement :</translation>
     </message>
     <message>
         <source>Rename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer :</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description :</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur :</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>Mirror URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>URL miroirs</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du proxy</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun proxy</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte :</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port :</translation>
     </message>
     <message>
         <source>List of open proxy servers over Internet (without authentication)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de serveurs proxy ouverts sur Internet (sans authentification)</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les paramètres de la liste de serveurs proxy</translation>
     </message>
     <message>
         <source>Start Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>New HTTP/FTP Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle tâche HTTP/FTP</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>HTTP/FTP Task Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de la tâche HTTP/FTP</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;emplacement d&apos;enregistrement</translation>
     </message>
     <message>
         <source>This is an incorrect URL. Please check the validity of input URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette URL est incorrecte. Veuillez vérifier l&apos;URL saisie.</translation>
     </message>
     <message>
         <source>The path you choose does not exist. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin choisi n&apos;existe pas. Veuillez en choisir un autre.</translation>
     </message>
     <message>
         <source>A file with the same name already exists. Please choose another save path or file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier portant le même nom existe déjà. Veuillez choisir un autre emplacement ou un autre nom de fichier.</translation>
     </message>
     <message>
         <source>One or more mirror URLs are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ou plusieurs URL miroirs ne sont pas valides.</translation>
     </message>
     <message>
         <source>Speed Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse max. :</translation>
     </message>
     <message>
         <source>Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>Illimitée</translation>
     </message>
     <message>
         <source> KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> KB/s</translation>
     </message>
     <message>
         <source>Checksum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme de contrôle :</translation>
     </message>
     <message>
         <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256, SHA-1 ou MD5 du fichier (facultatif)</translation>
     </message>
     <message>
         <source>The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, in hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme de contrôle doit être l&apos;empreinte SHA-256, SHA-1 ou MD5 du fichier, en chiffres hexadécimaux.</translation>
     </message>
 </context>
 <context>
     <name>ApOpenLinkGui</name>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un lien</translation>
     </message>
     <message>
         <source>Enter the link to download:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le lien à télécharger :</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL non valide</translation>
     </message>
     <message>
         <source>Failed to download Torrent. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de télécharger le torrent. %1</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;emplacement d&apos;enregistrement</translation>
     </message>
 </context>
 <context>
     <name>ApPluginUpdater</name>
     <message>
         <source>An update package is available to download, do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une mise à jour est disponible au téléchargement. Voulez-vous continuer ?</translation>
     </message>
 </context>
 <context>
     <name>ApPolicingThread</name>
     <message>
         <source>No update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mise à jour</translation>
     </message>
     <message>
         <source>Update available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible.</translation>
     </message>
     <message>
         <source>Update cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour annulée</translation>
     </message>
     <message>
         <source>Update failed - cannot connect to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la mise à jour - impossible de se connecter au serveur.</translation>
     </message>
     <message>
         <source>No running task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune tâche en cours</translation>
     </message>
     <message>
         <source>Download rate: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de réception : </translation>
     </message>
     <message>
         <source>Unfinished download tasks: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tâches non terminées : </translation>
     </message>
     <message>
         <source>Remaining time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : </translation>
     </message>
     <message>
         <source>Total downloads - </source>
-        <translation type="unfinished"></translation>
+        <translation>Progression totale - </translation>
     </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
     <message>
         <source>Request failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la requête</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>Failed to write file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleController</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">Planifier une tâche</translation>
+        <translation>Planifier une tâche</translation>
     </message>
     <message>
         <source>Cancel Scheduled Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la tâche planifiée</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;ordinateur à la fin des téléchargements</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la session</translation>
     </message>
     <message>
         <source>Start all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer toutes les tâches</translation>
     </message>
     <message>
         <source>Pause all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre toutes les tâches</translation>
     </message>
     <message>
         <source>Stop all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter toutes les tâches</translation>
     </message>
     <message>
         <source>Task Scheduled</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâche planifiée</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleTaskDialog</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">Planifier une tâche</translation>
+        <translation>Planifier une tâche</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;ordinateur à la fin des téléchargements</translation>
     </message>
     <message>
         <source>Schedule a timed task</source>
-        <translation type="unfinished"></translation>
+        <translation>Planifier une tâche minutée</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la session</translation>
     </message>
     <message>
         <source>Start all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer tous les téléchargements</translation>
     </message>
     <message>
         <source>Pause all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre tous les téléchargements</translation>
     </message>
     <message>
         <source>Stop all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter tous les téléchargements</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Task will be started after the time expires.
 Current Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>La tâche démarrera à l&apos;expiration du délai.
+Heure actuelle : </translation>
     </message>
 </context>
 <context>
     <name>ApSearchPage</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
 </context>
 <context>
     <name>ApTaskInfoPanel</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier :</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu :</translation>
     </message>
     <message>
         <source>File SHA-1 Hash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empreinte SHA-1 :</translation>
     </message>
     <message>
         <source>URL Host Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement du serveur :</translation>
     </message>
     <message>
         <source>Downloaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargé :</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement :</translation>
     </message>
     <message>
         <source>Failure Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cause de l&apos;échec :</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">État</translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Taille</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Source URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>URL sources</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">Téléchargement</translation>
+        <translation>Réception</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">Téléchargement</translation>
+        <translation>Téléchargement</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Terminé</translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">Échec</translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
 </context>
 <context>
     <name>ApTaskStore</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished">Chargement</translation>
+        <translation>Chargement</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">Téléchargement</translation>
+        <translation>Téléchargement</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">En pause</translation>
+        <translation>Suspendu</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished">Arrêté</translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Terminé</translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished">Vérification</translation>
+        <translation>Vérification</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">Échec</translation>
+        <translation>Échec</translation>
     </message>
 </context>
 <context>
     <name>ApToolbarSearch</name>
     <message>
         <source>No Search Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune recherche enregistrée</translation>
     </message>
     <message>
         <source>Clear Search History</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l&apos;historique des recherches</translation>
     </message>
 </context>
 <context>
     <name>ApTvoDownloadTaskThread</name>
     <message>
         <source>Checksum mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme de contrôle ne correspond pas</translation>
     </message>
 </context>
 <context>
     <name>ApUpdateHttp</name>
     <message>
         <source>Request failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la requête : %1</translation>
     </message>
     <message>
         <source>Download failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement : %1.</translation>
     </message>
     <message>
         <source>the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur n&apos;a pas répondu</translation>
     </message>
     <message>
         <source>the manifest is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>le manifeste est trop volumineux</translation>
     </message>
 </context>
 <context>
     <name>ApWebFrameTalker</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Recherche</translation>
+        <translation>Recherche</translation>
     </message>
     <message>
         <source>P2P Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers P2P</translation>
     </message>
     <message>
         <source>Web Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéos web</translation>
     </message>
     <message>
         <source>Featured Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargements à la une</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">Accueil</translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Nous contacter</translation>
     </message>
     <message>
         <source>More Torrent Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de recherches de torrents</translation>
     </message>
     <message>
         <source>Submit Torrent</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposer un torrent</translation>
     </message>
     <message>
         <source>More Video Searches</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de recherches de vidéos</translation>
     </message>
     <message>
         <source>Publish Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier une vidéo web</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Taille</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>Please confirm you are over 18 years old</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez confirmer que vous avez plus de 18 ans</translation>
     </message>
     <message>
         <source>Search locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche verrouillée</translation>
     </message>
     <message>
         <source>View more</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir plus</translation>
     </message>
     <message>
         <source>Require login. Click &apos;View more&apos; for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion requise. Cliquez sur « Voir plus » pour plus de détails.</translation>
     </message>
     <message>
         <source>No suitable results? Click here for more searches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de résultat satisfaisant ? Cliquez ici pour plus de recherches.</translation>
     </message>
     <message>
         <source>Failed to connect to server. Please try it again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter au serveur. Veuillez réessayer plus tard.</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciels</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Livres</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Anime</source>
-        <translation type="unfinished"></translation>
+        <translation>Anime</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres</translation>
     </message>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter au serveur</translation>
     </message>
     <message>
         <source>Enter a valid web video URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une URL de vidéo web valide</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">Téléchargement</translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Play Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire la vidéo</translation>
     </message>
     <message>
         <source>Download Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger la vidéo</translation>
     </message>
     <message>
         <source>The selected content has been locked for parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu sélectionné est verrouillé par le contrôle parental.</translation>
     </message>
     <message>
         <source>Your input keywords are filtered by parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots-clés saisis sont filtrés par le contrôle parental.</translation>
     </message>
     <message>
         <source>Please upgrade to a newer version for better results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez passer à une version plus récente pour de meilleurs résultats.</translation>
     </message>
 </context>
 <context>
     <name>FailureReason</name>
     <message>
         <source>File not found on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable sur le serveur</translation>
     </message>
     <message>
         <source>The server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur demande un nom d&apos;utilisateur et un mot de passe</translation>
     </message>
     <message>
         <source>The server refuses access to the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur refuse l&apos;accès au fichier</translation>
     </message>
     <message>
         <source>The proxy server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur proxy demande un nom d&apos;utilisateur et un mot de passe</translation>
     </message>
     <message>
         <source>The server refused the requested part of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé la partie demandée du fichier</translation>
     </message>
     <message>
         <source>The server is busy, try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur est occupé, réessayez plus tard</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du serveur</translation>
     </message>
     <message>
         <source>The server does not send parts of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;envoie pas ce fichier par parties</translation>
     </message>
     <message>
         <source>Unexpected answer from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse inattendue du serveur</translation>
     </message>
     <message>
         <source>The server refused the login</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé l&apos;identification</translation>
     </message>
     <message>
         <source>The server stopped the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a interrompu le transfert</translation>
     </message>
     <message>
         <source>The server refused the request</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé la requête</translation>
     </message>
     <message>
         <source>Server certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat du serveur n&apos;est pas fiable</translation>
     </message>
     <message>
         <source>The secure connection to the server failed</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion sécurisée au serveur a échoué</translation>
     </message>
     <message>
         <source>Server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du serveur introuvable</translation>
     </message>
     <message>
         <source>Proxy server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du serveur proxy introuvable</translation>
     </message>
     <message>
         <source>The server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé la connexion</translation>
     </message>
     <message>
         <source>The server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas répondu à temps</translation>
     </message>
     <message>
         <source>The server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a fermé la connexion sans répondre</translation>
     </message>
     <message>
         <source>The connection to the server was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au serveur a été perdue</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier</translation>
     </message>
     <message>
         <source>The proxy server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur proxy a refusé la connexion</translation>
     </message>
     <message>
         <source>The proxy server setting cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre du serveur proxy est inutilisable</translation>
     </message>
     <message>
         <source>The request holds a line break in a header value</source>
-        <translation type="unfinished"></translation>
+        <translation>La requête contient un saut de ligne dans la valeur d&apos;un en-tête</translation>
     </message>
     <message>
         <source>Connection failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion : </translation>
     </message>
     <message>
         <source>Connection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion</translation>
     </message>
     <message>
         <source>No permission to write the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;autorisation d&apos;écrire le fichier</translation>
     </message>
     <message>
         <source>The file could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier : </translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque plein</translation>
     </message>
     <message>
         <source>Too many redirections</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de redirections</translation>
     </message>
     <message>
         <source>The server stopped sending data</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a cessé d&apos;envoyer des données</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter au serveur</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::Dialog</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement du serveur</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
 </context>
 <context>
@@ -1117,7 +1119,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Pause</source>
-        <translation>Pause</translation>
+        <translation>Suspendre</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1141,7 +1143,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Task Name</source>
-        <translation>Nom de la tâche</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
@@ -1153,7 +1155,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Download</source>
-        <translation>Téléchargement</translation>
+        <translation>Réception</translation>
     </message>
     <message>
         <source>Upload</source>
@@ -1185,7 +1187,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Select a task to see its details.</source>
-        <translation>Sélectionnez une tâche pour voir ses détails.</translation>
+        <translation>Sélectionnez une tâche pour afficher ses détails.</translation>
     </message>
     <message>
         <source>&amp;Tasks</source>
@@ -1193,7 +1195,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Main Toolbar</source>
-        <translation>Barre principale</translation>
+        <translation>Barre d&apos;outils principale</translation>
     </message>
     <message>
         <source>Tasks</source>
@@ -1213,7 +1215,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Delete Task Only</source>
-        <translation>Supprimer la tâche seulement</translation>
+        <translation>Supprimer seulement la tâche</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1245,7 +1247,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation>Ouvrir le dossier</translation>
+        <translation>Ouvrir le dossier contenant</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -1273,7 +1275,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Download rate</source>
-        <translation>Vitesse de téléchargement</translation>
+        <translation>Vitesse de réception</translation>
     </message>
     <message>
         <source>Upload rate</source>
@@ -1289,7 +1291,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Delete both task and files? Press OK to confirm.</source>
-        <translation>Supprimer la tâche et les fichiers ? Appuyez sur OK pour confirmer.</translation>
+        <translation>Supprimer la tâche et les fichiers ? Appuyez sur OK pour confirmer.</translation>
     </message>
     <message>
         <source>&amp;Languages</source>
@@ -1313,11 +1315,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Search</source>
-        <translation>Recherche</translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Show the tool box</source>
-        <translation>Afficher le panneau</translation>
+        <translation>Afficher la boîte à outils</translation>
     </message>
     <message>
         <source>Search Web Videos</source>
@@ -1413,11 +1415,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Show Tarvo</source>
-        <translation>Afficher Zantor</translation>
+        <translation>Afficher Tarvo</translation>
     </message>
     <message>
         <source>Show/Hide Tarvo</source>
-        <translation>Afficher/masquer Zantor</translation>
+        <translation>Afficher/masquer Tarvo</translation>
     </message>
     <message>
         <source>Web Image Download</source>
@@ -1429,7 +1431,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Download Rate</source>
-        <translation>Vitesse de téléchargement</translation>
+        <translation>Vitesse de réception</translation>
     </message>
     <message>
         <source>New Task</source>
@@ -1453,11 +1455,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Update Notification</source>
-        <translation>Avis de mise à jour</translation>
+        <translation>Notification de mise à jour</translation>
     </message>
     <message>
         <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
-        <translation>Le convertisseur multimédia est INTROUVABLE sur cet ordinateur. Voulez-vous le télécharger et l&apos;installer ?</translation>
+        <translation>Le convertisseur multimédia est INTROUVABLE sur cet ordinateur. Voulez-vous le télécharger et l&apos;installer ?</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>
@@ -1465,102 +1467,102 @@ Current Time: </source>
     </message>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation>Un gestionnaire de téléchargements pour fichiers et vidéos web, avec plusieurs connexions par fichier, des miroirs et des reprises automatiques.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+        <translation>Un gestionnaire de téléchargements pour fichiers et vidéos web, avec plusieurs connexions par fichier, des miroirs et de nouvelles tentatives automatiques.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>Player::MainWindow</name>
     <message>
         <source>MP4/FLV Media Player - Tarvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur multimédia MP4/FLV - Tarvo</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">Fichier</translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Aide</translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de lecture</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished">Ouvrir le fichier</translation>
+        <translation>Ouvrir le fichier</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Always on Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours au premier plan</translation>
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide en ligne</translation>
     </message>
     <message>
         <source>Show/Hide Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer la liste de lecture</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">Accueil</translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Remove Non-existent Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les entrées inexistantes</translation>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation type="unfinished">Ouvrir le dossier</translation>
+        <translation>Ouvrir le dossier contenant</translation>
     </message>
     <message>
         <source>Open URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une URL</translation>
     </message>
     <message>
         <source>The GStreamer plugins that play H.264 video were NOT found. Press OK to read how to install them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les greffons GStreamer qui lisent la vidéo H.264 sont INTROUVABLES. Appuyez sur OK pour savoir comment les installer.</translation>
     </message>
     <message>
         <source>Select media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner des fichiers multimédias</translation>
     </message>
     <message>
         <source>MP4/FLV Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur multimédia MP4/FLV</translation>
     </message>
 </context>
 <context>
     <name>ScriptWatchdog</name>
     <message numerus="yes">
         <source>the plugin call took more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>l&apos;appel du greffon a duré plus de %n seconde</numerusform>
+            <numerusform>l&apos;appel du greffon a duré plus de %n secondes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the script ran for more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le script s&apos;est exécuté pendant plus de %n seconde</numerusform>
+            <numerusform>le script s&apos;est exécuté pendant plus de %n secondes</numerusform>
         </translation>
     </message>
 </context>

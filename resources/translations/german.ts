@@ -6,281 +6,282 @@
     <message>
         <source>This is an executable file.
 Please scan it before opening.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine ausführbare Datei.
+Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
     </message>
 </context>
 <context>
     <name>ApCompletionPopupClass</name>
     <message>
         <source>Download Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abgeschlossen</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ApConfigDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Virus Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Virenprüfung</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundeinstellungen</translation>
     </message>
     <message>
         <source>Start automatically on system startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart automatisch starten</translation>
     </message>
     <message>
         <source>Minimize to system tray icon by clicking close button</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schließen in den Systemabschnitt der Kontrollleiste minimieren</translation>
     </message>
     <message>
         <source>Prompt on completion of a task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Abschluss einer Aufgabe benachrichtigen</translation>
     </message>
     <message>
         <source>Check update automatically each time on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jedem Start automatisch nach Updates suchen</translation>
     </message>
     <message>
         <source>Speed panel bandwidth display limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreitengrenze der Geschwindigkeitsanzeige:</translation>
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <source>Show floating window</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwebendes Fenster anzeigen</translation>
     </message>
     <message>
         <source>Download Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Download-Einstellungen</translation>
     </message>
     <message>
         <source>Downloaded to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen nach:</translation>
     </message>
     <message>
         <source>Enable monitoring clipboard URL file types</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischenablage auf URLs dieser Dateitypen überwachen</translation>
     </message>
     <message>
         <source>File types to monitor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu überwachende Dateitypen:</translation>
     </message>
     <message>
         <source>Maximum number of splits for HTTP/FTP task</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Segmente je HTTP/FTP-Aufgabe</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Customized</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Maximum failure retry times:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Wiederholungen bei Fehlern:</translation>
     </message>
     <message>
         <source>Download speed limit (0 = unlimited):</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Download-Geschwindigkeit (0 = unbegrenzt):</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Einstellungen</translation>
     </message>
     <message>
         <source>List of open proxy servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste offener Proxy-Server</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>Host:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Proxy - Searching Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy – Ressourcensuche</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Proxy</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen aus der Proxy-Server-Liste laden</translation>
     </message>
     <message>
         <source>Proxy - HTTP/FTP Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy – HTTP/FTP-Downloads</translation>
     </message>
     <message>
         <source>Content Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Inhaltssperre</translation>
     </message>
     <message>
         <source>Content locking allows you to filter specified search keywords and lock some content under parental control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Inhaltssperre können Sie bestimmte Suchbegriffe filtern und Inhalte über die Kindersicherung sperren.</translation>
     </message>
     <message>
         <source>Please enter your password twice to lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie zum Sperren zweimal Ihr Passwort ein</translation>
     </message>
     <message>
         <source>Keywords:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchbegriffe:</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperren</translation>
     </message>
     <message>
         <source>Please enter password to unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie zum Entsperren Ihr Passwort ein</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsperren</translation>
     </message>
     <message>
         <source>Content NOT locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt NICHT gesperrt. Letzte Änderung:</translation>
     </message>
     <message>
         <source>Virus Scan Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Virenprüfung</translation>
     </message>
     <message>
         <source>Scan downloaded files by the following Anti-Virus program</source>
-        <translation type="unfinished"></translation>
+        <translation>Heruntergeladene Dateien mit folgendem Virenscanner prüfen</translation>
     </message>
     <message>
         <source>Program path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmpfad:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Program arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmargumente:</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zurücksetzen</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Are you sure to reset all settings? Press OK to confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich alle Einstellungen zurücksetzen? Drücken Sie zum Bestätigen auf OK.</translation>
     </message>
     <message>
         <source>Content is locked. Last modification time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt ist gesperrt. Letzte Änderung:</translation>
     </message>
     <message>
         <source>Please enter your password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihr Passwort zweimal ein.</translation>
     </message>
     <message>
         <source>The two passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <source>Please enter a password containing minimum 6 characters or numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie ein Passwort mit mindestens 6 Buchstaben oder Ziffern ein.</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort wählen</translation>
     </message>
     <message>
         <source>Choose Anti-virus scanning program</source>
-        <translation type="unfinished"></translation>
+        <translation>Virenscanner wählen</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -305,342 +306,343 @@ Please scan it before opening.</source>
     <name>ApNewTaskDialog</name>
     <message>
         <source>New Task</source>
-        <translation type="unfinished">Neue Aufgabe</translation>
+        <translation>Neue Aufgabe</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Referer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Referer:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort:</translation>
     </message>
     <message>
         <source>Rename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Mirror URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegelserver</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Einstellungen</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Non Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Proxy</translation>
     </message>
     <message>
         <source>Socks5</source>
-        <translation type="unfinished"></translation>
+        <translation>Socks5</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>Host:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>List of open proxy servers over Internet (without authentication)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste offener Proxy-Server im Internet (ohne Authentifizierung)</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen aus der Proxy-Server-Liste laden</translation>
     </message>
     <message>
         <source>Start Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download starten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>New HTTP/FTP Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue HTTP/FTP-Aufgabe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>HTTP/FTP Task Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften der HTTP/FTP-Aufgabe</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort wählen</translation>
     </message>
     <message>
         <source>This is an incorrect URL. Please check the validity of input URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese URL ist ungültig. Bitte überprüfen Sie die eingegebene URL.</translation>
     </message>
     <message>
         <source>The path you choose does not exist. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte Pfad existiert nicht. Bitte wählen Sie einen anderen.</translation>
     </message>
     <message>
         <source>A file with the same name already exists. Please choose another save path or file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei mit diesem Namen existiert bereits. Bitte wählen Sie einen anderen Speicherort oder Dateinamen.</translation>
     </message>
     <message>
         <source>One or more mirror URLs are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine oder mehrere Spiegelserver-URLs sind ungültig.</translation>
     </message>
     <message>
         <source>Speed Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Geschwindigkeit:</translation>
     </message>
     <message>
         <source>Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbegrenzt</translation>
     </message>
     <message>
         <source> KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation> KB/s</translation>
     </message>
     <message>
         <source>Checksum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsumme:</translation>
     </message>
     <message>
         <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256, SHA-1 oder MD5 der Datei (optional)</translation>
     </message>
     <message>
         <source>The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, in hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfsumme muss der SHA-256-, SHA-1- oder MD5-Hashwert der Datei in Hexadezimalziffern sein.</translation>
     </message>
 </context>
 <context>
     <name>ApOpenLinkGui</name>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link öffnen</translation>
     </message>
     <message>
         <source>Enter the link to download:</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zum Herunterladen eingeben:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige URL</translation>
     </message>
     <message>
         <source>Failed to download Torrent. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Torrent konnte nicht heruntergeladen werden. %1</translation>
     </message>
     <message>
         <source>Choose save path</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort wählen</translation>
     </message>
 </context>
 <context>
     <name>ApPluginUpdater</name>
     <message>
         <source>An update package is available to download, do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Update-Paket steht zum Herunterladen bereit. Möchten Sie fortfahren?</translation>
     </message>
 </context>
 <context>
     <name>ApPolicingThread</name>
     <message>
         <source>No update</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Update verfügbar</translation>
     </message>
     <message>
         <source>Update available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar.</translation>
     </message>
     <message>
         <source>Update cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Update abgebrochen</translation>
     </message>
     <message>
         <source>Update failed - cannot connect to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Update fehlgeschlagen – keine Verbindung zum Server.</translation>
     </message>
     <message>
         <source>No running task</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine laufende Aufgabe</translation>
     </message>
     <message>
         <source>Download rate: </source>
-        <translation type="unfinished"></translation>
+        <translation>Downloadrate: </translation>
     </message>
     <message>
         <source>Unfinished download tasks: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht abgeschlossene Aufgaben: </translation>
     </message>
     <message>
         <source>Remaining time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Restzeit: </translation>
     </message>
     <message>
         <source>Total downloads - </source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads gesamt – </translation>
     </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
     <message>
         <source>Request failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage fehlgeschlagen</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Failed to write file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleController</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">Aufgabe planen</translation>
+        <translation>Aufgabe planen</translation>
     </message>
     <message>
         <source>Cancel Scheduled Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Geplante Aufgabe abbrechen</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner nach Abschluss der Downloads ausschalten</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner ausschalten</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>Start all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Aufgaben starten</translation>
     </message>
     <message>
         <source>Pause all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Aufgaben anhalten</translation>
     </message>
     <message>
         <source>Stop all tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Aufgaben stoppen</translation>
     </message>
     <message>
         <source>Task Scheduled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe geplant</translation>
     </message>
 </context>
 <context>
     <name>ApScheduleTaskDialog</name>
     <message>
         <source>Schedule Task</source>
-        <translation type="unfinished">Aufgabe planen</translation>
+        <translation>Aufgabe planen</translation>
     </message>
     <message>
         <source>Turn off computer after download finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner nach Abschluss der Downloads ausschalten</translation>
     </message>
     <message>
         <source>Schedule a timed task</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitgesteuerte Aufgabe planen</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner ausschalten</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>Start all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Downloads starten</translation>
     </message>
     <message>
         <source>Pause all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Downloads anhalten</translation>
     </message>
     <message>
         <source>Stop all downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Downloads stoppen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Task will be started after the time expires.
 Current Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe wird nach Ablauf der Zeit gestartet.
+Aktuelle Uhrzeit: </translation>
     </message>
 </context>
 <context>
@@ -654,102 +656,102 @@ Current Time: </source>
     <name>ApTaskInfoPanel</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau:</translation>
     </message>
     <message>
         <source>File SHA-1 Hash:</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-1-Hashwert:</translation>
     </message>
     <message>
         <source>URL Host Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server-Standort:</translation>
     </message>
     <message>
         <source>Downloaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heruntergeladen:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort:</translation>
     </message>
     <message>
         <source>Failure Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerursache:</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Größe</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Source URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>Quell-URLs</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">Wird heruntergeladen</translation>
+        <translation>Wird heruntergeladen</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Abgeschlossen</translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">Fehlgeschlagen</translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished">Wird geladen...</translation>
+        <translation>Wird geladen...</translation>
     </message>
 </context>
 <context>
     <name>ApTaskStore</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished">Wird geladen</translation>
+        <translation>Wird geladen</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">Wird heruntergeladen</translation>
+        <translation>Wird heruntergeladen</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">Angehalten</translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished">Gestoppt</translation>
+        <translation>Gestoppt</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Abgeschlossen</translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished">Wird geprüft</translation>
+        <translation>Wird geprüft</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">Fehlgeschlagen</translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -767,33 +769,33 @@ Current Time: </source>
     <name>ApTvoDownloadTaskThread</name>
     <message>
         <source>Checksum mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsumme stimmt nicht überein</translation>
     </message>
 </context>
 <context>
     <name>ApUpdateHttp</name>
     <message>
         <source>Request failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Download failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Download fehlgeschlagen: %1.</translation>
     </message>
     <message>
         <source>the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat nicht geantwortet</translation>
     </message>
     <message>
         <source>the manifest is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>das Manifest ist zu groß</translation>
     </message>
 </context>
 <context>
     <name>ApWebFrameTalker</name>
     <message>
         <source>Search</source>
-        <translation>Suchen</translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>P2P Files</source>
@@ -873,11 +875,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Require login. Click &apos;View more&apos; for details.</source>
-        <translation>Anmeldung erforderlich. Klicken Sie auf „Mehr anzeigen“ für Details.</translation>
+        <translation>Anmeldung erforderlich. Klicken Sie auf „Mehr anzeigen“, um Details zu sehen.</translation>
     </message>
     <message>
         <source>No suitable results? Click here for more searches.</source>
-        <translation>Keine passenden Ergebnisse? Hier klicken für weitere Suchen.</translation>
+        <translation>Keine passenden Ergebnisse? Klicken Sie hier für weitere Suchen.</translation>
     </message>
     <message>
         <source>Failed to connect to server. Please try it again later.</source>
@@ -929,7 +931,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Enter a valid web video URL</source>
-        <translation>Geben Sie eine gültige Web-Video-Adresse ein</translation>
+        <translation>Geben Sie eine gültige Web-Video-URL ein</translation>
     </message>
     <message>
         <source>Download</source>
@@ -953,152 +955,152 @@ Current Time: </source>
     </message>
     <message>
         <source>Please upgrade to a newer version for better results.</source>
-        <translation>Bitte aktualisieren Sie auf eine neuere Version für bessere Ergebnisse.</translation>
+        <translation>Bitte aktualisieren Sie für bessere Ergebnisse auf eine neuere Version.</translation>
     </message>
 </context>
 <context>
     <name>FailureReason</name>
     <message>
         <source>File not found on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auf dem Server nicht gefunden</translation>
     </message>
     <message>
         <source>The server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server verlangt Benutzername und Passwort</translation>
     </message>
     <message>
         <source>The server refuses access to the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server verweigert den Zugriff auf die Datei</translation>
     </message>
     <message>
         <source>The proxy server asks for a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Proxy-Server verlangt Benutzername und Passwort</translation>
     </message>
     <message>
         <source>The server refused the requested part of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat den angeforderten Teil der Datei verweigert</translation>
     </message>
     <message>
         <source>The server is busy, try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server ist ausgelastet, versuchen Sie es später erneut</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverfehler</translation>
     </message>
     <message>
         <source>The server does not send parts of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server sendet diese Datei nicht in Teilen</translation>
     </message>
     <message>
         <source>Unexpected answer from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartete Antwort vom Server</translation>
     </message>
     <message>
         <source>The server refused the login</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Anmeldung abgelehnt</translation>
     </message>
     <message>
         <source>The server stopped the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Übertragung abgebrochen</translation>
     </message>
     <message>
         <source>The server refused the request</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Anfrage abgelehnt</translation>
     </message>
     <message>
         <source>Server certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Serverzertifikat wird nicht vertraut</translation>
     </message>
     <message>
         <source>The secure connection to the server failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die sichere Verbindung zum Server ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>Server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Servername nicht gefunden</translation>
     </message>
     <message>
         <source>Proxy server name not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Proxy-Servers nicht gefunden</translation>
     </message>
     <message>
         <source>The server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Verbindung abgelehnt</translation>
     </message>
     <message>
         <source>The server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat nicht rechtzeitig geantwortet</translation>
     </message>
     <message>
         <source>The server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Verbindung ohne Antwort geschlossen</translation>
     </message>
     <message>
         <source>The connection to the server was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Server wurde unterbrochen</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The proxy server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Proxy-Server hat die Verbindung abgelehnt</translation>
     </message>
     <message>
         <source>The proxy server setting cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Proxy-Server-Einstellung ist nicht verwendbar</translation>
     </message>
     <message>
         <source>The request holds a line break in a header value</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage enthält einen Zeilenumbruch in einem Header-Wert</translation>
     </message>
     <message>
         <source>Connection failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung fehlgeschlagen: </translation>
     </message>
     <message>
         <source>Connection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung fehlgeschlagen</translation>
     </message>
     <message>
         <source>No permission to write the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Schreibberechtigung für die Datei</translation>
     </message>
     <message>
         <source>The file could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden: </translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger voll</translation>
     </message>
     <message>
         <source>Too many redirections</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Weiterleitungen</translation>
     </message>
     <message>
         <source>The server stopped sending data</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server sendet keine Daten mehr</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
-        <translation type="unfinished">Keine Verbindung zum Server möglich</translation>
+        <translation>Keine Verbindung zum Server möglich</translation>
     </message>
 </context>
 <context>
     <name>LocationViewer::Dialog</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished">Wird geladen...</translation>
+        <translation>Wird geladen...</translation>
     </message>
 </context>
 <context>
@@ -1117,7 +1119,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Pause</source>
-        <translation>Pause</translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1141,7 +1143,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Task Name</source>
-        <translation>Aufgabe</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Size</source>
@@ -1177,7 +1179,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Time Elapsed</source>
-        <translation>Verstrichene Zeit</translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Creation Time</source>
@@ -1185,7 +1187,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Select a task to see its details.</source>
-        <translation>Wählen Sie eine Aufgabe, um ihre Details zu sehen.</translation>
+        <translation>Wählen Sie eine Aufgabe aus, um ihre Details anzuzeigen.</translation>
     </message>
     <message>
         <source>&amp;Tasks</source>
@@ -1245,7 +1247,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation>Ordner öffnen</translation>
+        <translation>Enthaltenden Ordner öffnen</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -1289,7 +1291,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Delete both task and files? Press OK to confirm.</source>
-        <translation>Aufgabe und Dateien löschen? Zum Bestätigen OK drücken.</translation>
+        <translation>Aufgabe und Dateien löschen? Drücken Sie zum Bestätigen auf OK.</translation>
     </message>
     <message>
         <source>&amp;Languages</source>
@@ -1313,11 +1315,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Search</source>
-        <translation>Suche</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Show the tool box</source>
-        <translation>Werkzeugkasten zeigen</translation>
+        <translation>Werkzeugkasten anzeigen</translation>
     </message>
     <message>
         <source>Search Web Videos</source>
@@ -1353,7 +1355,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Show Floating Window</source>
-        <translation>Schwebendes Fenster zeigen</translation>
+        <translation>Schwebendes Fenster anzeigen</translation>
     </message>
     <message>
         <source>Run at System Startup</source>
@@ -1393,7 +1395,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Tell a Friend</source>
-        <translation>Einem Freund empfehlen</translation>
+        <translation>Weiterempfehlen</translation>
     </message>
     <message>
         <source>Link to Us</source>
@@ -1413,11 +1415,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Show Tarvo</source>
-        <translation>Zantor zeigen</translation>
+        <translation>Tarvo anzeigen</translation>
     </message>
     <message>
         <source>Show/Hide Tarvo</source>
-        <translation>Zantor zeigen/verbergen</translation>
+        <translation>Tarvo anzeigen/ausblenden</translation>
     </message>
     <message>
         <source>Web Image Download</source>
@@ -1445,11 +1447,11 @@ Current Time: </source>
     </message>
     <message>
         <source>Hide Zantor</source>
-        <translation>Zantor verbergen</translation>
+        <translation>Zantor ausblenden</translation>
     </message>
     <message>
         <source>Show Zantor</source>
-        <translation>Zantor zeigen</translation>
+        <translation>Zantor anzeigen</translation>
     </message>
     <message>
         <source>Update Notification</source>
@@ -1465,102 +1467,102 @@ Current Time: </source>
     </message>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation>Ein Download-Manager für Dateien und Web-Videos, mit vielen Verbindungen je Datei, Spiegeln und automatischen Wiederholungen.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+        <translation>Ein Download-Manager für Dateien und Web-Videos, mit vielen Verbindungen je Datei, Spiegelservern und automatischen Wiederholungen.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>Player::MainWindow</name>
     <message>
         <source>MP4/FLV Media Player - Tarvo</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4/FLV-Mediaplayer – Tarvo</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">Datei</translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeliste</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished">Datei öffnen</translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Beenden</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Always on Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund</translation>
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-Hilfe</translation>
     </message>
     <message>
         <source>Show/Hide Play List</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeliste ein-/ausblenden</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">Startseite</translation>
+        <translation>Startseite</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Remove Non-existent Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht vorhandene Einträge entfernen</translation>
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation type="unfinished">Ordner öffnen</translation>
+        <translation>Enthaltenden Ordner öffnen</translation>
     </message>
     <message>
         <source>Open URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL öffnen</translation>
     </message>
     <message>
         <source>The GStreamer plugins that play H.264 video were NOT found. Press OK to read how to install them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die GStreamer-Plugins zur Wiedergabe von H.264-Videos wurden NICHT gefunden. Drücken Sie auf OK, um zu lesen, wie Sie sie installieren.</translation>
     </message>
     <message>
         <source>Select media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendateien auswählen</translation>
     </message>
     <message>
         <source>MP4/FLV Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4/FLV-Mediaplayer</translation>
     </message>
 </context>
 <context>
     <name>ScriptWatchdog</name>
     <message numerus="yes">
         <source>the plugin call took more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>der Plugin-Aufruf dauerte länger als %n Sekunde</numerusform>
+            <numerusform>der Plugin-Aufruf dauerte länger als %n Sekunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the script ran for more than %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>das Skript lief länger als %n Sekunde</numerusform>
+            <numerusform>das Skript lief länger als %n Sekunden</numerusform>
         </translation>
     </message>
 </context>
