@@ -43,6 +43,7 @@ const PageText PageTexts[] = {
     {QT_TRANSLATE_NOOP("ApWebFrameTalker", "Source"), nullptr},
     {QT_TRANSLATE_NOOP("ApWebFrameTalker", "Category"), nullptr},
     {QT_TRANSLATE_NOOP("ApWebFrameTalker", "Size"), nullptr},
+    //: Heading of the most popular results of a search
     {QT_TRANSLATE_NOOP("ApWebFrameTalker", "Top"), nullptr},
     {"#over18", QT_TRANSLATE_NOOP("ApWebFrameTalker", "Please confirm you are over 18 years old")},
     {QT_TRANSLATE_NOOP("ApWebFrameTalker", "Search locked"), nullptr},

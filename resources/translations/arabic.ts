@@ -859,6 +859,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Top</source>
+        <extracomment>Heading of the most popular results of a search</extracomment>
         <translation>الأعلى</translation>
     </message>
     <message>
@@ -1467,7 +1468,7 @@ Current Time: </source>
     </message>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation>مدير تنزيلات للملفات ومقاطع فيديو الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
+        <translation>مدير تنزيلات للملفات ومقاطع فيديو الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>

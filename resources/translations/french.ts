@@ -73,7 +73,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Speed panel bandwidth display limit:</source>
-        <translation>Limite d&apos;affichage du panneau de vitesse :</translation>
+        <translation>Limite d&apos;affichage du panneau de vitesse&#xa0;:</translation>
     </message>
     <message>
         <source>KB/s</source>
@@ -89,7 +89,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Downloaded to:</source>
-        <translation>Télécharger dans :</translation>
+        <translation>Télécharger dans&#xa0;:</translation>
     </message>
     <message>
         <source>Enable monitoring clipboard URL file types</source>
@@ -97,7 +97,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>File types to monitor:</source>
-        <translation>Types de fichiers à surveiller :</translation>
+        <translation>Types de fichiers à surveiller&#xa0;:</translation>
     </message>
     <message>
         <source>Maximum number of splits for HTTP/FTP task</source>
@@ -113,11 +113,11 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Maximum failure retry times:</source>
-        <translation>Nombre maximal de tentatives :</translation>
+        <translation>Nombre maximal de tentatives&#xa0;:</translation>
     </message>
     <message>
         <source>Download speed limit (0 = unlimited):</source>
-        <translation>Vitesse max. de téléchargement (0 = illimitée) :</translation>
+        <translation>Vitesse max. de téléchargement (0 = illimitée)&#xa0;:</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
@@ -129,15 +129,15 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation>Hôte :</translation>
+        <translation>Hôte&#xa0;:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation>Port :</translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Socks5</source>
@@ -161,11 +161,11 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation>Nom d&apos;utilisateur :</translation>
+        <translation>Nom d&apos;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Mot de passe :</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Load settings from proxy server list</source>
@@ -189,7 +189,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Keywords:</source>
-        <translation>Mots-clés :</translation>
+        <translation>Mots-clés&#xa0;:</translation>
     </message>
     <message>
         <source>Lock</source>
@@ -205,7 +205,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Content NOT locked. Last modification time:</source>
-        <translation>Contenu NON verrouillé. Dernière modification :</translation>
+        <translation>Contenu NON verrouillé. Dernière modification&#xa0;:</translation>
     </message>
     <message>
         <source>Virus Scan Settings</source>
@@ -217,7 +217,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Program path:</source>
-        <translation>Chemin du programme :</translation>
+        <translation>Chemin du programme&#xa0;:</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -225,7 +225,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Program arguments:</source>
-        <translation>Arguments du programme :</translation>
+        <translation>Arguments du programme&#xa0;:</translation>
     </message>
     <message>
         <source>Reset All</source>
@@ -249,11 +249,11 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Are you sure to reset all settings? Press OK to confirm.</source>
-        <translation>Voulez-vous vraiment réinitialiser tous les paramètres ? Appuyez sur OK pour confirmer.</translation>
+        <translation>Voulez-vous vraiment réinitialiser tous les paramètres&#xa0;? Appuyez sur OK pour confirmer.</translation>
     </message>
     <message>
         <source>Content is locked. Last modification time:</source>
-        <translation>Contenu verrouillé. Dernière modification :</translation>
+        <translation>Contenu verrouillé. Dernière modification&#xa0;:</translation>
     </message>
     <message>
         <source>Please enter your password twice.</source>
@@ -314,23 +314,23 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL :</translation>
+        <translation>URL&#xa0;:</translation>
     </message>
     <message>
         <source>Referer:</source>
-        <translation>Referer :</translation>
+        <translation>Referer&#xa0;:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation>Emplacement :</translation>
+        <translation>Emplacement&#xa0;:</translation>
     </message>
     <message>
         <source>Rename:</source>
-        <translation>Renommer :</translation>
+        <translation>Renommer&#xa0;:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation>Description :</translation>
+        <translation>Description&#xa0;:</translation>
     </message>
     <message>
         <source>Authentication</source>
@@ -338,11 +338,11 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation>Nom d&apos;utilisateur :</translation>
+        <translation>Nom d&apos;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Mot de passe :</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Mirror URLs</source>
@@ -354,7 +354,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Non Proxy</source>
@@ -370,11 +370,11 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation>Hôte :</translation>
+        <translation>Hôte&#xa0;:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation>Port :</translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <source>List of open proxy servers over Internet (without authentication)</source>
@@ -430,7 +430,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Speed Limit:</source>
-        <translation>Vitesse max. :</translation>
+        <translation>Vitesse max.&#xa0;:</translation>
     </message>
     <message>
         <source>Unlimited</source>
@@ -442,7 +442,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Checksum:</source>
-        <translation>Somme de contrôle :</translation>
+        <translation>Somme de contrôle&#xa0;:</translation>
     </message>
     <message>
         <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
@@ -461,11 +461,11 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Enter the link to download:</source>
-        <translation>Saisissez le lien à télécharger :</translation>
+        <translation>Saisissez le lien à télécharger&#xa0;:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation>Emplacement :</translation>
+        <translation>Emplacement&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -492,7 +492,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     <name>ApPluginUpdater</name>
     <message>
         <source>An update package is available to download, do you want to continue?</source>
-        <translation>Une mise à jour est disponible au téléchargement. Voulez-vous continuer ?</translation>
+        <translation>Une mise à jour est disponible au téléchargement. Voulez-vous continuer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -519,15 +519,15 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Download rate: </source>
-        <translation>Vitesse de réception : </translation>
+        <translation>Vitesse de réception&#xa0;: </translation>
     </message>
     <message>
         <source>Unfinished download tasks: </source>
-        <translation>Tâches non terminées : </translation>
+        <translation>Tâches non terminées&#xa0;: </translation>
     </message>
     <message>
         <source>Remaining time: </source>
-        <translation>Temps restant : </translation>
+        <translation>Temps restant&#xa0;: </translation>
     </message>
     <message>
         <source>Total downloads - </source>
@@ -642,7 +642,7 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
         <source>Task will be started after the time expires.
 Current Time: </source>
         <translation>La tâche démarrera à l&apos;expiration du délai.
-Heure actuelle : </translation>
+Heure actuelle&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -660,31 +660,31 @@ Heure actuelle : </translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Nom du fichier :</translation>
+        <translation>Nom du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation>Aperçu :</translation>
+        <translation>Aperçu&#xa0;:</translation>
     </message>
     <message>
         <source>File SHA-1 Hash:</source>
-        <translation>Empreinte SHA-1 :</translation>
+        <translation>Empreinte SHA-1&#xa0;:</translation>
     </message>
     <message>
         <source>URL Host Location:</source>
-        <translation>Emplacement du serveur :</translation>
+        <translation>Emplacement du serveur&#xa0;:</translation>
     </message>
     <message>
         <source>Downloaded:</source>
-        <translation>Téléchargé :</translation>
+        <translation>Téléchargé&#xa0;:</translation>
     </message>
     <message>
         <source>Save Path:</source>
-        <translation>Emplacement :</translation>
+        <translation>Emplacement&#xa0;:</translation>
     </message>
     <message>
         <source>Failure Reason:</source>
-        <translation>Cause de l&apos;échec :</translation>
+        <translation>Cause de l&apos;échec&#xa0;:</translation>
     </message>
     <message>
         <source>Status</source>
@@ -776,11 +776,11 @@ Heure actuelle : </translation>
     <name>ApUpdateHttp</name>
     <message>
         <source>Request failed: %1</source>
-        <translation>Échec de la requête : %1</translation>
+        <translation>Échec de la requête&#xa0;: %1</translation>
     </message>
     <message>
         <source>Download failed: %1.</source>
-        <translation>Échec du téléchargement : %1.</translation>
+        <translation>Échec du téléchargement&#xa0;: %1.</translation>
     </message>
     <message>
         <source>the server did not answer</source>
@@ -859,6 +859,7 @@ Heure actuelle : </translation>
     </message>
     <message>
         <source>Top</source>
+        <extracomment>Heading of the most popular results of a search</extracomment>
         <translation>Top</translation>
     </message>
     <message>
@@ -875,11 +876,11 @@ Heure actuelle : </translation>
     </message>
     <message>
         <source>Require login. Click &apos;View more&apos; for details.</source>
-        <translation>Connexion requise. Cliquez sur « Voir plus » pour plus de détails.</translation>
+        <translation>Connexion requise. Cliquez sur «&#xa0;Voir plus&#xa0;» pour plus de détails.</translation>
     </message>
     <message>
         <source>No suitable results? Click here for more searches.</source>
-        <translation>Pas de résultat satisfaisant ? Cliquez ici pour plus de recherches.</translation>
+        <translation>Pas de résultat satisfaisant&#xa0;? Cliquez ici pour plus de recherches.</translation>
     </message>
     <message>
         <source>Failed to connect to server. Please try it again later.</source>
@@ -1058,7 +1059,7 @@ Heure actuelle : </translation>
     </message>
     <message>
         <source>Connection failed: </source>
-        <translation>Échec de la connexion : </translation>
+        <translation>Échec de la connexion&#xa0;: </translation>
     </message>
     <message>
         <source>Connection failed</source>
@@ -1070,7 +1071,7 @@ Heure actuelle : </translation>
     </message>
     <message>
         <source>The file could not be written: </source>
-        <translation>Impossible d&apos;écrire le fichier : </translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: </translation>
     </message>
     <message>
         <source>Disk full</source>
@@ -1291,7 +1292,7 @@ Heure actuelle : </translation>
     </message>
     <message>
         <source>Delete both task and files? Press OK to confirm.</source>
-        <translation>Supprimer la tâche et les fichiers ? Appuyez sur OK pour confirmer.</translation>
+        <translation>Supprimer la tâche et les fichiers&#xa0;? Appuyez sur OK pour confirmer.</translation>
     </message>
     <message>
         <source>&amp;Languages</source>
@@ -1459,7 +1460,7 @@ Heure actuelle : </translation>
     </message>
     <message>
         <source>Media Converter NOT found on your machine. Do you want to download and install it?</source>
-        <translation>Le convertisseur multimédia est INTROUVABLE sur cet ordinateur. Voulez-vous le télécharger et l&apos;installer ?</translation>
+        <translation>Le convertisseur multimédia est INTROUVABLE sur cet ordinateur. Voulez-vous le télécharger et l&apos;installer&#xa0;?</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Zantor %1&lt;/h3&gt;</source>

@@ -859,6 +859,7 @@ Aktuelle Uhrzeit: </translation>
     </message>
     <message>
         <source>Top</source>
+        <extracomment>Heading of the most popular results of a search</extracomment>
         <translation>Top</translation>
     </message>
     <message>

@@ -859,6 +859,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Top</source>
+        <extracomment>Heading of the most popular results of a search</extracomment>
         <translation>인기</translation>
     </message>
     <message>
@@ -875,7 +876,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Require login. Click &apos;View more&apos; for details.</source>
-        <translation>로그인이 필요합니다. 자세한 내용은 '더 보기'를 누르십시오.</translation>
+        <translation>로그인이 필요합니다. 자세한 내용은 &apos;더 보기&apos;를 누르십시오.</translation>
     </message>
     <message>
         <source>No suitable results? Click here for more searches.</source>

@@ -859,6 +859,7 @@ Current Time: </source>
     </message>
     <message>
         <source>Top</source>
+        <extracomment>Heading of the most popular results of a search</extracomment>
         <translation>Популярное</translation>
     </message>
     <message>

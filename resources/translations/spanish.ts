@@ -859,6 +859,7 @@ Hora actual: </translation>
     </message>
     <message>
         <source>Top</source>
+        <extracomment>Heading of the most popular results of a search</extracomment>
         <translation>Populares</translation>
     </message>
     <message>
