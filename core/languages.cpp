@@ -9,6 +9,19 @@ namespace Languages {
 
 namespace {
 
+// Qt takes the layout direction of a translated interface from this text of
+// every translation file ("LTR" or "RTL"); listed here so that the
+// translation sources keep it.
+struct SourceText
+{
+    const char *source;
+    const char *comment;
+};
+[[maybe_unused]] const SourceText LayoutDirectionText = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages "
+    "(such as Hebrew and Arabic) to get proper widget layout.");
+
 QTranslator *&installedTranslator()
 {
     static QTranslator *translator = nullptr;

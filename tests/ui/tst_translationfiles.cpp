@@ -22,11 +22,12 @@ struct Message
 {
     QString context;
     QString source;
+    QString comment;        // the disambiguation, part of the key
     bool numerus = false;
     QString type;           // "unfinished", "obsolete", "vanished" or empty
     QStringList forms;      // one text, or one per plural form
 
-    QString key() const { return context + QLatin1String(" | ") + source; }
+    QString key() const { return context + QLatin1String(" | ") + source + QLatin1String(" | ") + comment; }
 };
 
 QList<Message> readTs(const QString &path, QString *language = nullptr)
@@ -57,6 +58,8 @@ QList<Message> readTs(const QString &path, QString *language = nullptr)
             current.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (name == QLatin1String("source")) {
             current.source = xml.readElementText();
+        } else if (name == QLatin1String("comment")) {
+            current.comment = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             current.type = xml.attributes().value(QLatin1String("type")).toString();
             if (!current.numerus)
@@ -255,14 +258,16 @@ void TestTranslationFiles::compiledFilesAgree()
     for (const Message &m : readTs(tsPath(file))) {
         const QByteArray context = m.context.toUtf8();
         const QByteArray source = m.source.toUtf8();
+        const QByteArray comment = m.comment.toUtf8();
+        const char *disambiguation = m.comment.isEmpty() ? nullptr : comment.constData();
         if (m.numerus) {
             // Counts that pick different plural forms in some language.
             for (int n : {1, 2, 5, 11, 21, 100}) {
-                const QString text = translator.translate(context.constData(), source.constData(), nullptr, n);
+                const QString text = translator.translate(context.constData(), source.constData(), disambiguation, n);
                 if (text.isEmpty())
                     problems << m.key() + QStringLiteral(": nothing for ") + QString::number(n);
             }
-        } else if (translator.translate(context.constData(), source.constData()) != m.forms.value(0)) {
+        } else if (translator.translate(context.constData(), source.constData(), disambiguation) != m.forms.value(0)) {
             problems << m.key() + QStringLiteral(": compiled text differs");
         }
     }

@@ -45,11 +45,10 @@ void TestTranslations::compiledFiles_data()
     QTest::addColumn<QString>("cancel");
     QTest::addColumn<QString>("completed");
     QTest::newRow("german") << "german" << "Abbrechen" << "Abgeschlossen";
-    QTest::newRow("english") << "english" << "Cancel" << "Completed";
     QTest::newRow("spanish") << "spanish" << "Cancelar" << "Completado";
     QTest::newRow("french") << "french" << "Annuler" << "Terminé";
     QTest::newRow("portuguese") << "portuguese" << "Cancelar" << "Concluído";
-    QTest::newRow("russian") << "russian" << "Отмена" << "Завершено";
+    QTest::newRow("russian") << "russian" << "Отмена" << "Завершённые";
     QTest::newRow("arabic") << "arabic" << "إلغاء" << "مكتمل";
     QTest::newRow("chinese") << "chinese" << "取消" << "已完成";
     QTest::newRow("japanese") << "japanese" << "キャンセル" << "完了";
@@ -79,8 +78,10 @@ void TestTranslations::embeddedCopiesMatch_data()
     QTest::addColumn<QString>("name");
     const QMap<QString, int> table = ApplicationInfo::standardLanguageTable();
     QCOMPARE(table.size(), 10);
+    // English is the language of the code itself and has no file.
     for (const QString &name : table.keys())
-        QTest::newRow(qPrintable(name)) << name;
+        if (name != QLatin1String("english"))
+            QTest::newRow(qPrintable(name)) << name;
 }
 
 void TestTranslations::embeddedCopiesMatch()

@@ -393,7 +393,7 @@ void TestWebFrameTalker::textsFollowLanguage()
     QCOMPARE(m_talker->universeMethod(QStringLiteral("translate"), QStringLiteral("#over18")),
              QStringLiteral("Bitte bestätigen Sie, dass Sie über 18 Jahre alt sind"));
     QCOMPARE(js(m_view.get(), QStringLiteral("$('#webvideo_url_input').attr('placeholder')")).toString(),
-             QStringLiteral("Geben Sie eine gültige Web-Video-Adresse ein"));
+             QStringLiteral("Geben Sie eine gültige Web-Video-URL ein"));
 }
 
 int main(int argc, char *argv[])
