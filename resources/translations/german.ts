@@ -446,7 +446,7 @@ Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
     </message>
     <message>
         <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
-        <translation>SHA-256, SHA-1 oder MD5 der Datei (optional)</translation>
+        <translation>SHA-256, SHA-1 oder MD5 (optional)</translation>
     </message>
     <message>
         <source>The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, in hexadecimal digits.</source>

@@ -446,7 +446,7 @@ Please scan it before opening.</source>
     </message>
     <message>
         <source>SHA-256, SHA-1 or MD5 of the file (optional)</source>
-        <translation>ファイルの SHA-256、SHA-1 または MD5 (省略可)</translation>
+        <translation>SHA-256、SHA-1、MD5 (省略可)</translation>
     </message>
     <message>
         <source>The checksum must be the SHA-256, SHA-1 or MD5 digest of the file, in hexadecimal digits.</source>

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
@@ -97,6 +98,16 @@ inline QStringList clippedTexts(QWidget *window)
             text = label->text();
         } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
             text = button->text();
+        } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+            // An empty field shows its hint, elided when it is too long.
+            const QString hint = edit->placeholderText();
+            const int room = edit->width() - edit->textMargins().left() - edit->textMargins().right() - 8;
+            if (edit->text().isEmpty() && !hint.isEmpty() && edit->fontMetrics().horizontalAdvance(hint) > room)
+                problems << QStringLiteral("%1 hint \"%2\": %3 of %4 pixels")
+                                .arg(edit->objectName(), hint)
+                                .arg(room)
+                                .arg(edit->fontMetrics().horizontalAdvance(hint));
+            continue;
         }
         if (text.trimmed().isEmpty())
             continue;
