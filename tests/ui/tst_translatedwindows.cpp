@@ -13,6 +13,8 @@
 #include "apconfigdialog.h"
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
+#include "apopenlinkgui.h"
+#include "apscheduletaskdialog.h"
 #include "aptvomanager.h"
 #include "languages.h"
 #include "mainwindow.h"
@@ -131,6 +133,17 @@ void TestTranslatedWindows::windows()
         for (int i = 0; i < pages->count(); ++i) {
             pages->setCurrentRow(i);
             problems += review(&dialog, language, QStringLiteral("settings-%1").arg(i));
+        }
+    }
+
+    // The smaller dialogs, checked and pictured as they open.
+    {
+        ApScheduleTaskDialog schedule(nullptr, 0);
+        ApOpenLinkGui openLink;
+        for (QDialog *dialog : std::initializer_list<QDialog *>{&schedule, &openLink}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            problems += review(dialog, language, dialog->metaObject()->className());
         }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
