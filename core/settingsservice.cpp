@@ -22,92 +22,13 @@
 #include <unistd.h>
 
 #include "inicodec.h"
+#include "settingstree.h"
+
+using namespace SettingsTree;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// One group of the tree. Values and subgroups of the same name may both
-// exist, as in QSettings.
-// Values are kept as the text they have in the file (what follows "key="):
-// half the memory of decoded values for ten thousand records, a write only
-// copies them, and a value that would be written the same is no change.
-struct Node
-{
-    QMap<QString, QByteArray> values;
-    std::map<QString, std::unique_ptr<Node>> children;
-    // A record (a group right below a top-level group, such as one task)
-    // as read from the file and not changed since: its lines, "key=text\n"
-    // with keys relative to it and escaped as in the file, in one block.
-    // It is taken apart into values and children on its first change.
-    QByteArray packed;
-
-    bool isEmpty() const { return values.isEmpty() && children.empty() && packed.isEmpty(); }
-};
-
-QStringList splitKey(const QString &key);
-
-// Calls line(key begin, key end, text begin, text end) for each line of a
-// packed record.
-template<typename Function>
-void forEachPackedLine(const QByteArray &packed, Function line)
-{
-    const char *data = packed.constData();
-    const char *end = data + packed.size();
-    while (data < end) {
-        const char *newline = static_cast<const char *>(std::memchr(data, '\n', size_t(end - data)));
-        if (!newline)
-            newline = end;
-        const char *equals = static_cast<const char *>(std::memchr(data, '=', size_t(newline - data)));
-        if (equals)
-            line(data, equals, equals + 1, newline);
-        data = newline + 1;
-    }
-}
-
-// The text of a key of a packed record, or a null array.
-QByteArray packedValue(const QByteArray &packed, const QString &name)
-{
-    QByteArray key;
-    IniCodec::appendEscapedKey(key, name);
-    QByteArray found;
-    forEachPackedLine(packed, [&](const char *k, const char *kEnd, const char *t, const char *tEnd) {
-        if (kEnd - k == key.size() && std::memcmp(k, key.constData(), size_t(key.size())) == 0)
-            found = QByteArray(t, int(tEnd - t)).isNull() ? QByteArray("") : QByteArray(t, int(tEnd - t));
-    });
-    return found;
-}
-
-void unpack(Node *node);
-
-Node *childNode(Node *node, const QString &name)
-{
-    auto it = node->children.find(name);
-    if (it == node->children.end())
-        return nullptr;
-    return it->second.get();
-}
-
-void unpack(Node *node)
-{
-    if (node->packed.isEmpty())
-        return;
-    const QByteArray packed = std::move(node->packed);
-    node->packed = QByteArray();
-    forEachPackedLine(packed, [&](const char *k, const char *kEnd, const char *t, const char *tEnd) {
-        const QStringList path = splitKey(IniCodec::unescapedKey(k, 0, int(kEnd - k)));
-        if (path.isEmpty())
-            return;
-        Node *target = node;
-        for (int i = 0; i + 1 < path.size(); ++i) {
-            Node *next = childNode(target, path.at(i));
-            if (!next)
-                next = target->children.emplace(path.at(i), std::make_unique<Node>()).first->second.get();
-            target = next;
-        }
-        target->values.insert(path.last(), QByteArray(t, int(tEnd - t)));
-    });
-}
 
 // Who the file on disk is: a different identity means someone wrote it.
 struct FileIdentity
@@ -149,11 +70,6 @@ struct PendingChange
     bool remove = false;
 };
 
-QStringList splitKey(const QString &key)
-{
-    return key.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-}
-
 // The text a value is written as; two values that give the same text are
 // the same to every reader of the file.
 QByteArray valueText(const QVariant &value)
@@ -190,19 +106,14 @@ class SettingsServicePrivate
 public:
     explicit SettingsServicePrivate(const QString &path);
 
-    // --- tree (m_mutex held, or a tree nobody else sees yet)
-    static Node *find(Node *root, const QStringList &path);
-    static Node *create(Node *root, const QStringList &groupPath, QSet<QString> &names);
-    static bool set(Node *root, const QStringList &path, const QByteArray &text, QSet<QString> &names);
-    static bool erase(std::unique_ptr<Node> &root, const QStringList &path);
-    Node *find(const QStringList &path) const { return find(m_root.get(), path); }
-    bool set(const QStringList &path, const QByteArray &text) { return set(m_root.get(), path, text, m_names); }
-    bool erase(const QStringList &path) { return erase(m_root, path); }
-    static void appendLines(QByteArray &out, const Node &node, const QByteArray &prefix);
-    // The file text; records are packed on the way, so memory stays at
-    // about the file's size and the next write copies them as they are.
-    QByteArray serialize();
-    static void collectKeys(const Node &node, const QString &prefix, QStringList &out);
+    // --- tree (m_mutex held)
+    Node *find(const QStringList &path) const { return SettingsTree::find(m_root.get(), path); }
+    bool set(const QStringList &path, const QByteArray &text)
+    {
+        return SettingsTree::set(m_root.get(), path, text, m_names);
+    }
+    bool erase(const QStringList &path) { return SettingsTree::erase(m_root, path); }
+    QByteArray serialize() { return SettingsTree::serialize(*m_root, m_known.size); }
 
     // --- disk (m_fileMutex held)
     void ensureFileExists();
@@ -239,165 +150,6 @@ SettingsServicePrivate::SettingsServicePrivate(const QString &path)
     , m_encodedPath(QFile::encodeName(path))
     , m_root(std::make_unique<Node>())
 {
-}
-
-Node *SettingsServicePrivate::find(Node *root, const QStringList &path)
-{
-    Node *node = root;
-    for (const QString &part : path) {
-        unpack(node);
-        auto it = node->children.find(part);
-        if (it == node->children.end())
-            return nullptr;
-        node = it->second.get();
-    }
-    return node;
-}
-
-Node *SettingsServicePrivate::create(Node *root, const QStringList &groupPath, QSet<QString> &names)
-{
-    Node *node = root;
-    for (const QString &part : groupPath) {
-        unpack(node);
-        auto it = node->children.find(part);
-        if (it == node->children.end()) {
-            auto shared = names.constFind(part);
-            if (shared == names.constEnd())
-                shared = names.insert(part);
-            it = node->children.emplace(*shared, std::make_unique<Node>()).first;
-        }
-        node = it->second.get();
-    }
-    unpack(node);
-    return node;
-}
-
-bool SettingsServicePrivate::set(Node *root, const QStringList &path, const QByteArray &text,
-                                 QSet<QString> &names)
-{
-    if (path.isEmpty())
-        return false;
-    Node *node = create(root, path.mid(0, path.size() - 1), names);
-    const QString &name = path.last();
-    auto it = node->values.find(name);
-    if (it != node->values.end()) {
-        if (it.value() == text)
-            return false;
-        it.value() = text;
-        return true;
-    }
-    auto shared = names.constFind(name);
-    if (shared == names.constEnd())
-        shared = names.insert(name);
-    node->values.insert(*shared, text);
-    return true;
-}
-
-bool SettingsServicePrivate::erase(std::unique_ptr<Node> &root, const QStringList &path)
-{
-    if (path.isEmpty()) {
-        const bool had = !root->isEmpty();
-        root = std::make_unique<Node>();
-        return had;
-    }
-    const QStringList groupPath = path.mid(0, path.size() - 1);
-    Node *parent = find(root.get(), groupPath);
-    if (!parent)
-        return false;
-    unpack(parent);
-    const bool removedValue = parent->values.remove(path.last()) > 0;
-    const bool removedGroup = parent->children.erase(path.last()) > 0;
-    if (!removedValue && !removedGroup)
-        return false;
-    // Groups without keys do not exist in the file; drop them here too.
-    for (int depth = groupPath.size(); depth > 0; --depth) {
-        Node *above = find(root.get(), groupPath.mid(0, depth - 1));
-        auto it = above->children.find(groupPath.at(depth - 1));
-        if (it == above->children.end() || !it->second->isEmpty())
-            break;
-        above->children.erase(it);
-    }
-    return true;
-}
-
-void SettingsServicePrivate::appendLines(QByteArray &out, const Node &node, const QByteArray &prefix)
-{
-    // A packed record is its file lines already; only the prefix is added.
-    const char *line = node.packed.constData();
-    const char *end = line + node.packed.size();
-    while (line < end) {
-        const char *newline = static_cast<const char *>(std::memchr(line, '\n', size_t(end - line)));
-        const char *next = newline ? newline + 1 : end;
-        out += prefix;
-        out.append(line, int(next - line));
-        if (!newline)
-            out += '\n';
-        line = next;
-    }
-    for (auto it = node.values.cbegin(); it != node.values.cend(); ++it) {
-        out += prefix;
-        IniCodec::appendEscapedKey(out, it.key());
-        out += '=';
-        out += it.value();
-        out += '\n';
-    }
-    for (const auto &child : node.children) {
-        QByteArray childPrefix = prefix;
-        IniCodec::appendEscapedKey(childPrefix, child.first);
-        childPrefix += '\\';
-        appendLines(out, *child.second, childPrefix);
-    }
-}
-
-QByteArray SettingsServicePrivate::serialize()
-{
-    for (auto &section : m_root->children) {
-        for (auto &record : section.second->children) {
-            Node &node = *record.second;
-            if (!node.packed.isEmpty() || node.isEmpty())
-                continue;
-            QByteArray lines;
-            appendLines(lines, node, QByteArray());
-            node.values.clear();
-            node.children.clear();
-            node.packed = lines;
-            node.packed.squeeze();
-        }
-    }
-
-    QByteArray out;
-    out.reserve(int(m_known.size > 0 ? m_known.size + m_known.size / 8 : 4096));
-    bool first = true;
-    if (!m_root->values.isEmpty()) {
-        out += IniCodec::sectionHeader(QString());
-        out += '\n';
-        Node top;
-        top.values = m_root->values;
-        appendLines(out, top, QByteArray());
-        first = false;
-    }
-    for (const auto &section : m_root->children) {
-        if (section.second->isEmpty())
-            continue;
-        if (!first)
-            out += '\n';
-        first = false;
-        out += IniCodec::sectionHeader(section.first);
-        out += '\n';
-        appendLines(out, *section.second, QByteArray());
-    }
-    return out;
-}
-
-void SettingsServicePrivate::collectKeys(const Node &node, const QString &prefix, QStringList &out)
-{
-    forEachPackedLine(node.packed, [&](const char *k, const char *kEnd, const char *, const char *) {
-        out.append(prefix + IniCodec::unescapedKey(k, 0, int(kEnd - k)));
-    });
-    for (auto it = node.values.cbegin(); it != node.values.cend(); ++it)
-        out.append(prefix + it.key());
-    for (const auto &child : node.children)
-        collectKeys(*child.second, prefix + child.first + QLatin1Char('/'), out);
 }
 
 void SettingsServicePrivate::ensureFileExists()
@@ -461,7 +213,7 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
         // Keys inside a record go into its packed block, as long as the
         // block is all it has and the text is on one line.
         if (path.size() >= 3 && !std::memchr(text, '\n', size_t(length)) && !std::memchr(text, '\r', size_t(length))) {
-            Node *section = create(fresh.get(), path.mid(0, 1), names);
+            Node *section = SettingsTree::create(fresh.get(), path.mid(0, 1), names);
             Node *record = childNode(section, path.at(1));
             if (!record) {
                 record = section->children.emplace(path.at(1), std::make_unique<Node>()).first->second.get();
@@ -474,7 +226,7 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
                 return;
             }
         }
-        set(fresh.get(), path, QByteArray(text, length), names);
+        SettingsTree::set(fresh.get(), path, QByteArray(text, length), names);
     });
     // Packed blocks keep no spare room.
     for (auto &section : fresh->children) {
@@ -490,9 +242,9 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
         // Changes not yet written win over what the file says.
         for (const PendingChange &change : qAsConst(m_pending)) {
             if (change.remove)
-                erase(fresh, change.path);
+                SettingsTree::erase(fresh, change.path);
             else
-                set(fresh.get(), change.path, change.text, names);
+                SettingsTree::set(fresh.get(), change.path, change.text, names);
         }
         m_root = std::move(fresh);
         m_names = std::move(names);
@@ -777,7 +529,7 @@ QStringList SettingsService::allKeys(const QString &group) const
     std::lock_guard<std::mutex> lock(d->m_mutex);
     QStringList result;
     if (const Node *node = d->find(splitKey(group)))
-        SettingsServicePrivate::collectKeys(*node, QString(), result);
+        collectKeys(*node, QString(), result);
     return result;
 }
 

@@ -3,6 +3,11 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cstring>
+#include <limits>
+
+#include <zlib.h>
+
 ApGeoLocation::ApGeoLocation(QObject *parent)
     : QObject(parent)
 {
@@ -18,14 +23,23 @@ bool ApGeoLocation::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    // Mapped, not read: the compressed table then costs no heap of its own.
+    const qint64 size = file.size();
+    if (size > 0 && size <= std::numeric_limits<int>::max()) {
+        if (const uchar *mapped = file.map(0, size)) {
+            loadCompressed(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), int(size)));
+            file.unmap(const_cast<uchar *>(mapped));
+            return true;
+        }
+    }
     loadCompressed(file.readAll());
     return true;
 }
 
 int ApGeoLocation::loadCompressed(const QByteArray &data)
 {
-    // qUncompress() would try to allocate whatever length a damaged header
-    // claims; the table is a few megabytes, so refuse anything absurd.
+    // A damaged header may claim any length; the table is a few megabytes,
+    // so refuse anything absurd.
     constexpr quint32 maxUncompressed = 256u * 1024 * 1024;
     if (data.size() < 4)
         return 0;
@@ -33,7 +47,44 @@ int ApGeoLocation::loadCompressed(const QByteArray &data)
     const quint32 length = (quint32(head[0]) << 24) | (quint32(head[1]) << 16) | (quint32(head[2]) << 8) | head[3];
     if (length == 0 || length > maxUncompressed)
         return 0;
-    return parse(qUncompress(data));
+
+    // The text is inflated a piece at a time and parsed as it comes, so the
+    // whole uncompressed table (several times the size of the ranges) is
+    // never held. All or nothing: a stream that is damaged or cut short
+    // adds no range.
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        return 0;
+    stream.next_in = const_cast<Bytef *>(head + 4);
+    stream.avail_in = uInt(data.size() - 4);
+    QVector<Range> ranges;
+    QByteArray pending;  // text after the last "]" seen so far
+    constexpr int pieceSize = 64 * 1024;
+    QByteArray pieceBuffer(pieceSize, Qt::Uninitialized);
+    char *piece = pieceBuffer.data();
+    int status = Z_OK;
+    while (status == Z_OK) {
+        stream.next_out = reinterpret_cast<Bytef *>(piece);
+        stream.avail_out = pieceSize;
+        status = inflate(&stream, Z_NO_FLUSH);
+        if (status != Z_OK && status != Z_STREAM_END)
+            break;
+        const int produced = pieceSize - int(stream.avail_out);
+        if (produced == 0 && status == Z_OK)
+            break;  // no progress: the input ended before the stream did
+        pending.append(piece, produced);
+        const int consumed = parseRecords(pending.constData(), pending.size(), ranges);
+        pending.remove(0, consumed);
+    }
+    inflateEnd(&stream);
+    if (status != Z_STREAM_END)
+        return 0;
+    const int added = ranges.size();
+    if (m_ranges.isEmpty())
+        m_ranges.swap(ranges);
+    else
+        m_ranges += ranges;
+    return added;
 }
 
 namespace {
@@ -56,21 +107,25 @@ quint32 decimalOrZero(const char *begin, const char *end)
 
 } // namespace
 
-// Records are "[CC,first,last]". The text is cut at every "]"; a piece that
-// does not start with "[" is skipped, and so is everything after the last "]".
 int ApGeoLocation::parse(const QByteArray &text)
 {
-    const char *data = text.constData();
-    const int size = text.size();
-    int added = 0;
+    const int before = m_ranges.size();
+    parseRecords(text.constData(), text.size(), m_ranges);
+    return m_ranges.size() - before;
+}
+
+// Records are "[CC,first,last]". The text is cut at every "]"; a piece that
+// does not start with "[" is skipped, and so is everything after the last "]".
+int ApGeoLocation::parseRecords(const char *data, int size, QVector<Range> &ranges)
+{
     int position = 0;
     while (position < size) {
-        const int close = text.indexOf(']', position);
-        if (close < 0)
+        const auto *found = static_cast<const char *>(memchr(data + position, ']', size_t(size - position)));
+        if (!found)
             break;
         const char *chunk = data + position;
-        const char *end = data + close;  // the "]"
-        position = close + 1;
+        const char *end = found;  // the "]"
+        position = int(found - data) + 1;
         if (*chunk != '[')
             continue;
         Range range;
@@ -89,10 +144,9 @@ int ApGeoLocation::parse(const QByteArray &text)
                 range.first = decimalOrZero(numbers, end);
             }
         }
-        m_ranges.append(range);
-        ++added;
+        ranges.append(range);
     }
-    return added;
+    return position;
 }
 
 int ApGeoLocation::lookup(quint32 address) const

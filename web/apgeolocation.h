@@ -46,6 +46,7 @@ public:
     QString countryCode(const QString &address) const;
 
     int count() const { return m_ranges.size(); }
+    const QVector<Range> &ranges() const { return m_ranges; }
     bool isEmpty() const { return m_ranges.isEmpty(); }
     void clear() { m_ranges.clear(); }
 
@@ -55,5 +56,12 @@ public:
     static inline const QString NoCode = QStringLiteral("-1");
 
 private:
+    // Appends the records of text up to its last "]"; returns the length of
+    // text consumed (what follows may be the start of the next record).
+    static int parseRecords(const char *text, int size, QVector<Range> &ranges);
+
     QVector<Range> m_ranges;
 };
+
+// Plain bytes: the table grows by reallocation in place, not by copying.
+Q_DECLARE_TYPEINFO(ApGeoLocation::Range, Q_PRIMITIVE_TYPE);

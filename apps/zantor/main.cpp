@@ -30,6 +30,10 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(zantor);
     CrashHandler::install();
 
+    // No widget of this program draws with OpenGL. Plain raster windows
+    // keep the X server's GL driver (and the compiler it brings along, some
+    // fifty megabytes) out of the process.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
     auto app = std::make_unique<QApplication>(argc, argv);
 
     auto instance = std::make_unique<SingleInstance>(QCoreApplication::applicationFilePath());

@@ -26,6 +26,8 @@ private slots:
     void missingFileLeavesTableEmpty();
     void damagedFileAddsNothing_data();
     void damagedFileAddsNothing();
+    void largeFileMatchesItsText_data();
+    void largeFileMatchesItsText();
     void shippedDatabase();
     void converterOutputLoads();
 
@@ -207,6 +209,51 @@ void TestGeoLocation::damagedFileAddsNothing()
     QVERIFY(geo.load(path));  // readable, so loading "succeeds"
     QCOMPARE(geo.count(), 0);
     QCOMPARE(geo.lookup(1), -1);
+}
+
+// The table is inflated and parsed a piece at a time: records cut by a
+// piece boundary, junk between records and an unfinished tail must come out
+// as they do from the whole text at once.
+void TestGeoLocation::largeFileMatchesItsText_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QByteArray plain;
+    for (int i = 0; i < 40000; ++i)
+        plain += "[" + QByteArray(1, char('A' + i % 26)) + QByteArray(1, char('Z' - i % 26)) + ","
+                 + QByteArray::number(i * 256) + "," + QByteArray::number(i * 256 + 255) + "]";
+    QTest::newRow("plain records") << plain;
+    QByteArray noisy;
+    for (int i = 0; i < 30000; ++i)
+        noisy += (i % 7 == 0 ? "junk]" : "") + QByteArray("[") + (i % 5 ? "NL," : "X")
+                 + QByteArray::number(i) + (i % 3 ? "," + QByteArray::number(i * 3) : QByteArray()) + "]";
+    QTest::newRow("junk and short records, unfinished tail") << noisy + "[ZZ,1,2";
+    QTest::newRow("one record over 64 KiB") << "[AB,7," + QByteArray(70000, '9') + "][CD,1,2]";
+}
+
+void TestGeoLocation::largeFileMatchesItsText()
+{
+    QFETCH(QByteArray, text);
+    ApGeoLocation expected;
+    expected.parse(text);
+    QVERIFY(expected.count() > 0);
+
+    const QString path = m_dir.filePath(QStringLiteral("large.tvoc"));
+    QVERIFY(writeFile(path, qCompress(text, 9)));
+    ApGeoLocation geo;
+    geo.parse("[QQ,1,1]");  // loading appends to what is there
+    QVERIFY(geo.load(path));
+    QCOMPARE(geo.count(), expected.count() + 1);
+    QCOMPARE(geo.codeAt(0), QStringLiteral("QQ"));
+    for (int i = 0; i < expected.count(); ++i) {
+        if (geo.codeAt(i + 1) != expected.codeAt(i))
+            QFAIL(qPrintable(QStringLiteral("range %1: %2, expected %3").arg(i).arg(geo.codeAt(i + 1), expected.codeAt(i))));
+    }
+    // The bounds as well: every range's first address finds the same range.
+    for (int i = 0; i < expected.count(); i += 501) {
+        const ApGeoLocation::Range &range = expected.ranges().at(i);
+        QCOMPARE(geo.ranges().at(i + 1).first, range.first);
+        QCOMPARE(geo.ranges().at(i + 1).last, range.last);
+    }
 }
 
 void TestGeoLocation::shippedDatabase()
