@@ -72,6 +72,10 @@ int ApGeoLocation::loadCompressed(const QByteArray &data)
         const int produced = pieceSize - int(stream.avail_out);
         if (produced == 0 && status == Z_OK)
             break;  // no progress: the input ended before the stream did
+        if (stream.total_out > length) {
+            status = Z_DATA_ERROR;  // more text than the header announced
+            break;
+        }
         pending.append(piece, produced);
         const int consumed = parseRecords(pending.constData(), pending.size(), ranges);
         pending.remove(0, consumed);

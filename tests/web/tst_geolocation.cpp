@@ -198,6 +198,11 @@ void TestGeoLocation::damagedFileAddsNothing_data()
     QByteArray cut = qCompress(QByteArray(5000, 'x') + "[AA,1,2]");
     cut.chop(cut.size() / 2);
     QTest::newRow("cut short") << cut;
+    // A header announcing less than the stream holds: the stream could
+    // otherwise inflate without bound.
+    QByteArray understated = qCompress(QByteArray("[AA,1,2]").repeated(40000));
+    understated[0] = 0, understated[1] = 0, understated[2] = 0x10, understated[3] = 0;
+    QTest::newRow("more than announced") << understated;
 }
 
 void TestGeoLocation::damagedFileAddsNothing()
