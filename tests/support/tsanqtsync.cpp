@@ -173,10 +173,20 @@ bool QMetaObject::invokeMethodImpl(QObject *object, QtPrivate::QSlotObjectBase *
     using Invoke = bool (*)(QObject *, QtPrivate::QSlotObjectBase *, Qt::ConnectionType, void *);
     static const auto f = real<Invoke>(
         "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv");
+    // For a blocking call QtCore drops its reference to the function object
+    // before the wait's end is known here; an extra reference keeps it
+    // alive until then, so it is freed either by the receiving thread or
+    // here after the acquire.
+    const bool blocking = type == Qt::BlockingQueuedConnection;
+    if (blocking)
+        slot->ref();
     __tsan_release(object);
     const bool invoked = f(object, slot, type, ret);
-    if (invoked && type == Qt::BlockingQueuedConnection)
-        __tsan_acquire(callDone(object));
+    if (blocking) {
+        if (invoked)
+            __tsan_acquire(callDone(object));
+        slot->destroyIfLastRef();
+    }
     return invoked;
 }
 
