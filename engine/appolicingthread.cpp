@@ -40,17 +40,18 @@ constexpr int kProgressSeconds = 3;
 
 QString tr(const char *text) { return QCoreApplication::translate("ApPolicingThread", text); }
 
-void invokeBlocking(QObject *object, const char *slot, QGenericArgument a1 = QGenericArgument(),
-                    QGenericArgument a2 = QGenericArgument(), QGenericArgument a3 = QGenericArgument(),
-                    QGenericArgument a4 = QGenericArgument())
+// Calls into the window's thread. The arguments are copied into the call
+// here, in this thread, before it is queued.
+template<typename Call>
+void invokeBlocking(QObject *object, Call &&call)
 {
-    QMetaObject::invokeMethod(object, slot, Qt::BlockingQueuedConnection, a1, a2, a3, a4);
+    QMetaObject::invokeMethod(object, std::forward<Call>(call), Qt::BlockingQueuedConnection);
 }
 
-void invokeQueued(QObject *object, const char *slot, QGenericArgument a1 = QGenericArgument(),
-                  QGenericArgument a2 = QGenericArgument())
+template<typename Call>
+void invokeQueued(QObject *object, Call &&call)
 {
-    QMetaObject::invokeMethod(object, slot, Qt::QueuedConnection, a1, a2);
+    QMetaObject::invokeMethod(object, std::forward<Call>(call), Qt::QueuedConnection);
 }
 
 } // namespace
@@ -152,14 +153,14 @@ void ApPolicingThread::tick()
         return;
 
     if (m_infoRequested.exchange(false))
-        invokeBlocking(this, "displayDownloadTaskInfo_TS");
+        invokeBlocking(this, [this] { displayDownloadTaskInfo_TS(); });
 
     if (++m_threeSecondCounter >= kProgressTicks) {
         m_threeSecondCounter = 0;
         progressPass();
         if (++m_infoCounter >= kInfoPasses) {
             m_infoCounter = 0;
-            invokeBlocking(this, "displayDownloadTaskInfo_TS");
+            invokeBlocking(this, [this] { displayDownloadTaskInfo_TS(); });
         }
         if (!m_updateDone.load())
             updateCheck();
@@ -437,8 +438,9 @@ void ApPolicingThread::progressPass()
             row.timeLeftText = Common::durationText(qMax<qint64>(0, total - completed) / speed);
             columns << TaskColumn::TimeLeft;
         }
-        invokeBlocking(this, "updateMainDownloadsTableRow_TS", Q_ARG(QString, path), Q_ARG(QList<int>, columns),
-                       Q_ARG(TaskRowData, row), Q_ARG(int, state));
+        invokeBlocking(this, [this, path, columns, row, state] {
+            updateMainDownloadsTableRow_TS(path, columns, row, state);
+        });
 
         if (state != pass.lastState) {
             pass.lastState = state;
@@ -447,7 +449,7 @@ void ApPolicingThread::progressPass()
     }
     // One refresh of the list filter for all the rows that changed state.
     if (stateChanged)
-        invokeQueued(this, "refreshMainDownloadsListings_TS");
+        invokeQueued(this, [this] { refreshMainDownloadsListings_TS(); });
 
     QString downloadRate = QStringLiteral("0 B/s");
     QString uploadRate = QStringLiteral("0 B/s");
@@ -461,9 +463,9 @@ void ApPolicingThread::progressPass()
         QMutexLocker lock(&m_infoLock);
         m_infoText = info;
     }
-    invokeQueued(this, "setStatusbarRates_TS", Q_ARG(QString, downloadRate), Q_ARG(QString, uploadRate));
-    invokeQueued(this, "setSpeed_TS", Q_ARG(qint64, speedSum));
-    invokeQueued(this, "setTrayIconToolTip_TS", Q_ARG(qint64, completedSum), Q_ARG(qint64, totalSum));
+    invokeQueued(this, [this, downloadRate, uploadRate] { setStatusbarRates_TS(downloadRate, uploadRate); });
+    invokeQueued(this, [this, speedSum] { setSpeed_TS(speedSum); });
+    invokeQueued(this, [this, completedSum, totalSum] { setTrayIconToolTip_TS(completedSum, totalSum); });
     qCDebug(lcPolicing, "progress pass %d tasks %.3f ms", int(threads.size()), passTimer.nsecsElapsed() / 1e6);
 }
 
@@ -484,9 +486,9 @@ void ApPolicingThread::completionPass()
         }
         if (state == TaskCompleted) {
             m_store->writeProgress(task.id, task.completed.load(), TaskCompleted, total, true);
-            invokeBlocking(this, "setCompletedDownloadTaskMainDownloadsTableRow_TS", Q_ARG(QString, path));
-            invokeQueued(this, "refreshMainDownloadsListings_TS");
-            invokeBlocking(this, "notifyTaskCompletion_TS", Q_ARG(QString, path), Q_ARG(QString, key));
+            invokeBlocking(this, [this, path] { setCompletedDownloadTaskMainDownloadsTableRow_TS(path); });
+            invokeQueued(this, [this] { refreshMainDownloadsListings_TS(); });
+            invokeBlocking(this, [this, path, key] { notifyTaskCompletion_TS(path, key); });
             removeTask(thread, path);
         } else if (state == TaskDeleting || state == TaskDeletingWithFiles) {
             if (state == TaskDeletingWithFiles)
@@ -499,7 +501,7 @@ void ApPolicingThread::completionPass()
 void ApPolicingThread::removeTask(ApTvoDownloadTaskThread *thread, const QString &path)
 {
     Q_UNUSED(thread)
-    invokeBlocking(this, "showDefaultBottomStackedPage_TS", Q_ARG(QString, path));
+    invokeBlocking(this, [this, path] { showDefaultBottomStackedPage_TS(path); });
     m_manager->removeTask(path);
     m_passes.remove(path);
 }
@@ -530,7 +532,7 @@ void ApPolicingThread::scheduleCheck()
         }
         if (unfinished == 0) {
             m_scheduleActive.store(false);
-            invokeQueued(this, "handleScheduleTask_TS", Q_ARG(int, type), Q_ARG(int, action));
+            invokeQueued(this, [this, type, action] { handleScheduleTask_TS(type, action); });
             return;
         }
         text = tr("Unfinished download tasks: ") + QString::number(unfinished);
@@ -538,12 +540,12 @@ void ApPolicingThread::scheduleCheck()
         const qint64 left = minutes - start.secsTo(now) / 60;
         if (left <= 0) {
             m_scheduleActive.store(false);
-            invokeQueued(this, "handleScheduleTask_TS", Q_ARG(int, type), Q_ARG(int, action));
+            invokeQueued(this, [this, type, action] { handleScheduleTask_TS(type, action); });
             return;
         }
         text = tr("Remaining time: ") + QString::number(left / 60) + QLatin1Char(':') + QString::number(left % 60);
     }
-    invokeQueued(this, "updateStatusbarScheduleTaskInfo_TS", Q_ARG(QString, text));
+    invokeQueued(this, [this, text] { updateStatusbarScheduleTaskInfo_TS(text); });
 }
 
 void ApPolicingThread::updateCheck()
@@ -569,8 +571,9 @@ void ApPolicingThread::updateCheck()
         return;
     m_updateDone.store(true);
     m_updateCheck.reset();
-    invokeQueued(this, "showUpdateNotifyMessage_TS", Q_ARG(QString, UpdateNotify::statusText(status)),
-                 Q_ARG(int, m_updateMessageMode.load()));
+    const QString message = UpdateNotify::statusText(status);
+    const int mode = m_updateMessageMode.load();
+    invokeQueued(this, [this, message, mode] { showUpdateNotifyMessage_TS(message, mode); });
 }
 
 QString ApPolicingThread::trayToolTip(qint64 completedSum, qint64 totalSum) const

@@ -8,9 +8,17 @@
 // points the suite calls and tell the sanitizer what they guarantee, then
 // call Qt's own implementation. They add no locking of their own.
 
+#include <QEvent>
+#include <QMetaObject>
+#include <QObject>
+#include <QThread>
+
 #include <sanitizer/tsan_interface.h>
 
 #include <dlfcn.h>
+
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void *, size_t),
+                                                        void (*free_hook)(const volatile void *));
 
 namespace {
 template<typename F>
@@ -132,3 +140,85 @@ bool _ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer(void *condition, void *mu
 }
 
 } // extern "C"
+
+// Queued and blocking-queued calls of a function object. Qt posts the call
+// as an event to the receiver's thread under its own post-event lock and,
+// for a blocking call, wakes the caller through a semaphore once the call
+// has returned; both are atomics inside QtCore. What Qt guarantees is
+// stated here: what the caller did before invoking (including copying the
+// function object's captures) happens before the call runs, and for a
+// blocking call the call happens before the invocation returns. The
+// sanitizer's synchronisation object is the receiver itself (and one byte
+// into it for the call's end), so only calls to the same object are
+// ordered; the acquire comes before the event is looked at.
+namespace {
+void *callDone(const QObject *object)
+{
+    return const_cast<char *>(reinterpret_cast<const char *>(object)) + 1;
+}
+
+template<typename Real>
+bool deliver(Real real, QObject *receiver, QEvent *event)
+{
+    __tsan_acquire(receiver);
+    const bool handled = real(receiver, event);
+    __tsan_release(callDone(receiver));
+    return handled;
+}
+} // namespace
+
+bool QMetaObject::invokeMethodImpl(QObject *object, QtPrivate::QSlotObjectBase *slot, Qt::ConnectionType type,
+                                   void *ret)
+{
+    using Invoke = bool (*)(QObject *, QtPrivate::QSlotObjectBase *, Qt::ConnectionType, void *);
+    static const auto f = real<Invoke>(
+        "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv");
+    // For a blocking call QtCore drops its reference to the function object
+    // before the wait's end is known here; an extra reference keeps it
+    // alive until then, so it is freed either by the receiving thread or
+    // here after the acquire.
+    const bool blocking = type == Qt::BlockingQueuedConnection;
+    if (blocking)
+        slot->ref();
+    __tsan_release(object);
+    const bool invoked = f(object, slot, type, ret);
+    if (blocking) {
+        if (invoked)
+            __tsan_acquire(callDone(object));
+        slot->destroyIfLastRef();
+    }
+    return invoked;
+}
+
+// The event handlers of the suite's QObject and QThread subclasses (their
+// virtual tables refer to these, Qt's own classes keep Qt's).
+bool QObject::event(QEvent *event)
+{
+    static const auto f = real<bool (*)(QObject *, QEvent *)>("_ZN7QObject5eventEP6QEvent");
+    return deliver(f, this, event);
+}
+
+bool QThread::event(QEvent *event)
+{
+    static const auto f = real<bool (*)(QObject *, QEvent *)>("_ZN7QThread5eventEP6QEvent");
+    return deliver(f, this, event);
+}
+
+// Implicitly shared data (strings, byte arrays, lists, maps) keeps its
+// reference count in the first word of its block. The owner that drops the
+// last reference frees the block, after every other owner has released it
+// through that count; when the release happened in the suite's code the
+// sanitizer saw it, but the free usually happens inside QtCore, where it
+// sees no matching acquire. The free hook supplies that acquire. It orders
+// a free only after atomic releases on the block's first word.
+namespace {
+void onMalloc(const volatile void *, size_t) {}
+
+void onFree(const volatile void *block)
+{
+    __tsan_acquire(const_cast<void *>(block));
+}
+
+// The runtime takes both hooks or none.
+[[maybe_unused]] const int freeHookInstalled = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree);
+} // namespace
