@@ -13,6 +13,59 @@ namespace {
 
 const char hexDigits[] = "0123456789ABCDEF";
 
+// ---- "@Variant(...)" payloads
+//
+// QDataStream reserves room for as many list elements as a stream claims
+// before it reads them, so a damaged value claiming four billion elements
+// would ask for many gigabytes and end the program. A payload is decoded
+// only when every list in it claims no more elements than bytes remain;
+// types other than the core ones (ids below 64) and their containers are
+// never written by the suite and are refused.
+bool plausibleVariant(QDataStream &s, int depth)
+{
+    if (depth > 16)
+        return false;
+    quint32 type = 0;
+    s >> type;
+    if (s.version() >= QDataStream::Qt_4_2) {
+        qint8 isNull = 0;
+        s >> isNull;
+    }
+    if (s.status() != QDataStream::Ok || type == QMetaType::UnknownType || type >= 64)
+        return false;
+    const auto remaining = [&s] { return quint64(qMax<qint64>(0, s.device()->bytesAvailable())); };
+    quint32 count = 0;
+    switch (type) {
+    case QMetaType::QVariantList:
+    case QMetaType::QStringList:
+    case QMetaType::QByteArrayList:
+    case QMetaType::QVariantMap:
+    case QMetaType::QVariantHash:
+        s >> count;
+        // Every element takes at least four bytes (a length or a type).
+        if (s.status() != QDataStream::Ok || count > remaining() / 4)
+            return false;
+        for (quint32 i = 0; i < count; ++i) {
+            if (type == QMetaType::QStringList || type == QMetaType::QVariantMap || type == QMetaType::QVariantHash) {
+                QString text;
+                s >> text;
+            } else if (type == QMetaType::QByteArrayList) {
+                QByteArray bytes;
+                s >> bytes;
+            }
+            if (type != QMetaType::QStringList && type != QMetaType::QByteArrayList && !plausibleVariant(s, depth + 1))
+                return false;
+            if (s.status() != QDataStream::Ok)
+                return false;
+        }
+        return true;
+    default: {
+        QVariant leaf(int(type), nullptr);
+        return leaf.isValid() && QMetaType::load(s, int(type), leaf.data()) && s.status() == QDataStream::Ok;
+    }
+    }
+}
+
 // ---- values -> text
 
 QString variantToString(const QVariant &v)
@@ -154,8 +207,15 @@ QVariant stringToVariant(const QString &s)
             } else if (s.startsWith(QLatin1String("@Variant(")) || s.startsWith(QLatin1String("@DateTime("))) {
                 const bool isVariant = s.at(1) == QLatin1Char('V');
                 QByteArray a = s.midRef(isVariant ? 9 : 10).toLatin1();
+                const QDataStream::Version version = isVariant ? QDataStream::Qt_4_0 : QDataStream::Qt_5_6;
+                {
+                    QDataStream check(&a, QIODevice::ReadOnly);
+                    check.setVersion(version);
+                    if (!plausibleVariant(check, 0))
+                        return QVariant();
+                }
                 QDataStream stream(&a, QIODevice::ReadOnly);
-                stream.setVersion(isVariant ? QDataStream::Qt_4_0 : QDataStream::Qt_5_6);
+                stream.setVersion(version);
                 QVariant result;
                 stream >> result;
                 return result;
@@ -219,7 +279,7 @@ bool unescapedStringList(const char *str, int from, int to, QString &stringResul
     bool isStringList = false;
     bool inQuotedString = false;
     bool currentValueIsQuoted = false;
-    int escapeVal = 0;
+    uint escapeVal = 0;
     int i = from;
     char ch;
     int chopLimit;
@@ -251,7 +311,7 @@ StNormal:
                 if ((ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F'))
                     goto StHexEscape;
             } else if (ch >= '0' && ch <= '7') {
-                escapeVal = ch - '0';
+                escapeVal = uint(ch - '0');
                 goto StOctEscape;
             } else if (ch == '\n' || ch == '\r') {
                 if (i < to) {
@@ -307,7 +367,7 @@ StNormal:
 
 StHexEscape:
     if (i >= to) {
-        stringResult += QChar(escapeVal);
+        stringResult += QChar(ushort(escapeVal));
         goto end;
     }
     ch = str[i];
@@ -315,26 +375,26 @@ StHexEscape:
         ch -= 'a' - 'A';
     if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F')) {
         escapeVal <<= 4;
-        escapeVal += int(std::strchr(hexDigits, ch) - hexDigits);
+        escapeVal += uint(std::strchr(hexDigits, ch) - hexDigits);
         ++i;
         goto StHexEscape;
     }
-    stringResult += QChar(escapeVal);
+    stringResult += QChar(ushort(escapeVal));
     goto StNormal;
 
 StOctEscape:
     if (i >= to) {
-        stringResult += QChar(escapeVal);
+        stringResult += QChar(ushort(escapeVal));
         goto end;
     }
     ch = str[i];
     if (ch >= '0' && ch <= '7') {
         escapeVal <<= 3;
-        escapeVal += ch - '0';
+        escapeVal += uint(ch - '0');
         ++i;
         goto StOctEscape;
     }
-    stringResult += QChar(escapeVal);
+    stringResult += QChar(ushort(escapeVal));
     goto StNormal;
 
 end:

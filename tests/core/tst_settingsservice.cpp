@@ -40,6 +40,8 @@ private slots:
     void initTestCase();
     void sameValuesAsQSettings_data();
     void sameValuesAsQSettings();
+    void damagedValuesReadAsNothing_data();
+    void damagedValuesReadAsNothing();
     void freshStoreIsPrivateBeforeAnyWrite();
     void writesAreCoalesced();
     void unchangedValueWritesNothing();
@@ -93,6 +95,42 @@ void TestSettingsService::sameValuesAsQSettings_data()
                                << QVariant(QDateTime(QDate(2024, 3, 4), QTime(10, 11, 12), Qt::UTC));
     QTest::newRow("group named General") << "General/Key" << QVariant(QStringLiteral("x"));
     QTest::newRow("odd key") << "Odd Group%/key with space/ä" << QVariant(7);
+    // Written by QSettings in its binary form, as another program may.
+    QTest::newRow("map") << "Other/Map"
+                         << QVariant(QVariantMap{{QStringLiteral("a"), 1}, {QStringLiteral("b"), QStringList{QStringLiteral("x")}}});
+    QTest::newRow("nested list") << "Other/Nested"
+                                 << QVariant(QVariantList{QVariantList{1, QStringLiteral("two")}, QVariantList{}});
+}
+
+// A damaged file must not take the program down: a binary value whose list
+// claims more elements than it can hold, or an escape far too long for a
+// character, reads as no value, and the keys around it stay readable.
+void TestSettingsService::damagedValuesReadAsNothing_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("readable");  // some text comes back rather than nothing
+    QTest::newRow("list of two billion") << QByteArray("Key=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)") << false;
+    QTest::newRow("nested list of four billion")
+        << QByteArray("Key=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\t\\xff\\xff\\xff\\xf0)") << false;
+    QTest::newRow("map of four billion") << QByteArray("Key=@Variant(\\0\\0\\0\\b\\xff\\xff\\xff\\xff)") << false;
+    QTest::newRow("a type of no program") << QByteArray("Key=@Variant(\\0\\0\\0G\\0\\0\\0\\x1)") << false;
+    QTest::newRow("endless octal escape") << QByteArray("Key=\\0777777777777777777777") << true;
+    QTest::newRow("endless hex escape") << QByteArray("Key=\\xfffffffffffffffffffff") << true;
+}
+
+void TestSettingsService::damagedValuesReadAsNothing()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, readable);
+    const QString path = freshFile(QStringLiteral("damaged-") + QString::number(qHash(line)));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nBefore=1\n" + line + "\nZLast=z\n");
+    file.close();
+    SettingsService &reader = SettingsService::forFile(path);
+    QCOMPARE(reader.value(QStringLiteral("Key")).isValid(), readable);
+    QCOMPARE(reader.value(QStringLiteral("Before")).toInt(), 1);
+    QCOMPARE(reader.value(QStringLiteral("ZLast")).toString(), QStringLiteral("z"));
 }
 
 void TestSettingsService::sameValuesAsQSettings()
