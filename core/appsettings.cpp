@@ -3,36 +3,27 @@
 #include <QFileInfo>
 
 #include "commonfunctions.h"
-#include "settingsservice.h"
 #include "settingsview.h"
 
 namespace K = SettingsKeys;
 
 namespace {
 
-// The main store, with what other programs wrote meanwhile.
-SettingsView store()
-{
-    SettingsService &service = SettingsService::main();
-    service.refresh();
-    return SettingsView(service);
-}
-
 int readInt(const QString &key, int defaultValue)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(key, defaultValue).toInt();
 }
 
 void writeValue(const QString &key, const QVariant &value)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     s.setValue(key, value);
 }
 
 ProxySettings readProxy(const QString &group)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     s.beginGroup(group);
     ProxySettings p;
     p.type = s.value(QStringLiteral("Type"), 0).toInt();
@@ -74,7 +65,7 @@ namespace AppSettings {
 
 bool flag(const QString &key)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     if (!s.contains(key))
         return true;
     return s.value(key).toInt() != 0;
@@ -87,13 +78,13 @@ void setFlag(const QString &key, bool on)
 
 QString language()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::Language, QStringLiteral("null")).toString();
 }
 
 QString ensureLanguage()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     if (!s.contains(K::Language))
         s.setValue(K::Language, QStringLiteral("null"));
     return s.value(K::Language).toString();
@@ -103,7 +94,7 @@ void setLanguage(const QString &name) { writeValue(K::Language, name); }
 
 QRect mainWindowGeometry()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::MainWindowGeometry, QRect()).toRect();
 }
 
@@ -111,7 +102,7 @@ void setMainWindowGeometry(const QRect &rect) { writeValue(K::MainWindowGeometry
 
 QStringList mainSplitterSizes()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::MainSplitterSizes, QStringList{QString(), QString()}).toStringList();
 }
 
@@ -119,7 +110,7 @@ void setMainSplitterSizes(const QStringList &sizes) { writeValue(K::MainSplitter
 
 QPoint floatingWindowPosition(int primaryScreenWidth)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::FloatingWindowPosition, QPoint(primaryScreenWidth - 220, 120)).toPoint();
 }
 
@@ -138,7 +129,7 @@ qint64 speedPanelBandwidthBytes() { return qint64(speedPanelBandwidth()) * 1000;
 
 bool showFloatingWindowExact()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     if (!s.contains(K::ShowFloatingWindowFlag))
         return true;
     return s.value(K::ShowFloatingWindowFlag).toInt() == 1;
@@ -148,7 +139,7 @@ bool showFloatingWindowFlag() { return flag(K::ShowFloatingWindowFlag); }
 
 QString downloadedTo()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::DownloadedTo, Common::defaultDownloadFolder()).toString();
 }
 
@@ -156,7 +147,7 @@ void setDownloadedTo(const QString &folder) { writeValue(K::DownloadedTo, folder
 
 QStringList downloadedToHistory()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::DownloadedToHistory).toStringList();
 }
 
@@ -173,7 +164,7 @@ QString defaultMonitorClipboardFileTypes()
 
 QString monitorClipboardFileTypes()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::MonitorClipboardFileTypes, defaultMonitorClipboardFileTypes()).toString();
 }
 
@@ -197,7 +188,7 @@ int downloadSpeedLimit()
 
 int splitBound()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     if (s.value(K::MaxSplitNumRadioGroup, 0).toInt() == 1 && s.contains(K::MaxSplitNum)) {
         return qBound(SettingsRanges::MaxSplitNumMin, s.value(K::MaxSplitNum).toInt(),
                       SettingsRanges::MaxSplitNumMax)
@@ -214,37 +205,37 @@ ProxySettings httpFtpProxy() { return readProxy(K::HttpFtpProxyGroup); }
 
 void setSearchProxy(const ProxySettings &proxy)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     writeProxy(s, K::SearchProxyGroup, proxy);
 }
 
 void setHttpFtpProxy(const ProxySettings &proxy)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     writeProxy(s, K::HttpFtpProxyGroup, proxy);
 }
 
 bool virusScanFlag()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.contains(K::VirusScanFlag) && s.value(K::VirusScanFlag).toInt() == 1;
 }
 
 QString virusScanProgramPath()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::VirusScanProgramPath).toString();
 }
 
 QString virusScanProgramArgs()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::VirusScanProgramArgs).toString();
 }
 
 QStringList toolbarSearchRecords()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::ToolbarSearchRecords).toStringList();
 }
 
@@ -253,7 +244,7 @@ int toolbarSearchMaxNum() { return readInt(K::ToolbarSearchMaxNum, 30); }
 
 void saveGeneralPage(const GeneralSettings &g)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     s.setValue(K::AutoStartupFlag, g.autoStartup ? 1 : 0);
     s.setValue(K::AutoUpdateFlag, g.autoUpdate ? 1 : 0);
     s.setValue(K::MinToTrayFlag, g.minToTray ? 1 : 0);
@@ -294,27 +285,27 @@ GeneralSettings readGeneralPage()
 
 void resetGeneralPage()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     for (const QString &key : generalPageKeys())
         s.remove(key);
 }
 
 void saveProxyPage(const ProxySettings &search, const ProxySettings &httpFtp)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     writeProxy(s, K::SearchProxyGroup, search);
     writeProxy(s, K::HttpFtpProxyGroup, httpFtp);
 }
 
 void resetProxyPage()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     s.remove(K::ProxyGroup);
 }
 
 void saveVirusScanPage(bool scan, const QString &programPath, const QString &programArgs)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     s.setValue(K::VirusScanFlag, scan ? 1 : 0);
     s.setValue(K::VirusScanProgramPath, programPath);
     s.setValue(K::VirusScanProgramArgs, programArgs);
@@ -322,7 +313,7 @@ void saveVirusScanPage(bool scan, const QString &programPath, const QString &pro
 
 void resetVirusScanPage()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     s.remove(K::VirusScanGroup);
 }
 

@@ -3,20 +3,9 @@
 #include <QCryptographicHash>
 
 #include "appsettings.h"
-#include "settingsservice.h"
 #include "settingsview.h"
 
 namespace K = SettingsKeys;
-
-namespace {
-// The main store, with what other programs wrote meanwhile.
-SettingsView store()
-{
-    SettingsService &service = SettingsService::main();
-    service.refresh();
-    return SettingsView(service);
-}
-} // namespace
 
 namespace ContentLock {
 
@@ -29,19 +18,19 @@ QString digest(const QString &password)
 
 bool isLocked()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.contains(K::ContentPhrase);
 }
 
 QString keywords()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     return s.value(K::ContentKeywords, defaultKeywords()).toString();
 }
 
 QDateTime timeStamp()
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     if (!s.contains(K::ContentTimeStamp))
         return QDateTime::currentDateTime();
     return QDateTime::fromSecsSinceEpoch(s.value(K::ContentTimeStamp).toLongLong()).toLocalTime();
@@ -60,7 +49,7 @@ LockCheck checkNewPasswords(const QString &first, const QString &second)
 
 void lock(const QString &password, const QString &keywordText, const QDateTime &now)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     s.setValue(K::ContentPhrase, digest(password));
     s.setValue(K::ContentTimeStamp, now.toSecsSinceEpoch());
     s.setValue(K::ContentKeywords, keywordText);
@@ -68,7 +57,7 @@ void lock(const QString &password, const QString &keywordText, const QDateTime &
 
 bool unlock(const QString &password)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     if (!s.contains(K::ContentPhrase) || s.value(K::ContentPhrase).toString() != digest(password))
         return false;
     s.remove(K::ContentPhrase);
@@ -77,7 +66,7 @@ bool unlock(const QString &password)
 
 void reset(const QDateTime &now)
 {
-    SettingsView s = store();
+    SettingsView s = SettingsView::freshMain();
     s.remove(K::ContentPhrase);
     s.setValue(K::ContentTimeStamp, now.toSecsSinceEpoch());
     s.setValue(K::ContentKeywords, defaultKeywords());

@@ -9,6 +9,13 @@ QString normalized(const QString &key)
 }
 } // namespace
 
+SettingsView SettingsView::freshMain()
+{
+    SettingsService &service = SettingsService::main();
+    service.refresh();
+    return SettingsView(service);
+}
+
 SettingsView::SettingsView(SettingsService &service)
     : m_service(&service)
 {

@@ -14,6 +14,8 @@ class SettingsView final
 {
 public:
     explicit SettingsView(SettingsService &service);
+    // The main program's store, with what other programs wrote meanwhile.
+    static SettingsView freshMain();
 
     void beginGroup(const QString &prefix);
     void endGroup();

@@ -254,13 +254,13 @@ void Http::sendRequest(QUrl target)
 
     if (m_followRedirects && m_jumpCount > m_maxAutoJumps) {
         m_stopReason = RedirectLimit;
-        endAborted();
+        endBeforeReply(TooManyRedirectsError);
         return;
     }
 
     if (!target.scheme().isEmpty() && !isPageScheme(target)) {
         // A server may not send a download to a local file or elsewhere.
-        refuseTarget();
+        endBeforeReply(InvalidUrlError);
         return;
     }
     if (target.host().isEmpty()) {
@@ -319,27 +319,14 @@ void Http::sendRequest(QUrl target)
     ++m_jumpCount;
 }
 
-void Http::endAborted()
+// Ends a request before any reply: a file download reports the error, a
+// page download ends with an empty page.
+void Http::endBeforeReply(int fileError)
 {
     stopTimers();
     dropReply();
     if (m_file) {
-        reportError(TooManyRedirectsError);
-        return;
-    }
-    m_lastError = OtherNetworkError;
-    m_body.clear();
-    m_headerLines.clear();
-    m_busy = false;
-    emit downloadFinished(QFileInfo());
-}
-
-void Http::refuseTarget()
-{
-    stopTimers();
-    dropReply();
-    if (m_file) {
-        reportError(InvalidUrlError);
+        reportError(fileError);
         return;
     }
     m_lastError = OtherNetworkError;

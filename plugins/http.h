@@ -162,8 +162,7 @@ private:
     QString pageDownload(const QUrl &url, Operation operation, const QByteArray &postData, bool isUtf8);
     void reset();
     void sendRequest(QUrl target);
-    void endAborted();
-    void refuseTarget();
+    void endBeforeReply(int fileError);
     void dropReply();
     void stopTimers();
     void finishPage(QNetworkReply *reply);

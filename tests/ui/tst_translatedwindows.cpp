@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "apconfigdialog.h"
@@ -37,6 +38,21 @@ QStringList review(QWidget *window, const QString &language, const QString &what
     QCoreApplication::processEvents();
     save(window, language, what);
     return WidgetChecks::clippedTexts(window) + WidgetChecks::dialogMnemonicProblems(window);
+}
+
+// Shows the dialog and reviews each of its pages in turn.
+QStringList reviewPages(QWidget *dialog, int pages, const std::function<void(int)> &showPage, const QString &language,
+                        const QString &what)
+{
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog))
+        return {what + QStringLiteral(": not shown")};
+    QStringList problems;
+    for (int i = 0; i < pages; ++i) {
+        showPage(i);
+        problems += review(dialog, language, QStringLiteral("%1-%2").arg(what).arg(i));
+    }
+    return problems;
 }
 
 } // namespace
@@ -114,37 +130,26 @@ void TestTranslatedWindows::windows()
         ApplicationInfo info;
         ApTvoManager manager(nullptr, &info);
         ApNewTaskDialog dialog(nullptr, &manager);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *tabs = dialog.findChild<QTabWidget *>(QStringLiteral("httpftptask_tabWidget"));
         QVERIFY(tabs);
-        for (int i = 0; i < tabs->count(); ++i) {
-            tabs->setCurrentIndex(i);
-            problems += review(&dialog, language, QStringLiteral("newtask-%1").arg(i));
-        }
+        problems += reviewPages(&dialog, tabs->count(), [tabs](int i) { tabs->setCurrentIndex(i); }, language,
+                                QStringLiteral("newtask"));
     }
 
     {
         ApConfigDialog dialog;
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *pages = dialog.findChild<QListWidget *>(QStringLiteral("config_listWidget"));
         QVERIFY(pages);
-        for (int i = 0; i < pages->count(); ++i) {
-            pages->setCurrentRow(i);
-            problems += review(&dialog, language, QStringLiteral("settings-%1").arg(i));
-        }
+        problems += reviewPages(&dialog, pages->count(), [pages](int i) { pages->setCurrentRow(i); }, language,
+                                QStringLiteral("settings"));
     }
 
     // The smaller dialogs, checked and pictured as they open.
     {
         ApScheduleTaskDialog schedule(nullptr, 0);
         ApOpenLinkGui openLink;
-        for (QDialog *dialog : std::initializer_list<QDialog *>{&schedule, &openLink}) {
-            dialog->show();
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            problems += review(dialog, language, dialog->metaObject()->className());
-        }
+        for (QDialog *dialog : std::initializer_list<QDialog *>{&schedule, &openLink})
+            problems += reviewPages(dialog, 1, [](int) {}, language, dialog->metaObject()->className());
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
