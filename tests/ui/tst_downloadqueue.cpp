@@ -26,25 +26,6 @@
 namespace {
 constexpr int Tick = 10;  // the policing loop runs ten times faster; its multiples stay
 constexpr int FileSize = 600 * 1024;
-
-QByteArray payload(int size, quint32 seed)
-{
-    QByteArray data(size, Qt::Uninitialized);
-    quint32 x = seed;
-    for (int i = 0; i < size; ++i) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        data[i] = char(x & 0xff);
-    }
-    return data;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class TestDownloadQueue : public QObject
@@ -90,7 +71,7 @@ void TestDownloadQueue::initTestCase()
 {
     QVERIFY(m_root.isValid());
     for (int i = 0; i < 8; ++i) {
-        m_files << payload(FileSize + i, 2463534242u + i);
+        m_files << UiTest::payload(FileSize + i, 2463534242u + i);
         QFile file(m_root.filePath(QString("file%1.bin").arg(i)));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(m_files.last());
@@ -177,7 +158,7 @@ void TestDownloadQueue::eightLinksLimitTwo()
         QTRY_COMPARE_WITH_TIMEOUT(m_window->rowState(row), int(TaskCompleted), 60000);
     QCOMPARE(m_mostRunning, 2);
     for (int i = 0; i < 8; ++i)
-        QCOMPARE(fileBytes(m_window->rowPath(rowOf(ids[i]))), m_files[i]);
+        QCOMPARE(UiTest::fileBytes(m_window->rowPath(rowOf(ids[i]))), m_files[i]);
 }
 
 void TestDownloadQueue::startAndMoveWaitingTasks()
@@ -227,7 +208,7 @@ void TestDownloadQueue::startAndMoveWaitingTasks()
     QTRY_COMPARE_WITH_TIMEOUT(m_window->rowState(3), int(TaskCompleted), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(m_window->rowState(1), int(TaskCompleted), 20000);
     QCOMPARE(m_window->rowState(0), int(TaskStopped));
-    QCOMPARE(fileBytes(m_window->rowPath(rowOf(waiting[1]))), m_files[2]);
+    QCOMPARE(UiTest::fileBytes(m_window->rowPath(rowOf(waiting[1]))), m_files[2]);
 }
 
 void TestDownloadQueue::limitChangedWhileTasksRun()
