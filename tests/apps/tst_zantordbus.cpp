@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/types.h>
 
@@ -279,6 +280,20 @@ void TestZantorDBus::methodsAndSignals()
 
     QCOMPARE(call(QStringLiteral("SetMaxActiveDownloads"), {3}).type(), QDBusMessage::ReplyMessage);
     QTRY_COMPARE(AppSettings::maxActiveDownloads(), 3);
+
+    // A link the server does not have: the task fails and says why.
+    reply = call(QStringLiteral("AddUrl"),
+                 {m_nginx.url(QStringLiteral("/missing.bin")), QVariant::fromValue(QVariantMap())});
+    QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+    const qlonglong missing = reply.arguments().first().toLongLong();
+    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(m_signals.finished.cbegin(), m_signals.finished.cend(),
+                                         [missing](const QVariantList &f) {
+                                             return f[0].toLongLong() == missing && !f[1].toBool()
+                                                 && !f[2].toString().isEmpty();
+                                         }),
+                             20000);
+    QVERIFY(m_signals.changed.contains(qMakePair(missing, 7)));
+    QCOMPARE(call(QStringLiteral("Remove"), {missing, false}).type(), QDBusMessage::ReplyMessage);
 
     // Remove with its files: gone from the list and from the disk.
     QCOMPARE(call(QStringLiteral("Remove"), {slow, true}).type(), QDBusMessage::ReplyMessage);
