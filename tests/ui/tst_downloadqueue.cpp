@@ -218,6 +218,11 @@ void TestDownloadQueue::limitChangedWhileTasksRun()
         QVERIFY(add(i, "/crawl/") > 0);
     QTRY_COMPARE_WITH_TIMEOUT(m_window->rowState(4), int(TaskQueued), 5000);
     QCOMPARE(running(), 1);
+    // Start All leaves the line as it is.
+    action("actionStart_All")->trigger();
+    QTest::qWait(40 * Tick);
+    QCOMPARE(m_window->rowState(4), int(TaskQueued));
+    QCOMPARE(running(), 1);
 
     // A higher limit starts waiting tasks at once.
     QVERIFY(m_window->setMaxActiveDownloads(3).ok());
