@@ -171,6 +171,8 @@ QString ApPackageSignature::verifyFile(const QString &packagePath, const QString
         return QStringLiteral("signature cannot be read");
     const QByteArray signatureText = signatureFile.readAll();
     QFile package(packagePath);
+    if (package.size() > MaxPackageBytes)
+        return QStringLiteral("package larger than %1 bytes").arg(MaxPackageBytes);
     if (!package.open(QIODevice::ReadOnly))
         return QStringLiteral("package cannot be read");
     const QByteArray bytes = package.readAll();

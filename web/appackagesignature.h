@@ -13,6 +13,9 @@
 class ApPackageSignature final
 {
 public:
+    // Larger packages are refused unread.
+    static constexpr qint64 MaxPackageBytes = 64 * 1024 * 1024;
+
     struct PublicKey
     {
         QByteArray keyId;  // 8 bytes, as stored
@@ -32,7 +35,8 @@ public:
     // in words for the log.
     static QString verify(const QByteArray &data, const QByteArray &signatureText, const QList<PublicKey> &keys,
                           const QString &fileName);
-    // The same for a package and its signature on disk. On success data
+    // The same for a package and its signature on disk (a package over
+    // MaxPackageBytes is refused). On success data
     // receives the bytes that were checked, so the caller uses exactly those.
     static QString verifyFile(const QString &packagePath, const QString &signaturePath,
                               const QList<PublicKey> &keys, const QString &fileName, QByteArray *data = nullptr);

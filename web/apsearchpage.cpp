@@ -226,6 +226,19 @@ void ApSearchPage::removeDownloadParts()
 
 void ApSearchPage::packageProgressCallback(qint64 received, qint64 total)
 {
+    if (received > ApPackageSignature::MaxPackageBytes || total > ApPackageSignature::MaxPackageBytes) {
+        // Stopped outside the downloader's own signal.
+        if (m_downloading && !m_oversized) {
+            m_oversized = true;
+            QMetaObject::invokeMethod(this, [this] {
+                m_downloader->abort();
+                m_signatureDownloader->abort();
+                m_oversized = false;
+                refuseDownload(QStringLiteral("package larger than %1 bytes").arg(ApPackageSignature::MaxPackageBytes));
+            }, Qt::QueuedConnection);
+        }
+        return;
+    }
     if (total < 0) {
         m_progressBar->setRange(0, 0);
         return;

@@ -172,5 +172,6 @@ private:
     bool m_packageDownloaded = false;
     bool m_searchRunning = false;
     bool m_downloading = false;
+    bool m_oversized = false;
     int m_showAttempts = 0;
 };
