@@ -59,6 +59,7 @@ Dialog::Dialog(const QString &homeUrl, const QString &serverName, QWidget *paren
     // The location page stays on the product site; the way out is the
     // desktop's browser.
     auto *page = new ApFirstPartyPage(m_homeUrl, ApLinkOpener::WebAndMail, m_ui->webView);
+    page->setQuiet(true);
     m_ui->webView->setPage(page);
     page->networkAccessManager()->setCookieJar(new ApCookieJar);
     m_bridge = new ApWebFrameTalker(this, page->mainFrame(), m_homeUrl);

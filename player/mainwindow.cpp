@@ -83,6 +83,7 @@ MainWindow::MainWindow(const PlayerInfo &info, const QString &serverName, QWidge
     const QUrl playerPage = playerPageUrl();
     auto *page = new ApFirstPartyPage(m_info.homeUrl, ApLinkOpener::WebAndMail, m_ui->player_webView);
     page->addTrustedDocument(playerPage);
+    page->setQuiet(true);
     m_ui->player_webView->setPage(page);
     page->networkAccessManager()->setCookieJar(new ApCookieJar);
     page->settings()->setAttribute(QWebSettings::LocalContentCanAccessFileUrls, true);

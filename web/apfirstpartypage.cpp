@@ -66,3 +66,20 @@ QWebPage *ApFirstPartyPage::createWindow(WebWindowType)
     const ApLinkOpener::Schemes schemes = m_schemes;
     return new ApNewWindowCatcher(this, [schemes](const QUrl &url) { ApLinkOpener::open(url, schemes, "new window"); });
 }
+
+void ApFirstPartyPage::javaScriptAlert(QWebFrame *frame, const QString &message)
+{
+    if (!m_quiet)
+        QWebPage::javaScriptAlert(frame, message);
+}
+
+bool ApFirstPartyPage::javaScriptConfirm(QWebFrame *frame, const QString &message)
+{
+    return !m_quiet && QWebPage::javaScriptConfirm(frame, message);
+}
+
+bool ApFirstPartyPage::javaScriptPrompt(QWebFrame *frame, const QString &message, const QString &defaultValue,
+                                        QString *result)
+{
+    return !m_quiet && QWebPage::javaScriptPrompt(frame, message, defaultValue, result);
+}

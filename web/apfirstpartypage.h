@@ -27,6 +27,9 @@ public:
     // program's own, such as the player page file.
     void addTrustedDocument(const QUrl &url) { m_documents.append(url); }
     bool isFirstParty(const QUrl &url) const { return isFirstParty(url, m_homeUrl, m_documents); }
+    // A quiet page raises no script dialogs: alert shows nothing, confirm
+    // and prompt answer as cancelled. The companion programs' pages are.
+    void setQuiet(bool quiet) { m_quiet = quiet; }
 
     // The rule on its own, for bridges on any page: qrc:, the home address's
     // origin, or one of documents.
@@ -35,9 +38,14 @@ public:
 protected:
     bool acceptNavigationRequest(QWebFrame *frame, const QNetworkRequest &request, NavigationType type) override;
     QWebPage *createWindow(WebWindowType type) override;
+    void javaScriptAlert(QWebFrame *frame, const QString &message) override;
+    bool javaScriptConfirm(QWebFrame *frame, const QString &message) override;
+    bool javaScriptPrompt(QWebFrame *frame, const QString &message, const QString &defaultValue,
+                          QString *result) override;
 
 private:
     QString m_homeUrl;
     ApLinkOpener::Schemes m_schemes;
     QList<QUrl> m_documents;
+    bool m_quiet = false;
 };
