@@ -31,11 +31,14 @@ namespace {
 
 // Multiples of the tick.
 constexpr int kProgressTicks = 30;      // 3 s
-constexpr int kInfoPasses = 2;          // every second progress pass
 constexpr int kCompletionTicks = 40;    // 4 s
 constexpr int kFirstLoadPasses = 2;     // the location table loads 8 s after start
 constexpr int kScheduleTicks = 200;     // 20 s
 constexpr int kStallPasses = 8;
+// Waits before the retries of a failed task, in ticks: 5 s, 15 s, 45 s,
+// then every 2 minutes, so that a server that is down for a while is not
+// given up within seconds.
+constexpr int kRetryWaitTicks[] = {50, 150, 450, 1200};
 constexpr int kProgressSeconds = 3;
 
 QString tr(const char *text) { return QCoreApplication::translate("ApPolicingThread", text); }
@@ -148,9 +151,11 @@ void ApPolicingThread::run()
 
 void ApPolicingThread::tick()
 {
+    ++m_tickCount;
     processCommands();
     if (m_stop.load())
         return;
+    runDueRetries();
 
     if (m_infoRequested.exchange(false))
         invokeBlocking(this, [this] { displayDownloadTaskInfo_TS(); });
@@ -158,10 +163,9 @@ void ApPolicingThread::tick()
     if (++m_threeSecondCounter >= kProgressTicks) {
         m_threeSecondCounter = 0;
         progressPass();
-        if (++m_infoCounter >= kInfoPasses) {
-            m_infoCounter = 0;
-            invokeBlocking(this, [this] { displayDownloadTaskInfo_TS(); });
-        }
+        // The panel shows the figures of the pass that the rows and the
+        // store just got.
+        invokeBlocking(this, [this] { displayDownloadTaskInfo_TS(); });
         if (!m_updateDone.load())
             updateCheck();
     }
@@ -231,12 +235,13 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
                 // A paused task's thread still runs: it only resumes.
                 task.moveState(TaskPaused, TaskDownloading);
             } else if (state == TaskFailed) {
-                // Restart as a single stream; it continues the file where
-                // the resume record allows, else from the first byte.
-                thread->stopTask();
-                thread->setEngineState(TaskStopped);
-                thread->setFailedConnections(-1);
-                thread->startTask();
+                // The user's start: a planned retry is not needed any more,
+                // and the task gets its retries afresh.
+                PassState &pass = m_passes[path];
+                pass.retries = 0;
+                pass.retryDueTick = 0;
+                m_plannedRetries.remove(path);
+                restartFailed(thread);
             }
             break;
         case TaskCommand::Pause:
@@ -357,14 +362,8 @@ void ApPolicingThread::progressPass()
         int state = task.state.load();
 
         if (state != TaskDownloading) {
-            if (state == TaskFailed && pass.retries < retryLimit && task.failedConnections.load() != -1
-                && !task.noRetry.load()) {
-                TaskCommand retry;
-                retry.code = TaskCommand::Start;
-                retry.paths = QStringList{path};
-                queueCommand(retry);
-                ++pass.retries;
-            }
+            if (state == TaskFailed)
+                planRetry(task, pass, retryLimit);
         } else {
             if (task.activeConnections.load() <= 0) {
                 if (task.idlePasses.fetch_add(1) + 1 > kStallPasses) {
@@ -374,21 +373,28 @@ void ApPolicingThread::progressPass()
                     task.setFailureReason(FailureReason::noAnswer());
                 }
             }
-            if (task.failedConnections.load() >= task.urlCount) {
+            // Failed once no connection is left talking to a server: a
+            // failed range of one connection is taken over by the others.
+            if (task.failedConnections.load() >= task.urlCount && task.activeConnections.load() <= 0) {
                 task.failedConnections.store(0);
                 TaskCommand reset;
                 reset.code = TaskCommand::ResetFailed;
                 reset.paths = QStringList{path};
                 queueCommand(reset);
-                if (task.moveState(TaskDownloading, TaskFailed))
+                if (task.moveState(TaskDownloading, TaskFailed)) {
                     state = TaskFailed;
-                else
+                    planRetry(task, pass, retryLimit);
+                } else {
                     state = task.state.load();
+                }
             }
         }
 
         const qint64 total = task.total.load();
         const int percentage = TaskStore::percentage(completed, total);
+        // The figures of this pass are the ones everybody shows.
+        task.passTotal.store(total);
+        task.passCompleted.store(completed);
         info += QStringLiteral("<div style=\"margin:10px 5px 10px 5px\"><img src=\":/icons/bullet_down.png\" /> [")
             + QFileInfo(path).fileName() + QStringLiteral("] - ") + QString::number(percentage)
             + QStringLiteral("%</div>");
@@ -419,6 +425,8 @@ void ApPolicingThread::progressPass()
         row.taskKey = ApTaskStore::keyFor(task.id);
         row.completedSize = completed;
         row.percentage = percentage;
+        if (state == TaskFailed)
+            row.statusText = retryText(pass);
         columns << TaskColumn::Progress;
         if (sizeWrittenNow) {
             row.sizeText = Common::sizeText(double(total));
@@ -469,6 +477,63 @@ void ApPolicingThread::progressPass()
     qCDebug(lcPolicing, "progress pass %d tasks %.3f ms", int(threads.size()), passTimer.nsecsElapsed() / 1e6);
 }
 
+void ApPolicingThread::planRetry(const ApTvoTask &task, PassState &pass, int retryLimit)
+{
+    if (pass.retryDueTick > 0 || task.noRetry.load())
+        return;
+    // Only attempts that found the server unreachable or failing use up
+    // the retries; one that took the file further than any before gives
+    // the task its retries afresh. (A run that has to start at byte 0 and
+    // fails at the same place again makes no progress.)
+    const qint64 reached = task.completed.load();
+    if (reached > pass.bestCompleted) {
+        pass.retries = 0;
+        pass.bestCompleted = reached;
+    }
+    if (pass.retries >= retryLimit)
+        return;
+    const int waits = int(sizeof kRetryWaitTicks / sizeof kRetryWaitTicks[0]);
+    pass.retryDueTick = m_tickCount + kRetryWaitTicks[qMin(pass.retries, waits - 1)];
+    m_plannedRetries.insert(task.savePath);
+}
+
+void ApPolicingThread::runDueRetries()
+{
+    if (m_plannedRetries.isEmpty())
+        return;
+    const QSet<QString> planned = m_plannedRetries;
+    for (const QString &path : planned) {
+        PassState &pass = m_passes[path];
+        ApTvoDownloadTaskThread *thread = m_manager->findTask(path);
+        if (thread && pass.retryDueTick > m_tickCount && thread->task().state.load() == TaskFailed)
+            continue;
+        m_plannedRetries.remove(path);
+        const bool due = pass.retryDueTick > 0 && pass.retryDueTick <= m_tickCount;
+        pass.retryDueTick = 0;
+        // A task the user started, stopped or deleted meanwhile is left alone.
+        if (!due || !thread || thread->task().state.load() != TaskFailed)
+            continue;
+        ++pass.retries;
+        restartFailed(thread);
+    }
+}
+
+void ApPolicingThread::restartFailed(ApTvoDownloadTaskThread *thread)
+{
+    thread->stopTask();
+    thread->setEngineState(TaskStopped);
+    thread->setFailedConnections(thread->task().rangesRefused.load() ? -1 : 0);
+    thread->startTask();
+}
+
+QString ApPolicingThread::retryText(const PassState &pass) const
+{
+    if (pass.retryDueTick <= 0)
+        return QString();
+    const qint64 ms = qMax<qint64>(0, pass.retryDueTick - m_tickCount) * m_tickMs;
+    return tr("Retrying in %1 s").arg((ms + 999) / 1000);
+}
+
 void ApPolicingThread::completionPass()
 {
     for (ApTvoDownloadTaskThread *thread : m_manager->tasks()) {
@@ -504,6 +569,7 @@ void ApPolicingThread::removeTask(ApTvoDownloadTaskThread *thread, const QString
     invokeBlocking(this, [this, path] { showDefaultBottomStackedPage_TS(path); });
     m_manager->removeTask(path);
     m_passes.remove(path);
+    m_plannedRetries.remove(path);
 }
 
 void ApPolicingThread::scheduleCheck()

@@ -306,6 +306,9 @@ void MainWindow::updateMainDownloadsTableRow(const QString &path, const QList<in
                 m_ui->maindownloads_tableWidget->item(row, column)->setData(DataRole, state);
             else
                 setRowState(row, state);
+            // A failed task waiting for its retry says when it comes.
+            if (!data.statusText.isEmpty())
+                m_ui->maindownloads_tableWidget->item(row, column)->setText(data.statusText);
             break;
         case TaskColumn::Size: setCellText(row, column, data.sizeText); break;
         case TaskColumn::Progress:
