@@ -583,18 +583,23 @@ private slots:
         QObject::connect(&watch, &QTimer::timeout, [&] { sawFile = sawFile || QFile::exists(path); });
         watch.start(5);
         queue(TaskCommand::Load, {}, QString::number(id));
-        // The first attempt and one retry, then failed for good.
-        QTRY_VERIFY_WITH_TIMEOUT(m_window->lastRowOf(path).row.statusText.startsWith(QLatin1String("Retrying in ")),
-                                 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskFailed), 10000);
+        // The retry (after 0.5 s at this tick) has come and failed as well.
+        QTest::qWait(2500);
+        QTRY_VERIFY(!QFile::exists(path));
+        QVERIFY(!QFile::exists(ApTvoResumeState::pathFor(path)));
+        // Only a successful answer creates the file.
+        QCOMPARE(sawFile, kind == QLatin1String("empty"));
+        // The retry was announced; then the retries were used up.
+        const bool announced = std::any_of(m_window->rows.cbegin(), m_window->rows.cend(), [&](const auto &u) {
+            return u.path == path && u.row.statusText.startsWith(QLatin1String("Retrying in "));
+        });
+        QVERIFY(announced);
         QTRY_VERIFY2_WITH_TIMEOUT(m_window->lastStateOf(path) == TaskFailed
                                       && m_window->lastRowOf(path).row.statusText.isEmpty(),
                                   qPrintable(QStringLiteral("state %1, text %2").arg(m_window->lastStateOf(path))
                                                  .arg(m_window->lastRowOf(path).row.statusText)),
                                   10000);
-        QTRY_VERIFY(!QFile::exists(path));
-        QVERIFY(!QFile::exists(ApTvoResumeState::pathFor(path)));
-        // Only a successful answer creates the file.
-        QCOMPARE(sawFile, kind == QLatin1String("empty"));
         {
             SettingsStore s;
             s->remove(QStringLiteral("Config/General/FailureRetryTimes"));
