@@ -35,10 +35,6 @@ constexpr int kCompletionTicks = 40;    // 4 s
 constexpr int kFirstLoadPasses = 2;     // the location table loads 8 s after start
 constexpr int kScheduleTicks = 200;     // 20 s
 constexpr int kStallPasses = 8;
-// Waits before the retries of a failed task, in ticks: 5 s, 15 s, 45 s,
-// then every 2 minutes, so that a server that is down for a while is not
-// given up within seconds.
-constexpr int kRetryWaitTicks[] = {50, 150, 450, 1200};
 constexpr int kProgressSeconds = 3;
 
 QString tr(const char *text) { return QCoreApplication::translate("ApPolicingThread", text); }
@@ -156,6 +152,7 @@ void ApPolicingThread::tick()
     if (m_stop.load())
         return;
     runDueRetries();
+    admitWaiting();
 
     if (m_infoRequested.exchange(false))
         invokeBlocking(this, [this] { displayDownloadTaskInfo_TS(); });
@@ -228,13 +225,7 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
         const int state = task.state.load();
         switch (command.code) {
         case TaskCommand::Start:
-            if (state == TaskStopped) {
-                thread->startTask();
-                thread->setEngineState(TaskDownloading);
-            } else if (state == TaskPaused) {
-                // A paused task's thread still runs: it only resumes.
-                task.moveState(TaskPaused, TaskDownloading);
-            } else if (state == TaskFailed) {
+            if (state == TaskFailed) {
                 // The user's start: a planned retry is not needed any more,
                 // and the task gets its retries afresh.
                 PassState &pass = m_passes[path];
@@ -242,23 +233,46 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
                 pass.retryDueTick = 0;
                 m_plannedRetries.remove(path);
                 restartFailed(thread);
+            } else if (state == TaskQueued) {
+                // Starting a waiting task is the user's explicit choice: it
+                // gets its slot now, beyond the limit.
+                m_queue.remove(path);
+                launch(thread);
+            } else if ((state == TaskStopped || state == TaskPaused) && !m_queue.hasFreeSlot(activeTaskCount())) {
+                putInLine(thread);
+            } else if (state == TaskStopped || (state == TaskPaused && !thread->isRunning())) {
+                thread->startTask();
+                thread->setEngineState(TaskDownloading);
+            } else if (state == TaskPaused) {
+                // A paused task's thread still runs: it only resumes.
+                task.moveState(TaskPaused, TaskDownloading);
             }
             break;
         case TaskCommand::Pause:
             // A task whose connection has not started yet is paused too;
             // the start leaves the pause in place.
-            if (!task.moveState(TaskDownloading, TaskPaused))
+            if (state == TaskQueued && task.moveState(TaskQueued, TaskPaused))
+                m_queue.remove(path);
+            else if (!task.moveState(TaskDownloading, TaskPaused))
                 task.moveState(TaskLoading, TaskPaused);
             break;
         case TaskCommand::Stop:
-            if (state == TaskDownloading || state == TaskPaused || state == TaskFailed) {
+            if (state == TaskQueued) {
+                m_queue.remove(path);
+                thread->setEngineState(TaskStopped);
+            } else if (state == TaskDownloading || state == TaskPaused || state == TaskFailed) {
                 task.headerReceived.store(false);
                 thread->stopTask();
                 thread->setEngineState(TaskStopped);
             }
             break;
         case TaskCommand::Delete:
+            m_queue.remove(path);
             thread->setEngineState(command.withFiles ? TaskDeletingWithFiles : TaskDeleting);
+            break;
+        case TaskCommand::MoveUp:
+        case TaskCommand::MoveDown:
+            m_queue.move(path, command.code == TaskCommand::MoveUp ? -1 : 1);
             break;
         case TaskCommand::ResetFailed:
             if (state == TaskFailed) {
@@ -300,6 +314,12 @@ void ApPolicingThread::submitTask(const QString &key)
     }
     const EngineTaskInput input = TaskStore::engineTaskInput(*record);
     m_manager->readSettingsOnce();
+    // A task that would run (one paused in an earlier session continues
+    // too) joins the line when every slot is taken.
+    if (input.startsAtOnce() && !m_queue.hasFreeSlot(activeTaskCount())) {
+        putInLine(m_manager->addTask(input, false));
+        return;
+    }
     m_manager->addTask(input, input.startsAtOnce());
 }
 
@@ -409,9 +429,10 @@ void ApPolicingThread::progressPass()
         const bool sizeDue = !pass.sizeWritten && total > 0;
         pass.active = pass.active || state == TaskLoading || state == TaskDownloading || state == TaskChecking
             || task.startTimeMs.load() > 0;
-        if (pass.active && (state != pass.storedState || completed != pass.storedCompleted || sizeDue)) {
-            sizeWrittenNow = m_store->writeProgress(task.id, completed, state, total, pass.sizeWritten);
-            pass.storedState = state;
+        const int storedState = TaskStore::storedStateFor(state);
+        if (pass.active && (storedState != pass.storedState || completed != pass.storedCompleted || sizeDue)) {
+            sizeWrittenNow = m_store->writeProgress(task.id, completed, storedState, total, pass.sizeWritten);
+            pass.storedState = storedState;
             pass.storedCompleted = completed;
         }
         if (sizeWrittenNow)
@@ -442,6 +463,9 @@ void ApPolicingThread::progressPass()
         const qint64 elapsed = startMs > 0 ? qMax<qint64>(0, (QDateTime::currentMSecsSinceEpoch() - startMs) / 1000) : 0;
         row.timeElapsedText = Common::durationText(elapsed);
         columns << TaskColumn::TimeElapsed;
+        const int place = m_queue.position(path);
+        row.queueText = place > 0 ? QString::number(place) : QStringLiteral("-");
+        columns << TaskColumn::Queue;
         if (speed > 0) {
             row.timeLeftText = Common::durationText(qMax<qint64>(0, total - completed) / speed);
             columns << TaskColumn::TimeLeft;
@@ -475,63 +499,6 @@ void ApPolicingThread::progressPass()
     invokeQueued(this, [this, speedSum] { setSpeed_TS(speedSum); });
     invokeQueued(this, [this, completedSum, totalSum] { setTrayIconToolTip_TS(completedSum, totalSum); });
     qCDebug(lcPolicing, "progress pass %d tasks %.3f ms", int(threads.size()), passTimer.nsecsElapsed() / 1e6);
-}
-
-void ApPolicingThread::planRetry(const ApTvoTask &task, PassState &pass, int retryLimit)
-{
-    if (pass.retryDueTick > 0 || task.noRetry.load())
-        return;
-    // Only attempts that found the server unreachable or failing use up
-    // the retries; one that took the file further than any before gives
-    // the task its retries afresh. (A run that has to start at byte 0 and
-    // fails at the same place again makes no progress.)
-    const qint64 reached = task.completed.load();
-    if (reached > pass.bestCompleted) {
-        pass.retries = 0;
-        pass.bestCompleted = reached;
-    }
-    if (pass.retries >= retryLimit)
-        return;
-    const int waits = int(sizeof kRetryWaitTicks / sizeof kRetryWaitTicks[0]);
-    pass.retryDueTick = m_tickCount + kRetryWaitTicks[qMin(pass.retries, waits - 1)];
-    m_plannedRetries.insert(task.savePath);
-}
-
-void ApPolicingThread::runDueRetries()
-{
-    if (m_plannedRetries.isEmpty())
-        return;
-    const QSet<QString> planned = m_plannedRetries;
-    for (const QString &path : planned) {
-        PassState &pass = m_passes[path];
-        ApTvoDownloadTaskThread *thread = m_manager->findTask(path);
-        if (thread && pass.retryDueTick > m_tickCount && thread->task().state.load() == TaskFailed)
-            continue;
-        m_plannedRetries.remove(path);
-        const bool due = pass.retryDueTick > 0 && pass.retryDueTick <= m_tickCount;
-        pass.retryDueTick = 0;
-        // A task the user started, stopped or deleted meanwhile is left alone.
-        if (!due || !thread || thread->task().state.load() != TaskFailed)
-            continue;
-        ++pass.retries;
-        restartFailed(thread);
-    }
-}
-
-void ApPolicingThread::restartFailed(ApTvoDownloadTaskThread *thread)
-{
-    thread->stopTask();
-    thread->setEngineState(TaskStopped);
-    thread->setFailedConnections(thread->task().rangesRefused.load() ? -1 : 0);
-    thread->startTask();
-}
-
-QString ApPolicingThread::retryText(const PassState &pass) const
-{
-    if (pass.retryDueTick <= 0)
-        return QString();
-    const qint64 ms = qMax<qint64>(0, pass.retryDueTick - m_tickCount) * m_tickMs;
-    return tr("Retrying in %1 s").arg((ms + 999) / 1000);
 }
 
 void ApPolicingThread::completionPass()
@@ -570,6 +537,7 @@ void ApPolicingThread::removeTask(ApTvoDownloadTaskThread *thread, const QString
     m_manager->removeTask(path);
     m_passes.remove(path);
     m_plannedRetries.remove(path);
+    m_queue.remove(path);
 }
 
 void ApPolicingThread::scheduleCheck()
@@ -593,7 +561,7 @@ void ApPolicingThread::scheduleCheck()
         int unfinished = 0;
         for (ApTvoDownloadTaskThread *thread : m_manager->tasks()) {
             const int state = thread->task().state.load();
-            if (state == TaskLoading || state == TaskDownloading || state == TaskChecking)
+            if (state == TaskLoading || state == TaskDownloading || state == TaskChecking || state == TaskQueued)
                 ++unfinished;
         }
         if (unfinished == 0) {

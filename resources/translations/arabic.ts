@@ -283,6 +283,10 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>جميع الملفات (*)</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>الحد الأقصى للتنزيلات النشطة (0 = غير محدود):</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -760,6 +764,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>فشل</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>في قائمة الانتظار</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>التنزيلات</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1492,22 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>مدير تنزيلات للملفات ومقاطع فيديو الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>بدء هذه المهمة المنتظرة في وقت أبكر</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>بدء هذه المهمة المنتظرة في وقت لاحق</translation>
     </message>
 </context>
 <context>
