@@ -63,6 +63,7 @@ private slots:
     void restartListsUnfinishedTasksAsLoadingAndResumes_data();
     void restartListsUnfinishedTasksAsLoadingAndResumes();
     void panelTableAndStoreShowOneProgress();
+    void failedTaskSaysWhenItRetries();
 
 private:
     QTableWidget *table() const { return m_window->findChild<QTableWidget *>("maindownloads_tableWidget"); }
@@ -295,6 +296,25 @@ void TestMainWindowDownload::panelTableAndStoreShowOneProgress()
     trigger("actionStart");
     QTRY_COMPARE_WITH_TIMEOUT(m_window->rowState(0), int(TaskCompleted), 60000);
     QCOMPARE(fileBytes(m_window->rowPath(0)), m_data);
+}
+
+// A download the server does not have: the row says when the next attempt
+// comes, and no file appears.
+void TestMainWindowDownload::failedTaskSaysWhenItRetries()
+{
+    m_window = std::make_unique<MainWindow>(nullptr, Tick);
+    m_window->resize(1200, 420);
+    m_window->show();
+    ApNewTaskDialog *dialog = m_window->newTaskDialog();
+    QCOMPARE(dialog->addWithoutShowing(m_nginx.url("/missing.bin"), "missing.bin", 0), 0);
+    QVERIFY(m_window->addNewTask(dialog->taskKey()));
+    QTRY_VERIFY_WITH_TIMEOUT(table()->item(0, TaskColumn::Status)->text().startsWith(QLatin1String("Retrying in ")),
+                             10000);
+    QCOMPARE(m_window->rowState(0), int(TaskFailed));
+    // The cell may be too narrow for it; its tool tip says it whole.
+    QVERIFY(table()->item(0, TaskColumn::Status)->toolTip().contains(QLatin1String("\nRetrying in ")));
+    QVERIFY(m_window->grab().save(UiTest::outputFolder() + "/mainwindow-retrying.png"));
+    QVERIFY(!QFile::exists(m_window->rowPath(0)));
 }
 
 int main(int argc, char *argv[])
