@@ -31,7 +31,6 @@ namespace {
 
 // Multiples of the tick.
 constexpr int kProgressTicks = 30;      // 3 s
-constexpr int kInfoPasses = 2;          // every second progress pass
 constexpr int kCompletionTicks = 40;    // 4 s
 constexpr int kFirstLoadPasses = 2;     // the location table loads 8 s after start
 constexpr int kScheduleTicks = 200;     // 20 s
@@ -148,9 +147,11 @@ void ApPolicingThread::run()
 
 void ApPolicingThread::tick()
 {
+    ++m_tickCount;
     processCommands();
     if (m_stop.load())
         return;
+    runDueRetries();
     admitWaiting();
 
     if (m_infoRequested.exchange(false))
@@ -159,10 +160,9 @@ void ApPolicingThread::tick()
     if (++m_threeSecondCounter >= kProgressTicks) {
         m_threeSecondCounter = 0;
         progressPass();
-        if (++m_infoCounter >= kInfoPasses) {
-            m_infoCounter = 0;
-            invokeBlocking(this, [this] { displayDownloadTaskInfo_TS(); });
-        }
+        // The panel shows the figures of the pass that the rows and the
+        // store just got.
+        invokeBlocking(this, [this] { displayDownloadTaskInfo_TS(); });
         if (!m_updateDone.load())
             updateCheck();
     }
@@ -225,15 +225,20 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
         const int state = task.state.load();
         switch (command.code) {
         case TaskCommand::Start:
-            if (state == TaskQueued) {
+            if (state == TaskFailed) {
+                // The user's start: a planned retry is not needed any more,
+                // and the task gets its retries afresh.
+                PassState &pass = m_passes[path];
+                pass.retries = 0;
+                pass.retryDueTick = 0;
+                m_plannedRetries.remove(path);
+                restartFailed(thread);
+            } else if (state == TaskQueued) {
                 // Starting a waiting task is the user's explicit choice: it
                 // gets its slot now, beyond the limit.
                 m_queue.remove(path);
                 launch(thread);
-            } else if ((state == TaskStopped || state == TaskPaused || state == TaskFailed)
-                       && !m_queue.hasFreeSlot(activeTaskCount())) {
-                if (state == TaskFailed)
-                    thread->setFailedConnections(-1);
+            } else if ((state == TaskStopped || state == TaskPaused) && !m_queue.hasFreeSlot(activeTaskCount())) {
                 putInLine(thread);
             } else if (state == TaskStopped || (state == TaskPaused && !thread->isRunning())) {
                 thread->startTask();
@@ -241,13 +246,6 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
             } else if (state == TaskPaused) {
                 // A paused task's thread still runs: it only resumes.
                 task.moveState(TaskPaused, TaskDownloading);
-            } else if (state == TaskFailed) {
-                // Restart as a single stream; it continues the file where
-                // the resume record allows, else from the first byte.
-                thread->stopTask();
-                thread->setEngineState(TaskStopped);
-                thread->setFailedConnections(-1);
-                thread->startTask();
             }
             break;
         case TaskCommand::Pause:
@@ -384,14 +382,8 @@ void ApPolicingThread::progressPass()
         int state = task.state.load();
 
         if (state != TaskDownloading) {
-            if (state == TaskFailed && pass.retries < retryLimit && task.failedConnections.load() != -1
-                && !task.noRetry.load()) {
-                TaskCommand retry;
-                retry.code = TaskCommand::Start;
-                retry.paths = QStringList{path};
-                queueCommand(retry);
-                ++pass.retries;
-            }
+            if (state == TaskFailed)
+                planRetry(task, pass, retryLimit);
         } else {
             if (task.activeConnections.load() <= 0) {
                 if (task.idlePasses.fetch_add(1) + 1 > kStallPasses) {
@@ -401,21 +393,28 @@ void ApPolicingThread::progressPass()
                     task.setFailureReason(FailureReason::noAnswer());
                 }
             }
-            if (task.failedConnections.load() >= task.urlCount) {
+            // Failed once no connection is left talking to a server: a
+            // failed range of one connection is taken over by the others.
+            if (task.failedConnections.load() >= task.urlCount && task.activeConnections.load() <= 0) {
                 task.failedConnections.store(0);
                 TaskCommand reset;
                 reset.code = TaskCommand::ResetFailed;
                 reset.paths = QStringList{path};
                 queueCommand(reset);
-                if (task.moveState(TaskDownloading, TaskFailed))
+                if (task.moveState(TaskDownloading, TaskFailed)) {
                     state = TaskFailed;
-                else
+                    planRetry(task, pass, retryLimit);
+                } else {
                     state = task.state.load();
+                }
             }
         }
 
         const qint64 total = task.total.load();
         const int percentage = TaskStore::percentage(completed, total);
+        // The figures of this pass are the ones everybody shows.
+        task.passTotal.store(total);
+        task.passCompleted.store(completed);
         info += QStringLiteral("<div style=\"margin:10px 5px 10px 5px\"><img src=\":/icons/bullet_down.png\" /> [")
             + QFileInfo(path).fileName() + QStringLiteral("] - ") + QString::number(percentage)
             + QStringLiteral("%</div>");
@@ -447,6 +446,8 @@ void ApPolicingThread::progressPass()
         row.taskKey = ApTaskStore::keyFor(task.id);
         row.completedSize = completed;
         row.percentage = percentage;
+        if (state == TaskFailed)
+            row.statusText = retryText(pass);
         columns << TaskColumn::Progress;
         if (sizeWrittenNow) {
             row.sizeText = Common::sizeText(double(total));
@@ -535,6 +536,7 @@ void ApPolicingThread::removeTask(ApTvoDownloadTaskThread *thread, const QString
     invokeBlocking(this, [this, path] { showDefaultBottomStackedPage_TS(path); });
     m_manager->removeTask(path);
     m_passes.remove(path);
+    m_plannedRetries.remove(path);
     m_queue.remove(path);
 }
 

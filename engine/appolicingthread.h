@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QMutex>
+#include <QSet>
 #include <QString>
 #include <QThread>
 
@@ -19,6 +20,7 @@ class ApTaskStore;
 class ApTvoDownloadTaskThread;
 class ApTvoManager;
 class ApUpdateCheck;
+struct ApTvoTask;
 class ApplicationInfo;
 
 // The one background loop between the download manager, the task store
@@ -100,6 +102,10 @@ private:
         bool active = false;
         int storedState = -1;
         qint64 storedCompleted = -1;
+        // The next retry of a failed task, in ticks of the loop (0: none
+        // planned), and the most of the file any of its runs had.
+        qint64 retryDueTick = 0;
+        qint64 bestCompleted = 0;
     };
 
     void tick();
@@ -114,6 +120,14 @@ private:
     void admitWaiting();
     void preview(const QString &path, int percentage, qint64 completed);
     void progressPass();
+    // Plans the next retry of a failed task, unless its retries are used up.
+    void planRetry(const ApTvoTask &task, PassState &pass, int retryLimit);
+    void runDueRetries();
+    // Runs a failed task again: with all its connections, continuing the
+    // file, or as one stream from the first byte on a server without ranges.
+    void restartFailed(ApTvoDownloadTaskThread *thread);
+    // "Retrying in 12 s" while a retry is planned, else empty.
+    QString retryText(const PassState &pass) const;
     void completionPass();
     void removeTask(ApTvoDownloadTaskThread *thread, const QString &path);
     void scheduleCheck();
@@ -152,11 +166,13 @@ private:
 
     // Loop-only state.
     int m_threeSecondCounter = 0;
-    int m_infoCounter = 0;
     int m_fourSecondCounter = 0;
     int m_firstLoadCounter = 0;
     int m_scheduleCounter = 0;
+    qint64 m_tickCount = 0;
     QHash<QString, PassState> m_passes;
+    // Paths of the tasks with a retry planned.
+    QSet<QString> m_plannedRetries;
     ApDownloadQueue m_queue;
 
     mutable QMutex m_infoLock;

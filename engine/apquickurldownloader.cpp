@@ -109,14 +109,15 @@ bool ApQuickUrlDownloader::begin(const QUrl &url, const QString &savePath, bool 
             QDir().mkpath(folder);
     }
     closeFile();
-    // Truncated at once: a longer file of the same name must not keep its
-    // tail behind the new data.
-    m_file = new QFile(savePath, this);
-    if (!m_file->open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-        m_errorDetail = m_file->errorString();
-        m_failureReason = FailureReason::disk(errno);
-        delete m_file;
-        m_file = nullptr;
+    // The file is opened (created or truncated) only when the first byte of
+    // a successful response arrives: a download that fails before leaves
+    // nothing behind, and an earlier file of the same name stays untouched.
+    // A target that cannot be written is refused at once, though.
+    const QFileInfo target(savePath);
+    if (target.isDir() || (target.exists() && !target.isWritable())
+        || (!target.exists() && !QFileInfo(target.absolutePath()).isWritable())) {
+        m_errorDetail = QStringLiteral("cannot write ") + savePath;
+        m_failureReason = FailureReason::disk(target.isDir() ? EISDIR : EACCES);
         fail(openFailedText());
         return false;
     }
@@ -151,12 +152,32 @@ bool ApQuickUrlDownloader::isFinalResponse() const
     return code >= 200 && code < 300;
 }
 
+bool ApQuickUrlDownloader::openFile()
+{
+    if (m_file)
+        return true;
+    m_created = !QFileInfo::exists(m_savePath);
+    // Truncated: a longer file of the same name must not keep its tail
+    // behind the new data.
+    m_file = new QFile(m_savePath, this);
+    if (m_file->open(QIODevice::ReadWrite | QIODevice::Truncate))
+        return true;
+    m_errorDetail = m_file->errorString();
+    m_failureReason = FailureReason::disk(errno);
+    delete m_file;
+    m_file = nullptr;
+    fail(openFailedText());
+    return false;
+}
+
 void ApQuickUrlDownloader::onReadyRead()
 {
-    if (!m_reply || !m_file)
+    if (!m_reply || m_finished)
         return;
     const QByteArray data = m_reply->readAll();
     if (data.isEmpty() || !isFinalResponse())
+        return;
+    if (!openFile())
         return;
     m_written += data.size();
     if (m_file->write(data) != data.size()) {
@@ -200,8 +221,10 @@ void ApQuickUrlDownloader::onFinished()
             return;
         }
         releaseReply();
-        m_file->resize(0);
-        m_file->seek(0);
+        if (m_file) {
+            m_file->resize(0);
+            m_file->seek(0);
+        }
         m_written = 0;
         sendRequest(next);
         return;
@@ -226,6 +249,9 @@ void ApQuickUrlDownloader::onFinished()
         fail(requestFailedText());
         return;
     }
+    // An empty file is still a file: it is created now.
+    if (!openFile())
+        return;
     if (!m_file->flush()) {
         m_errorDetail = m_file->errorString();
         m_failureReason = FailureReason::disk(errno);
@@ -245,10 +271,14 @@ void ApQuickUrlDownloader::onFinished()
 void ApQuickUrlDownloader::fail(const QString &error)
 {
     releaseReply();
-    // Whatever reached the file is not the file asked for.
-    if (m_file)
+    // Whatever reached the file is not the file asked for; a file this
+    // download created goes again.
+    if (m_file) {
         m_file->resize(0);
-    closeFile();
+        closeFile();
+        if (m_created)
+            QFile::remove(m_savePath);
+    }
     m_finished = true;
     m_redirects = 0;
     const qint64 id = m_id;

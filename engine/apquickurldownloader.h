@@ -13,7 +13,8 @@ class QNetworkReply;
 
 // Fetches one URL in a single stream straight into a file. Redirects are
 // followed by hand, at most two; the file holds only the final response's
-// body (an existing target is truncated first). TLS certificates are
+// body. The file is opened (an existing one truncated) when the final
+// response's first data arrives; a failed download removes a file it made. TLS certificates are
 // verified: a certificate error fails the download like any other error.
 // Lives in, and must be used from, the thread that created it.
 class ApQuickUrlDownloader final : public QObject
@@ -83,6 +84,7 @@ private:
     void fail(const QString &error);
     void releaseReply();
     void closeFile();
+    bool openFile();
     bool isFinalResponse() const;
     static bool isFetchableUrl(const QUrl &url);
 
@@ -98,4 +100,5 @@ private:
     QString m_errorDetail;
     QString m_failureReason;
     qint64 m_written = 0;
+    bool m_created = false;
 };

@@ -21,6 +21,7 @@ bool ApTvoHttpFtpDownloader::dataArrived(const char *data, qint64 n)
         return false;
     if (!m_bodyAccepted)
         return true;    // the body of a response that is not used
+    m_task->bytesFetched.fetch_add(n);
 
     if (state() == Streaming) {
         if (!writeData(data, n))
@@ -129,12 +130,15 @@ bool ApTvoHttpFtpDownloader::openFile()
 {
     closeFile();
     m_file = new QFile(m_task->savePath);
+    const bool existed = m_file->exists();
     // Read-write keeps what other connections already wrote.
     if (!m_file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         setFailureReason(FailureReason::disk(errno));
         closeFile();
         return false;
     }
+    if (!existed)
+        m_task->thread->fileCreated();
     if (!m_file->seek(position())) {
         closeFile();
         return false;
@@ -219,4 +223,26 @@ bool ApTvoHttpFtpDownloader::reopenAfterPause(bool cutShort)
     // The rest of the range, asked for like any other range.
     m_ranged = true;
     return true;
+}
+
+bool ApTvoHttpFtpDownloader::park()
+{
+    if (state() != Running)
+        return false;
+    stop();
+    m_aborted = false;
+    setState(Paused);
+    return true;
+}
+
+void ApTvoHttpFtpDownloader::unpark()
+{
+    if (state() != Paused)
+        return;
+    // A connection that had its answer goes on from its position; one that
+    // was still waiting for it asks again as it did.
+    if (m_bodyAccepted)
+        m_ranged = true;
+    setState(Running);
+    start();
 }

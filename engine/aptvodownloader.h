@@ -30,7 +30,9 @@ class ApTvoHttpFtpDownloader : public ApTvoDownloader
 {
     Q_OBJECT
 public:
-    enum State { Idle = 0, Running = 1, RangeDone = 5, Failed = 7, Streaming = 10 };
+    // Paused: the transfer was closed while the task is paused; the range
+    // stays and is asked for again when the task goes on.
+    enum State { Idle = 0, Running = 1, Paused = 3, RangeDone = 5, Failed = 7, Streaming = 10 };
 
     ApTvoHttpFtpDownloader(ApTvoTask *task, int protocol, QObject *parent = nullptr)
         : ApTvoDownloader(parent), m_task(task), m_protocol(protocol)
@@ -83,6 +85,12 @@ public:
         m_sliceFlags.fill(0, sliceCount);
         m_sliceVectorSized = true;
     }
+
+    // Closes a running transfer of a paused task and keeps its range;
+    // false when this connection has no transfer to close.
+    bool park();
+    // Asks again for the rest of the range of a parked connection.
+    void unpark();
 
 public slots:
     virtual void start() = 0;

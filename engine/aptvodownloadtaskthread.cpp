@@ -24,6 +24,11 @@ namespace {
 // How often the resume record is written and the speed share refreshed.
 // A crash loses at most this much of the download's progress.
 constexpr int HousekeepingMs = 250;
+// A pause shorter than this keeps the transfers open (held); a longer one
+// closes them, so that no server keeps, or drops, a connection meanwhile.
+constexpr qint64 PauseGraceMs = 1000;
+// How often the task thread looks at a pause begun or ended.
+constexpr int PauseCheckMs = 50;
 // How long a stop waits for the run to end before cutting libcurl's waits.
 constexpr unsigned long StopGraceMs = 2000;
 // The bucket holds at most this share of a second's worth of bytes, so a
@@ -85,6 +90,12 @@ void ApTvoDownloadTaskThread::run()
         saveResumeState();
     });
     m_housekeeping->start();
+    auto *pauseCheck = new QTimer(m_multi);
+    pauseCheck->setInterval(PauseCheckMs);
+    connect(pauseCheck, &QTimer::timeout, m_multi, [this] { followPause(); });
+    pauseCheck->start();
+    m_pausedFor.invalidate();
+    m_fileCreated = false;
 
     m_done.clear();
     m_pool.clear();
@@ -107,6 +118,11 @@ void ApTvoDownloadTaskThread::run()
     if (!m_probing) {
         m_pool.clear();
         ApTvoResumeState::remove(m_task.savePath);
+        // Nothing of an earlier run is kept: this one starts at byte 0.
+        m_task.completed.store(0);
+        m_task.lastCompleted.store(0);
+        m_task.total.store(0);
+        keepShownRanges(ApByteRanges(), 0);
     }
 
     ApTvoHttpFtpDownloader *first = createConnection(m_task.protocol, m_task.url, m_probing);
@@ -123,6 +139,7 @@ void ApTvoDownloadTaskThread::run()
         // The bytes already there count as done, not as this pass's speed.
         m_task.completed.store(m_done.bytes());
         m_task.lastCompleted.store(m_done.bytes());
+        keepShownRanges(m_done, m_resume.size);
     } else {
         m_task.singleStream.store(retry);
     }
@@ -142,8 +159,19 @@ void ApTvoDownloadTaskThread::run()
 
 void ApTvoDownloadTaskThread::endRun()
 {
-    if (!m_task.deleteFile.load())
-        saveResumeState();
+    const bool deleting = m_task.deleteFile.load();
+    // What the record keeps is what the task has: its progress does not
+    // fall back to 0 while it waits for a retry or a start.
+    bool recorded = !deleting && saveResumeState();
+    ApByteRanges kept = recorded ? doneRanges() : ApByteRanges();
+    qint64 keptSize = m_identity.size;
+    if (!recorded && !deleting && m_probing) {
+        // The earlier run's record was never put to the test (the server
+        // did not answer): it stands as it was.
+        recorded = true;
+        kept = m_resume.done;
+        keptSize = m_resume.size;
+    }
     QList<ApTvoHttpFtpDownloader *> connections;
     {
         QMutexLocker lock(&m_connectionsLock);
@@ -162,19 +190,82 @@ void ApTvoDownloadTaskThread::endRun()
     const qint64 total = m_task.total.load();
     const qint64 completed = m_task.completed.load();
     m_task.percentFloor.store(total >= 100 && completed < total ? int(completed * 100 / total) : 0);
-    m_task.total.store(0);
+    if (recorded) {
+        m_task.completed.store(kept.bytes());
+        m_task.total.store(keptSize);
+        keepShownRanges(kept, keptSize);
+    } else if (!m_complete || deleting) {
+        m_task.total.store(0);
+        m_task.completed.store(0);
+        keepShownRanges(ApByteRanges(), 0);
+    }
+    m_task.lastCompleted.store(m_task.completed.load());
     m_task.sizeUnknown.store(0);
-    m_task.completed.store(0);
-    m_task.lastCompleted.store(0);
     m_task.activeConnections.store(0);
     m_task.idlePasses.store(0);
     m_task.failedConnections.store(0);
     m_task.headerReceived.store(false);
     m_task.singleStream.store(false);
-    if (m_task.deleteFile.load()) {
+    // A run that made the file and failed before its first byte leaves
+    // nothing behind.
+    const bool nothingFetched = !m_complete && completed == 0 && !recorded;
+    if (deleting || (m_fileCreated && nothingFetched)) {
         QFile::remove(m_task.savePath);
         ApTvoResumeState::remove(m_task.savePath);
     }
+    m_fileCreated = false;
+}
+
+ApByteRanges ApTvoDownloadTaskThread::doneRanges() const
+{
+    ApByteRanges done = m_done;
+    for (ApTvoHttpFtpDownloader *c : qAsConst(m_connections)) {
+        if (c->state() != ApTvoHttpFtpDownloader::Streaming)
+            done.add(c->rangeStart(), c->position());
+    }
+    return done;
+}
+
+void ApTvoDownloadTaskThread::keepShownRanges(const ApByteRanges &done, qint64 size)
+{
+    QMutexLocker lock(&m_connectionsLock);
+    m_shownDone = done;
+    m_shownSize = size;
+}
+
+void ApTvoDownloadTaskThread::followPause()
+{
+    if (m_task.state.load() != ApTvoTask::Paused) {
+        if (!m_pausedFor.isValid())
+            return;
+        m_pausedFor.invalidate();
+        // Every parked connection asks again at once for what it lacks.
+        const QList<ApTvoHttpFtpDownloader *> connections = m_connections;
+        for (ApTvoHttpFtpDownloader *c : connections)
+            c->unpark();
+        return;
+    }
+    if (!m_pausedFor.isValid())
+        m_pausedFor.start();
+    // Without ranges, a closed transfer could only start again at byte 0:
+    // such a task stays held, as does a single-stream retry.
+    if (m_pausedFor.elapsed() < PauseGraceMs || m_task.rangesRefused.load() || m_task.singleStream.load()
+        || m_task.total.load() <= 0)
+        return;
+    bool parked = false;
+    for (ApTvoHttpFtpDownloader *c : qAsConst(m_connections)) {
+        if (c->state() == ApTvoHttpFtpDownloader::Streaming)
+            return;
+    }
+    for (ApTvoHttpFtpDownloader *c : qAsConst(m_connections))
+        parked = c->park() || parked;
+    if (!parked)
+        return;
+    saveResumeState();
+    int talking = 0;
+    for (ApTvoHttpFtpDownloader *c : qAsConst(m_connections))
+        talking += c->state() == ApTvoHttpFtpDownloader::Running ? 1 : 0;
+    m_task.activeConnections.store(talking);
 }
 
 void ApTvoDownloadTaskThread::retire(ApTvoHttpFtpDownloader *c)
@@ -183,27 +274,23 @@ void ApTvoDownloadTaskThread::retire(ApTvoHttpFtpDownloader *c)
         m_done.add(c->rangeStart(), c->position());
 }
 
-void ApTvoDownloadTaskThread::saveResumeState()
+bool ApTvoDownloadTaskThread::saveResumeState()
 {
     const qint64 total = m_task.total.load();
     if (m_complete || m_task.rangesRefused.load() || total <= 0 || m_identity.size != total
         || (m_identity.ifRangeValue().isEmpty() && m_identity.ftpModified.isEmpty()))
-        return;
+        return false;
     ApTvoResumeState state = m_identity;
-    state.done = m_done;
-    for (ApTvoHttpFtpDownloader *c : qAsConst(m_connections)) {
-        if (c->state() != ApTvoHttpFtpDownloader::Streaming)
-            state.done.add(c->rangeStart(), c->position());
-    }
+    state.done = doneRanges();
+    keepShownRanges(state.done, total);
     // The bytes listed reach the disk before the list does.
     const QByteArray path = QFile::encodeName(m_task.savePath);
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return;
+        return false;
     const bool synced = ::fdatasync(fd) == 0;
     ::close(fd);
-    if (synced)
-        state.save(m_task.savePath);
+    return synced && state.save(m_task.savePath);
 }
 
 void ApTvoDownloadTaskThread::setRemoteIdentity(qint64 size, const QByteArray &etag,
@@ -239,6 +326,7 @@ void ApTvoDownloadTaskThread::resumeRejected()
     m_done.clear();
     m_task.completed.store(0);
     m_task.lastCompleted.store(0);
+    keepShownRanges(ApByteRanges(), 0);
     ApTvoResumeState::remove(m_task.savePath);
 }
 
@@ -529,6 +617,10 @@ QList<ApTvoConnectionSnapshot> ApTvoDownloadTaskThread::connectionSnapshots()
         markSlicesLocked(c);
         ApTvoConnectionSnapshot s;
         s.state = c->state();
+        // A transfer held in the grace of a pause is paused as well.
+        if (m_task.state.load() == ApTvoTask::Paused
+            && (s.state == ApTvoHttpFtpDownloader::Running || s.state == ApTvoHttpFtpDownloader::Streaming))
+            s.state = ApTvoHttpFtpDownloader::Paused;
         s.start = c->rangeStart();
         s.position = c->position();
         s.end = c->end();
@@ -552,6 +644,31 @@ QVector<int> ApTvoDownloadTaskThread::sliceUnion()
             result[i] |= s.sliceFlags[i];
     }
     return result;
+}
+
+QVector<int> ApTvoDownloadTaskThread::fileSlices(int sliceCount)
+{
+    QMutexLocker lock(&m_connectionsLock);
+    const qint64 size = m_task.total.load() > 0 ? m_task.total.load() : m_shownSize;
+    if (size <= 0 || sliceCount <= 0)
+        return {};
+    ApByteRanges done = m_shownDone;
+    for (ApTvoHttpFtpDownloader *c : qAsConst(m_connections)) {
+        if (c->state() != ApTvoHttpFtpDownloader::Streaming)
+            done.add(c->rangeStart(), c->position());
+    }
+    // A slice counts once the bytes cover it all; the last one ends with
+    // the file.
+    QVector<int> slices(sliceCount, 0);
+    for (const ApByteRanges::Range &r : done.ranges()) {
+        for (int i = 0; i < sliceCount; ++i) {
+            const qint64 first = size * i / sliceCount;
+            const qint64 end = size * (i + 1) / sliceCount;
+            if (first >= r.first && end <= r.second)
+                slices[i] = 1;
+        }
+    }
+    return slices;
 }
 
 int ApTvoDownloadTaskThread::connectionCount()

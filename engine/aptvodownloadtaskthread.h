@@ -58,6 +58,11 @@ public:
     QList<ApTvoConnectionSnapshot> connectionSnapshots();
     // Slice i is done when any connection that has started has it set.
     QVector<int> sliceUnion();
+    // The file's slices as its finished bytes give them: those of earlier
+    // runs (the resume record) and those of every connection of this one.
+    // Kept after a run ends, so a paused, stopped or failed task shows what
+    // it has. Empty while the size is unknown. Safe from any thread.
+    QVector<int> fileSlices(int sliceCount);
     int connectionCount();
 
     // Called by connections, in this thread's event loop.
@@ -98,8 +103,11 @@ public:
     bool admit(qint64 n);
     bool hasTokens();
     qint64 rate() const { return m_rate; }
-    // Writes the resume record now (also done a few times a second).
-    void saveResumeState();
+    // Writes the resume record now (also done a few times a second); false
+    // when there is none to write (no validator, no ranges, complete).
+    bool saveResumeState();
+    // A connection created the task's file (it did not exist before).
+    void fileCreated() { m_fileCreated = true; }
 
 protected:
     void run() override;
@@ -112,6 +120,12 @@ private:
     void refreshRate();
     void refillTokens();
     void verifyChecksum();
+    // What the connections of this run and the earlier runs have written.
+    ApByteRanges doneRanges() const;
+    void keepShownRanges(const ApByteRanges &done, qint64 size);
+    // Closes the transfers of a paused task after a short grace and opens
+    // them all again, each for the rest of its range, when it goes on.
+    void followPause();
 
     ApTvoTask m_task;
     ApTvoManager *m_manager;
@@ -132,7 +146,12 @@ private:
     ApByteRanges m_done;
     QVector<ApByteRanges::Range> m_pool;
     bool m_complete = false;
+    bool m_fileCreated = false;
     QTimer *m_housekeeping = nullptr;
+    QElapsedTimer m_pausedFor;
+    // Finished ranges and file size for fileSlices(), under the lock.
+    ApByteRanges m_shownDone;
+    qint64 m_shownSize = 0;
 
     // Token bucket of the speed limit; task thread only.
     qint64 m_rate = 0;

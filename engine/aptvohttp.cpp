@@ -488,6 +488,7 @@ void ApTvoHttp::qudProgressCallback(qint64, qint64 received, qint64 total)
     // and until then the task is not complete.
     if (total > 0 && received == total && !m_task->expectedChecksum.isEmpty())
         m_task->moveState(ApTvoTask::Downloading, ApTvoTask::Checking);
+    m_task->bytesFetched.fetch_add(qMax<qint64>(0, received - m_bytesReceived.load()));
     m_task->total.store(total < 0 ? 0 : total);
     m_task->completed.store(received);
     m_position.store(received);

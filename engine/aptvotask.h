@@ -73,6 +73,13 @@ struct ApTvoTask
     std::atomic<bool> rangesRefused{false};
     // This run keeps to one connection (a retry after a failure).
     std::atomic<bool> singleStream{false};
+    // Bytes the servers sent for this task's file over all its runs, those
+    // cut off at a range's end included: what the network carried.
+    std::atomic<qint64> bytesFetched{0};
+    // Completed and total bytes as the last progress pass took them: the
+    // table, the store and the information panel all show these.
+    std::atomic<qint64> passCompleted{-1};
+    std::atomic<qint64> passTotal{0};
 
     // Moves the state from `from` to `to` only while it is still `from`, so
     // that a change another thread made meanwhile is never overwritten.

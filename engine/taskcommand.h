@@ -46,6 +46,8 @@ struct TaskRowData
     QString timeLeftText;
     QString timeElapsedText;
     QString creationTimeText;
+    // Shown in place of the state's label when set ("Retrying in 12 s").
+    QString statusText;
 };
 
 // Columns of the task table that a refresh may touch.

@@ -1,5 +1,7 @@
 #include "apsliceprogressbar.h"
 
+#include <cmath>
+
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -79,10 +81,25 @@ void ApSliceProgressBar::clearBlocks()
     update();
 }
 
+void ApSliceProgressBar::setPercentage(double percent)
+{
+    if (percent == m_percent)
+        return;
+    m_percent = percent;
+    update();
+}
+
 QString ApSliceProgressBar::text() const
 {
     if (m_textMode != PercentText)
         return QStringLiteral("+");
+    if (m_percent >= 0) {
+        // Cut, not rounded: the text says 100% only for a whole file, and
+        // its whole part is the percentage other places show.
+        const double scale = std::pow(10.0, m_decimals);
+        const double cut = std::floor(qMin(m_percent, 100.0) * scale) / scale;
+        return QStringLiteral("%1%").arg(cut, 0, 'f', m_decimals);
+    }
     if (m_completed)
         return QStringLiteral("100%");
     const double percent = m_total > 0 ? double(m_done) * 100.0 / double(m_total) : 0.0;

@@ -29,6 +29,9 @@ public:
     void setBlocks(const QVector<int> &blocks);
     // Back to an empty bar (nothing known yet).
     void clearBlocks();
+    // The percentage the text shows, when it is known better than the
+    // blocks tell (they count whole blocks only); negative: from the blocks.
+    void setPercentage(double percent);
 
     // Counted in picture columns.
     int done() const { return m_done; }
@@ -62,4 +65,5 @@ private:
     QVector<bool> m_columns;
     int m_done = 0;
     int m_total = 0;
+    double m_percent = -1.0;
 };

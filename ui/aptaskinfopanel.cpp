@@ -79,6 +79,7 @@ QString ApTaskInfoPanel::connectionStateText(int state)
 {
     switch (state) {
     case 1: return tr("Downloading");
+    case 3: return tr("Paused");
     case 5: return tr("Completed");
     case 7: return tr("Failed");
     default: return tr("Loading...");
@@ -89,6 +90,7 @@ QString ApTaskInfoPanel::connectionStateIcon(int state)
 {
     switch (state) {
     case 1: return QStringLiteral(":/icons/download.png");
+    case 3: return QStringLiteral(":/icons/paused.png");
     case 5: return QStringLiteral(":/icons/ok.png");
     case 7: return QStringLiteral(":/icons/failed.png");
     default: return QStringLiteral(":/icons/load.png");
@@ -143,7 +145,7 @@ void ApTaskInfoPanel::display(ApTvoDownloadTaskThread *task, int mode, const QSt
     } else {
         refreshRows(connections);
     }
-    showSlices(task, connections);
+    showSlices(task);
 
     const QString reason = task && task->task().state.load() == TaskFailed ? task->task().failureReason()
                                                                            : QString();
@@ -289,25 +291,23 @@ QString ApTaskInfoPanel::speedFor(int index, qint64 bytes)
     return text;
 }
 
-void ApTaskInfoPanel::showSlices(ApTvoDownloadTaskThread *task, const QList<ApTvoConnectionSnapshot> &connections)
+void ApTaskInfoPanel::showSlices(ApTvoDownloadTaskThread *task)
 {
-    QVector<int> slices;
-    for (const ApTvoConnectionSnapshot &c : connections) {
-        if (c.sliceFlags.isEmpty())
-            continue;
-        if (slices.size() < c.sliceFlags.size())
-            slices.resize(c.sliceFlags.size());
-        for (int i = 0; i < c.sliceFlags.size(); ++i)
-            slices[i] |= c.sliceFlags.at(i);
-    }
-    if (!slices.isEmpty()) {
-        m_bar->setBlocks(slices);
-        return;
-    }
     if (task) {
-        m_bar->clearBlocks();
+        // The file's own slices, earlier runs included, and the percentage
+        // of the progress pass that the table and the store show too.
+        const QVector<int> slices = task->fileSlices(UnknownSlices);
+        if (slices.isEmpty())
+            m_bar->clearBlocks();
+        else
+            m_bar->setBlocks(slices);
+        const qint64 completed = task->task().passCompleted.load();
+        const qint64 total = task->task().passTotal.load();
+        m_bar->setPercentage(completed >= 0 && total > 0 ? double(qMin(completed, total)) * 100.0 / double(total)
+                                                          : -1.0);
         return;
     }
+    m_bar->setPercentage(-1.0);
     // A task that is not running: its stored progress, from the start.
     bool ok = false;
     const std::optional<TaskRecord> record = ApTaskStore().read(m_key.toLongLong(&ok));

@@ -81,7 +81,7 @@ private:
     void appendRow(int index, const ApTvoConnectionSnapshot &connection);
     void setRowCells(int row, const ApTvoConnectionSnapshot &connection);
     QString speedFor(int index, qint64 bytes);
-    void showSlices(ApTvoDownloadTaskThread *task, const QList<ApTvoConnectionSnapshot> &connections);
+    void showSlices(ApTvoDownloadTaskThread *task);
 
     Ui::ApTaskInfoPanel *m_ui;
     const ApplicationInfo *m_info;

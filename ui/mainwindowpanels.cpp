@@ -65,7 +65,9 @@ bool MainWindow::isTaskInfoShown(const QString &path) const
 
 void MainWindow::displayDownloadTaskInfo(const QString &infoText)
 {
-    if (!isActiveWindow())
+    // Kept up to date while a menu or a dialog has the focus; only a window
+    // nobody sees is left alone.
+    if (!isVisible() || isMinimized())
         return;
     m_ui->defaultbottom_label->setText(infoText.isEmpty() ? tr("Select a task to see its details.") : infoText);
 

@@ -328,6 +328,12 @@ void MainWindow::updateMainDownloadsTableRow(const QString &path, const QList<in
                 noteStateChange(row, before, state);
             } else
                 setRowState(row, state);
+            // A failed task waiting for its retry says when it comes.
+            if (!data.statusText.isEmpty()) {
+                QTableWidgetItem *item = m_ui->maindownloads_tableWidget->item(row, column);
+                item->setText(data.statusText);
+                item->setToolTip(item->toolTip() + QLatin1Char('\n') + data.statusText);
+            }
             break;
         case TaskColumn::Size: setCellText(row, column, data.sizeText); break;
         case TaskColumn::Progress:

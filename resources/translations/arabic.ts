@@ -537,6 +537,10 @@ Please scan it before opening.</source>
         <source>Total downloads - </source>
         <translation>إجمالي التنزيلات - </translation>
     </message>
+    <message>
+        <source>Retrying in %1 s</source>
+        <translation>إعادة المحاولة خلال %1 ث</translation>
+    </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
@@ -725,6 +729,10 @@ Current Time: </source>
     <message>
         <source>Loading...</source>
         <translation>جارٍ التحميل...</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>متوقف مؤقتًا</translation>
     </message>
 </context>
 <context>

@@ -537,6 +537,10 @@ Please scan it before opening.</source>
         <source>Total downloads - </source>
         <translation>总下载进度 - </translation>
     </message>
+    <message>
+        <source>Retrying in %1 s</source>
+        <translation>%1 秒后重试</translation>
+    </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
@@ -725,6 +729,10 @@ Current Time: </source>
     <message>
         <source>Loading...</source>
         <translation>正在加载…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>已暂停</translation>
     </message>
 </context>
 <context>

@@ -537,6 +537,10 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
         <source>Total downloads - </source>
         <translation>Progression totale - </translation>
     </message>
+    <message>
+        <source>Retrying in %1 s</source>
+        <translation>Nouvelle tentative dans %1 s</translation>
+    </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
@@ -725,6 +729,10 @@ Heure actuelle&#xa0;: </translation>
     <message>
         <source>Loading...</source>
         <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Suspendu</translation>
     </message>
 </context>
 <context>

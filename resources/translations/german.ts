@@ -537,6 +537,10 @@ Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
         <source>Total downloads - </source>
         <translation>Downloads gesamt – </translation>
     </message>
+    <message>
+        <source>Retrying in %1 s</source>
+        <translation>Neuer Versuch in %1 s</translation>
+    </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
@@ -725,6 +729,10 @@ Aktuelle Uhrzeit: </translation>
     <message>
         <source>Loading...</source>
         <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
     </message>
 </context>
 <context>

@@ -537,6 +537,10 @@ Please scan it before opening.</source>
         <source>Total downloads - </source>
         <translation>全体のダウンロード - </translation>
     </message>
+    <message>
+        <source>Retrying in %1 s</source>
+        <translation>%1 秒後に再試行</translation>
+    </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
@@ -725,6 +729,10 @@ Current Time: </source>
     <message>
         <source>Loading...</source>
         <translation>読み込み中...</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
     </message>
 </context>
 <context>

@@ -537,6 +537,10 @@ Please scan it before opening.</source>
         <source>Total downloads - </source>
         <translation>전체 다운로드 - </translation>
     </message>
+    <message>
+        <source>Retrying in %1 s</source>
+        <translation>%1초 후 다시 시도</translation>
+    </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
@@ -725,6 +729,10 @@ Current Time: </source>
     <message>
         <source>Loading...</source>
         <translation>불러오는 중...</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>일시 중지됨</translation>
     </message>
 </context>
 <context>

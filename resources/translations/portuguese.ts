@@ -537,6 +537,10 @@ Verifique-o com um antivírus antes de abri-lo.</translation>
         <source>Total downloads - </source>
         <translation>Total de downloads - </translation>
     </message>
+    <message>
+        <source>Retrying in %1 s</source>
+        <translation>Nova tentativa em %1 s</translation>
+    </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
@@ -725,6 +729,10 @@ Hora atual: </translation>
     <message>
         <source>Loading...</source>
         <translation>Carregando...</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
     </message>
 </context>
 <context>

@@ -537,6 +537,10 @@ Please scan it before opening.</source>
         <source>Total downloads - </source>
         <translation>Всего загружено — </translation>
     </message>
+    <message>
+        <source>Retrying in %1 s</source>
+        <translation>Повтор через %1 с</translation>
+    </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
@@ -725,6 +729,10 @@ Current Time: </source>
     <message>
         <source>Loading...</source>
         <translation>Подготовка...</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Приостановлено</translation>
     </message>
 </context>
 <context>

@@ -537,6 +537,10 @@ Analícelo antes de abrirlo.</translation>
         <source>Total downloads - </source>
         <translation>Total de descargas - </translation>
     </message>
+    <message>
+        <source>Retrying in %1 s</source>
+        <translation>Reintento en %1 s</translation>
+    </message>
 </context>
 <context>
     <name>ApQuickUrlDownloader</name>
@@ -725,6 +729,10 @@ Hora actual: </translation>
     <message>
         <source>Loading...</source>
         <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include "apgeolocation.h"
@@ -15,6 +17,7 @@
 #include "appolicingthread.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvomanager.h"
+#include "aptvoresumestate.h"
 #include "nginxfixture.h"
 #include "sessioncontrol.h"
 #include "settingsstore.h"
@@ -74,13 +77,14 @@ public:
     void saveWindowSettings() override { calls << QStringLiteral("save"); }
     void runScheduledAction(int action) override { scheduledActions << action; }
 
-    int lastStateOf(const QString &path) const
+    int lastStateOf(const QString &path) const { return lastRowOf(path).state; }
+    RowUpdate lastRowOf(const QString &path) const
     {
         for (int i = rows.size() - 1; i >= 0; --i) {
             if (rows.at(i).path == path)
-                return rows.at(i).state;
+                return rows.at(i);
         }
-        return -1;
+        return {path, {}, {}, -1};
     }
 };
 
@@ -151,6 +155,21 @@ private:
         m_loop->queueCommand(c);
     }
 
+    // Bytes nginx logged as sent for path from log line `from` on.
+    qint64 bytesLogged(int from, const QString &path) const
+    {
+        qint64 sum = 0;
+        for (const QString &line : readLines(m_nginx.prefixPath() + QStringLiteral("/logs/access.log")).mid(from)) {
+            if (!line.contains(path))
+                continue;
+            // ... "GET /path HTTP/1.1" 206 12345 "-" ...
+            const QStringList after = line.section(QLatin1Char('"'), 2, 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            sum += after.value(1).toLongLong();
+        }
+        return sum;
+    }
+    int logLines() const { return readLines(m_nginx.prefixPath() + QStringLiteral("/logs/access.log")).size(); }
+
     int storedState(qint64 id)
     {
         const auto r = ApTaskStore().read(id);
@@ -162,7 +181,8 @@ private slots:
     {
         QVERIFY(EngineTestKit::writeRandomFile(m_root.filePath(QStringLiteral("small.bin")), 300 * 1024, 7));
         QVERIFY(EngineTestKit::writeRandomFile(m_root.filePath(QStringLiteral("big.bin")), 24 * 1024 * 1024, 7));
-        QVERIFY2(m_nginx.start(m_root.path(), QStringLiteral("location /slow/ { alias %1/; limit_rate 256k; }")
+        QVERIFY2(m_nginx.start(m_root.path(), QStringLiteral("location /slow/ { alias %1/; limit_rate 256k; }\n"
+                                                            "location /outage/ { alias %1/; limit_rate 1m; }")
                                                  .arg(m_root.path())),
                  qPrintable(m_nginx.errorString()));
         m_log = m_program.filePath(QStringLiteral("companions.log"));
@@ -173,6 +193,8 @@ private slots:
 
     void init()
     {
+        // A test that failed during an outage leaves the server down.
+        QVERIFY(m_nginx.isRunning() || m_nginx.restart());
         QFile::remove(m_log);
         ApTaskStore().removeAll();
         m_info = std::make_unique<ApplicationInfo>();
@@ -268,7 +290,7 @@ private slots:
         QVERIFY(m_loop->infoText().startsWith(QStringLiteral("<div style=\"margin:10px 5px 10px 5px\"><img src=\":/icons/download.png\" /> Download rate: ")));
         QTRY_VERIFY(m_window->tooltips.last().startsWith(QLatin1String("Total downloads - ")));
 
-        // Pause, then stop, then start again: the stopped task restarts from byte 0.
+        // Pause, then stop, then start again: the stopped task continues.
         queue(TaskCommand::Pause, {path});
         QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskPaused), 5000);
         // A paused task takes no more data from its servers (five
@@ -291,7 +313,11 @@ private slots:
         ApTvoDownloadTaskThread *thread = m_manager->findTask(path);
         QVERIFY(thread);
         QVERIFY(!thread->isRunning());
-        QCOMPARE(thread->task().completed.load(), qint64(0));
+        // The stopped task keeps what its resume record holds.
+        ApTvoResumeState resume;
+        QVERIFY(resume.load(path));
+        QCOMPARE(thread->task().completed.load(), resume.done.bytes());
+        QVERIFY(resume.done.bytes() > 0);
         queue(TaskCommand::Start, {path});
         QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskDownloading), 5000);
         QVERIFY(thread->isRunning());
@@ -360,12 +386,16 @@ private slots:
         queue(TaskCommand::Load, {}, QString::number(id));
         QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskFailed), 10000);
         QTRY_COMPARE(storedState(id), int(TaskFailed));
-        // Retried as a single stream while below the retry count, then left failed.
-        QTRY_VERIFY_WITH_TIMEOUT(m_manager->findTask(path)->task().failedConnections.load() == -1
-                                     || m_window->lastStateOf(path) == TaskFailed,
+        // Retried after growing waits while below the retry count, then left
+        // failed with no retry planned.
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->lastRowOf(path).row.statusText.startsWith(QLatin1String("Retrying in ")),
                                  5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->lastStateOf(path) == TaskFailed
+                                     && m_window->lastRowOf(path).row.statusText.isEmpty(),
+                                 10000);
         QTest::qWait(3000);
         QCOMPARE(m_window->lastStateOf(path), int(TaskFailed));
+        QCOMPARE(m_window->lastRowOf(path).row.statusText, QString());
         {
             SettingsStore s;
             s->remove(QStringLiteral("Config/General/FailureRetryTimes"));
@@ -420,6 +450,160 @@ private slots:
         // The retry restarts it as a single stream, which completes.
         QTRY_VERIFY_WITH_TIMEOUT(m_window->completions.size() == 1, 10000);
         QCOMPARE(EngineTestKit::sha1OfFile(path), EngineTestKit::sha1OfFile(m_root.filePath(QStringLiteral("small.bin"))));
+    }
+
+    // Outages, pauses and failures against a real nginx that goes down and
+    // comes back on the same port.
+
+    void outageIsRetriedUntilTheServerIsBack()
+    {
+        const qint64 size = 24 * 1024 * 1024;
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/outage/big.bin")), QStringLiteral("outage.bin"));
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("outage.bin")));
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_VERIFY_WITH_TIMEOUT(m_manager->findTask(path), 5000);
+        ApTvoTask &task = m_manager->findTask(path)->task();
+        QTRY_VERIFY_WITH_TIMEOUT(task.completed.load() > size * 3 / 10, 30000);
+        m_nginx.stop();
+        qInfo("server stopped at %lld bytes", qint64(task.completed.load()));
+
+        // Failed, with the next attempt announced; neither the row nor the
+        // store falls back to 0.
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->lastStateOf(path) == TaskFailed
+                                     && m_window->lastRowOf(path).row.statusText.startsWith(QLatin1String("Retrying in ")),
+                                 10000);
+        const qint64 fetchedBefore = task.bytesFetched.load();
+        // The failed run has ended; what its record holds is what the task
+        // shows from now on.
+        ApTvoDownloadTaskThread *thread = m_manager->findTask(path);
+        QTRY_VERIFY(!thread->isRunning());
+        ApTvoResumeState record;
+        QVERIFY(record.load(path));
+        const qint64 kept = record.done.bytes();
+        qInfo("outage at %lld bytes, %lld kept", qint64(task.completed.load()), kept);
+        QVERIFY(kept > 0);
+        QCOMPARE(task.completed.load(), kept);
+        // Down long enough for two attempts to find nobody (the waits are
+        // 0.5 s and 1.5 s at this tick): they use up two of three retries.
+        qint64 lowestStored = size;
+        int lowestShown = 100;
+        for (int i = 0; i < 25; ++i) {
+            QTest::qWait(100);
+            lowestStored = qMin(lowestStored, ApTaskStore().read(id)->completedSize);
+            lowestShown = qMin(lowestShown, m_window->lastRowOf(path).row.percentage);
+        }
+        QVERIFY2(lowestStored >= kept, qPrintable(QStringLiteral("%1 < %2").arg(lowestStored).arg(kept)));
+        QVERIFY(lowestShown >= int(kept * 100 / size));
+        const int logFrom = logLines();
+        QVERIFY(m_nginx.restart());
+
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->completions.size() == 1, 60000);
+        QCOMPARE(EngineTestKit::sha1OfFile(path), EngineTestKit::sha1OfFile(m_root.filePath(QStringLiteral("big.bin"))));
+        QTRY_COMPARE(storedState(id), int(TaskCompleted));
+        // The retry continued the file with all its connections.
+        QTest::qWait(300);
+        const QStringList after = readLines(m_nginx.prefixPath() + QStringLiteral("/logs/access.log")).mid(logFrom);
+        QVERIFY2(after.filter(QStringLiteral("\" 206 ")).size() >= 5, qPrintable(after.join(QLatin1Char('\n'))));
+        const qint64 fetched = fetchedBefore + bytesLogged(logFrom, QStringLiteral("/outage/big.bin"));
+        qInfo("outage: %lld bytes fetched for a file of %lld (%.2f %% twice)", fetched, size,
+              double(fetched - size) * 100.0 / double(size));
+        QVERIFY2(fetched < size + size / 10, qPrintable(QString::number(fetched)));
+    }
+
+    void pausedTaskWhoseConnectionsDiedResumesAtOnce()
+    {
+        const qint64 id = createTask(m_nginx.url(QStringLiteral("/outage/big.bin")), QStringLiteral("paused.bin"));
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("paused.bin")));
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_VERIFY_WITH_TIMEOUT(m_manager->findTask(path), 5000);
+        ApTvoDownloadTaskThread *thread = m_manager->findTask(path);
+        QTRY_VERIFY_WITH_TIMEOUT(thread->task().activeConnections.load() == 5
+                                     && thread->task().completed.load() > 2 * 1024 * 1024,
+                                 20000);
+        queue(TaskCommand::Pause, {path});
+        // After a short grace the paused task closes its connections; their
+        // rows say that they are paused.
+        QTRY_VERIFY_WITH_TIMEOUT(thread->task().activeConnections.load() == 0, 5000);
+        QList<ApTvoConnectionSnapshot> parked = thread->connectionSnapshots();
+        QCOMPARE(parked.size(), 5);
+        for (const ApTvoConnectionSnapshot &c : parked)
+            QCOMPARE(c.state, 3);
+        m_nginx.stop();
+        QVERIFY(m_nginx.restart());
+
+        QElapsedTimer clock;
+        clock.start();
+        queue(TaskCommand::Start, {path});
+        auto receiving = [&] {
+            const QList<ApTvoConnectionSnapshot> now = thread->connectionSnapshots();
+            int n = 0;
+            for (int i = 0; i < now.size() && i < parked.size(); ++i)
+                n += now.at(i).bytesReceived > parked.at(i).bytesReceived ? 1 : 0;
+            return n;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(receiving() == 5, 5000);
+        qInfo("all five connections took data again %lld ms after the start", qint64(clock.elapsed()));
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->completions.size() == 1, 60000);
+        QCOMPARE(EngineTestKit::sha1OfFile(path), EngineTestKit::sha1OfFile(m_root.filePath(QStringLiteral("big.bin"))));
+    }
+
+    void failureLeavesNoFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("not found") << QStringLiteral("404");
+        QTest::newRow("nobody listening") << QStringLiteral("refused");
+        QTest::newRow("answer without a byte") << QStringLiteral("empty");
+    }
+
+    void failureLeavesNoFile()
+    {
+        QFETCH(QString, kind);
+        {
+            SettingsStore s;
+            s->setValue(QStringLiteral("Config/General/FailureRetryTimes"), 1);
+        }
+        m_manager->readSettings();
+        EngineTestKit::ScriptedHttpServer server;
+        QVERIFY(server.listen());
+        // A length announced, then the connection closed before the body.
+        server.setHandler([](const EngineTestKit::ScriptedRequest &, EngineTestKit::ScriptedResponder *resp) {
+            resp->head(200, {"Content-Length: 100000", "Connection: close"});
+        });
+        QString url = m_nginx.url(QStringLiteral("/missing.bin"));
+        if (kind == QLatin1String("refused"))
+            url = QStringLiteral("http://127.0.0.1:%1/gone.bin").arg(TestSupport::freeLocalPort());
+        else if (kind == QLatin1String("empty"))
+            url = server.url(QStringLiteral("/empty.bin"));
+        const QString name = kind + QStringLiteral(".bin");
+        const qint64 id = createTask(url, name);
+        const QString path = QDir::toNativeSeparators(m_saves.filePath(name));
+        bool sawFile = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] { sawFile = sawFile || QFile::exists(path); });
+        watch.start(5);
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->lastStateOf(path), int(TaskFailed), 10000);
+        // The retry (after 0.5 s at this tick) has come and failed as well.
+        QTest::qWait(2500);
+        QTRY_VERIFY(!QFile::exists(path));
+        QVERIFY(!QFile::exists(ApTvoResumeState::pathFor(path)));
+        // Only a successful answer creates the file.
+        QCOMPARE(sawFile, kind == QLatin1String("empty"));
+        // The retry was announced; then the retries were used up.
+        const bool announced = std::any_of(m_window->rows.cbegin(), m_window->rows.cend(), [&](const auto &u) {
+            return u.path == path && u.row.statusText.startsWith(QLatin1String("Retrying in "));
+        });
+        QVERIFY(announced);
+        QTRY_VERIFY2_WITH_TIMEOUT(m_window->lastStateOf(path) == TaskFailed
+                                      && m_window->lastRowOf(path).row.statusText.isEmpty(),
+                                  qPrintable(QStringLiteral("state %1, text %2").arg(m_window->lastStateOf(path))
+                                                 .arg(m_window->lastRowOf(path).row.statusText)),
+                                  10000);
+        {
+            SettingsStore s;
+            s->remove(QStringLiteral("Config/General/FailureRetryTimes"));
+        }
     }
 
     void whenDoneScheduleFiresWithoutUnfinishedTasks()

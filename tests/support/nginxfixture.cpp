@@ -128,6 +128,30 @@ bool NginxFixture::start(const QString &root, const QString &extraServerConfig)
     return false;
 }
 
+bool NginxFixture::restart()
+{
+    if (!m_prefix || isRunning())
+        return isRunning();
+    const QString prefix = m_prefix->path();
+    m_process.start(program(), {QStringLiteral("-p"), prefix, QStringLiteral("-c"), prefix + QStringLiteral("/nginx.conf"),
+                                QStringLiteral("-g"), QStringLiteral("daemon off;")});
+    if (!m_process.waitForStarted(5000))
+        return false;
+    // The old listening socket may linger a moment after the stop.
+    QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
+        if (m_process.state() != QProcess::Running) {
+            m_process.start(program(), m_process.arguments());
+            if (!m_process.waitForStarted(5000))
+                return false;
+        }
+        if (portAnswers(m_port))
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
 void NginxFixture::stop()
 {
     if (m_process.state() != QProcess::NotRunning) {

@@ -26,6 +26,9 @@ public:
     // missing or did not come up; errorString() says why.
     bool start(const QString &root, const QString &extraServerConfig = {});
     void stop();
+    // Brings a stopped server up again with the same configuration on the
+    // same port (an outage ends); false when it did not come back.
+    bool restart();
 
     bool isRunning() const;
     quint16 port() const { return m_port; }

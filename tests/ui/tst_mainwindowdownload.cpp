@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "apnewtaskdialog.h"
+#include "apsliceprogressbar.h"
 #include "commonfunctions.h"
 #include "mainwindow.h"
 #include "nginxfixture.h"
@@ -60,6 +62,8 @@ private slots:
     void pauseStopAndStartAgain();
     void restartListsUnfinishedTasksAsLoadingAndResumes_data();
     void restartListsUnfinishedTasksAsLoadingAndResumes();
+    void panelTableAndStoreShowOneProgress();
+    void failedTaskSaysWhenItRetries();
 
 private:
     QTableWidget *table() const { return m_window->findChild<QTableWidget *>("maindownloads_tableWidget"); }
@@ -230,6 +234,87 @@ void TestMainWindowDownload::restartListsUnfinishedTasksAsLoadingAndResumes()
     QCOMPARE(m_window->rowProgressBar(0)->maximum(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(m_window->rowState(0), int(TaskCompleted), DownloadTimeout);
     QCOMPARE(fileBytes(QDir::toNativeSeparators(task.savePathName)), m_data);
+}
+
+// The information panel, the table and the store show the same progress of
+// a resumed task, pass after pass, also while a menu is open; a paused
+// task's connection rows say that they are paused.
+void TestMainWindowDownload::panelTableAndStoreShowOneProgress()
+{
+    m_window = std::make_unique<MainWindow>(nullptr, Tick);
+    m_window->resize(1200, 720);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    ApNewTaskDialog *dialog = m_window->newTaskDialog();
+    QCOMPARE(dialog->addWithoutShowing(m_nginx.url("/slow/plain.bin"), "panel.bin", 0), 0);
+    QVERIFY(m_window->addNewTask(dialog->taskKey()));
+    const qint64 id = dialog->taskKey().toLongLong();
+    auto trigger = [this](const char *action) {
+        table()->selectRow(0);
+        m_window->findChild<QAction *>(action)->trigger();
+    };
+
+    // Stopped at a third and started again: the run continues the file.
+    QTRY_VERIFY_WITH_TIMEOUT(ApTaskStore().read(id)->completedSize > m_data.size() / 3, DownloadTimeout);
+    trigger("actionStop");
+    trigger("actionStart");
+    table()->selectRow(0);
+    auto *bar = m_window->findChild<ApSliceProgressBar *>("taskinfo_httpftp_downloaded_sliceProgressBar");
+    auto *connections = m_window->findChild<QTableWidget *>("taskinfo_httpftp_connections_tableWidget");
+    QVERIFY(bar && connections);
+    QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible() && bar->text() != QLatin1String("0.00%"), 10000);
+
+    // A menu takes the focus; the panel goes on with the table and the store.
+    QMenu menu;
+    menu.addAction(QStringLiteral("Open File"));
+    menu.popup(m_window->mapToGlobal(QPoint(200, 200)));
+    QTRY_VERIFY(menu.isVisible());
+    const QString atMenu = bar->text();
+    auto agree = [&] {
+        const int shown = bar->text().section(QLatin1Char('.'), 0, 0).toInt();
+        const std::optional<TaskRecord> record = ApTaskStore().read(id);
+        return shown > 33 && shown == m_window->rowProgressBar(0)->value()
+            && shown == TaskStore::percentage(record->completedSize, record->size);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(bar->text() != atMenu, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(agree(), 5000);
+    QVERIFY(m_window->grab().save(UiTest::outputFolder() + "/mainwindow-panel-progress.png"));
+    menu.close();
+
+    trigger("actionPause");
+    table()->selectRow(0);
+    auto allPaused = [connections] {
+        for (int row = 0; row < connections->rowCount(); ++row) {
+            if (connections->item(row, 0)->text() != QLatin1String("Paused"))
+                return false;
+        }
+        return connections->rowCount() > 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(allPaused(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(agree(), 5000);
+    QVERIFY(m_window->grab().save(UiTest::outputFolder() + "/mainwindow-panel-paused.png"));
+    trigger("actionStart");
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->rowState(0), int(TaskCompleted), 60000);
+    QCOMPARE(fileBytes(m_window->rowPath(0)), m_data);
+}
+
+// A download the server does not have: the row says when the next attempt
+// comes, and no file appears.
+void TestMainWindowDownload::failedTaskSaysWhenItRetries()
+{
+    m_window = std::make_unique<MainWindow>(nullptr, Tick);
+    m_window->resize(1200, 420);
+    m_window->show();
+    ApNewTaskDialog *dialog = m_window->newTaskDialog();
+    QCOMPARE(dialog->addWithoutShowing(m_nginx.url("/missing.bin"), "missing.bin", 0), 0);
+    QVERIFY(m_window->addNewTask(dialog->taskKey()));
+    QTRY_VERIFY_WITH_TIMEOUT(table()->item(0, TaskColumn::Status)->text().startsWith(QLatin1String("Retrying in ")),
+                             10000);
+    QCOMPARE(m_window->rowState(0), int(TaskFailed));
+    // The cell may be too narrow for it; its tool tip says it whole.
+    QVERIFY(table()->item(0, TaskColumn::Status)->toolTip().contains(QLatin1String("\nRetrying in ")));
+    QVERIFY(m_window->grab().save(UiTest::outputFolder() + "/mainwindow-retrying.png"));
+    QVERIFY(!QFile::exists(m_window->rowPath(0)));
 }
 
 int main(int argc, char *argv[])
