@@ -22,6 +22,17 @@ constexpr long LimitedBufferSize = 16 * 1024;
 // The longest libcurl waits for a reply on the control connection.
 constexpr int ServerReplySeconds = 30;
 
+// A refusal of one more session, in the words servers use for it (a wrong
+// password is 530 too).
+bool tooManySessions(int code, const QByteArray &text)
+{
+    if (code == 421)
+        return true;
+    const QByteArray lower = text.toLower();
+    return code == 530
+        && (lower.contains("too many") || lower.contains("maximum") || lower.contains("limit"));
+}
+
 bool hasControlCharacter(const QString &text)
 {
     for (const QChar c : text)
@@ -165,6 +176,8 @@ bool ApTvoFtp::startRequest()
     m_lastErrorText.clear();
     m_bodyAccepted = false;
     m_countedActive = false;
+    m_hostKey = ApFtpSessionLimits::hostKey(m_url);
+    m_greeted = false;
     m_commands.clear();
     m_lastVerb.clear();
     m_probeSize = -1;
@@ -178,6 +191,8 @@ bool ApTvoFtp::startRequest()
 void ApTvoFtp::stop()
 {
     m_aborted = true;
+    if (m_countedActive)
+        m_task->thread->ftpSessionLimits().closed(m_hostKey);
     m_countedActive = false;
     if (m_inMulti) {
         if (ApCurlMulti *multi = m_task->thread->curlMulti())
@@ -195,6 +210,7 @@ int ApTvoFtp::prereqCallback(void *userp, char *, char *, int, int)
     if (!self->m_countedActive) {
         self->m_countedActive = true;
         self->m_task->activeConnections.fetch_add(1);
+        self->m_task->thread->ftpSessionLimits().opened(self->m_hostKey);
     }
     return CURL_PREREQFUNC_OK;
 }
@@ -250,6 +266,8 @@ bool ApTvoFtp::replyLine(const QByteArray &raw)
         m_lastErrorCode = code;
         m_lastErrorText = detail;
     }
+    if (code == 220 && m_lastVerb.isEmpty())
+        m_greeted = true;
     // Replies to the commands of the connection's own sequence; those to
     // libcurl's housekeeping (PWD, EPSV with its PASV fallback) are
     // libcurl's business, and failed logins and retrievals end the transfer
@@ -401,6 +419,13 @@ void ApTvoFtp::transferFinished(int curlCode)
         }
         return;
     }
+    if (curlCode != CURLE_OK && !m_aborted && sessionRefused(curlCode)) {
+        // Not a failure: the range goes back to the sessions that run.
+        m_task->thread->ftpSessionLimits().refused(m_hostKey);
+        m_task->thread->sessionRefused(this);
+        connectionUnconnected();
+        return;
+    }
     if (curlCode != CURLE_OK && !m_aborted) {
         setFailureReason(m_lastErrorCode >= 400 ? FailureReason::ftpReply(m_lastErrorCode, m_lastErrorText)
                                                 : FailureReason::transfer(curlCode));
@@ -415,9 +440,27 @@ void ApTvoFtp::transferFinished(int curlCode)
     connectionUnconnected();
 }
 
+bool ApTvoFtp::sessionRefused(int curlCode) const
+{
+    // The task's first session, or the last one left, speaks for the
+    // server: its refusal is a failure.
+    if (!m_ranged || m_resumeProbe || m_bodyAccepted || m_countedActive || position() != rangeStart()
+        || m_task->activeConnections.load() <= 0)
+        return false;
+    if (curlCode == CURLE_COULDNT_CONNECT)
+        return true;
+    if (tooManySessions(m_lastErrorCode, m_lastErrorText))
+        return true;
+    // Closed right after the connection was taken, before any greeting.
+    return !m_greeted && m_lastErrorCode == 0
+        && (curlCode == CURLE_RECV_ERROR || curlCode == CURLE_GOT_NOTHING || curlCode == CURLE_WEIRD_SERVER_REPLY
+            || curlCode == CURLE_SEND_ERROR);
+}
+
 void ApTvoFtp::connectionUnconnected()
 {
     if (m_countedActive) {
+        m_task->thread->ftpSessionLimits().closed(m_hostKey);
         m_countedActive = false;
         int v = m_task->activeConnections.load();
         while (v > 0 && !m_task->activeConnections.compare_exchange_weak(v, v - 1)) {
