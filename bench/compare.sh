@@ -287,7 +287,8 @@ if [ "${SKIP_HTTP:-0}" != 1 ] && want 7; then
 fi
 
 if want 8; then
-  # vsftpd without privileges (no chroot): paths are the real ones. A
+  # vsftpd without privileges (no chroot): paths are the real ones ("%2F"
+  # makes them absolute for every tool). A
   # session is held to 4 MiB/s; the second server takes 2 per address.
   start_vsftpd() {
     vs_port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
@@ -317,12 +318,12 @@ VSCONF
   stop_vsftpd() { kill "$vsftpd_pid" 2>/dev/null || true; wait "$vsftpd_pid" 2>/dev/null || true; vsftpd_pid=""; }
   start_vsftpd 50
   TOOLS="engine_bench curl aria2c" scenario "8a. $ftp_size file from one FTP address, 4 MiB/s per session (vsftpd)" \
-    vs/one.bin "ftp://127.0.0.1:$vs_port$work/vs/one.bin"
+    vs/one.bin "ftp://127.0.0.1:$vs_port/%2F${work#/}/vs/one.bin"
   echo "target: engine wall at most 1.05x aria2c -x5's: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]}")"
   stop_vsftpd
   start_vsftpd 2
   TOOLS="engine_bench aria2c" scenario "8b. the same server accepting 2 sessions per address" \
-    vs/one.bin "ftp://127.0.0.1:$vs_port$work/vs/one.bin"
+    vs/one.bin "ftp://127.0.0.1:$vs_port/%2F${work#/}/vs/one.bin"
   echo "target: the engine finishes byte-identical on 2 connections (conns column), no failure"
   stop_vsftpd
 fi
