@@ -158,6 +158,13 @@ struct FtpSessionState
 void ScriptedFtpServer::incoming()
 {
     while (QTcpSocket *control = m_server->nextPendingConnection()) {
+        if (m_acceptOnly > 0 && m_sessions.size() >= m_acceptOnly && !m_refusal.startsWith("530")) {
+            if (m_refusal.startsWith("421"))
+                control->write(m_refusal + "\r\n");
+            control->disconnectFromHost();
+            connect(control, &QTcpSocket::disconnected, control, &QObject::deleteLater);
+            continue;
+        }
         const int session = m_sessions.size();
         m_sessions.append(ScriptedFtpSession());
         auto state = std::make_shared<FtpSessionState>();
@@ -179,7 +186,7 @@ void ScriptedFtpServer::incoming()
             }
         });
         control->write("220 scripted FTP\r\n");
-        if (m_acceptOnly > 0 && m_sessions.size() >= m_acceptOnly) {
+        if (m_acceptOnly > 0 && m_sessions.size() >= m_acceptOnly && m_refusal.isEmpty()) {
             m_server->close();
             return;
         }
@@ -206,7 +213,10 @@ void ScriptedFtpServer::command(QTcpSocket *control, int session, const QByteArr
             state->rest = arg.toLongLong();
         return;
     }
-    if (verb == "USER") {
+    if (verb == "USER" && m_acceptOnly > 0 && session >= m_acceptOnly) {
+        control->write(m_refusal + "\r\n");
+        control->disconnectFromHost();
+    } else if (verb == "USER") {
         control->write("331 password please\r\n");
     } else if (verb == "PASS") {
         control->write("230 logged in\r\n");

@@ -79,9 +79,15 @@ public:
     // Once a retrieval's data is sent, the control connection stays silent:
     // no closing reply, no answer to QUIT (a server that hangs).
     void setSilentAfterData(bool silent) { m_silentAfterData = silent; }
-    // After this many control connections the server stops listening:
-    // further connections are refused while the accepted ones go on.
-    void acceptOnly(int sessions) { m_acceptOnly = sessions; }
+    // Sessions beyond the first `sessions` are turned away while the
+    // accepted ones go on: with an empty refusal the server stops listening
+    // (the connection is refused), "close" drops them before the greeting,
+    // a 421 line comes instead of the greeting, a 530 line answers USER.
+    void refuseAfter(int sessions, const QByteArray &refusal = {})
+    {
+        m_acceptOnly = sessions;
+        m_refusal = refusal;
+    }
     void release();
 
     QList<ScriptedFtpSession> sessions() const { return m_sessions; }
@@ -105,6 +111,7 @@ private:
     bool m_released = false;
     bool m_silentAfterData = false;
     int m_acceptOnly = 0;
+    QByteArray m_refusal;
     QByteArray m_tail;
 };
 
