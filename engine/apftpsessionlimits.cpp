@@ -14,7 +14,7 @@ void ApFtpSessionLimits::opened(const QString &host)
     QMutexLocker lock(&m_lock);
     Host &h = m_hosts[host];
     ++h.open;
-    if (h.limit > 0 && h.open > h.limit)
+    if (h.refusedOnce && h.open > h.limit)
         h.limit = h.open;
 }
 
@@ -30,9 +30,11 @@ void ApFtpSessionLimits::refused(const QString &host)
 {
     QMutexLocker lock(&m_lock);
     Host &h = m_hosts[host];
-    // A session that just ended may still count on the server's side, so a
-    // refusal never lowers what the server was seen to accept.
-    h.limit = qMax(h.limit, qMax(1, h.open));
+    // The number is the most sessions open at once since the server first
+    // refused one: a refusal never lowers it (the server may still count
+    // a session just ended), and with none open it waits for the next.
+    h.refusedOnce = true;
+    h.limit = qMax(h.limit, h.open);
 }
 
 int ApFtpSessionLimits::limit(const QString &host) const

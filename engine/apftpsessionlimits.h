@@ -20,8 +20,8 @@ public:
     // it was known to raises its number.
     void opened(const QString &host);
     void closed(const QString &host);
-    // A session was refused while others were open: their number is the
-    // server's, and never drops below one.
+    // A session was refused: the sessions open at once from now on, at
+    // least, are the server's number.
     void refused(const QString &host);
 
     // The sessions the server accepts at once; 0 while unknown.
@@ -34,6 +34,7 @@ private:
     {
         int open = 0;
         int limit = 0;
+        bool refusedOnce = false;
     };
     mutable QMutex m_lock;
     QHash<QString, Host> m_hosts;

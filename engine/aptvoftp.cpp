@@ -1,5 +1,6 @@
 #include "aptvoftp.h"
 
+#include <QTimer>
 #include <QUrl>
 
 #include <curl/curl.h>
@@ -21,6 +22,10 @@ constexpr long ReceiveBufferSize = 512 * 1024;
 constexpr long LimitedBufferSize = 16 * 1024;
 // The longest libcurl waits for a reply on the control connection.
 constexpr int ServerReplySeconds = 30;
+// A session turned away while no other runs is asked for again this often,
+// this long apart: the server may still count a session just ended.
+constexpr int MaxRefusalRetries = 5;
+constexpr int RefusalRetryMs = 1000;
 
 // A refusal of one more session, in the words servers use for it (a wrong
 // password is 530 too).
@@ -63,6 +68,7 @@ void ApTvoFtp::start()
     m_task->thread->sizeSliceVector(this, settings.sliceCount);
     m_heldByPause = false;
     m_reopens = 0;
+    m_refusalRetries = 0;
     if (!startRequest()) {
         m_task->countFailedConnection();
         setState(Failed);
@@ -419,13 +425,8 @@ void ApTvoFtp::transferFinished(int curlCode)
         }
         return;
     }
-    if (curlCode != CURLE_OK && !m_aborted && sessionRefused(curlCode)) {
-        // Not a failure: the range goes back to the sessions that run.
-        m_task->thread->ftpSessionLimits().refused(m_hostKey);
-        m_task->thread->sessionRefused(this);
-        connectionUnconnected();
+    if (curlCode != CURLE_OK && !m_aborted && sessionRefused(curlCode) && handleRefusal())
         return;
-    }
     if (curlCode != CURLE_OK && !m_aborted) {
         setFailureReason(m_lastErrorCode >= 400 ? FailureReason::ftpReply(m_lastErrorCode, m_lastErrorText)
                                                 : FailureReason::transfer(curlCode));
@@ -440,12 +441,38 @@ void ApTvoFtp::transferFinished(int curlCode)
     connectionUnconnected();
 }
 
+bool ApTvoFtp::handleRefusal()
+{
+    m_task->thread->ftpSessionLimits().refused(m_hostKey);
+    if (m_task->activeConnections.load() > 0) {
+        // Not a failure: the range goes back to the sessions that run.
+        m_task->thread->sessionRefused(this);
+        connectionUnconnected();
+        return true;
+    }
+    // No other session runs to take the range over, but the server took the
+    // task's first one: it may still count sessions just ended, or ones of
+    // this task that are still logging in. After a few tries the refusal
+    // counts as a failure.
+    if (m_refusalRetries >= MaxRefusalRetries)
+        return false;
+    ++m_refusalRetries;
+    QTimer::singleShot(RefusalRetryMs, this, [this] {
+        if (m_aborted || m_inMulti || state() != Running)
+            return;
+        if (!startRequest()) {
+            m_task->countFailedConnection();
+            setState(Failed);
+        }
+    });
+    return true;
+}
+
 bool ApTvoFtp::sessionRefused(int curlCode) const
 {
-    // The task's first session, or the last one left, speaks for the
-    // server: its refusal is a failure.
-    if (!m_ranged || m_resumeProbe || m_bodyAccepted || m_countedActive || position() != rangeStart()
-        || m_task->activeConnections.load() <= 0)
+    // The task's first session speaks for the server: its refusal is a
+    // failure.
+    if (!m_ranged || m_resumeProbe || m_bodyAccepted || m_countedActive || position() != rangeStart())
         return false;
     if (curlCode == CURLE_COULDNT_CONNECT)
         return true;
