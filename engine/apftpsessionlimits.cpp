@@ -14,6 +14,7 @@ void ApFtpSessionLimits::opened(const QString &host)
     QMutexLocker lock(&m_lock);
     Host &h = m_hosts[host];
     ++h.open;
+    h.accepted = true;
     if (h.refusedOnce && h.open > h.limit)
         h.limit = h.open;
 }
@@ -35,6 +36,12 @@ void ApFtpSessionLimits::refused(const QString &host)
     // a session just ended), and with none open it waits for the next.
     h.refusedOnce = true;
     h.limit = qMax(h.limit, h.open);
+}
+
+bool ApFtpSessionLimits::accepted(const QString &host) const
+{
+    QMutexLocker lock(&m_lock);
+    return m_hosts.value(host).accepted;
 }
 
 int ApFtpSessionLimits::limit(const QString &host) const

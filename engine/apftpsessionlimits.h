@@ -24,6 +24,9 @@ public:
     // least, are the server's number.
     void refused(const QString &host);
 
+    // The server has let a session of this program in before: a refusal
+    // now is about their number, not about this client.
+    bool accepted(const QString &host) const;
     // The sessions the server accepts at once; 0 while unknown.
     int limit(const QString &host) const;
     // How many more sessions may open now, at most wanted.
@@ -35,6 +38,7 @@ private:
         int open = 0;
         int limit = 0;
         bool refusedOnce = false;
+        bool accepted = false;
     };
     mutable QMutex m_lock;
     QHash<QString, Host> m_hosts;

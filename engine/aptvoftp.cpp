@@ -450,10 +450,10 @@ bool ApTvoFtp::handleRefusal()
         connectionUnconnected();
         return true;
     }
-    // No other session runs to take the range over, but the server took the
-    // task's first one: it may still count sessions just ended, or ones of
-    // this task that are still logging in. After a few tries the refusal
-    // counts as a failure.
+    // No other session runs to take the range over, but the server took
+    // sessions before: it may still count ones just ended, or ones of this
+    // task that are still logging in. After a few tries the refusal counts
+    // as a failure.
     if (m_refusalRetries >= MaxRefusalRetries)
         return false;
     ++m_refusalRetries;
@@ -470,9 +470,10 @@ bool ApTvoFtp::handleRefusal()
 
 bool ApTvoFtp::sessionRefused(int curlCode) const
 {
-    // The task's first session speaks for the server: its refusal is a
-    // failure.
-    if (!m_ranged || m_resumeProbe || m_bodyAccepted || m_countedActive || position() != rangeStart())
+    // The task's first session, or the first one to a mirror, speaks for
+    // the server: its refusal is a failure.
+    if (!m_ranged || m_resumeProbe || m_bodyAccepted || m_countedActive || position() != rangeStart()
+        || !m_task->thread->ftpSessionLimits().accepted(m_hostKey))
         return false;
     if (curlCode == CURLE_COULDNT_CONNECT)
         return true;

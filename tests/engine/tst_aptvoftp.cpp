@@ -70,6 +70,7 @@ private slots:
     void sessionCapKeepsAcceptedSessions();
     void refusedConnectionMidDownload_data();
     void refusedConnectionMidDownload();
+    void unreachableMirrorIsAFailure();
 
 private:
     ApTvoDownloadTaskThread *add(const QString &url, const QString &name,
@@ -603,6 +604,22 @@ void TstApTvoFtp::refusedConnectionMidDownload()
     QCOMPARE(t->task().failedConnections.load(), 0);
     QCOMPARE(connectionsUsed(t), 1);
     QCOMPARE(m_scripted->retrievals(), 1);
+    t->stopTask();
+}
+
+void TstApTvoFtp::unreachableMirrorIsAFailure()
+{
+    // A mirror that never let a session in is no server at its session
+    // limit: its refused connection is a failure, taken over afterwards.
+    m_scripted->holdAfter(65536);
+    const QString dead = QStringLiteral("ftp://127.0.0.1:%1/f.bin").arg(TestSupport::freeLocalPort());
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("dead.bin"), {dead});
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().failedConnections.load(), 1, 30000);
+    QCOMPARE(t->connectionSnapshots().value(1).state, 7);
+    m_scripted->release();
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
     t->stopTask();
 }
 
