@@ -9,14 +9,20 @@
 #   5. resume: the engine killed (SIGKILL) at 70 % of the limited file, then
 #      run again; nginx's log counts the bytes the second run fetched;
 #   6. speed limits against the unthrottled file: one task limited to 2 MB/s
-#      on five connections, and two tasks sharing a global 2 MB/s.
+#      on five connections, and two tasks sharing a global 2 MB/s;
+#   7. the 1 GiB file over HTTPS (nginx's default TLS settings, a certificate
+#      of a private authority, verified by every tool against the system's
+#      authorities plus that one, as a real system holds them);
+#   8. one FTP address without mirrors from vsftpd, 4 MiB/s per session
+#      (anon_max_rate, as public mirrors limit sessions): a 50 MiB file, then
+#      the same server accepting only 2 sessions per address (max_per_ip).
 # Every row shows wall seconds and user+system CPU seconds per tool; with
 # RUNS=N each tool runs N times in turn (paired runs) and the medians are
 # shown.
 # usage: bench/compare.sh [PATH_TO_ENGINE_BENCH]
 # Environment: BIG_SIZE and LIMITED_SIZE (head -c sizes) shrink the files for
-# a quick run; SKIP_HTTP=1 runs only the FTP row; ONLY="1 4" runs only the
-# listed sections. Exits non-zero when a download fails or differs from its source.
+# a quick run, FTP_SIZE the file of section 8; SKIP_HTTP=1 runs only the FTP
+# rows; ONLY="1 4" runs only the listed sections. Exits non-zero when a download fails or differs from its source.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,8 +31,9 @@ big_size=${BIG_SIZE:-1G}
 runs=${RUNS:-1}
 want() { [ -z "${ONLY:-}" ] || [[ " $ONLY " == *" $1 "* ]]; }
 limited_size=${LIMITED_SIZE:-200M}
+ftp_size=${FTP_SIZE:-50M}
 
-for tool in nginx curl aria2c axel /usr/bin/time sha1sum /usr/bin/python3; do
+for tool in nginx curl aria2c axel /usr/bin/time sha1sum /usr/bin/python3 openssl vsftpd; do
   command -v "$tool" >/dev/null 2>&1 || [ -x "/usr/sbin/$tool" ] || {
     echo "compare.sh: $tool is missing (run scripts/install-deps)" >&2; exit 2; }
 done
@@ -38,8 +45,10 @@ nginx_bin=$(command -v nginx || echo /usr/sbin/nginx)
 work=$(mktemp -d "${TMPDIR:-/tmp}/zantor-compare-XXXXXX")
 nginx_pid=""
 ftp_pid=""
+vsftpd_pid=""
 cleanup() {
   if [ -n "$nginx_pid" ]; then kill "$nginx_pid" 2>/dev/null || true; wait "$nginx_pid" 2>/dev/null || true; fi
+  if [ -n "$vsftpd_pid" ]; then kill "$vsftpd_pid" 2>/dev/null || true; wait "$vsftpd_pid" 2>/dev/null || true; fi
   if [ -n "$ftp_pid" ]; then kill "$ftp_pid" 2>/dev/null || true; wait "$ftp_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
@@ -50,6 +59,8 @@ echo "preparing files ($big_size and $limited_size of random data)..."
 head -c "$big_size" /dev/urandom > "$work/www/big.bin"
 head -c "$limited_size" /dev/urandom > "$work/www/limited.bin"
 head -c 30000000 /dev/urandom > "$work/www/flat.bin"
+mkdir -p "$work/vs/empty"
+head -c "$ftp_size" /dev/urandom > "$work/vs/one.bin"
 # Every tool starts with the sources in the page cache and no write-back
 # pending from an earlier step.
 sync
@@ -57,8 +68,21 @@ declare -A source_sha1
 source_sha1[big.bin]=$(sha1sum "$work/www/big.bin" | cut -d' ' -f1)
 source_sha1[limited.bin]=$(sha1sum "$work/www/limited.bin" | cut -d' ' -f1)
 source_sha1[flat.bin]=$(sha1sum "$work/www/flat.bin" | cut -d' ' -f1)
+source_sha1[one.bin]=$(sha1sum "$work/vs/one.bin" | cut -d' ' -f1)
+
+# A private certificate authority and a certificate for 127.0.0.1 signed by
+# it; the tools trust the system's authorities and this one.
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=compare.sh authority" \
+  -keyout "$work/ca.key" -out "$work/ca.pem" 2>/dev/null
+openssl req -newkey rsa:2048 -nodes -subj "/CN=127.0.0.1" -keyout "$work/tls.key" -out "$work/tls.csr" 2>/dev/null
+printf 'subjectAltName=IP:127.0.0.1\nbasicConstraints=CA:FALSE\n' > "$work/tls.ext"
+openssl x509 -req -in "$work/tls.csr" -CA "$work/ca.pem" -CAkey "$work/ca.key" -CAcreateserial -days 2 \
+  -extfile "$work/tls.ext" -out "$work/tls.pem" 2>/dev/null
+cat /etc/ssl/certs/ca-certificates.crt "$work/ca.pem" > "$work/authorities.pem" 2>/dev/null \
+  || cp "$work/ca.pem" "$work/authorities.pem"
 
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+tls_port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
 cat > "$work/nginx.conf" <<CONF
 daemon off;
 master_process off;
@@ -78,6 +102,12 @@ http {
     root $work/www;
     location /limited/ { alias $work/www/; limit_rate 4m; }
   }
+  server {
+    listen 127.0.0.1:$tls_port ssl;
+    ssl_certificate $work/tls.pem;
+    ssl_certificate_key $work/tls.key;
+    root $work/www;
+  }
 }
 CONF
 "$nginx_bin" -p "$work" -c "$work/nginx.conf" -e "$work/error.log" &
@@ -93,18 +123,23 @@ failures=0
 # for one file (curl fetches the first address only).
 run_tool() {
   local name=$1 file=$2 url=$3
-  local out="$work/out/$name-$file"
+  local out="$work/out/$name-$(basename "$file")"
   shift 3
   local mirrors=("$@")
   local bench_mirrors=()
   for m in "${mirrors[@]}"; do bench_mirrors+=(--mirror "$m"); done
+  # CA_FILE: the authorities an HTTPS row verifies against.
+  local bench_ca=() curl_ca=() aria_ca=()
+  if [ -n "${CA_FILE:-}" ]; then
+    bench_ca=(--cacert "$CA_FILE"); curl_ca=(--cacert "$CA_FILE"); aria_ca=(--ca-certificate="$CA_FILE")
+  fi
   rm -f "$out" "$out.aria2"
   sync
   local status=0
   case $name in
     engine_bench)
       /usr/bin/time -f "%e %M %U %S" -o "$work/time.txt" \
-        "$bench" "$url" "$out" "${bench_mirrors[@]}" --no-hash > "$work/engine.log" 2>&1 || status=$?
+        "$bench" "$url" "$out" "${bench_mirrors[@]}" "${bench_ca[@]}" --no-hash > "$work/engine.log" 2>&1 || status=$?
       REPLY_SECS=$(awk '/^seconds:/ {print $2}' "$work/engine.log")
       REPLY_RSS=$(awk '/^peak RSS:/ {print $3}' "$work/engine.log")
       REPLY_CONN=$(awk '/^connections:/ {print $2}' "$work/engine.log")
@@ -112,8 +147,8 @@ run_tool() {
       ;;
     *)
       case $name in
-        curl)   set -- curl -s -o "$out" "$url" ;;
-        aria2c) set -- aria2c -x"${ARIA_SPLIT:-5}" -s"${ARIA_SPLIT:-5}" -k1M -q --allow-overwrite=true --auto-file-renaming=false \
+        curl)   set -- curl -s "${curl_ca[@]}" -o "$out" "$url" ;;
+        aria2c) set -- aria2c -x"${ARIA_SPLIT:-5}" -s"${ARIA_SPLIT:-5}" -k1M -q --allow-overwrite=true --auto-file-renaming=false "${aria_ca[@]}" \
                        -d "$work/out" -o "$(basename "$out")" "$url" "${mirrors[@]}" ;;
         axel)   set -- axel -n5 -q -o "$out" "$url" "${mirrors[@]}" ;;
       esac
@@ -126,7 +161,7 @@ run_tool() {
   esac
   REPLY_OK=no
   if [ "$status" -eq 0 ] && [ -f "$out" ] && \
-     [ "$(sha1sum "$out" | cut -d' ' -f1)" = "${source_sha1[$file]}" ]; then
+     [ "$(sha1sum "$out" | cut -d' ' -f1)" = "${source_sha1[$(basename "$file")]}" ]; then
     REPLY_OK=yes
   else
     failures=$((failures + 1))
@@ -145,7 +180,7 @@ scenario() {
   local title=$1 file=$2 url=$3
   shift 3
   local bytes
-  bytes=$(stat -c %s "$work/www/$file")
+  bytes=$(stat -c %s "$work/www/$file" 2>/dev/null || stat -c %s "$work/$file")
   echo
   echo "== $title (medians of $runs)"
   printf "%-13s %9s %9s %12s %9s %9s %6s %10s\n" tool seconds MB/s "x engine" "CPU s" "RSS MiB" conns identical
@@ -242,6 +277,55 @@ if want 6; then
     | grep -E '^task' || failures=$((failures + 1))
   echo "target: two tasks under a global 2 MiB/s share it within 20 % of each other"
   rm -f "$work/out/limit.bin" "$work/out/share.bin".*
+fi
+
+if [ "${SKIP_HTTP:-0}" != 1 ] && want 7; then
+  CA_FILE="$work/authorities.pem" TOOLS="engine_bench curl aria2c" \
+    scenario "7. $big_size file over HTTPS (nginx defaults, private authority, verified)" big.bin "https://127.0.0.1:$tls_port/big.bin"
+  echo "target: engine user+system CPU at most 1.0x curl's: engine/curl = $(ratio "${cpus[engine_bench]}" "${cpus[curl]}")"
+  echo "target: engine wall at most 0.9x aria2c's: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]}")"
+fi
+
+if want 8; then
+  # vsftpd without privileges (no chroot): paths are the real ones ("%2F"
+  # makes them absolute for every tool). A
+  # session is held to 4 MiB/s; the second server takes 2 per address.
+  start_vsftpd() {
+    vs_port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+    cat > "$work/vsftpd.conf" <<VSCONF
+listen=YES
+listen_ipv6=NO
+listen_address=127.0.0.1
+listen_port=$vs_port
+anonymous_enable=YES
+no_anon_password=YES
+local_enable=NO
+write_enable=NO
+anon_root=$work/vs
+anon_max_rate=4194304
+max_per_ip=$1
+pasv_address=127.0.0.1
+secure_chroot_dir=$work/vs/empty
+seccomp_sandbox=NO
+background=NO
+xferlog_enable=NO
+run_as_launching_user=YES
+VSCONF
+    "$(command -v vsftpd || echo /usr/sbin/vsftpd)" "$work/vsftpd.conf" > "$work/vsftpd.log" 2>&1 &
+    vsftpd_pid=$!
+    for _ in $(seq 50); do curl -s -o /dev/null "ftp://127.0.0.1:$vs_port/" && break; sleep 0.1; done
+  }
+  stop_vsftpd() { kill "$vsftpd_pid" 2>/dev/null || true; wait "$vsftpd_pid" 2>/dev/null || true; vsftpd_pid=""; }
+  start_vsftpd 50
+  TOOLS="engine_bench curl aria2c" scenario "8a. $ftp_size file from one FTP address, 4 MiB/s per session (vsftpd)" \
+    vs/one.bin "ftp://127.0.0.1:$vs_port/%2F${work#/}/vs/one.bin"
+  echo "target: engine wall at most 1.05x aria2c -x5's: engine/aria2c = $(ratio "${secs[engine_bench]}" "${secs[aria2c]}")"
+  stop_vsftpd
+  start_vsftpd 2
+  TOOLS="engine_bench aria2c" scenario "8b. the same server accepting 2 sessions per address" \
+    vs/one.bin "ftp://127.0.0.1:$vs_port/%2F${work#/}/vs/one.bin"
+  echo "target: the engine finishes byte-identical on 2 connections (conns column), no failure"
+  stop_vsftpd
 fi
 
 if ! want 3; then

@@ -1,5 +1,5 @@
 // engine_bench URL OUTPUT_PATH [--split N] [--mirror URL]... [--keep] [--no-hash]
-//                                [--limit KBPS [--seconds S]] [--tasks N]
+//                                [--limit KBPS [--seconds S]] [--tasks N] [--cacert PEM]
 //
 // Drives the download manager and one task thread headlessly on one URL and
 // prints bytes, seconds, MB/s, connections used, peak RSS, user and system
@@ -14,7 +14,9 @@
 //              the same URL into OUTPUT_PATH.1 ... OUTPUT_PATH.N. Prints the
 //              bytes of every second and, per task, the average rate and
 //              the largest one-second window after the first second; the
-//              run ends after S seconds (20) unless it completes before.
+//              run ends after S seconds (20) unless it completes before;
+//   --cacert   verify HTTPS servers against the authorities in PEM (a
+//              private test authority) instead of the system's.
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -68,11 +70,14 @@ int main(int argc, char **argv)
     int taskCount = 1;
     int limitSeconds = 20;
     QStringList mirrors;
+    QString caFile;
     for (int i = 3; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--split") && i + 1 < args.size()) {
             split = args.at(++i).toInt();
         } else if (args.at(i) == QLatin1String("--mirror") && i + 1 < args.size()) {
             mirrors << args.at(++i);
+        } else if (args.at(i) == QLatin1String("--cacert") && i + 1 < args.size()) {
+            caFile = args.at(++i);
         } else if (args.at(i) == QLatin1String("--keep")) {
             keep = true;
         } else if (args.at(i) == QLatin1String("--no-hash")) {
@@ -91,8 +96,9 @@ int main(int argc, char **argv)
 
     ApplicationInfo info;
     ApTvoManager manager(nullptr, &info);
-    manager.settings().update([split](ApTvoSettingsValues &v) {
+    manager.settings().update([split, caFile](ApTvoSettingsValues &v) {
         v.splitBound = split > 0 ? split - 1 : 4;
+        v.caFile = caFile;
         v.proxyType = 0;
     });
 

@@ -9,6 +9,7 @@
 
 typedef void CURL;
 typedef void CURLM;
+typedef void CURLSH;
 
 class QTimer;
 
@@ -30,6 +31,13 @@ class ApCurlMulti final : public QObject
 public:
     explicit ApCurlMulti(QObject *parent = nullptr);
     ~ApCurlMulti() override;
+
+    // Puts a transfer on what the transfers of this handle share: TLS
+    // sessions (a new connection to a server resumes the session of an
+    // earlier one instead of a full handshake), and the server's
+    // certificate authorities read once, not per connection. To be called
+    // after every reset of the easy handle.
+    void prepare(CURL *easy) const;
 
     // Adding or removing from inside a libcurl callback is deferred until
     // the callback has returned.
@@ -59,6 +67,7 @@ private:
     void resumePaused();
 
     CURLM *m_multi;
+    CURLSH *m_share;
     QTimer *m_timer;
     QHash<CURL *, ApCurlTransfer *> m_transfers;
     QSet<SocketWatch *> m_watches;

@@ -36,9 +36,9 @@ bool ApTvoHttpFtpDownloader::dataArrived(const char *data, qint64 n)
 
     const qint64 pos = position();
     qint64 end = this->end();
-    if (pos + n >= end && m_task->rangesRefused.load()) {
-        // A server without ranges: this stream goes on into the ranges that
-        // other connections could not fetch.
+    if (pos + n >= end) {
+        // This stream goes on into returned ranges that start where it
+        // ends: those of a server without ranges, of a refused session.
         while (end < m_task->total.load() && m_task->thread->extendRange(this))
             end = this->end();
     }

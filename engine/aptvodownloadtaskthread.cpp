@@ -340,6 +340,19 @@ void ApTvoDownloadTaskThread::rangeRefused(ApTvoHttpFtpDownloader *c)
     c->setState(ApTvoHttpFtpDownloader::Idle);
 }
 
+void ApTvoDownloadTaskThread::sessionRefused(ApTvoHttpFtpDownloader *c)
+{
+    if (c->remaining() > 0)
+        m_pool.append(ApByteRanges::Range(c->position(), c->end()));
+    c->setRange(0, 0);
+    c->setState(ApTvoHttpFtpDownloader::Idle);
+}
+
+ApFtpSessionLimits &ApTvoDownloadTaskThread::ftpSessionLimits()
+{
+    return m_manager ? m_manager->ftpSessionLimits() : m_ownFtpLimits;
+}
+
 bool ApTvoDownloadTaskThread::extendRange(ApTvoHttpFtpDownloader *c)
 {
     for (int i = 0; i < m_pool.size(); ++i) {
@@ -465,15 +478,17 @@ void ApTvoDownloadTaskThread::firstResponseWithSize(ApTvoHttpFtpDownloader *firs
         return;
     if (!m_task.mirrors.isEmpty())
         addMirrorConnections();
-    else if (m_task.protocol == ApTvoTask::Http)
-        addSplitConnections(first->url());
+    else
+        addSplitConnections(first->url(), first->protocol());
 }
 
-void ApTvoDownloadTaskThread::addSplitConnections(const QString &url)
+void ApTvoDownloadTaskThread::addSplitConnections(const QString &url, int protocol)
 {
-    const int bound = m_task.settings ? m_task.settings->values().splitBound : 4;
-    for (int i = 0; i < bound; ++i) {
-        ApTvoHttpFtpDownloader *c = createConnection(ApTvoTask::Http, url, true);
+    int count = m_task.settings ? m_task.settings->values().splitBound : 4;
+    if (protocol == ApTvoTask::Ftp)
+        count = ftpSessionLimits().room(ApFtpSessionLimits::hostKey(url), count);
+    for (int i = 0; i < count; ++i) {
+        ApTvoHttpFtpDownloader *c = createConnection(protocol, url, true);
         takeWork(c);
     }
 }

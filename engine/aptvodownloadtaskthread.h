@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QVector>
 
+#include "apftpsessionlimits.h"
 #include "aptvoresumestate.h"
 #include "aptvotask.h"
 
@@ -72,7 +73,9 @@ public:
     // the rest of its range, where the file's size allows ranges.
     void replaceStalled(ApTvoHttpFtpDownloader *stalled);
     void firstResponseWithSize(ApTvoHttpFtpDownloader *first);
-    void addSplitConnections(const QString &url);
+    // Connections of the first one's protocol; FTP ones no more than the
+    // server is known to accept besides the sessions already open.
+    void addSplitConnections(const QString &url, int protocol = ApTvoTask::Http);
     void addMirrorConnections();
     void markSlices(ApTvoHttpFtpDownloader *connection);
     void sizeSliceVector(ApTvoHttpFtpDownloader *connection, int sliceCount);
@@ -92,8 +95,14 @@ public:
     // A ranged request was answered with the whole file: the range goes
     // back, and the file is no longer split.
     void rangeRefused(ApTvoHttpFtpDownloader *connection);
-    // On a server without ranges, the first connection reaching its end
-    // takes on a returned range that starts there. True when extended.
+    // A server refused one more session of a connection that had not begun
+    // its range: the range goes back, to whoever reaches its start first,
+    // and the connection stays idle for this run.
+    void sessionRefused(ApTvoHttpFtpDownloader *connection);
+    ApFtpSessionLimits &ftpSessionLimits();
+    // A connection reaching its end takes on a returned range that starts
+    // there (a server without ranges, a refused session), so its stream
+    // goes on instead of a new one. True when extended.
     bool extendRange(ApTvoHttpFtpDownloader *connection);
     // Every byte of the file is written: the resume record goes, and the
     // checksum (when one is expected) is checked in this thread.
@@ -145,6 +154,8 @@ private:
     ApTvoResumeState m_identity;
     ApByteRanges m_done;
     QVector<ApByteRanges::Range> m_pool;
+    // Used only without a manager (which owns the table of the program).
+    ApFtpSessionLimits m_ownFtpLimits;
     bool m_complete = false;
     bool m_fileCreated = false;
     QTimer *m_housekeeping = nullptr;

@@ -1,5 +1,6 @@
 #include "aptvoftp.h"
 
+#include <QTimer>
 #include <QUrl>
 
 #include <curl/curl.h>
@@ -21,6 +22,21 @@ constexpr long ReceiveBufferSize = 512 * 1024;
 constexpr long LimitedBufferSize = 16 * 1024;
 // The longest libcurl waits for a reply on the control connection.
 constexpr int ServerReplySeconds = 30;
+// A session turned away while no other runs is asked for again this often,
+// this long apart: the server may still count a session just ended.
+constexpr int MaxRefusalRetries = 5;
+constexpr int RefusalRetryMs = 1000;
+
+// A refusal of one more session, in the words servers use for it (a wrong
+// password is 530 too).
+bool tooManySessions(int code, const QByteArray &text)
+{
+    if (code == 421)
+        return true;
+    const QByteArray lower = text.toLower();
+    return code == 530
+        && (lower.contains("too many") || lower.contains("maximum") || lower.contains("limit"));
+}
 
 bool hasControlCharacter(const QString &text)
 {
@@ -52,6 +68,7 @@ void ApTvoFtp::start()
     m_task->thread->sizeSliceVector(this, settings.sliceCount);
     m_heldByPause = false;
     m_reopens = 0;
+    m_refusalRetries = 0;
     if (!startRequest()) {
         m_task->countFailedConnection();
         setState(Failed);
@@ -165,6 +182,8 @@ bool ApTvoFtp::startRequest()
     m_lastErrorText.clear();
     m_bodyAccepted = false;
     m_countedActive = false;
+    m_hostKey = ApFtpSessionLimits::hostKey(m_url);
+    m_greeted = false;
     m_commands.clear();
     m_lastVerb.clear();
     m_probeSize = -1;
@@ -178,6 +197,8 @@ bool ApTvoFtp::startRequest()
 void ApTvoFtp::stop()
 {
     m_aborted = true;
+    if (m_countedActive)
+        m_task->thread->ftpSessionLimits().closed(m_hostKey);
     m_countedActive = false;
     if (m_inMulti) {
         if (ApCurlMulti *multi = m_task->thread->curlMulti())
@@ -195,6 +216,7 @@ int ApTvoFtp::prereqCallback(void *userp, char *, char *, int, int)
     if (!self->m_countedActive) {
         self->m_countedActive = true;
         self->m_task->activeConnections.fetch_add(1);
+        self->m_task->thread->ftpSessionLimits().opened(self->m_hostKey);
     }
     return CURL_PREREQFUNC_OK;
 }
@@ -250,6 +272,8 @@ bool ApTvoFtp::replyLine(const QByteArray &raw)
         m_lastErrorCode = code;
         m_lastErrorText = detail;
     }
+    if (code == 220 && m_lastVerb.isEmpty())
+        m_greeted = true;
     // Replies to the commands of the connection's own sequence; those to
     // libcurl's housekeeping (PWD, EPSV with its PASV fallback) are
     // libcurl's business, and failed logins and retrievals end the transfer
@@ -401,6 +425,8 @@ void ApTvoFtp::transferFinished(int curlCode)
         }
         return;
     }
+    if (curlCode != CURLE_OK && !m_aborted && sessionRefused(curlCode) && handleRefusal())
+        return;
     if (curlCode != CURLE_OK && !m_aborted) {
         setFailureReason(m_lastErrorCode >= 400 ? FailureReason::ftpReply(m_lastErrorCode, m_lastErrorText)
                                                 : FailureReason::transfer(curlCode));
@@ -415,9 +441,54 @@ void ApTvoFtp::transferFinished(int curlCode)
     connectionUnconnected();
 }
 
+bool ApTvoFtp::handleRefusal()
+{
+    m_task->thread->ftpSessionLimits().refused(m_hostKey);
+    if (m_task->activeConnections.load() > 0) {
+        // Not a failure: the range goes back to the sessions that run.
+        m_task->thread->sessionRefused(this);
+        connectionUnconnected();
+        return true;
+    }
+    // No other session runs to take the range over, but the server took
+    // sessions before: it may still count ones just ended, or ones of this
+    // task that are still logging in. After a few tries the refusal counts
+    // as a failure.
+    if (m_refusalRetries >= MaxRefusalRetries)
+        return false;
+    ++m_refusalRetries;
+    QTimer::singleShot(RefusalRetryMs, this, [this] {
+        if (m_aborted || m_inMulti || state() != Running)
+            return;
+        if (!startRequest()) {
+            m_task->countFailedConnection();
+            setState(Failed);
+        }
+    });
+    return true;
+}
+
+bool ApTvoFtp::sessionRefused(int curlCode) const
+{
+    // The task's first session, or the first one to a mirror, speaks for
+    // the server: its refusal is a failure.
+    if (!m_ranged || m_resumeProbe || m_bodyAccepted || m_countedActive || position() != rangeStart()
+        || !m_task->thread->ftpSessionLimits().accepted(m_hostKey))
+        return false;
+    if (curlCode == CURLE_COULDNT_CONNECT)
+        return true;
+    if (tooManySessions(m_lastErrorCode, m_lastErrorText))
+        return true;
+    // Closed right after the connection was taken, before any greeting.
+    return !m_greeted && m_lastErrorCode == 0
+        && (curlCode == CURLE_RECV_ERROR || curlCode == CURLE_GOT_NOTHING || curlCode == CURLE_WEIRD_SERVER_REPLY
+            || curlCode == CURLE_SEND_ERROR);
+}
+
 void ApTvoFtp::connectionUnconnected()
 {
     if (m_countedActive) {
+        m_task->thread->ftpSessionLimits().closed(m_hostKey);
         m_countedActive = false;
         int v = m_task->activeConnections.load();
         while (v > 0 && !m_task->activeConnections.compare_exchange_weak(v, v - 1)) {

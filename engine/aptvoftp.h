@@ -51,6 +51,12 @@ private:
     bool sizeReply(qint64 size);
     bool restartReply();
     bool ftpDataArrived(const char *data, qint64 n);
+    // The server turned this session away for having too many (a ranged
+    // connection that had not begun its range).
+    bool sessionRefused(int curlCode) const;
+    // Gives the range back, or tries again shortly when no other session
+    // runs to take it; false when the refusal is to count as a failure.
+    bool handleRefusal();
     static curl_socket_t openSocket(void *userp, curlsocktype purpose, curl_sockaddr *address);
     static int closeSocket(void *userp, curl_socket_t fd);
 
@@ -64,6 +70,10 @@ private:
     int m_sliceCount = 200;
     bool m_inMulti = false;
     bool m_countedActive = false;
+    // "host:port" in the manager's table of FTP session limits.
+    QString m_hostKey;
+    bool m_greeted = false;
+    int m_refusalRetries = 0;
     // The resume probe's answers, verified at the restart reply.
     qint64 m_probeSize = -1;
     QByteArray m_modified;

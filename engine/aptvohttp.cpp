@@ -214,6 +214,9 @@ bool ApTvoHttp::startRequest()
     curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_TIME, long(qMax(1, m_settings.stallSeconds)));
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    m_task->thread->curlMulti()->prepare(m_easy);
+    if (!m_settings.caFile.isEmpty())
+        curl_easy_setopt(m_easy, CURLOPT_CAINFO, QFile::encodeName(m_settings.caFile).constData());
     curl_easy_setopt(m_easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &ApTvoHttp::headerCallback);
     curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);

@@ -8,6 +8,7 @@
 
 #include <atomic>
 
+#include "apftpsessionlimits.h"
 #include "aptvosettings.h"
 #include "taskstore.h"
 
@@ -68,6 +69,9 @@ public:
     // Owned by the manager; empty until loadLocationDatabase() has run.
     ApGeoLocation *geoLocation() const { return m_geoLocation; }
 
+    // FTP sessions each server accepts at once, shared by all tasks.
+    ApFtpSessionLimits &ftpSessionLimits() { return m_ftpSessionLimits; }
+
 private:
     const ApplicationInfo *m_info;
     ApSearchProxyTarget *m_searchProxyTarget;
@@ -80,6 +84,7 @@ private:
     QMutex m_settingsReadLock;
     mutable QMutex m_tasksLock;
     QHash<QString, ApTvoDownloadTaskThread *> m_tasks;
+    ApFtpSessionLimits m_ftpSessionLimits;
 
     Q_DISABLE_COPY(ApTvoManager)
 };

@@ -22,6 +22,9 @@ struct ApTvoSettingsValues
     // A connection that receives nothing for this long is dropped and its
     // range goes to another one.
     int stallSeconds = 60;
+    // PEM file of the certificate authorities HTTPS servers are verified
+    // against; empty: the system's. Verification is never switched off.
+    QString caFile;
 };
 
 // The manager's settings block, shared by all task threads. Updated in place

@@ -22,6 +22,7 @@ from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 anonymous_root, user_root, user, password, port = sys.argv[1:6]
 rate = int(sys.argv[6]) if len(sys.argv) > 6 else 0
+per_address = int(sys.argv[7]) if len(sys.argv) > 7 else 0
 if rate > 0:
     ThrottledDTPHandler.write_limit = rate
     FTPHandler.dtp_handler = ThrottledDTPHandler
@@ -32,6 +33,8 @@ FTPHandler.authorizer = authorizer
 logging.basicConfig(level=logging.DEBUG, stream=sys.stdout, format="%(message)s")
 server = FTPServer(("127.0.0.1", int(port)), FTPHandler)
 server.max_cons = 64
+if per_address > 0:
+    server.max_cons_per_ip = per_address
 server.serve_forever()
 )";
 } // namespace
@@ -61,7 +64,8 @@ bool LocalFtpServer::start(const QString &anonymousRoot, const QString &userRoot
     QObject::connect(&m_process, &QProcess::readyRead, [this] { m_log += m_process.readAll(); });
     startServerProcess(m_process, python,
                        {QStringLiteral("-u"), script, anonymousRoot, userRoot, user, password,
-                        QString::number(m_port), QString::number(m_rateLimit)});
+                        QString::number(m_port), QString::number(m_rateLimit),
+                        QString::number(m_maxPerAddress)});
     if (!m_process.waitForStarted(5000) || !waitForPort(m_port, 10000)) {
         m_log += m_process.readAll();
         m_error = QString::fromUtf8(m_log);
@@ -154,6 +158,13 @@ struct FtpSessionState
 void ScriptedFtpServer::incoming()
 {
     while (QTcpSocket *control = m_server->nextPendingConnection()) {
+        if (m_acceptOnly > 0 && m_sessions.size() >= m_acceptOnly && !m_refusal.startsWith("530")) {
+            if (m_refusal.startsWith("421"))
+                control->write(m_refusal + "\r\n");
+            control->disconnectFromHost();
+            connect(control, &QTcpSocket::disconnected, control, &QObject::deleteLater);
+            continue;
+        }
         const int session = m_sessions.size();
         m_sessions.append(ScriptedFtpSession());
         auto state = std::make_shared<FtpSessionState>();
@@ -175,6 +186,10 @@ void ScriptedFtpServer::incoming()
             }
         });
         control->write("220 scripted FTP\r\n");
+        if (m_acceptOnly > 0 && m_sessions.size() >= m_acceptOnly && m_refusal.isEmpty()) {
+            m_server->close();
+            return;
+        }
     }
 }
 
@@ -198,7 +213,10 @@ void ScriptedFtpServer::command(QTcpSocket *control, int session, const QByteArr
             state->rest = arg.toLongLong();
         return;
     }
-    if (verb == "USER") {
+    if (verb == "USER" && m_acceptOnly > 0 && session >= m_acceptOnly) {
+        control->write(m_refusal + "\r\n");
+        control->disconnectFromHost();
+    } else if (verb == "USER") {
         control->write("331 password please\r\n");
     } else if (verb == "PASS") {
         control->write("230 logged in\r\n");

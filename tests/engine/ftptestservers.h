@@ -28,6 +28,9 @@ public:
     // Bytes per second each data connection sends at most (0: no limit);
     // set before start().
     void setRateLimit(qint64 bytesPerSecond) { m_rateLimit = bytesPerSecond; }
+    // Control connections one address may hold at once (0: no limit); one
+    // more is turned away with 421. Set before start().
+    void setMaxSessionsPerAddress(int sessions) { m_maxPerAddress = sessions; }
     quint16 port() const { return m_port; }
     // ftp://[userInfo@]127.0.0.1:port/path; userInfo is used as written.
     QString url(const QString &path, const QString &userInfo = {}) const;
@@ -41,6 +44,7 @@ private:
     QByteArray m_log;
     quint16 m_port = 0;
     qint64 m_rateLimit = 0;
+    int m_maxPerAddress = 0;
     QString m_error;
 };
 
@@ -75,6 +79,15 @@ public:
     // Once a retrieval's data is sent, the control connection stays silent:
     // no closing reply, no answer to QUIT (a server that hangs).
     void setSilentAfterData(bool silent) { m_silentAfterData = silent; }
+    // Sessions beyond the first `sessions` are turned away while the
+    // accepted ones go on: with an empty refusal the server stops listening
+    // (the connection is refused), "close" drops them before the greeting,
+    // a 421 line comes instead of the greeting, a 530 line answers USER.
+    void refuseAfter(int sessions, const QByteArray &refusal = {})
+    {
+        m_acceptOnly = sessions;
+        m_refusal = refusal;
+    }
     void release();
 
     QList<ScriptedFtpSession> sessions() const { return m_sessions; }
@@ -97,6 +110,8 @@ private:
     qint64 m_holdAfter = -1;
     bool m_released = false;
     bool m_silentAfterData = false;
+    int m_acceptOnly = 0;
+    QByteArray m_refusal;
     QByteArray m_tail;
 };
 

@@ -66,6 +66,11 @@ private slots:
     void mirrorOfAnotherSizeIsTakenOver();
     void failureReasonNamesTheReply_data();
     void failureReasonNamesTheReply();
+    void sessionCapKeepsAcceptedSessions_data();
+    void sessionCapKeepsAcceptedSessions();
+    void refusedConnectionMidDownload_data();
+    void refusedConnectionMidDownload();
+    void unreachableMirrorIsAFailure();
 
 private:
     ApTvoDownloadTaskThread *add(const QString &url, const QString &name,
@@ -95,7 +100,7 @@ void TstApTvoFtp::initTestCase()
         m_sha1.insert(QLatin1String(f.name), sha1OfFile(path));
     }
     // Only the user sees this file, so a download of it proves the login.
-    QVERIFY(writeRandomFile(m_home.filePath(QStringLiteral("private.bin")), 3 * MiB, 3));
+    QVERIFY(writeRandomFile(m_home.filePath(QStringLiteral("private.bin")), 8 * MiB, 3));
     m_sha1.insert(QStringLiteral("private.bin"), sha1OfFile(m_home.filePath(QStringLiteral("private.bin"))));
     if (!m_ftp.start(m_root.path(), m_home.path(), User, Password))
         QFAIL(qPrintable(QStringLiteral("pyftpdlib did not start: ") + m_ftp.error()));
@@ -162,27 +167,40 @@ void TstApTvoFtp::loginsDownloadByteIdentical()
     QCOMPARE(t->task().sizeUnknown.load(), 0);
     QVERIFY(t->task().headerReceived.load());
     QCOMPARE(t->task().state.load(), 1);
-    // No mirrors: one connection, even for a file worth splitting.
-    QCOMPARE(t->connectionCount(), 1);
-    QCOMPARE(connectionsUsed(t), 1);
+    // No mirrors: the one address is split like an HTTP one, the first
+    // session and one per range (8 MiB leaves a fifth connection idle).
+    QCOMPARE(t->connectionCount(), 5);
+    QCOMPARE(connectionsUsed(t), 4);
 
-    // The server saw one session: login, binary type, the size query on the
-    // absolute path, the retrieval of the same path; no folder changes and
-    // no restart offset.
-    const QStringList all = m_ftp.commands().mid(before);
-    QStringList session;
-    for (const QString &c : all)
-        session << c.section(QLatin1Char('|'), 1);
-    QVERIFY2(session.contains(QStringLiteral("USER ") + expectedUser), qPrintable(session.join(QLatin1String(", "))));
-    const int type = session.indexOf(QStringLiteral("TYPE I"));
-    const int size = session.indexOf(QStringLiteral("SIZE ") + path);
-    const int retr = session.indexOf(QStringLiteral("RETR ") + path);
-    QVERIFY2(type >= 0 && size > type && retr > size, qPrintable(session.join(QLatin1String(", "))));
-    for (const QString &c : session) {
-        QVERIFY2(!c.startsWith(QLatin1String("CWD")) && !c.startsWith(QLatin1String("REST")), qPrintable(c));
-        QVERIFY(!c.contains(QLatin1String("p@ss")));
+    // One control connection per range: login, binary type, the size query
+    // on the absolute path, a restart offset for every range but the first,
+    // the retrieval of the same path; no folder changes.
+    QHash<QString, QStringList> sessions;
+    for (const QString &c : m_ftp.commands().mid(before))
+        sessions[c.section(QLatin1Char('|'), 0, 0)] << c.section(QLatin1Char('|'), 1);
+    QCOMPARE(sessions.size(), 4);
+    QStringList restarts;
+    for (const QStringList &session : qAsConst(sessions)) {
+        const QString all = session.join(QLatin1String(", "));
+        QVERIFY2(session.contains(QStringLiteral("USER ") + expectedUser), qPrintable(all));
+        const int type = session.indexOf(QStringLiteral("TYPE I"));
+        const int size = session.indexOf(QStringLiteral("SIZE ") + path);
+        const int retr = session.indexOf(QStringLiteral("RETR ") + path);
+        QVERIFY2(type >= 0 && size > type && retr > size, qPrintable(all));
+        QCOMPARE(session.filter(QRegularExpression(QStringLiteral("^RETR "))).size(), 1);
+        const QStringList rest = session.filter(QRegularExpression(QStringLiteral("^REST ")));
+        if (!rest.isEmpty()) {
+            QVERIFY2(session.indexOf(rest.first()) < retr, qPrintable(all));
+            restarts << rest.first();
+        }
+        for (const QString &c : session) {
+            QVERIFY2(!c.startsWith(QLatin1String("CWD")), qPrintable(c));
+            QVERIFY(!c.contains(QLatin1String("p@ss")));
+        }
     }
-    QCOMPARE(session.filter(QRegularExpression(QStringLiteral("^RETR "))).size(), 1);
+    restarts.sort();
+    QCOMPARE(restarts, (QStringList{QStringLiteral("REST %1").arg(2 * MiB), QStringLiteral("REST %1").arg(4 * MiB),
+                                    QStringLiteral("REST %1").arg(6 * MiB)}));
     t->stopTask();
 }
 
@@ -369,7 +387,9 @@ void TstApTvoFtp::refusedEpsvFallsBackToPasv()
 
 void TstApTvoFtp::earlyEndOfRetrievalFailsConnection()
 {
-    // The server reports success after 1 MiB of an 8 MiB file.
+    // The server reports success after 1 MiB of an 8 MiB file; one
+    // connection, so that one failure is counted.
+    m_manager->settings().update([](ApTvoSettingsValues &v) { v.splitBound = 0; });
     m_scripted->setShortRetrieval(1 * MiB);
     ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("short.bin"));
     QTRY_COMPARE_WITH_TIMEOUT(t->task().failedConnections.load(), 1, 30000);
@@ -400,7 +420,8 @@ void TstApTvoFtp::proxiesAreNotUsed()
         qunsetenv(name);
     QVERIFY(done);
     QCOMPARE(fileBytes(t->task().savePath), m_content);
-    QCOMPARE(m_scripted->retrievals(), 1);
+    // Every range went direct to the server.
+    QCOMPARE(m_scripted->retrievals(), 4);
     t->stopTask();
 }
 
@@ -497,6 +518,108 @@ void TstApTvoFtp::failureReasonNamesTheReply()
     QTRY_COMPARE(t->task().activeConnections.load(), 0);
     // The server's own words follow in brackets where it sent any.
     QVERIFY2(t->task().failureReason().startsWith(reason), qPrintable(t->task().failureReason()));
+    t->stopTask();
+}
+
+void TstApTvoFtp::sessionCapKeepsAcceptedSessions_data()
+{
+    QTest::addColumn<QString>("userInfo");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("anonymous") << QString() << QStringLiteral("/pub/a.bin");
+    QTest::newRow("user and password") << QStringLiteral("fetcher:p%40ss%20word") << QStringLiteral("/private.bin");
+}
+
+void TstApTvoFtp::sessionCapKeepsAcceptedSessions()
+{
+    QFETCH(QString, userInfo);
+    QFETCH(QString, path);
+    // Two sessions per address, each held to 1 MiB/s so that they overlap:
+    // the split connections beyond the second are turned away with 421.
+    LocalFtpServer capped;
+    capped.setMaxSessionsPerAddress(2);
+    capped.setRateLimit(1 * MiB);
+    QVERIFY2(capped.start(m_root.path(), m_home.path(), User, Password), qPrintable(capped.error()));
+    const QString host = ApFtpSessionLimits::hostKey(capped.url(path));
+
+    ApTvoDownloadTaskThread *t = add(capped.url(path, userInfo), QStringLiteral("capped.bin"));
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 90000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(sha1OfFile(t->task().savePath), m_sha1.value(path.mid(1)));
+    // Refusals are no failures: the task went on with the two sessions.
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    QCOMPARE(t->task().state.load(), 1);
+    QVERIFY2(t->task().failureReason().isEmpty(), qPrintable(t->task().failureReason()));
+    // A session turned away while none ran (the server still counting one
+    // just ended) tries again: a third connection may carry data, never a
+    // third session at once.
+    QVERIFY(connectionsUsed(t) >= 2);
+    QCOMPARE(m_manager->ftpSessionLimits().limit(host), 2);
+    t->stopTask();
+
+    // The next task from that server asks for no more than it accepts.
+    const int before = capped.commands().size();
+    ApTvoDownloadTaskThread *next = add(capped.url(path, userInfo), QStringLiteral("capped2.bin"));
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(next), 90000);
+    QTRY_COMPARE(next->task().activeConnections.load(), 0);
+    QCOMPARE(sha1OfFile(next->task().savePath), m_sha1.value(path.mid(1)));
+    QCOMPARE(next->connectionCount(), 2);
+    QCOMPARE(next->task().failedConnections.load(), 0);
+    QVERIFY(capped.commands().mid(before).filter(QStringLiteral("|USER ")).size() >= 2);
+    next->stopTask();
+}
+
+void TstApTvoFtp::refusedConnectionMidDownload_data()
+{
+    QTest::addColumn<QByteArray>("refusal");
+    QTest::newRow("connection refused") << QByteArray();
+    QTest::newRow("closed before the greeting") << QByteArray("close");
+    QTest::newRow("421 instead of the greeting") << QByteArray("421 Too many connections from your address.");
+    QTest::newRow("530 to the login") << QByteArray("530 Sorry, the maximum number of clients is reached.");
+}
+
+void TstApTvoFtp::refusedConnectionMidDownload()
+{
+    QFETCH(QByteArray, refusal);
+    // The server takes the first session, then turns every other one away
+    // while that one is held after 64 KiB. The returned ranges follow the
+    // first one's range, so its one retrieval carries the whole file.
+    m_scripted->refuseAfter(1, refusal);
+    m_scripted->holdAfter(65536);
+    const QString url = m_scripted->url(QStringLiteral("/f.bin"));
+    ApTvoDownloadTaskThread *t = add(url, QStringLiteral("refused.bin"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_manager->ftpSessionLimits().limit(ApFtpSessionLimits::hostKey(url)), 1, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [t] {
+            int idle = 0;
+            for (const ApTvoConnectionSnapshot &c : t->connectionSnapshots())
+                idle += c.state == 0;
+            return idle == t->connectionCount() - 1;
+        }(),
+        30000);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    m_scripted->release();
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    QCOMPARE(connectionsUsed(t), 1);
+    QCOMPARE(m_scripted->retrievals(), 1);
+    t->stopTask();
+}
+
+void TstApTvoFtp::unreachableMirrorIsAFailure()
+{
+    // A mirror that never let a session in is no server at its session
+    // limit: its refused connection is a failure, taken over afterwards.
+    m_scripted->holdAfter(65536);
+    const QString dead = QStringLiteral("ftp://127.0.0.1:%1/f.bin").arg(TestSupport::freeLocalPort());
+    ApTvoDownloadTaskThread *t = add(m_scripted->url(QStringLiteral("/f.bin")), QStringLiteral("dead.bin"), {dead});
+    QTRY_COMPARE_WITH_TIMEOUT(t->task().failedConnections.load(), 1, 30000);
+    QCOMPARE(t->connectionSnapshots().value(1).state, 7);
+    m_scripted->release();
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 30000);
+    QTRY_COMPARE(t->task().activeConnections.load(), 0);
+    QCOMPARE(fileBytes(t->task().savePath), m_content);
     t->stopTask();
 }
 

@@ -49,6 +49,8 @@ private slots:
     void slowFirstByteCountsAsActive();
     void fullDiskFailsConnection();
     void untrustedCertificateFails();
+    void givenAuthorityVerifiesSplitHttps_data();
+    void givenAuthorityVerifiesSplitHttps();
 
 private:
     ApTvoDownloadTaskThread *add(const QString &path, const QString &name, bool start = true,
@@ -526,6 +528,79 @@ void TstApTvoHttp::untrustedCertificateFails()
     QCOMPARE(t->task().completed.load(), qint64(0));
     QVERIFY(!QFile::exists(t->task().savePath));
     QCOMPARE(nginx.accessLog().size(), 0);
+    t->stopTask();
+}
+
+void TstApTvoHttp::givenAuthorityVerifiesSplitHttps_data()
+{
+    QTest::addColumn<QString>("authority");
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("the issuing authority") << QStringLiteral("issuer.pem") << true;
+    QTest::newRow("the system's authorities and the issuer") << QStringLiteral("bundle.pem") << true;
+    QTest::newRow("another authority") << QStringLiteral("other.pem") << false;
+}
+
+void TstApTvoHttp::givenAuthorityVerifiesSplitHttps()
+{
+    QFETCH(QString, authority);
+    QFETCH(bool, trusted);
+    const QString openssl = TestSupport::findProgram(QStringLiteral("openssl"));
+    if (openssl.isEmpty())
+        QSKIP("openssl is not installed: cannot make test certificates");
+    // An authority, a certificate for 127.0.0.1 it signs, and an unrelated
+    // authority.
+    QTemporaryDir dir;
+    const auto run = [&](const QStringList &args) {
+        QProcess p;
+        p.start(openssl, args);
+        return p.waitForFinished(60000) && p.exitCode() == 0;
+    };
+    const auto path = [&](const char *name) { return dir.filePath(QLatin1String(name)); };
+    for (const char *name : {"issuer", "other"})
+        QVERIFY(run({"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj",
+                     QStringLiteral("/CN=%1 authority").arg(QLatin1String(name)), "-keyout",
+                     path(name) + QLatin1String(".key"), "-out", path(name) + QLatin1String(".pem")}));
+    QVERIFY(run({"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1", "-keyout", path("server.key"),
+                 "-out", path("server.csr")}));
+    QFile ext(path("server.ext"));
+    QVERIFY(ext.open(QIODevice::WriteOnly));
+    ext.write("subjectAltName=IP:127.0.0.1\nbasicConstraints=CA:FALSE\n");
+    ext.close();
+    QVERIFY(run({"x509", "-req", "-in", path("server.csr"), "-CA", path("issuer.pem"), "-CAkey", path("issuer.key"),
+                 "-CAcreateserial", "-days", "1", "-extfile", path("server.ext"), "-out", path("server.pem")}));
+    QFile bundle(path("bundle.pem"));
+    QVERIFY(bundle.open(QIODevice::WriteOnly));
+    QFile system(QStringLiteral("/etc/ssl/certs/ca-certificates.crt"));
+    if (system.open(QIODevice::ReadOnly))
+        bundle.write(system.readAll());
+    QFile issuer(path("issuer.pem"));
+    QVERIFY(issuer.open(QIODevice::ReadOnly));
+    bundle.write(issuer.readAll());
+    bundle.close();
+
+    QVERIFY(writeRandomFile(path("f.bin"), 8 * MiB, 6));
+    const quint16 tlsPort = TestSupport::freeLocalPort();
+    LocalNginx nginx;
+    if (!nginx.start(dir.path(), QStringLiteral("listen 127.0.0.1:%1 ssl;\n    ssl_certificate %2;\n"
+                                                "    ssl_certificate_key %3;\n    ssl_session_cache shared:t:1m;")
+                                     .arg(tlsPort)
+                                     .arg(path("server.pem"), path("server.key"))))
+        QFAIL(qPrintable(QStringLiteral("nginx did not start: ") + nginx.error()));
+    const QString caFile = dir.filePath(authority);
+    m_manager->settings().update([caFile](ApTvoSettingsValues &v) { v.caFile = caFile; });
+    ApTvoDownloadTaskThread *t = add(QStringLiteral("https://127.0.0.1:%1/f.bin").arg(tlsPort), QStringLiteral("ca.bin"));
+    if (!trusted) {
+        QTRY_COMPARE_WITH_TIMEOUT(t->task().failedConnections.load(), 1, 30000);
+        QCOMPARE(t->task().completed.load(), qint64(0));
+        QVERIFY(!QFile::exists(t->task().savePath));
+        t->stopTask();
+        return;
+    }
+    // Verified on every connection: the file arrives whole over several.
+    QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 60000);
+    QCOMPARE(sha1OfFile(t->task().savePath), sha1OfFile(path("f.bin")));
+    QCOMPARE(t->task().failedConnections.load(), 0);
+    QCOMPARE(connectionsUsed(t), 4);
     t->stopTask();
 }
 
