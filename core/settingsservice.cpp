@@ -121,6 +121,10 @@ public:
     bool writeFile();
     bool flushLocked();
 
+    // Sets values with their file texts and notes the changes; returns how
+    // many changed (m_mutex held).
+    int setTexts(const QVector<QPair<QStringList, QByteArray>> &texts);
+
     // --- writer thread
     void run();
     void noteChange();
@@ -545,24 +549,50 @@ QMap<QString, QVariant> SettingsService::groupValues(const QString &group) const
     return result;
 }
 
-int SettingsService::setGroupValues(const QString &group, const QList<QPair<QString, QVariant>> &values)
+namespace {
+// Values of one group as paths and file texts, made before the lock is taken.
+QVector<QPair<QStringList, QByteArray>> groupTexts(const QStringList &groupPath,
+                                                   const QList<QPair<QString, QVariant>> &values)
 {
-    const QStringList groupPath = splitKey(group);
     QVector<QPair<QStringList, QByteArray>> texts;
     texts.reserve(values.size());
     for (const auto &entry : values)
         texts.append({groupPath + splitKey(entry.first), valueText(entry.second)});
+    return texts;
+}
+} // namespace
+
+int SettingsServicePrivate::setTexts(const QVector<QPair<QStringList, QByteArray>> &texts)
+{
     int changed = 0;
-    std::lock_guard<std::mutex> lock(d->m_mutex);
-    for (const auto &entry : qAsConst(texts)) {
-        if (d->set(entry.first, entry.second)) {
-            d->m_pending.append(PendingChange{entry.first, entry.second, false});
+    for (const auto &entry : texts) {
+        if (set(entry.first, entry.second)) {
+            m_pending.append(PendingChange{entry.first, entry.second, false});
             ++changed;
         }
     }
     if (changed)
-        d->noteChange();
+        noteChange();
     return changed;
+}
+
+int SettingsService::setGroupValues(const QString &group, const QList<QPair<QString, QVariant>> &values)
+{
+    const auto texts = groupTexts(splitKey(group), values);
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    return d->setTexts(texts);
+}
+
+bool SettingsService::updateGroup(const QString &group, const QList<QPair<QString, QVariant>> &values)
+{
+    const QStringList groupPath = splitKey(group);
+    const auto texts = groupTexts(groupPath, values);
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    const Node *node = d->find(groupPath);
+    if (groupPath.isEmpty() || !node || node->isEmpty())
+        return false;
+    d->setTexts(texts);
+    return true;
 }
 
 void SettingsService::refresh()

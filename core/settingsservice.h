@@ -58,6 +58,10 @@ public:
     QMap<QString, QVariant> groupValues(const QString &group) const;
     // Several values of one group set in one go; returns how many changed.
     int setGroupValues(const QString &group, const QList<QPair<QString, QVariant>> &values);
+    // The same, only when the group exists, checked under the same lock:
+    // a group removed meanwhile is not brought back by a few of its values.
+    // False when the group does not exist.
+    bool updateGroup(const QString &group, const QList<QPair<QString, QVariant>> &values);
 
     // Re-reads the file when another process has changed it since it was
     // last read or written here; one stat() when it has not.

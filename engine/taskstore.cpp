@@ -173,17 +173,13 @@ void ApTaskStore::writeState(qint64 id, int state)
 bool ApTaskStore::writeProgress(qint64 id, qint64 completed, int state, qint64 total, bool sizeWritten)
 {
     // A task deleted while its thread still ran must not come back as a
-    // stray record holding only its progress.
-    if (!m_service->containsGroup(groupFor(id)))
-        return false;
-    SettingsView s = openStore(m_service, false);
-    s.beginGroup(groupFor(id));
-    s.setValue(TaskKeys::CompletedSize, completed);
-    s.setValue(TaskKeys::State, state);
+    // stray record holding only its progress: the check and the write are
+    // one step of the store.
+    QList<QPair<QString, QVariant>> values{{TaskKeys::CompletedSize, completed}, {TaskKeys::State, state}};
     const bool writeSize = !sizeWritten && total > 0;
     if (writeSize)
-        s.setValue(TaskKeys::Size, total);
-    return writeSize;
+        values.append({TaskKeys::Size, total});
+    return m_service->updateGroup(groupFor(id), values) && writeSize;
 }
 
 QString ApTaskStore::ensureCreationTime(qint64 id, const QDateTime &now)

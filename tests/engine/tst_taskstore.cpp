@@ -2,6 +2,9 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 #include "appsettings.h"
 #include "settingsstore.h"
 #include "taskstore.h"
@@ -48,6 +51,7 @@ private slots:
 
     void progressWritesSizeOnce();
     void writeStateAndCreationTime();
+    void deleteRacingProgressLeavesNoStray();
 
 private:
     ApTaskStore *store();
@@ -498,6 +502,39 @@ void TestTaskStore::writeStateAndCreationTime()
 
     store()->writeValue(id, TaskKeys::UrlHostIp, QStringLiteral("192.0.2.1"));
     QCOMPARE(store()->read(id)->urlHostIp, QStringLiteral("192.0.2.1"));
+}
+
+// The window deletes a task while the policing loop writes its progress:
+// whatever the order, no record holding only the progress is left.
+void TestTaskStore::deleteRacingProgressLeavesNoStray()
+{
+    const NewTask task{QStringLiteral("http://example.com/r"), {}, QStringLiteral("/tmp/r"), {}, {}};
+    int strays = 0;
+    for (int round = 0; round < 200; ++round) {
+        m_now += 1;
+        const qint64 id = store()->create(task);
+        std::atomic<int> writes{0};
+        std::atomic<bool> stop{false};
+        std::thread writer([&] {
+            for (int i = 0; !stop.load(); ++i) {
+                store()->writeProgress(id, i, TaskDownloading, 1000, true);
+                ++writes;
+            }
+        });
+        // The delete comes while the writes go on.
+        while (writes.load() < 20 + round % 7) {
+        }
+        store()->remove(id);
+        while (writes.load() < 40 + round % 7) {
+        }
+        stop.store(true);
+        writer.join();
+        const std::optional<TaskRecord> left = store()->read(id);
+        if (left && left->url.isEmpty())
+            ++strays;
+        store()->remove(id);
+    }
+    QCOMPARE(strays, 0);
 }
 
 QTEST_GUILESS_MAIN(TestTaskStore)
