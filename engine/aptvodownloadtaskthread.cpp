@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "apcurlmulti.h"
@@ -19,6 +20,7 @@
 #include "aptvohttp.h"
 #include "aptvomanager.h"
 #include "aptvosettings.h"
+#include "taskstore.h"
 
 namespace {
 // How often the resume record is written and the speed share refreshed.
@@ -94,6 +96,19 @@ void ApTvoDownloadTaskThread::run()
     m_task.noRetry.store(false);
     const bool retry = m_task.failedConnections.load() == -1;
 
+    // An earlier run wrote the whole file, and a stop or an exit came before
+    // the task was stored as completed: the file is complete, nothing is
+    // fetched again.
+    const qint64 finished = ApTaskStore().finishedFileSize(m_task.id, m_task.savePath);
+    if (finished > 0) {
+        completeWithoutTransfer(finished);
+        m_task.startTimeMs.store(QDateTime::currentMSecsSinceEpoch());
+        exec();
+        endRun();
+        ZANTOR_THREAD_FINISHED(this);
+        return;
+    }
+
     // An earlier run left a record: verify the remote file and fetch only
     // what is missing. Without a usable record the run starts at byte 0.
     m_probing = !m_task.rangesRefused.load() && m_resume.load(m_task.savePath)
@@ -138,6 +153,35 @@ void ApTvoDownloadTaskThread::run()
     exec();
     endRun();
     ZANTOR_THREAD_FINISHED(this);
+}
+
+void ApTvoDownloadTaskThread::completeWithoutTransfer(qint64 size)
+{
+    m_complete = true;
+    ApTvoResumeState::remove(m_task.savePath);
+    m_task.failedConnections.store(0);
+    m_task.total.store(size);
+    m_task.sizeUnknown.store(0);
+    m_task.completed.store(size);
+    m_task.lastCompleted.store(size);
+    m_task.headerReceived.store(true);
+    // The completion pass completes it like a run that just ended.
+    m_task.connectionStarted();
+}
+
+void ApTvoDownloadTaskThread::recordFinished()
+{
+    const QByteArray path = QFile::encodeName(m_task.savePath);
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat st;
+    // On disk before the note says so.
+    const bool ok = ::fdatasync(fd) == 0 && ::fstat(fd, &st) == 0;
+    ::close(fd);
+    if (ok && st.st_size > 0)
+        ApTaskStore().writeFinishedFile(m_task.id, st.st_size,
+                                        qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec);
 }
 
 void ApTvoDownloadTaskThread::endRun()
@@ -268,8 +312,15 @@ void ApTvoDownloadTaskThread::allDataWritten()
     if (m_complete)
         return;
     m_complete = true;
+    // Noted in the task's record before the resume record goes, so that a
+    // stop, pause or exit before the completion pass never leaves the
+    // task to be fetched again. A file with a checksum is noted once it
+    // passed the check.
+    const bool check = !m_task.expectedChecksum.isEmpty() && m_multi;
+    if (!check)
+        recordFinished();
     ApTvoResumeState::remove(m_task.savePath);
-    if (m_task.expectedChecksum.isEmpty() || !m_multi)
+    if (!check)
         return;
     // Not complete before the check: the policing loop completes only a
     // downloading task. A task paused or deleted meanwhile stays so.
@@ -296,6 +347,7 @@ void ApTvoDownloadTaskThread::verifyChecksum()
             actual = hash.result().toHex();
     }
     if (!actual.isEmpty() && actual == expected) {
+        recordFinished();
         m_task.moveState(ApTvoTask::Checking, ApTvoTask::Completed);
         return;
     }

@@ -108,6 +108,10 @@ private:
     ApTvoHttpFtpDownloader *createConnection(int protocol, const QString &url, bool ranged);
     void markSlicesLocked(ApTvoHttpFtpDownloader *connection);
     void endRun();
+    // The file of an earlier run is complete: this run only reports it.
+    void completeWithoutTransfer(qint64 size);
+    // Notes in the task's record that its file is complete on disk.
+    void recordFinished();
     void retire(ApTvoHttpFtpDownloader *connection);
     void refreshRate();
     void refillTokens();

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 #include "appsettings.h"
 #include "settingsservice.h"
@@ -198,6 +201,25 @@ void ApTaskStore::writeValue(qint64 id, const QString &key, const QVariant &valu
 {
     SettingsView s = openStore(m_service, false);
     s.setValue(groupFor(id) + QLatin1Char('/') + key, value);
+}
+
+void ApTaskStore::writeFinishedFile(qint64 id, qint64 size, qint64 mtimeNs)
+{
+    m_service->updateGroup(groupFor(id), {{TaskKeys::FinishedFile, QStringLiteral("%1 %2").arg(size).arg(mtimeNs)}});
+}
+
+qint64 ApTaskStore::finishedFileSize(qint64 id, const QString &savePath)
+{
+    const QString note = m_service->value(groupFor(id) + QLatin1Char('/') + TaskKeys::FinishedFile).toString();
+    if (note.isEmpty())
+        return -1;
+    struct stat st {};
+    const bool present = ::stat(QFile::encodeName(savePath).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    const qint64 mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    if (present && note == QStringLiteral("%1 %2").arg(qint64(st.st_size)).arg(mtimeNs))
+        return st.st_size;
+    removeValue(id, TaskKeys::FinishedFile);
+    return -1;
 }
 
 void ApTaskStore::removeValue(qint64 id, const QString &key)
