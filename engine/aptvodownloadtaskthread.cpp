@@ -91,7 +91,7 @@ void ApTvoDownloadTaskThread::run()
     m_done.clear();
     m_pool.clear();
     m_identity = ApTvoResumeState();
-    m_identity.url = m_task.url;
+    m_identity.url = ApTvoResumeState::addressOf(m_task.url);
     m_complete = false;
     m_task.noRetry.store(false);
     const bool retry = m_task.failedConnections.load() == -1;
@@ -112,7 +112,7 @@ void ApTvoDownloadTaskThread::run()
     // An earlier run left a record: verify the remote file and fetch only
     // what is missing. Without a usable record the run starts at byte 0.
     m_probing = !m_task.rangesRefused.load() && m_resume.load(m_task.savePath)
-        && m_resume.url == m_task.url && QFileInfo(m_task.savePath).size() == m_resume.size
+        && m_resume.url == ApTvoResumeState::addressOf(m_task.url) && QFileInfo(m_task.savePath).size() == m_resume.size
         && (m_task.protocol == ApTvoTask::Ftp ? !m_resume.ftpModified.isEmpty()
                                                 : !m_resume.ifRangeValue().isEmpty());
     if (m_probing) {

@@ -102,7 +102,7 @@ void ApTvoHttp::start()
 
 void ApTvoHttp::startFallback()
 {
-    const QByteArray referer = (m_task->referer.isEmpty() ? m_url : m_task->referer).toUtf8();
+    const QByteArray referer = refererText();
     QByteArray host;
     if (m_settings.proxyType != 0 && !proxyHost(m_settings, &host)) {
         fallbackRefused(FailureReason::proxyUnusable());
@@ -119,6 +119,14 @@ void ApTvoHttp::startFallback()
     m_task->sizeUnknown.store(0);
     m_fallback->download(QUrl::fromEncoded(m_url.toUtf8()), m_task->savePath, m_task->id,
                          m_settings.userAgent, referer);
+}
+
+QByteArray ApTvoHttp::refererText() const
+{
+    if (!m_task->referer.isEmpty())
+        return m_task->referer.toUtf8();
+    // The link itself, but never the user name and password in it.
+    return ApTvoResumeState::addressOf(m_url).toUtf8();
 }
 
 void ApTvoHttp::fallbackRefused(const QString &reason)
@@ -156,7 +164,7 @@ bool ApTvoHttp::startRequest()
 
     const QByteArray target = (tls ? QByteArrayLiteral("https://") : QByteArrayLiteral("http://"))
         + host + ':' + QByteArray::number(port) + path;
-    const QByteArray referer = (m_task->referer.isEmpty() ? m_url : m_task->referer).toUtf8();
+    const QByteArray referer = refererText();
 
     m_requestHeaders.clear();
     m_requestHeaders << "GET " + path + " HTTP/1.1";

@@ -39,6 +39,8 @@ private:
     void startFallback();
     void fallbackRefused(const QString &reason);
     bool startRequest();
+    // The task's referer, or the connection's URL without its user info.
+    QByteArray refererText() const;
     void transferFinished(int curlCode) override;
     void connectionUnconnected();
 
