@@ -14,6 +14,7 @@
 
 #include "apcurlmulti.h"
 #include "crashhandler.h"
+#include "failurereason.h"
 #include "threadannotations.h"
 #include "aptvodownloader.h"
 #include "aptvoftp.h"
@@ -32,6 +33,8 @@ constexpr unsigned long StopGraceMs = 2000;
 // limited task never bursts far above its rate.
 constexpr double BurstSeconds = 0.1;
 constexpr qint64 MinBurst = 16 * 1024;
+// A file replaced on the server this often within one run fails the task.
+constexpr int MaxChangeRestarts = 3;
 } // namespace
 
 ApTvoDownloadTaskThread::ApTvoDownloadTaskThread(ApTvoManager *manager,
@@ -90,6 +93,9 @@ void ApTvoDownloadTaskThread::run()
 
     m_done.clear();
     m_pool.clear();
+    m_validators.clear();
+    m_restartQueued = false;
+    m_changeRestarts = 0;
     m_identity = ApTvoResumeState();
     m_identity.url = ApTvoResumeState::addressOf(m_task.url);
     m_complete = false;
@@ -155,6 +161,18 @@ void ApTvoDownloadTaskThread::run()
     ZANTOR_THREAD_FINISHED(this);
 }
 
+void ApTvoDownloadTaskThread::dropConnections()
+{
+    QList<ApTvoHttpFtpDownloader *> connections;
+    {
+        QMutexLocker lock(&m_connectionsLock);
+        connections.swap(m_connections);
+    }
+    for (ApTvoHttpFtpDownloader *c : connections)
+        c->stop();
+    qDeleteAll(connections);
+}
+
 void ApTvoDownloadTaskThread::completeWithoutTransfer(qint64 size)
 {
     m_complete = true;
@@ -188,14 +206,7 @@ void ApTvoDownloadTaskThread::endRun()
 {
     if (!m_task.deleteFile.load())
         saveResumeState();
-    QList<ApTvoHttpFtpDownloader *> connections;
-    {
-        QMutexLocker lock(&m_connectionsLock);
-        connections.swap(m_connections);
-    }
-    for (ApTvoHttpFtpDownloader *c : connections)
-        c->stop();
-    qDeleteAll(connections);
+    dropConnections();
     delete m_multi;
     m_multi = nullptr;
     m_housekeeping = nullptr;
@@ -266,6 +277,7 @@ void ApTvoDownloadTaskThread::setFtpModified(const QByteArray &modified)
 void ApTvoDownloadTaskThread::resumeAccepted(ApTvoHttpFtpDownloader *probe)
 {
     m_probing = false;
+    m_validators.insert(probe->url(), {m_resume.etag, m_resume.lastModified, m_resume.ftpModified});
     m_identity.size = m_resume.size;
     m_identity.etag = m_resume.etag;
     m_identity.lastModified = m_resume.lastModified;
@@ -274,6 +286,77 @@ void ApTvoDownloadTaskThread::resumeAccepted(ApTvoHttpFtpDownloader *probe)
     m_task.sizeUnknown.store(0);
     firstResponseWithSize(probe);
     m_task.headerReceived.store(true);
+}
+
+QByteArray ApTvoDownloadTaskThread::ifRangeFor(const QString &url) const
+{
+    const auto it = m_validators.constFind(url);
+    if (it == m_validators.constEnd())
+        return QByteArray();
+    if (!it->etag.isEmpty() && !it->etag.startsWith("W/"))
+        return it->etag;
+    return it->lastModified;
+}
+
+bool ApTvoDownloadTaskThread::sameRemoteFile(const QString &url, const QByteArray &etag,
+                                             const QByteArray &lastModified)
+{
+    auto it = m_validators.find(url);
+    if (it == m_validators.end()) {
+        m_validators.insert(url, {etag, lastModified, {}});
+        return true;
+    }
+    return (etag.isEmpty() || it->etag.isEmpty() || etag == it->etag)
+        && (lastModified.isEmpty() || it->lastModified.isEmpty() || lastModified == it->lastModified);
+}
+
+bool ApTvoDownloadTaskThread::sameFtpFile(const QString &url, const QByteArray &modified)
+{
+    Validators &known = m_validators[url];
+    if (known.ftpModified.isEmpty())
+        known.ftpModified = modified;
+    return modified.isEmpty() || modified == known.ftpModified;
+}
+
+void ApTvoDownloadTaskThread::remoteFileChanged()
+{
+    // No byte that still arrives completes the file.
+    m_task.total.store(0);
+    if (m_restartQueued || !m_multi)
+        return;
+    m_restartQueued = true;
+    QTimer::singleShot(0, m_multi, [this] { restartAtZero(); });
+}
+
+void ApTvoDownloadTaskThread::restartAtZero()
+{
+    m_restartQueued = false;
+    dropConnections();
+    m_probing = false;
+    m_complete = false;
+    m_pool.clear();
+    m_done.clear();
+    m_validators.clear();
+    m_identity = ApTvoResumeState();
+    m_identity.url = ApTvoResumeState::addressOf(m_task.url);
+    ApTvoResumeState::remove(m_task.savePath);
+    m_task.total.store(0);
+    m_task.sizeUnknown.store(1);
+    m_task.completed.store(0);
+    m_task.lastCompleted.store(0);
+    m_task.activeConnections.store(0);
+    m_task.headerReceived.store(false);
+    m_task.failedConnections.store(0);
+    if (++m_changeRestarts > MaxChangeRestarts) {
+        // Retrying cannot help while the server keeps replacing the file;
+        // the policing loop fails the task with this reason.
+        m_task.setFailureReason(FailureReason::remoteFileChanging());
+        m_task.noRetry.store(true);
+        m_task.failedConnections.store(m_task.urlCount);
+        return;
+    }
+    if (ApTvoHttpFtpDownloader *first = createConnection(m_task.protocol, m_task.url, false))
+        first->start();
 }
 
 void ApTvoDownloadTaskThread::resumeRejected()

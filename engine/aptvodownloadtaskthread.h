@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QString>
@@ -90,6 +91,17 @@ public:
     // On a server without ranges, the first connection reaching its end
     // takes on a returned range that starts there. True when extended.
     bool extendRange(ApTvoHttpFtpDownloader *connection);
+    // Validators of the remote file as each URL first reported them. A
+    // ranged request to a URL carries "If-Range" with its validator (a
+    // strong entity tag, else the date); a later response whose validators
+    // differ is of another file. The first response from a URL sets them.
+    QByteArray ifRangeFor(const QString &url) const;
+    bool sameRemoteFile(const QString &url, const QByteArray &etag, const QByteArray &lastModified);
+    bool sameFtpFile(const QString &url, const QByteArray &modified);
+    // The file was replaced on the server: what this run wrote is of no
+    // use, the run starts again at byte 0 (once the calling callback has
+    // returned); a file that keeps changing fails the task.
+    void remoteFileChanged();
     // Every byte of the file is written: the resume record goes, and the
     // checksum (when one is expected) is checked in this thread.
     void allDataWritten();
@@ -108,6 +120,8 @@ private:
     ApTvoHttpFtpDownloader *createConnection(int protocol, const QString &url, bool ranged);
     void markSlicesLocked(ApTvoHttpFtpDownloader *connection);
     void endRun();
+    // Stops and deletes every connection of the run.
+    void dropConnections();
     // The file of an earlier run is complete: this run only reports it.
     void completeWithoutTransfer(qint64 size);
     // Notes in the task's record that its file is complete on disk.
@@ -116,6 +130,7 @@ private:
     void refreshRate();
     void refillTokens();
     void verifyChecksum();
+    void restartAtZero();
 
     ApTvoTask m_task;
     ApTvoManager *m_manager;
@@ -136,6 +151,15 @@ private:
     ApByteRanges m_done;
     QVector<ApByteRanges::Range> m_pool;
     bool m_complete = false;
+    struct Validators
+    {
+        QByteArray etag;
+        QByteArray lastModified;
+        QByteArray ftpModified;
+    };
+    QHash<QString, Validators> m_validators;
+    bool m_restartQueued = false;
+    int m_changeRestarts = 0;
     QTimer *m_housekeeping = nullptr;
 
     // Token bucket of the speed limit; task thread only.

@@ -173,11 +173,13 @@ bool ApTvoHttp::startRequest()
     m_requestHeaders << "User-Agent: " + m_settings.userAgent;
     if (m_ranged)
         m_requestHeaders << "Range: bytes=" + QByteArray::number(position()) + '-';
-    // The range of an earlier run only if the file is still the same;
-    // otherwise the server sends the whole new file.
+    // A range only of the file this task fetches (the one an earlier run
+    // left, or the one the first response of this URL named); a replaced
+    // file is sent whole instead, and its new validators tell.
     const ApTvoResumeState *resume = m_resumeProbe ? m_task->thread->resumeToVerify() : nullptr;
-    if (m_ranged && resume)
-        m_requestHeaders << "If-Range: " + resume->ifRangeValue();
+    const QByteArray validator = resume ? resume->ifRangeValue() : m_task->thread->ifRangeFor(m_url);
+    if (m_ranged && !validator.isEmpty())
+        m_requestHeaders << "If-Range: " + validator;
     m_requestHeaders << "Referer: " + referer;
     m_requestHeaders << "Cache-Control: no-cache";
     m_requestHeaders << "Connection: close";
@@ -360,6 +362,8 @@ bool ApTvoHttp::responseHeaderReceived()
         setRange(0, 0);
     }
     if (m_status == 200) {
+        if (m_ranged && !m_task->thread->sameRemoteFile(m_url, m_etag, m_lastModified))
+            return remoteFileChanged();
         if (m_ranged) {
             // The server ignored the range: its data would start at byte 0
             // of the file, not at this connection's range. The range goes
@@ -373,6 +377,7 @@ bool ApTvoHttp::responseHeaderReceived()
             if (!m_acceptRanges)
                 m_task->rangesRefused.store(true);
             m_task->thread->setRemoteIdentity(total, m_etag, m_lastModified);
+            m_task->thread->sameRemoteFile(m_url, m_etag, m_lastModified);
             m_task->total.store(total);
             m_task->sizeUnknown.store(0);
             m_blockSize.store(total / qMax(1, m_settings.sliceCount));
@@ -414,6 +419,8 @@ bool ApTvoHttp::responseHeaderReceived()
             m_task->thread->resumeAccepted(this);
             return true;
         }
+        if (!m_task->thread->sameRemoteFile(m_url, m_etag, m_lastModified))
+            return remoteFileChanged();
         if (first != position() || (total >= 0 && total != m_task->total.load()))
             return fail();
         m_blockSize.store(m_task->total.load() / qMax(1, m_settings.sliceCount));
@@ -429,6 +436,15 @@ bool ApTvoHttp::responseHeaderReceived()
         return restartWhole();
     }
     return fail(FailureReason::httpStatus(m_status, m_reasonPhrase));
+}
+
+bool ApTvoHttp::remoteFileChanged()
+{
+    // Not a failure of this connection: the whole run starts again.
+    setState(Idle);
+    m_aborted = true;
+    m_task->thread->remoteFileChanged();
+    return false;
 }
 
 bool ApTvoHttp::restartWhole()

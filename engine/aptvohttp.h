@@ -50,6 +50,7 @@ private:
     bool headerLine(const QByteArray &line);
     bool responseHeaderReceived();
     bool restartWhole();
+    bool remoteFileChanged();
 
     void qudProgressCallback(qint64 id, qint64 received, qint64 total);
     void qudFinishedCallback(qint64 id);

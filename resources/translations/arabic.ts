@@ -1085,6 +1085,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>توقف الخادم عن إرسال البيانات</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>يتغير الملف على الخادم باستمرار</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>

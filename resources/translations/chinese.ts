@@ -1085,6 +1085,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>服务器停止发送数据</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>服务器上的文件不断变化</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>

@@ -1085,6 +1085,10 @@ Heure actuelle&#xa0;: </translation>
         <source>The server stopped sending data</source>
         <translation>Le serveur a cessé d&apos;envoyer des données</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>Le fichier change sans cesse sur le serveur</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>

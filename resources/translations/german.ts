@@ -1085,6 +1085,10 @@ Aktuelle Uhrzeit: </translation>
         <source>The server stopped sending data</source>
         <translation>Der Server sendet keine Daten mehr</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>Die Datei ändert sich auf dem Server ständig</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>

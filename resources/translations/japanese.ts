@@ -1085,6 +1085,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>サーバーがデータの送信を停止しました</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>サーバー上のファイルが変わり続けています</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>

@@ -1085,6 +1085,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>서버가 데이터 전송을 멈췄습니다</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>서버의 파일이 계속 바뀌고 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>

@@ -1085,6 +1085,10 @@ Hora atual: </translation>
         <source>The server stopped sending data</source>
         <translation>O servidor parou de enviar dados</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>O arquivo muda constantemente no servidor</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>

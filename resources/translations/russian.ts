@@ -1085,6 +1085,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>Сервер перестал отправлять данные</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>Файл на сервере постоянно меняется</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>

@@ -1085,6 +1085,10 @@ Hora actual: </translation>
         <source>The server stopped sending data</source>
         <translation>El servidor dejó de enviar datos</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>El archivo cambia continuamente en el servidor</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>

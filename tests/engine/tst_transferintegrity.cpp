@@ -72,6 +72,8 @@ private slots:
     void init();
     void cleanup();
     void credentialsStayInTheStore();
+    void replacedFileStartsAgain_data();
+    void replacedFileStartsAgain();
 
 private:
     ApTvoDownloadTaskThread *add(const QString &url, const QString &name, bool start = true);
@@ -142,6 +144,64 @@ void TstTransferIntegrity::credentialsStayInTheStore()
     QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 60000);
     QVERIFY(fileBytes(t->task().savePath) == v.content);
     QVERIFY(server.requests().at(before).rangeStart() > 0);
+    t->stopTask();
+}
+
+void TstTransferIntegrity::replacedFileStartsAgain_data()
+{
+    QTest::addColumn<int>("replacements");
+    QTest::newRow("replaced once: the new file, whole") << 1;
+    QTest::newRow("replaced again and again: failed with a reason") << 20;
+}
+
+// The file is replaced on the server while five connections fetch it: same
+// length, new validators. Every ranged request names the version it
+// continues, so no byte of another version gets into the file.
+void TstTransferIntegrity::replacedFileStartsAgain()
+{
+    QFETCH(int, replacements);
+    auto version = [](int i) {
+        return Version{randomBytes(32 * MiB, 500 + quint32(i)), "\"v" + QByteArray::number(i) + '"',
+                       "Tue, 01 Dec 2026 10:00:" + QByteArray::number(10 + i) + " GMT"};
+    };
+    int replaced = 0;
+    Version current = version(0);
+    ScriptedHttpServer server;
+    QVERIFY(server.listen());
+    // The first replacement comes while the first ranges run; later
+    // connections take over parts of ranges after it.
+    QTimer replace;
+    replace.setInterval(1000);
+    QObject::connect(&replace, &QTimer::timeout, [&] {
+        if (replaced < replacements)
+            current = version(++replaced);
+    });
+    server.setHandler([&](const ScriptedRequest &r, ScriptedResponder *resp) {
+        if (!replace.isActive())
+            replace.start();
+        serveVersion(r, resp, current);
+        resp->setPacing(64 * 1024, 40);
+    });
+    ApTvoDownloadTaskThread *t = add(server.url(QStringLiteral("/latest.bin")),
+                                     QStringLiteral("latest-%1.bin").arg(replacements));
+    if (replacements == 1) {
+        QTRY_VERIFY_WITH_TIMEOUT(taskDone(t), 120000);
+        QCOMPARE(replaced, 1);
+        QVERIFY2(fileBytes(t->task().savePath) == current.content, "the file mixes two versions");
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(t->task().failedConnections.load() >= t->task().urlCount || taskDone(t), 120000);
+        QVERIFY2(!taskDone(t), "a file that kept changing was taken as complete");
+        QCOMPARE(t->task().failureReason(), FailureReason::remoteFileChanging());
+        QVERIFY(t->task().noRetry.load());
+    }
+    int ranged = 0;
+    for (const ScriptedRequest &r : server.requests()) {
+        if (r.rangeStart() < 0)
+            continue;
+        ++ranged;
+        QVERIFY2(!r.header("If-Range").isEmpty(), r.lines.join('\n').constData());
+    }
+    QVERIFY(ranged >= 4);
     t->stopTask();
 }
 
