@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -101,6 +102,8 @@ bool writeAll(int fd, const char *data, qint64 size)
 
 } // namespace
 
+using WriteFailureHandler = SettingsService::WriteFailureHandler;
+
 class SettingsServicePrivate
 {
 public:
@@ -147,6 +150,11 @@ public:
     bool m_changed = false;  // something to write
     Clock::time_point m_firstChange;
     std::chrono::milliseconds m_delay{1000};
+    // Failed background writes in a row; the next one waits until retryAt.
+    int m_failures = 0;
+    Clock::time_point m_retryAt;
+    std::chrono::milliseconds m_retryDelay{5000};
+    quint64 m_attempts = 0;
 };
 
 SettingsServicePrivate::SettingsServicePrivate(const QString &path)
@@ -331,6 +339,11 @@ void SettingsServicePrivate::noteChange()
     }
 }
 
+namespace {
+std::mutex failureHandlerMutex;
+SettingsService::WriteFailureHandler failureHandler;
+} // namespace
+
 void SettingsServicePrivate::run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -339,17 +352,39 @@ void SettingsServicePrivate::run()
             m_wake.wait(lock);
             continue;
         }
-        const Clock::time_point due = m_firstChange + m_delay;
+        // A failed write is not tried again at once: the file lock and the
+        // value lock stay free for the other threads, and a read-only or
+        // full disk costs a few attempts a minute.
+        const Clock::time_point due = std::max(m_firstChange + m_delay, m_retryAt);
         if (Clock::now() < due) {
             m_wake.wait_until(lock, due);
             continue;
         }
+        ++m_attempts;
         lock.unlock();
+        bool ok;
         {
             std::lock_guard<std::mutex> fileLock(m_fileMutex);
-            flushLocked();
+            ok = flushLocked();
         }
         lock.lock();
+        if (ok) {
+            m_failures = 0;
+            m_retryAt = Clock::time_point();
+            continue;
+        }
+        m_retryAt = Clock::now() + m_retryDelay * (1 << qMin(m_failures, 2));
+        if (m_failures++ == 0) {
+            lock.unlock();
+            WriteFailureHandler handler;
+            {
+                std::lock_guard<std::mutex> handlerLock(failureHandlerMutex);
+                handler = failureHandler;
+            }
+            if (handler)
+                handler(m_path);
+            lock.lock();
+        }
     }
 }
 
@@ -633,6 +668,24 @@ quint64 SettingsService::writeCount() const
 {
     std::lock_guard<std::mutex> lock(d->m_mutex);
     return d->m_writes;
+}
+
+void SettingsService::setWriteFailureHandler(WriteFailureHandler handler)
+{
+    std::lock_guard<std::mutex> lock(failureHandlerMutex);
+    failureHandler = std::move(handler);
+}
+
+void SettingsService::setRetryDelay(int milliseconds)
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    d->m_retryDelay = std::chrono::milliseconds(qMax(1, milliseconds));
+}
+
+quint64 SettingsService::writeAttempts() const
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    return d->m_attempts;
 }
 
 void SettingsService::setWriteDelay(int milliseconds)

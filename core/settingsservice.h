@@ -37,6 +37,11 @@ public:
     // Writes every service's pending changes now; for quitting, termination
     // signals and the end of the session.
     static void flushAll();
+    // Told, from the writing thread, when a file cannot be written (its
+    // folder or file read-only, a full disk): once, until a write works
+    // again. The changes stay in memory and are written once it can be.
+    using WriteFailureHandler = std::function<void(const QString &filePath)>;
+    static void setWriteFailureHandler(WriteFailureHandler handler);
 
     QString filePath() const;
 
@@ -79,6 +84,11 @@ public:
     // Delay between the first unwritten change and its write (default
     // 1000 ms); writes never follow each other closer than this.
     void setWriteDelay(int milliseconds);
+    // Pause after the first failed write in the background (default 5 s);
+    // it doubles with each further failure, up to four times as long.
+    void setRetryDelay(int milliseconds);
+    // Background writes tried so far, successful or not.
+    quint64 writeAttempts() const;
 
     ~SettingsService();
 

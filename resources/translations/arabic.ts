@@ -1474,6 +1474,10 @@ Current Time: </source>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>مدير تنزيلات للملفات ومقاطع فيديو الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>تعذّر حفظ الإعدادات في %1. يُحتفظ بالتغييرات وستُحفظ حالما تصبح الكتابة في الملف ممكنة.</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

@@ -1474,6 +1474,10 @@ Heure actuelle&#xa0;: </translation>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Un gestionnaire de téléchargements pour fichiers et vidéos web, avec plusieurs connexions par fichier, des miroirs et de nouvelles tentatives automatiques.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>Impossible d’enregistrer les paramètres dans %1. Les modifications sont conservées et seront enregistrées dès que le fichier pourra être écrit.</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

@@ -1474,6 +1474,10 @@ Aktuelle Uhrzeit: </translation>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Ein Download-Manager für Dateien und Web-Videos, mit vielen Verbindungen je Datei, Spiegelservern und automatischen Wiederholungen.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>Einstellungen können nicht in %1 gespeichert werden. Die Änderungen bleiben erhalten und werden gespeichert, sobald die Datei geschrieben werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

@@ -1474,6 +1474,10 @@ Current Time: </source>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>ファイルと Web 動画のダウンロードマネージャー。ファイルごとの複数接続、ミラー、自動再試行に対応しています。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>設定を %1 に保存できません。変更は保持され、ファイルに書き込めるようになり次第保存されます。</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

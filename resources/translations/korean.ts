@@ -1474,6 +1474,10 @@ Current Time: </source>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>파일과 웹 동영상을 위한 다운로드 관리자로, 파일당 여러 연결, 미러, 자동 재시도를 지원합니다.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>설정을 %1에 저장할 수 없습니다. 변경 사항은 유지되며 파일에 쓸 수 있게 되면 바로 저장됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

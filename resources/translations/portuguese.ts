@@ -1474,6 +1474,10 @@ Hora atual: </translation>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Um gerenciador de downloads para arquivos e vídeos da web, com várias conexões por arquivo, espelhos e novas tentativas automáticas.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>Não é possível salvar as configurações em %1. As alterações são mantidas e serão salvas assim que o arquivo puder ser gravado.</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

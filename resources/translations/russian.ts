@@ -1474,6 +1474,10 @@ Current Time: </source>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Менеджер загрузок файлов и веб-видео: несколько соединений на файл, зеркала и автоматические повторы.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>Не удаётся сохранить настройки в %1. Изменения сохранены в памяти и будут записаны, как только файл станет доступен для записи.</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

@@ -1474,6 +1474,10 @@ Hora actual: </translation>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Un gestor de descargas de archivos y vídeos web, con varias conexiones por archivo, réplicas y reintentos automáticos.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>No se puede guardar la configuración en %1. Los cambios se conservan y se guardarán en cuanto se pueda escribir el archivo.</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

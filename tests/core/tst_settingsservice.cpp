@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include <atomic>
+#include <ctime>
 #include <sys/stat.h>
 #include <thread>
 
@@ -20,6 +21,21 @@ int fileMode(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return -1;
     return int(st.st_mode & 07777);
+}
+
+double processCpuSeconds()
+{
+    timespec t{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// Runs mount(8); false when this process may not mount.
+bool mountCommand(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral("mount"), arguments);
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 // A QSettings that reads the file as it is on disk now.
@@ -48,6 +64,7 @@ private slots:
     void mergesWhatAnotherWriterChanged();
     void recordsReadFromTheFileBehaveLikeOthers();
     void threadsAndToolbeltLoseNothing();
+    void readOnlyFolderKeepsChangesWithoutSpinning();
 
 private:
     QString freshFile(const QString &name);
@@ -412,6 +429,49 @@ void TestSettingsService::threadsAndToolbeltLoseNothing()
     }
     QCOMPARE(keyLines, threadCount * perThread + 2);
     QCOMPARE(toolbeltRuns, 4);
+}
+
+// A settings folder that turns read-only (a read-only mount: permission
+// bits do not stop root): the writer waits between attempts instead of
+// spinning, tells once, keeps the change and writes it once it can.
+void TestSettingsService::readOnlyFolderKeepsChangesWithoutSpinning()
+{
+    const QString folder = m_dir.path() + QStringLiteral("/readonly");
+    QVERIFY(QDir().mkpath(folder));
+    if (!mountCommand({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), QStringLiteral("size=1m"),
+                       QStringLiteral("tmpfs"), folder}))
+        QSKIP("mounting a tmpfs is not permitted here: a read-only folder cannot be made for root");
+    auto unmount = qScopeGuard([folder] { QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), folder}); });
+    const QString path = folder + QStringLiteral("/zantor.conf");
+    SettingsService &service = SettingsService::forFile(path);
+    service.setWriteDelay(50);
+    service.setRetryDelay(400);
+    std::atomic<int> told{0};
+    SettingsService::setWriteFailureHandler([&told, path](const QString &failed) {
+        if (failed == path)
+            ++told;
+    });
+    auto noHandler = qScopeGuard([] { SettingsService::setWriteFailureHandler({}); });
+    service.setValue(QStringLiteral("Config/General/MaxSplitNum"), 7);
+    QVERIFY(service.flush());
+    QVERIFY(mountCommand({QStringLiteral("-o"), QStringLiteral("remount,ro"), folder}));
+
+    service.setValue(QStringLiteral("Config/General/MaxSplitNum"), 9);
+    const double cpuBefore = processCpuSeconds();
+    const quint64 attemptsBefore = service.writeAttempts();
+    QTest::qWait(2000);
+    const double cpu = processCpuSeconds() - cpuBefore;
+    const quint64 attempts = service.writeAttempts() - attemptsBefore;
+    qInfo("read-only folder: %.3f s of CPU and %llu write attempts in 2 s", cpu, attempts);
+    QVERIFY2(cpu < 0.2, qPrintable(QString::number(cpu)));
+    QVERIFY2(attempts >= 1 && attempts <= 4, qPrintable(QString::number(attempts)));
+    QCOMPARE(told.load(), 1);
+    QCOMPARE(service.value(QStringLiteral("Config/General/MaxSplitNum")).toInt(), 9);
+    QCOMPARE(onDisk(path)->value(QStringLiteral("Config/General/MaxSplitNum")).toInt(), 7);
+
+    QVERIFY(mountCommand({QStringLiteral("-o"), QStringLiteral("remount,rw"), folder}));
+    QTRY_COMPARE_WITH_TIMEOUT(onDisk(path)->value(QStringLiteral("Config/General/MaxSplitNum")).toInt(), 9, 10000);
+    QCOMPARE(told.load(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsService)
