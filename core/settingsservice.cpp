@@ -155,6 +155,7 @@ public:
     Clock::time_point m_retryAt;
     std::chrono::milliseconds m_retryDelay{5000};
     quint64 m_attempts = 0;
+    QSet<QString> m_held;  // held groups, "/"-joined
 };
 
 SettingsServicePrivate::SettingsServicePrivate(const QString &path)
@@ -247,6 +248,15 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        // Held groups the file lost (deleted, or replaced by another file)
+        // come back whole, as this process knows them, and are written.
+        QVector<QStringList> lost;
+        for (const QString &group : qAsConst(m_held)) {
+            const QStringList path = splitKey(group);
+            const Node *now = SettingsTree::find(fresh.get(), path);
+            if ((!now || now->isEmpty()) && SettingsTree::find(m_root.get(), path))
+                lost.append(path);
+        }
         if (deleted) {
             m_pending.clear();
             m_changed = false;
@@ -258,9 +268,18 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
             else
                 SettingsTree::set(fresh.get(), change.path, change.text, names);
         }
+        for (const QStringList &path : qAsConst(lost)) {
+            SettingsTree::forEachValue(*SettingsTree::find(m_root.get(), path), path,
+                                       [&](const QStringList &key, const QByteArray &text) {
+                                           SettingsTree::set(fresh.get(), key, text, names);
+                                           m_pending.append(PendingChange{key, text, false});
+                                       });
+        }
         m_root = std::move(fresh);
         m_names = std::move(names);
         m_known = read;
+        if (!lost.isEmpty())
+            noteChange();
     }
     return true;
 }
@@ -628,6 +647,27 @@ bool SettingsService::updateGroup(const QString &group, const QList<QPair<QStrin
         return false;
     d->setTexts(texts);
     return true;
+}
+
+void SettingsService::holdGroup(const QString &group)
+{
+    const QString path = splitKey(group).join(QLatin1Char('/'));
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    if (!path.isEmpty())
+        d->m_held.insert(path);
+}
+
+void SettingsService::releaseGroup(const QString &group)
+{
+    const QString path = splitKey(group).join(QLatin1Char('/'));
+    const QString below = path + QLatin1Char('/');
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    for (auto it = d->m_held.begin(); it != d->m_held.end();) {
+        if (*it == path || it->startsWith(below))
+            it = d->m_held.erase(it);
+        else
+            ++it;
+    }
 }
 
 void SettingsService::refresh()

@@ -68,6 +68,13 @@ public:
     // False when the group does not exist.
     bool updateGroup(const QString &group, const QList<QPair<QString, QVariant>> &values);
 
+    // Groups this process holds (the records of listed and running tasks).
+    // When the file is deleted or replaced from outside, a held group that
+    // the file no longer has is written back whole at the next write.
+    void holdGroup(const QString &group);
+    // Lets go of a group and every held group below it.
+    void releaseGroup(const QString &group);
+
     // Re-reads the file when another process has changed it since it was
     // last read or written here; one stat() when it has not.
     void refresh();

@@ -222,6 +222,20 @@ QByteArray serialize(Node &root, qint64 sizeHint)
     return out;
 }
 
+void forEachValue(const Node &node, const QStringList &prefix,
+                  const std::function<void(const QStringList &, const QByteArray &)> &value)
+{
+    forEachPackedLine(node.packed, [&](const char *k, const char *kEnd, const char *t, const char *tEnd) {
+        const QStringList path = splitKey(IniCodec::unescapedKey(k, 0, int(kEnd - k)));
+        if (!path.isEmpty())
+            value(prefix + path, QByteArray(t, int(tEnd - t)));
+    });
+    for (auto it = node.values.cbegin(); it != node.values.cend(); ++it)
+        value(prefix + QStringList{it.key()}, it.value());
+    for (const auto &child : node.children)
+        forEachValue(*child.second, prefix + QStringList{child.first}, value);
+}
+
 void collectKeys(const Node &node, const QString &prefix, QStringList &out)
 {
     forEachPackedLine(node.packed, [&](const char *k, const char *kEnd, const char *, const char *) {

@@ -89,6 +89,7 @@ qint64 ApTaskStore::create(const NewTask &task)
         s.setValue(TaskKeys::ExpectedChecksum, task.expectedChecksum);
     s.endGroup();
     s.endGroup();
+    m_service->holdGroup(groupFor(id));
     s.sync();
     return s.status() == QSettings::NoError ? id : 0;
 }
@@ -105,6 +106,9 @@ std::optional<TaskRecord> ApTaskStore::read(qint64 id) const
     s.beginGroup(SettingsKeys::DownloadTasks);
     if (!m_service->containsGroup(groupFor(id)))
         return std::nullopt;
+    // A record that was read is listed or run: it outlives a settings file
+    // deleted or replaced from outside.
+    m_service->holdGroup(groupFor(id));
     s.beginGroup(keyFor(id));
     TaskRecord r;
     r.id = id;
@@ -157,12 +161,14 @@ void ApTaskStore::removeKey(const QString &key)
     if (key.isEmpty())
         return;  // an empty key would remove the whole group
     SettingsView s = openStore(m_service);
+    m_service->releaseGroup(SettingsKeys::DownloadTasks + QLatin1Char('/') + key);
     s.remove(SettingsKeys::DownloadTasks + QLatin1Char('/') + key);
 }
 
 void ApTaskStore::removeAll()
 {
     SettingsView s = openStore(m_service);
+    m_service->releaseGroup(SettingsKeys::DownloadTasks);
     s.beginGroup(SettingsKeys::DownloadTasks);
     for (const QString &key : s.childGroups())
         s.remove(key);

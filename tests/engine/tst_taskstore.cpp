@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "appsettings.h"
+#include "settingsservice.h"
 #include "settingsstore.h"
 #include "taskstore.h"
 #include "testsupport.h"
@@ -52,6 +53,8 @@ private slots:
     void progressWritesSizeOnce();
     void writeStateAndCreationTime();
     void deleteRacingProgressLeavesNoStray();
+    void lostFileGetsHeldRecordsBack_data();
+    void lostFileGetsHeldRecordsBack();
 
 private:
     ApTaskStore *store();
@@ -535,6 +538,54 @@ void TestTaskStore::deleteRacingProgressLeavesNoStray()
         store()->remove(id);
     }
     QCOMPARE(strays, 0);
+}
+
+void TestTaskStore::lostFileGetsHeldRecordsBack_data()
+{
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("file deleted") << false;
+    QTest::newRow("file replaced by an older copy") << true;
+}
+
+// Another program deletes the settings file, or moves an older copy over it,
+// while a task runs: its record comes back whole with the next write.
+void TestTaskStore::lostFileGetsHeldRecordsBack()
+{
+    QFETCH(bool, replaced);
+    SettingsService &service = SettingsService::forOrganisation(organisation(), application());
+    QVERIFY(service.flush());
+    const QString path = service.filePath();
+    const QString older = path + QStringLiteral(".older");
+    QFile::remove(older);
+    QVERIFY(QFile::copy(path, older));
+    const NewTask task{QStringLiteral("http://example.com/held.bin"), {}, QStringLiteral("/tmp/held.bin"),
+                       QStringLiteral("kept"), {}};
+    const qint64 id = store()->create(task);
+    QVERIFY(service.flush());
+
+    if (replaced)
+        QVERIFY(::rename(QFile::encodeName(older).constData(), QFile::encodeName(path).constData()) == 0);
+    else
+        QVERIFY(QFile::remove(path));
+    store()->writeProgress(id, 4096, TaskDownloading, 8192, false);
+    QVERIFY(service.flush());
+
+    QSettings disk(path, QSettings::IniFormat);
+    disk.beginGroup(SettingsKeys::DownloadTasks + QLatin1Char('/') + ApTaskStore::keyFor(id));
+    QCOMPARE(disk.value(TaskKeys::Url).toString(), task.url);
+    QCOMPARE(disk.value(TaskKeys::SavePathName).toString(), task.savePathName);
+    QCOMPARE(disk.value(TaskKeys::Description).toString(), task.description);
+    QCOMPARE(disk.value(TaskKeys::TaskType).toInt(), HttpFtpTaskType);
+    QCOMPARE(disk.value(TaskKeys::CompletedSize).toLongLong(), qint64(4096));
+    QCOMPARE(disk.value(TaskKeys::Size).toLongLong(), qint64(8192));
+
+    // A task removed here is not brought back by a later loss.
+    store()->remove(id);
+    QVERIFY(service.flush());
+    QVERIFY(QFile::remove(path));
+    service.refresh();
+    QVERIFY(service.flush());
+    QVERIFY(!store()->contains(id));
 }
 
 QTEST_GUILESS_MAIN(TestTaskStore)
