@@ -405,10 +405,18 @@ void ApTvoDownloadTaskThread::allDataWritten()
     ApTvoResumeState::remove(m_task.savePath);
     if (!check)
         return;
-    // Not complete before the check: the policing loop completes only a
-    // downloading task. A task paused or deleted meanwhile stays so.
-    m_task.moveState(ApTvoTask::Downloading, ApTvoTask::Checking);
+    beginChecking();
     QTimer::singleShot(0, m_multi, [this] { verifyChecksum(); });
+}
+
+void ApTvoDownloadTaskThread::beginChecking()
+{
+    // Not complete before the check: the policing loop completes only a
+    // downloading task. A file whose last byte came in while it was paused
+    // is checked all the same, or a start would complete it unchecked; a
+    // task deleted meanwhile stays so.
+    if (!m_task.moveState(ApTvoTask::Downloading, ApTvoTask::Checking))
+        m_task.moveState(ApTvoTask::Paused, ApTvoTask::Checking);
 }
 
 void ApTvoDownloadTaskThread::verifyChecksum()

@@ -105,6 +105,9 @@ public:
     // Every byte of the file is written: the resume record goes, and the
     // checksum (when one is expected) is checked in this thread.
     void allDataWritten();
+    // The file is complete and its checksum is due: no pause or start lets
+    // it pass as completed before the check.
+    void beginChecking();
 
     // Speed limit of this run: false when n bytes must wait.
     bool admit(qint64 n);

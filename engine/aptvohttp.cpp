@@ -114,6 +114,10 @@ void ApTvoHttp::startFallback()
     }
     // The retry goes the way the user routed the download, never direct.
     m_fallback->setProxy(networkProxy(m_settings));
+    // A pause and the speed limits hold it back like any other connection.
+    m_fallback->setAdmission([this](qint64 bytes) {
+        return m_task->state.load() != ApTvoTask::Paused && m_task->thread->admit(bytes);
+    });
     // The fallback writes the file from its first byte (it truncates it).
     m_task->activeConnections.store(1);
     m_task->sizeUnknown.store(0);
@@ -511,7 +515,7 @@ void ApTvoHttp::qudProgressCallback(qint64, qint64 received, qint64 total)
     // The whole file is in: a checksum is checked once it is on disk,
     // and until then the task is not complete.
     if (total > 0 && received == total && !m_task->expectedChecksum.isEmpty())
-        m_task->moveState(ApTvoTask::Downloading, ApTvoTask::Checking);
+        m_task->thread->beginChecking();
     m_task->total.store(total < 0 ? 0 : total);
     m_task->completed.store(received);
     m_position.store(received);

@@ -74,6 +74,8 @@ private slots:
     void credentialsStayInTheStore();
     void replacedFileStartsAgain_data();
     void replacedFileStartsAgain();
+    void fallbackObeysPauseLimitAndChecksum_data();
+    void fallbackObeysPauseLimitAndChecksum();
 
 private:
     ApTvoDownloadTaskThread *add(const QString &url, const QString &name, bool start = true);
@@ -202,6 +204,64 @@ void TstTransferIntegrity::replacedFileStartsAgain()
         QVERIFY2(!r.header("If-Range").isEmpty(), r.lines.join('\n').constData());
     }
     QVERIFY(ranged >= 4);
+    t->stopTask();
+}
+
+void TstTransferIntegrity::fallbackObeysPauseLimitAndChecksum_data()
+{
+    QTest::addColumn<bool>("pause");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<QString>("checksum");
+    QTest::newRow("paused midway") << true << qint64(0) << QString();
+    QTest::newRow("task speed limit") << false << qint64(512 * 1024) << QString();
+    QTest::newRow("paused midway, wrong checksum") << true << qint64(0) << QString(40, QLatin1Char('0'));
+}
+
+// The single-stream retry after a failure (the network access manager's
+// download) is held by a pause and by the speed limit, and its file goes
+// through the checksum check even when it was paused on the way.
+void TstTransferIntegrity::fallbackObeysPauseLimitAndChecksum()
+{
+    QFETCH(bool, pause);
+    QFETCH(qint64, limit);
+    QFETCH(QString, checksum);
+    const QByteArray content = randomBytes(6 * MiB, 61);
+    ScriptedHttpServer server;
+    QVERIFY(server.listen());
+    server.setHandler([&content](const ScriptedRequest &r, ScriptedResponder *resp) {
+        ScriptedHttpServer::serveContent(r, resp, content);
+        resp->setPacing(64 * 1024, 20);
+    });
+    ApTvoDownloadTaskThread *t = add(server.url(QStringLiteral("/retry.bin")),
+                                     QStringLiteral("retry-%1.bin").arg(QTest::currentDataTag()[0] == 'p' ? checksum.size() : 1),
+                                     false);
+    t->task().speedLimit.store(limit);
+    t->task().expectedChecksum = checksum;
+    t->setFailedConnections(-1);
+    t->startTask();
+    if (pause) {
+        QTRY_VERIFY_WITH_TIMEOUT(t->task().completed.load() > 512 * 1024, 30000);
+        QVERIFY(t->task().moveState(ApTvoTask::Downloading, ApTvoTask::Paused));
+        QTest::qWait(300);
+        const qint64 held = t->task().completed.load();
+        QTest::qWait(1500);
+        const qint64 grown = t->task().completed.load() - held;
+        QVERIFY2(grown <= 256 * 1024, qPrintable(QString::number(grown)));
+        QVERIFY(t->task().moveState(ApTvoTask::Paused, ApTvoTask::Downloading));
+    } else {
+        QTest::qWait(2000);
+        const qint64 done = t->task().completed.load();
+        QVERIFY2(done > 0 && done <= 2 * limit + 512 * 1024, qPrintable(QString::number(done)));
+        t->task().speedLimit.store(0);
+    }
+    if (checksum.isEmpty()) {
+        QTRY_VERIFY_WITH_TIMEOUT(taskDone(t) && t->task().activeConnections.load() == 0, 60000);
+        QVERIFY(fileBytes(t->task().savePath) == content);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(t->task().state.load(), int(ApTvoTask::Failed), 60000);
+        QVERIFY(t->task().noRetry.load());
+    }
+    QCOMPARE(server.requests().size(), 1);
     t->stopTask();
 }
 
