@@ -228,6 +228,11 @@ qint64 ApTaskStore::finishedFileSize(qint64 id, const QString &savePath)
     return -1;
 }
 
+bool ApTaskStore::flush()
+{
+    return m_service->flush();
+}
+
 void ApTaskStore::removeValue(qint64 id, const QString &key)
 {
     SettingsView s = openStore(m_service, false);

@@ -180,6 +180,9 @@ public:
     // file is dropped).
     qint64 finishedFileSize(qint64 id, const QString &savePath);
     void removeValue(qint64 id, const QString &key);
+    // Brings every change to the file now, for another program that reads
+    // it (toolbelt); true when the file holds them all.
+    bool flush();
 
     static QString keyFor(qint64 id) { return QString::number(id); }
 
