@@ -65,6 +65,8 @@ private slots:
     void recordsReadFromTheFileBehaveLikeOthers();
     void threadsAndToolbeltLoseNothing();
     void readOnlyFolderKeepsChangesWithoutSpinning();
+    void multiLineValueSurvivesWrites_data();
+    void multiLineValueSurvivesWrites();
 
 private:
     QString freshFile(const QString &name);
@@ -472,6 +474,44 @@ void TestSettingsService::readOnlyFolderKeepsChangesWithoutSpinning()
     QVERIFY(mountCommand({QStringLiteral("-o"), QStringLiteral("remount,rw"), folder}));
     QTRY_COMPARE_WITH_TIMEOUT(onDisk(path)->value(QStringLiteral("Config/General/MaxSplitNum")).toInt(), 9, 10000);
     QCOMPARE(told.load(), 1);
+}
+
+void TestSettingsService::multiLineValueSurvivesWrites_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("quoted line break") << QByteArray("5\\Description=\"first line\nsecond=line\"");
+    QTest::newRow("backslash continuation") << QByteArray("5\\Description=first line \\\nsecond=line");
+}
+
+// A hand-edited record holds a value of two lines: writes of other values
+// keep its text and add no keys made of its second line.
+void TestSettingsService::multiLineValueSurvivesWrites()
+{
+    QFETCH(QByteArray, line);
+    const QString path = freshFile(QStringLiteral("multiline%1").arg(QTest::currentDataTag()[0] == 'q'));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[DownloadTasks]\n" + line + "\n5\\TaskType=3\n5\\URL=http://example.com/x\n");
+    }
+    const QVariant before = onDisk(path)->value(QStringLiteral("DownloadTasks/5/Description"));
+    SettingsService &service = SettingsService::forFile(path);
+    QCOMPARE(service.value(QStringLiteral("DownloadTasks/5/Description")), before);
+    service.setValue(QStringLiteral("DownloadTasks/6/State"), 1);
+    QVERIFY(service.flush());
+    service.setValue(QStringLiteral("DownloadTasks/5/State"), 4);
+    QVERIFY(service.flush());
+    service.setValue(QStringLiteral("DownloadTasks/6/State"), 3);
+    QVERIFY(service.flush());
+
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY2(f.readAll().contains(line), "the value's text changed");
+    auto disk = onDisk(path);
+    disk->beginGroup(QStringLiteral("DownloadTasks/5"));
+    QCOMPARE(disk->childKeys(), (QStringList{QStringLiteral("Description"), QStringLiteral("State"),
+                                             QStringLiteral("TaskType"), QStringLiteral("URL")}));
+    QCOMPARE(disk->value(QStringLiteral("Description")), before);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsService)
