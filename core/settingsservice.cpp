@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <condition_variable>
 #include <map>
@@ -169,9 +171,10 @@ void SettingsServicePrivate::ensureFileExists()
 {
     struct stat st;
     if (::stat(m_encodedPath.constData(), &st) == 0) {
-        // A file that someone loosened is made owner-only again.
+        // A file that someone loosened is made owner-only again; one the
+        // user made read-only stays so.
         if ((st.st_mode & 077) != 0)
-            ::chmod(m_encodedPath.constData(), S_IRUSR | S_IWUSR);
+            ::chmod(m_encodedPath.constData(), st.st_mode & 0700);
         return;
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
@@ -286,6 +289,20 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
 
 bool SettingsServicePrivate::writeFile()
 {
+    // A symbolic link is followed: the file it names is replaced within its
+    // own folder, and the link stays a link.
+    QByteArray target = m_encodedPath;
+    char resolved[PATH_MAX];
+    if (::realpath(m_encodedPath.constData(), resolved))
+        target = QByteArray(resolved);
+    // A file the user made read-only is left as it is (root could write it
+    // anyway); the changes wait in memory.
+    struct stat current;
+    if (::stat(target.constData(), &current) == 0 && (current.st_mode & S_IWUSR) == 0) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_firstChange = Clock::now();
+        return false;
+    }
     QByteArray data;
     int taken = 0;
     {
@@ -294,7 +311,7 @@ bool SettingsServicePrivate::writeFile()
         taken = m_pending.size();
         m_changed = false;
     }
-    const QByteArray temporary = m_encodedPath + ".tmp";
+    const QByteArray temporary = target + ".tmp";
     bool ok = false;
     FileIdentity written;
     const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR);
@@ -306,12 +323,12 @@ bool SettingsServicePrivate::writeFile()
             written = FileIdentity::of(st);
         ok = ::close(fd) == 0 && ok;
         if (ok)
-            ok = ::rename(temporary.constData(), m_encodedPath.constData()) == 0;
+            ok = ::rename(temporary.constData(), target.constData()) == 0;
         if (!ok)
             ::unlink(temporary.constData());
     }
     if (ok) {
-        const QByteArray folder = QFile::encodeName(QFileInfo(m_path).absolutePath());
+        const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
         const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dirFd >= 0) {
             ::fsync(dirFd);

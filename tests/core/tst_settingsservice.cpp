@@ -67,6 +67,8 @@ private slots:
     void readOnlyFolderKeepsChangesWithoutSpinning();
     void multiLineValueSurvivesWrites_data();
     void multiLineValueSurvivesWrites();
+    void linkedOrReadOnlyFile_data();
+    void linkedOrReadOnlyFile();
 
 private:
     QString freshFile(const QString &name);
@@ -512,6 +514,66 @@ void TestSettingsService::multiLineValueSurvivesWrites()
     QCOMPARE(disk->childKeys(), (QStringList{QStringLiteral("Description"), QStringLiteral("State"),
                                              QStringLiteral("TaskType"), QStringLiteral("URL")}));
     QCOMPARE(disk->value(QStringLiteral("Description")), before);
+}
+
+void TestSettingsService::linkedOrReadOnlyFile_data()
+{
+    QTest::addColumn<bool>("link");
+    QTest::newRow("symbolic link to the file") << true;
+    QTest::newRow("file made read-only (0400)") << false;
+}
+
+// A link is followed and stays a link; a file the user made read-only is
+// not rewritten (even by root), and the failure is told.
+void TestSettingsService::linkedOrReadOnlyFile()
+{
+    QFETCH(bool, link);
+    const QString real = m_dir.path() + QStringLiteral("/real-%1/zantor.conf").arg(link);
+    QVERIFY(QDir().mkpath(QFileInfo(real).absolutePath()));
+    QFile::remove(real);
+    {
+        QSettings s(real, QSettings::IniFormat);
+        s.setValue(QStringLiteral("Language"), QStringLiteral("german"));
+    }
+    QString path = real;
+    if (link) {
+        path = freshFile(QStringLiteral("linked"));
+        QVERIFY(QFile::link(real, path));
+    } else {
+        QVERIFY(::chmod(QFile::encodeName(real).constData(), 0400) == 0);
+    }
+    QFile original(real);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+
+    std::atomic<int> told{0};
+    SettingsService::setWriteFailureHandler([&told, path](const QString &failed) {
+        if (failed == path)
+            ++told;
+    });
+    auto noHandler = qScopeGuard([] { SettingsService::setWriteFailureHandler({}); });
+    SettingsService &service = SettingsService::forFile(path);
+    service.setWriteDelay(50);
+    service.setRetryDelay(300);
+    service.setValue(QStringLiteral("Language"), QStringLiteral("portuguese"));
+    if (link) {
+        QVERIFY(service.flush());
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(QFileInfo(path).symLinkTarget(), real);
+        QCOMPARE(onDisk(real)->value(QStringLiteral("Language")).toString(), QStringLiteral("portuguese"));
+        QCOMPARE(fileMode(real), 0600);
+    } else {
+        QTRY_COMPARE(told.load(), 1);
+        QVERIFY(!service.flush());
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), before);
+        QCOMPARE(fileMode(real), 0400);
+        QCOMPARE(service.value(QStringLiteral("Language")).toString(), QStringLiteral("portuguese"));
+        QVERIFY(::chmod(QFile::encodeName(real).constData(), 0600) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(onDisk(real)->value(QStringLiteral("Language")).toString(),
+                                  QStringLiteral("portuguese"), 15000);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSettingsService)
