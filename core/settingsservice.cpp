@@ -9,8 +9,11 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <condition_variable>
 #include <map>
@@ -101,6 +104,8 @@ bool writeAll(int fd, const char *data, qint64 size)
 
 } // namespace
 
+using WriteFailureHandler = SettingsService::WriteFailureHandler;
+
 class SettingsServicePrivate
 {
 public:
@@ -120,6 +125,10 @@ public:
     bool reloadIfChanged(bool force);
     bool writeFile();
     bool flushLocked();
+
+    // Sets values with their file texts and notes the changes; returns how
+    // many changed (m_mutex held).
+    int setTexts(const QVector<QPair<QStringList, QByteArray>> &texts);
 
     // --- writer thread
     void run();
@@ -143,6 +152,12 @@ public:
     bool m_changed = false;  // something to write
     Clock::time_point m_firstChange;
     std::chrono::milliseconds m_delay{1000};
+    // Failed background writes in a row; the next one waits until retryAt.
+    int m_failures = 0;
+    Clock::time_point m_retryAt;
+    std::chrono::milliseconds m_retryDelay{5000};
+    quint64 m_attempts = 0;
+    QSet<QString> m_held;  // held groups, "/"-joined
 };
 
 SettingsServicePrivate::SettingsServicePrivate(const QString &path)
@@ -156,9 +171,10 @@ void SettingsServicePrivate::ensureFileExists()
 {
     struct stat st;
     if (::stat(m_encodedPath.constData(), &st) == 0) {
-        // A file that someone loosened is made owner-only again.
+        // A file that someone loosened is made owner-only again; one the
+        // user made read-only stays so.
         if ((st.st_mode & 077) != 0)
-            ::chmod(m_encodedPath.constData(), S_IRUSR | S_IWUSR);
+            ::chmod(m_encodedPath.constData(), st.st_mode & 0700);
         return;
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
@@ -235,6 +251,15 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        // Held groups the file lost (deleted, or replaced by another file)
+        // come back whole, as this process knows them, and are written.
+        QVector<QStringList> lost;
+        for (const QString &group : qAsConst(m_held)) {
+            const QStringList path = splitKey(group);
+            const Node *now = SettingsTree::find(fresh.get(), path);
+            if ((!now || now->isEmpty()) && SettingsTree::find(m_root.get(), path))
+                lost.append(path);
+        }
         if (deleted) {
             m_pending.clear();
             m_changed = false;
@@ -246,15 +271,38 @@ bool SettingsServicePrivate::reloadIfChanged(bool force)
             else
                 SettingsTree::set(fresh.get(), change.path, change.text, names);
         }
+        for (const QStringList &path : qAsConst(lost)) {
+            SettingsTree::forEachValue(*SettingsTree::find(m_root.get(), path), path,
+                                       [&](const QStringList &key, const QByteArray &text) {
+                                           SettingsTree::set(fresh.get(), key, text, names);
+                                           m_pending.append(PendingChange{key, text, false});
+                                       });
+        }
         m_root = std::move(fresh);
         m_names = std::move(names);
         m_known = read;
+        if (!lost.isEmpty())
+            noteChange();
     }
     return true;
 }
 
 bool SettingsServicePrivate::writeFile()
 {
+    // A symbolic link is followed: the file it names is replaced within its
+    // own folder, and the link stays a link.
+    QByteArray target = m_encodedPath;
+    char resolved[PATH_MAX];
+    if (::realpath(m_encodedPath.constData(), resolved))
+        target = QByteArray(resolved);
+    // A file the user made read-only is left as it is (root could write it
+    // anyway); the changes wait in memory.
+    struct stat current;
+    if (::stat(target.constData(), &current) == 0 && (current.st_mode & S_IWUSR) == 0) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_firstChange = Clock::now();
+        return false;
+    }
     QByteArray data;
     int taken = 0;
     {
@@ -263,7 +311,7 @@ bool SettingsServicePrivate::writeFile()
         taken = m_pending.size();
         m_changed = false;
     }
-    const QByteArray temporary = m_encodedPath + ".tmp";
+    const QByteArray temporary = target + ".tmp";
     bool ok = false;
     FileIdentity written;
     const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR);
@@ -275,12 +323,12 @@ bool SettingsServicePrivate::writeFile()
             written = FileIdentity::of(st);
         ok = ::close(fd) == 0 && ok;
         if (ok)
-            ok = ::rename(temporary.constData(), m_encodedPath.constData()) == 0;
+            ok = ::rename(temporary.constData(), target.constData()) == 0;
         if (!ok)
             ::unlink(temporary.constData());
     }
     if (ok) {
-        const QByteArray folder = QFile::encodeName(QFileInfo(m_path).absolutePath());
+        const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
         const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dirFd >= 0) {
             ::fsync(dirFd);
@@ -327,6 +375,11 @@ void SettingsServicePrivate::noteChange()
     }
 }
 
+namespace {
+std::mutex failureHandlerMutex;
+SettingsService::WriteFailureHandler failureHandler;
+} // namespace
+
 void SettingsServicePrivate::run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -335,17 +388,39 @@ void SettingsServicePrivate::run()
             m_wake.wait(lock);
             continue;
         }
-        const Clock::time_point due = m_firstChange + m_delay;
+        // A failed write is not tried again at once: the file lock and the
+        // value lock stay free for the other threads, and a read-only or
+        // full disk costs a few attempts a minute.
+        const Clock::time_point due = std::max(m_firstChange + m_delay, m_retryAt);
         if (Clock::now() < due) {
             m_wake.wait_until(lock, due);
             continue;
         }
+        ++m_attempts;
         lock.unlock();
+        bool ok;
         {
             std::lock_guard<std::mutex> fileLock(m_fileMutex);
-            flushLocked();
+            ok = flushLocked();
         }
         lock.lock();
+        if (ok) {
+            m_failures = 0;
+            m_retryAt = Clock::time_point();
+            continue;
+        }
+        m_retryAt = Clock::now() + m_retryDelay * (1 << qMin(m_failures, 2));
+        if (m_failures++ == 0) {
+            lock.unlock();
+            WriteFailureHandler handler;
+            {
+                std::lock_guard<std::mutex> handlerLock(failureHandlerMutex);
+                handler = failureHandler;
+            }
+            if (handler)
+                handler(m_path);
+            lock.lock();
+        }
     }
 }
 
@@ -545,24 +620,71 @@ QMap<QString, QVariant> SettingsService::groupValues(const QString &group) const
     return result;
 }
 
-int SettingsService::setGroupValues(const QString &group, const QList<QPair<QString, QVariant>> &values)
+namespace {
+// Values of one group as paths and file texts, made before the lock is taken.
+QVector<QPair<QStringList, QByteArray>> groupTexts(const QStringList &groupPath,
+                                                   const QList<QPair<QString, QVariant>> &values)
 {
-    const QStringList groupPath = splitKey(group);
     QVector<QPair<QStringList, QByteArray>> texts;
     texts.reserve(values.size());
     for (const auto &entry : values)
         texts.append({groupPath + splitKey(entry.first), valueText(entry.second)});
+    return texts;
+}
+} // namespace
+
+int SettingsServicePrivate::setTexts(const QVector<QPair<QStringList, QByteArray>> &texts)
+{
     int changed = 0;
-    std::lock_guard<std::mutex> lock(d->m_mutex);
-    for (const auto &entry : qAsConst(texts)) {
-        if (d->set(entry.first, entry.second)) {
-            d->m_pending.append(PendingChange{entry.first, entry.second, false});
+    for (const auto &entry : texts) {
+        if (set(entry.first, entry.second)) {
+            m_pending.append(PendingChange{entry.first, entry.second, false});
             ++changed;
         }
     }
     if (changed)
-        d->noteChange();
+        noteChange();
     return changed;
+}
+
+int SettingsService::setGroupValues(const QString &group, const QList<QPair<QString, QVariant>> &values)
+{
+    const auto texts = groupTexts(splitKey(group), values);
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    return d->setTexts(texts);
+}
+
+bool SettingsService::updateGroup(const QString &group, const QList<QPair<QString, QVariant>> &values)
+{
+    const QStringList groupPath = splitKey(group);
+    const auto texts = groupTexts(groupPath, values);
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    const Node *node = d->find(groupPath);
+    if (groupPath.isEmpty() || !node || node->isEmpty())
+        return false;
+    d->setTexts(texts);
+    return true;
+}
+
+void SettingsService::holdGroup(const QString &group)
+{
+    const QString path = splitKey(group).join(QLatin1Char('/'));
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    if (!path.isEmpty())
+        d->m_held.insert(path);
+}
+
+void SettingsService::releaseGroup(const QString &group)
+{
+    const QString path = splitKey(group).join(QLatin1Char('/'));
+    const QString below = path + QLatin1Char('/');
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    for (auto it = d->m_held.begin(); it != d->m_held.end();) {
+        if (*it == path || it->startsWith(below))
+            it = d->m_held.erase(it);
+        else
+            ++it;
+    }
 }
 
 void SettingsService::refresh()
@@ -603,6 +725,24 @@ quint64 SettingsService::writeCount() const
 {
     std::lock_guard<std::mutex> lock(d->m_mutex);
     return d->m_writes;
+}
+
+void SettingsService::setWriteFailureHandler(WriteFailureHandler handler)
+{
+    std::lock_guard<std::mutex> lock(failureHandlerMutex);
+    failureHandler = std::move(handler);
+}
+
+void SettingsService::setRetryDelay(int milliseconds)
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    d->m_retryDelay = std::chrono::milliseconds(qMax(1, milliseconds));
+}
+
+quint64 SettingsService::writeAttempts() const
+{
+    std::lock_guard<std::mutex> lock(d->m_mutex);
+    return d->m_attempts;
 }
 
 void SettingsService::setWriteDelay(int milliseconds)

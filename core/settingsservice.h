@@ -37,6 +37,11 @@ public:
     // Writes every service's pending changes now; for quitting, termination
     // signals and the end of the session.
     static void flushAll();
+    // Told, from the writing thread, when a file cannot be written (its
+    // folder or file read-only, a full disk): once, until a write works
+    // again. The changes stay in memory and are written once it can be.
+    using WriteFailureHandler = std::function<void(const QString &filePath)>;
+    static void setWriteFailureHandler(WriteFailureHandler handler);
 
     QString filePath() const;
 
@@ -58,6 +63,17 @@ public:
     QMap<QString, QVariant> groupValues(const QString &group) const;
     // Several values of one group set in one go; returns how many changed.
     int setGroupValues(const QString &group, const QList<QPair<QString, QVariant>> &values);
+    // The same, only when the group exists, checked under the same lock:
+    // a group removed meanwhile is not brought back by a few of its values.
+    // False when the group does not exist.
+    bool updateGroup(const QString &group, const QList<QPair<QString, QVariant>> &values);
+
+    // Groups this process holds (the records of listed and running tasks).
+    // When the file is deleted or replaced from outside, a held group that
+    // the file no longer has is written back whole at the next write.
+    void holdGroup(const QString &group);
+    // Lets go of a group and every held group below it.
+    void releaseGroup(const QString &group);
 
     // Re-reads the file when another process has changed it since it was
     // last read or written here; one stat() when it has not.
@@ -75,6 +91,11 @@ public:
     // Delay between the first unwritten change and its write (default
     // 1000 ms); writes never follow each other closer than this.
     void setWriteDelay(int milliseconds);
+    // Pause after the first failed write in the background (default 5 s);
+    // it doubles with each further failure, up to four times as long.
+    void setRetryDelay(int milliseconds);
+    // Background writes tried so far, successful or not.
+    quint64 writeAttempts() const;
 
     ~SettingsService();
 

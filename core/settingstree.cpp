@@ -182,12 +182,28 @@ static void appendLines(QByteArray &out, const Node &node, const QByteArray &pre
     }
 }
 
+// A value of several lines (quoted, or continued with a backslash, as a
+// hand-edited file may hold) cannot sit in a packed block, whose lines are
+// one key each.
+static bool hasLineBreak(const Node &node)
+{
+    for (const QByteArray &text : node.values) {
+        if (text.contains('\n') || text.contains('\r'))
+            return true;
+    }
+    for (const auto &child : node.children) {
+        if (hasLineBreak(*child.second))
+            return true;
+    }
+    return false;
+}
+
 QByteArray serialize(Node &root, qint64 sizeHint)
 {
     for (auto &section : root.children) {
         for (auto &record : section.second->children) {
             Node &node = *record.second;
-            if (!node.packed.isEmpty() || node.isEmpty())
+            if (!node.packed.isEmpty() || node.isEmpty() || hasLineBreak(node))
                 continue;
             QByteArray lines;
             appendLines(lines, node, QByteArray());
@@ -220,6 +236,20 @@ QByteArray serialize(Node &root, qint64 sizeHint)
         appendLines(out, *section.second, QByteArray());
     }
     return out;
+}
+
+void forEachValue(const Node &node, const QStringList &prefix,
+                  const std::function<void(const QStringList &, const QByteArray &)> &value)
+{
+    forEachPackedLine(node.packed, [&](const char *k, const char *kEnd, const char *t, const char *tEnd) {
+        const QStringList path = splitKey(IniCodec::unescapedKey(k, 0, int(kEnd - k)));
+        if (!path.isEmpty())
+            value(prefix + path, QByteArray(t, int(tEnd - t)));
+    });
+    for (auto it = node.values.cbegin(); it != node.values.cend(); ++it)
+        value(prefix + QStringList{it.key()}, it.value());
+    for (const auto &child : node.children)
+        forEachValue(*child.second, prefix + QStringList{child.first}, value);
 }
 
 void collectKeys(const Node &node, const QString &prefix, QStringList &out)

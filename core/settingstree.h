@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -55,6 +56,9 @@ bool erase(std::unique_ptr<Node> &root, const QStringList &path);
 // the file's size and the next write copies them as they are. sizeHint is
 // the size of the file last written, or 0.
 QByteArray serialize(Node &root, qint64 sizeHint);
+// Every value below node with its path (prefix + key parts) and file text.
+void forEachValue(const Node &node, const QStringList &prefix,
+                  const std::function<void(const QStringList &, const QByteArray &)> &value);
 // Every key below node, with prefix before it.
 void collectKeys(const Node &node, const QString &prefix, QStringList &out);
 

@@ -309,6 +309,9 @@ void ApPolicingThread::submitTask(const QString &key)
     if (!record || !TaskStore::isSubmittable(*record))
         return;
     if (record->urlHostIp.isEmpty()) {
+        // toolbelt reads the record from the file: a new one must be there
+        // first, not only in this process's memory.
+        m_store->flush();
         Common::startCompanion(*m_info, Common::CompanionToolbelt,
                                {CompanionArgs::HostIp, QUrl(record->url).host(), key});
     }

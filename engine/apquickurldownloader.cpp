@@ -8,12 +8,18 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 #include <cerrno>
 
 #include "failurereason.h"
 
 namespace {
+
+// With an admission, data is taken in pieces of this size, and the reply
+// buffers no more than this before the server is held back.
+constexpr qint64 AdmittedPiece = 64 * 1024;
+constexpr int HoldRetryMs = 10;
 
 bool isRedirectStatus(int status)
 {
@@ -31,7 +37,16 @@ ApQuickUrlDownloader::ApQuickUrlDownloader(qint64 downloadId, QObject *parent)
     : QObject(parent)
     , m_id(downloadId)
     , m_manager(new QNetworkAccessManager(this))
+    , m_holdTimer(new QTimer(this))
 {
+    m_holdTimer->setSingleShot(true);
+    m_holdTimer->setInterval(HoldRetryMs);
+    connect(m_holdTimer, &QTimer::timeout, this, &ApQuickUrlDownloader::resumeHeld);
+}
+
+void ApQuickUrlDownloader::setAdmission(Admission admission)
+{
+    m_admission = std::move(admission);
 }
 
 ApQuickUrlDownloader::~ApQuickUrlDownloader()
@@ -94,6 +109,7 @@ bool ApQuickUrlDownloader::begin(const QUrl &url, const QString &savePath, bool 
     m_finished = false;
     m_redirects = 0;
     m_written = 0;
+    m_total = -1;
     m_errorDetail.clear();
     m_failureReason.clear();
     m_savePath = savePath;
@@ -135,7 +151,10 @@ void ApQuickUrlDownloader::sendRequest(const QUrl &url)
         request.setRawHeader("User-Agent", m_userAgent);
     if (!m_referer.isEmpty())
         request.setRawHeader("Referer", m_referer);
+    m_replyFinished = false;
     m_reply = m_manager->get(request);
+    if (m_admission)
+        m_reply->setReadBufferSize(AdmittedPiece);
     connect(m_reply, &QNetworkReply::readyRead, this, &ApQuickUrlDownloader::onReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &ApQuickUrlDownloader::onProgress);
     connect(m_reply, &QNetworkReply::finished, this, &ApQuickUrlDownloader::onFinished);
@@ -174,22 +193,56 @@ void ApQuickUrlDownloader::onReadyRead()
 {
     if (!m_reply || m_finished)
         return;
-    const QByteArray data = m_reply->readAll();
-    if (data.isEmpty() || !isFinalResponse())
+    if (!isFinalResponse()) {
+        m_reply->readAll();
         return;
-    if (!openFile())
-        return;
-    m_written += data.size();
-    if (m_file->write(data) != data.size()) {
-        m_errorDetail = m_file->errorString();
-        m_failureReason = FailureReason::disk(errno);
-        fail(writeFailedText());
     }
+    if (m_total < 0) {
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && !m_reply->hasRawHeader("Content-Encoding"))
+            m_total = length.toLongLong();
+    }
+    // The file is made only once a successful response has data for it.
+    if (m_reply->bytesAvailable() > 0 && !openFile())
+        return;
+    while (m_reply && m_file && m_reply->bytesAvailable() > 0) {
+        const qint64 piece = m_admission ? qMin(m_reply->bytesAvailable(), AdmittedPiece) : m_reply->bytesAvailable();
+        if (m_admission && !m_admission(piece)) {
+            m_holdTimer->start();
+            return;
+        }
+        const QByteArray data = m_reply->read(piece);
+        if (data.isEmpty())
+            return;
+        m_written += data.size();
+        if (m_file->write(data) != data.size()) {
+            m_errorDetail = m_file->errorString();
+            m_failureReason = FailureReason::disk(errno);
+            fail(writeFailedText());
+            return;
+        }
+        if (m_admission) {
+            emit downloadProgress(m_id, m_written, m_total);
+            emit fileDownloadedProgress(m_id, m_written, m_total);
+        }
+    }
+}
+
+void ApQuickUrlDownloader::resumeHeld()
+{
+    onReadyRead();
+    // The reply ended while its last data was held back.
+    if (m_reply && m_replyFinished && m_reply->bytesAvailable() == 0)
+        onFinished();
 }
 
 void ApQuickUrlDownloader::onProgress(qint64 received, qint64 total)
 {
     if (!m_reply || !isFinalResponse())
+        return;
+    m_total = total;
+    // With an admission, progress counts what reached the file.
+    if (m_admission)
         return;
     emit downloadProgress(m_id, received, total);
     emit fileDownloadedProgress(m_id, received, total);
@@ -199,9 +252,12 @@ void ApQuickUrlDownloader::onFinished()
 {
     if (!m_reply)
         return;
+    m_replyFinished = true;
     onReadyRead();
     if (m_finished)
         return;  // a write failure ended the download inside onReadyRead()
+    if (m_holdTimer->isActive())
+        return;  // data held back: finished once it is written
 
     const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QUrl target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
@@ -298,6 +354,7 @@ void ApQuickUrlDownloader::releaseReply()
 {
     if (!m_reply)
         return;
+    m_holdTimer->stop();
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     disconnect(reply, nullptr, this, nullptr);

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 class QFile;
+class QTimer;
 class QNetworkAccessManager;
 class QNetworkCookieJar;
 class QNetworkProxy;
@@ -49,6 +52,13 @@ public:
     void setProxy(const QNetworkProxy &proxy);
     // Cookie store for the following downloads; the downloader takes it.
     void setCookieJar(QNetworkCookieJar *jar);
+    // Asked before each piece of the file (its size in bytes) is taken from
+    // the network: false holds it back, and the download asks again a few
+    // milliseconds later while the server waits on the full socket buffer.
+    // For a paused task and a speed limit. Without one, data is taken as it
+    // comes.
+    using Admission = std::function<bool(qint64 bytes)>;
+    void setAdmission(Admission admission);
 
     bool isFinished() const { return m_finished; }
     qint64 downloadId() const { return m_id; }
@@ -79,6 +89,7 @@ private:
     bool begin(const QUrl &url, const QString &savePath, bool createFolders);
     void sendRequest(const QUrl &url);
     void onReadyRead();
+    void resumeHeld();
     void onProgress(qint64 received, qint64 total);
     void onFinished();
     void fail(const QString &error);
@@ -101,4 +112,8 @@ private:
     QString m_failureReason;
     qint64 m_written = 0;
     bool m_created = false;
+    qint64 m_total = -1;
+    Admission m_admission;
+    QTimer *m_holdTimer;
+    bool m_replyFinished = false;
 };

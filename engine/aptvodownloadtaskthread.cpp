@@ -9,16 +9,19 @@
 #include <QTimer>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "apcurlmulti.h"
 #include "crashhandler.h"
+#include "failurereason.h"
 #include "threadannotations.h"
 #include "aptvodownloader.h"
 #include "aptvoftp.h"
 #include "aptvohttp.h"
 #include "aptvomanager.h"
 #include "aptvosettings.h"
+#include "taskstore.h"
 
 namespace {
 // How often the resume record is written and the speed share refreshed.
@@ -35,6 +38,8 @@ constexpr unsigned long StopGraceMs = 2000;
 // limited task never bursts far above its rate.
 constexpr double BurstSeconds = 0.1;
 constexpr qint64 MinBurst = 16 * 1024;
+// A file replaced on the server this often within one run fails the task.
+constexpr int MaxChangeRestarts = 3;
 } // namespace
 
 ApTvoDownloadTaskThread::ApTvoDownloadTaskThread(ApTvoManager *manager,
@@ -99,16 +104,32 @@ void ApTvoDownloadTaskThread::run()
 
     m_done.clear();
     m_pool.clear();
+    m_validators.clear();
+    m_restartQueued = false;
+    m_changeRestarts = 0;
     m_identity = ApTvoResumeState();
-    m_identity.url = m_task.url;
+    m_identity.url = ApTvoResumeState::addressOf(m_task.url);
     m_complete = false;
     m_task.noRetry.store(false);
     const bool retry = m_task.failedConnections.load() == -1;
 
+    // An earlier run wrote the whole file, and a stop or an exit came before
+    // the task was stored as completed: the file is complete, nothing is
+    // fetched again.
+    const qint64 finished = ApTaskStore().finishedFileSize(m_task.id, m_task.savePath);
+    if (finished > 0) {
+        completeWithoutTransfer(finished);
+        m_task.startTimeMs.store(QDateTime::currentMSecsSinceEpoch());
+        exec();
+        endRun();
+        ZANTOR_THREAD_FINISHED(this);
+        return;
+    }
+
     // An earlier run left a record: verify the remote file and fetch only
     // what is missing. Without a usable record the run starts at byte 0.
     m_probing = !m_task.rangesRefused.load() && m_resume.load(m_task.savePath)
-        && m_resume.url == m_task.url && QFileInfo(m_task.savePath).size() == m_resume.size
+        && m_resume.url == ApTvoResumeState::addressOf(m_task.url) && QFileInfo(m_task.savePath).size() == m_resume.size
         && (m_task.protocol == ApTvoTask::Ftp ? !m_resume.ftpModified.isEmpty()
                                                 : !m_resume.ifRangeValue().isEmpty());
     if (m_probing) {
@@ -157,6 +178,47 @@ void ApTvoDownloadTaskThread::run()
     ZANTOR_THREAD_FINISHED(this);
 }
 
+void ApTvoDownloadTaskThread::dropConnections()
+{
+    QList<ApTvoHttpFtpDownloader *> connections;
+    {
+        QMutexLocker lock(&m_connectionsLock);
+        connections.swap(m_connections);
+    }
+    for (ApTvoHttpFtpDownloader *c : connections)
+        c->stop();
+    qDeleteAll(connections);
+}
+
+void ApTvoDownloadTaskThread::completeWithoutTransfer(qint64 size)
+{
+    m_complete = true;
+    ApTvoResumeState::remove(m_task.savePath);
+    m_task.failedConnections.store(0);
+    m_task.total.store(size);
+    m_task.sizeUnknown.store(0);
+    m_task.completed.store(size);
+    m_task.lastCompleted.store(size);
+    m_task.headerReceived.store(true);
+    // The completion pass completes it like a run that just ended.
+    m_task.connectionStarted();
+}
+
+void ApTvoDownloadTaskThread::recordFinished()
+{
+    const QByteArray path = QFile::encodeName(m_task.savePath);
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat st;
+    // On disk before the note says so.
+    const bool ok = ::fdatasync(fd) == 0 && ::fstat(fd, &st) == 0;
+    ::close(fd);
+    if (ok && st.st_size > 0)
+        ApTaskStore().writeFinishedFile(m_task.id, st.st_size,
+                                        qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec);
+}
+
 void ApTvoDownloadTaskThread::endRun()
 {
     const bool deleting = m_task.deleteFile.load();
@@ -172,14 +234,7 @@ void ApTvoDownloadTaskThread::endRun()
         kept = m_resume.done;
         keptSize = m_resume.size;
     }
-    QList<ApTvoHttpFtpDownloader *> connections;
-    {
-        QMutexLocker lock(&m_connectionsLock);
-        connections.swap(m_connections);
-    }
-    for (ApTvoHttpFtpDownloader *c : connections)
-        c->stop();
-    qDeleteAll(connections);
+    dropConnections();
     delete m_multi;
     m_multi = nullptr;
     m_housekeeping = nullptr;
@@ -309,6 +364,7 @@ void ApTvoDownloadTaskThread::setFtpModified(const QByteArray &modified)
 void ApTvoDownloadTaskThread::resumeAccepted(ApTvoHttpFtpDownloader *probe)
 {
     m_probing = false;
+    m_validators.insert(probe->url(), {m_resume.etag, m_resume.lastModified, m_resume.ftpModified});
     m_identity.size = m_resume.size;
     m_identity.etag = m_resume.etag;
     m_identity.lastModified = m_resume.lastModified;
@@ -317,6 +373,78 @@ void ApTvoDownloadTaskThread::resumeAccepted(ApTvoHttpFtpDownloader *probe)
     m_task.sizeUnknown.store(0);
     firstResponseWithSize(probe);
     m_task.headerReceived.store(true);
+}
+
+QByteArray ApTvoDownloadTaskThread::ifRangeFor(const QString &url) const
+{
+    const auto it = m_validators.constFind(url);
+    if (it == m_validators.constEnd())
+        return QByteArray();
+    if (!it->etag.isEmpty() && !it->etag.startsWith("W/"))
+        return it->etag;
+    return it->lastModified;
+}
+
+bool ApTvoDownloadTaskThread::sameRemoteFile(const QString &url, const QByteArray &etag,
+                                             const QByteArray &lastModified)
+{
+    auto it = m_validators.find(url);
+    if (it == m_validators.end()) {
+        m_validators.insert(url, {etag, lastModified, {}});
+        return true;
+    }
+    return (etag.isEmpty() || it->etag.isEmpty() || etag == it->etag)
+        && (lastModified.isEmpty() || it->lastModified.isEmpty() || lastModified == it->lastModified);
+}
+
+bool ApTvoDownloadTaskThread::sameFtpFile(const QString &url, const QByteArray &modified)
+{
+    Validators &known = m_validators[url];
+    if (known.ftpModified.isEmpty())
+        known.ftpModified = modified;
+    return modified.isEmpty() || modified == known.ftpModified;
+}
+
+void ApTvoDownloadTaskThread::remoteFileChanged()
+{
+    // No byte that still arrives completes the file.
+    m_task.total.store(0);
+    if (m_restartQueued || !m_multi)
+        return;
+    m_restartQueued = true;
+    QTimer::singleShot(0, m_multi, [this] { restartAtZero(); });
+}
+
+void ApTvoDownloadTaskThread::restartAtZero()
+{
+    m_restartQueued = false;
+    dropConnections();
+    m_probing = false;
+    m_complete = false;
+    m_pool.clear();
+    m_done.clear();
+    m_validators.clear();
+    m_identity = ApTvoResumeState();
+    m_identity.url = ApTvoResumeState::addressOf(m_task.url);
+    ApTvoResumeState::remove(m_task.savePath);
+    m_task.total.store(0);
+    m_task.sizeUnknown.store(1);
+    m_task.completed.store(0);
+    m_task.lastCompleted.store(0);
+    m_task.activeConnections.store(0);
+    m_task.headerReceived.store(false);
+    m_task.failedConnections.store(0);
+    keepShownRanges(ApByteRanges(), 0);
+    if (++m_changeRestarts > MaxChangeRestarts) {
+        // Retrying cannot help while the server keeps replacing the file;
+        // the policing loop fails the task with this reason.
+        m_task.setFailureReason(FailureReason::remoteFileChanging());
+        m_task.noRetry.store(true);
+        m_task.failedConnections.store(m_task.urlCount);
+        return;
+    }
+    if (ApTvoHttpFtpDownloader *first = createConnection(m_task.protocol, m_task.url, false))
+        first->start();
 }
 
 void ApTvoDownloadTaskThread::resumeRejected()
@@ -369,13 +497,28 @@ void ApTvoDownloadTaskThread::allDataWritten()
     if (m_complete)
         return;
     m_complete = true;
+    // Noted in the task's record before the resume record goes, so that a
+    // stop, pause or exit before the completion pass never leaves the
+    // task to be fetched again. A file with a checksum is noted once it
+    // passed the check.
+    const bool check = !m_task.expectedChecksum.isEmpty() && m_multi;
+    if (!check)
+        recordFinished();
     ApTvoResumeState::remove(m_task.savePath);
-    if (m_task.expectedChecksum.isEmpty() || !m_multi)
+    if (!check)
         return;
-    // Not complete before the check: the policing loop completes only a
-    // downloading task. A task paused or deleted meanwhile stays so.
-    m_task.moveState(ApTvoTask::Downloading, ApTvoTask::Checking);
+    beginChecking();
     QTimer::singleShot(0, m_multi, [this] { verifyChecksum(); });
+}
+
+void ApTvoDownloadTaskThread::beginChecking()
+{
+    // Not complete before the check: the policing loop completes only a
+    // downloading task. A file whose last byte came in while it was paused
+    // is checked all the same, or a start would complete it unchecked; a
+    // task deleted meanwhile stays so.
+    if (!m_task.moveState(ApTvoTask::Downloading, ApTvoTask::Checking))
+        m_task.moveState(ApTvoTask::Paused, ApTvoTask::Checking);
 }
 
 void ApTvoDownloadTaskThread::verifyChecksum()
@@ -397,6 +540,7 @@ void ApTvoDownloadTaskThread::verifyChecksum()
             actual = hash.result().toHex();
     }
     if (!actual.isEmpty() && actual == expected) {
+        recordFinished();
         m_task.moveState(ApTvoTask::Checking, ApTvoTask::Completed);
         return;
     }

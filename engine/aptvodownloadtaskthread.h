@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QString>
@@ -104,9 +105,23 @@ public:
     // there (a server without ranges, a refused session), so its stream
     // goes on instead of a new one. True when extended.
     bool extendRange(ApTvoHttpFtpDownloader *connection);
+    // Validators of the remote file as each URL first reported them. A
+    // ranged request to a URL carries "If-Range" with its validator (a
+    // strong entity tag, else the date); a later response whose validators
+    // differ is of another file. The first response from a URL sets them.
+    QByteArray ifRangeFor(const QString &url) const;
+    bool sameRemoteFile(const QString &url, const QByteArray &etag, const QByteArray &lastModified);
+    bool sameFtpFile(const QString &url, const QByteArray &modified);
+    // The file was replaced on the server: what this run wrote is of no
+    // use, the run starts again at byte 0 (once the calling callback has
+    // returned); a file that keeps changing fails the task.
+    void remoteFileChanged();
     // Every byte of the file is written: the resume record goes, and the
     // checksum (when one is expected) is checked in this thread.
     void allDataWritten();
+    // The file is complete and its checksum is due: no pause or start lets
+    // it pass as completed before the check.
+    void beginChecking();
 
     // Speed limit of this run: false when n bytes must wait.
     bool admit(qint64 n);
@@ -125,6 +140,12 @@ private:
     ApTvoHttpFtpDownloader *createConnection(int protocol, const QString &url, bool ranged);
     void markSlicesLocked(ApTvoHttpFtpDownloader *connection);
     void endRun();
+    // Stops and deletes every connection of the run.
+    void dropConnections();
+    // The file of an earlier run is complete: this run only reports it.
+    void completeWithoutTransfer(qint64 size);
+    // Notes in the task's record that its file is complete on disk.
+    void recordFinished();
     void retire(ApTvoHttpFtpDownloader *connection);
     void refreshRate();
     void refillTokens();
@@ -135,6 +156,7 @@ private:
     // Closes the transfers of a paused task after a short grace and opens
     // them all again, each for the rest of its range, when it goes on.
     void followPause();
+    void restartAtZero();
 
     ApTvoTask m_task;
     ApTvoManager *m_manager;
@@ -158,6 +180,15 @@ private:
     ApFtpSessionLimits m_ownFtpLimits;
     bool m_complete = false;
     bool m_fileCreated = false;
+    struct Validators
+    {
+        QByteArray etag;
+        QByteArray lastModified;
+        QByteArray ftpModified;
+    };
+    QHash<QString, Validators> m_validators;
+    bool m_restartQueued = false;
+    int m_changeRestarts = 0;
     QTimer *m_housekeeping = nullptr;
     QElapsedTimer m_pausedFor;
     // Finished ranges and file size for fileSlices(), under the lock.

@@ -114,10 +114,10 @@ bool ApTvoFtp::startRequest()
 
     curl_slist_free_all(m_preQuote);
     m_preQuote = curl_slist_append(nullptr, ("SIZE " + path.toUtf8()).constData());
-    // The date identifies the file for a later resume; a server without
-    // MDTM still serves it ("*": a refusal does not end the transfer).
-    if (!m_ranged || m_resumeProbe)
-        m_preQuote = curl_slist_append(m_preQuote, ("*MDTM " + path.toUtf8()).constData());
+    // The date identifies the file for a later resume and tells a file
+    // replaced since the first connection began; a server without MDTM
+    // still serves it ("*": a refusal does not end the transfer).
+    m_preQuote = curl_slist_append(m_preQuote, ("*MDTM " + path.toUtf8()).constData());
     if (m_ranged)
         m_preQuote = curl_slist_append(m_preQuote, ("REST " + QByteArray::number(position())).constData());
 
@@ -291,6 +291,13 @@ bool ApTvoFtp::rawCommandReply(int code, const QByteArray &detail)
             m_modified = detail;
             if (!m_ranged)
                 m_task->thread->setFtpModified(detail);
+            if (!m_resumeProbe && !m_task->thread->sameFtpFile(m_url, detail)) {
+                // Not a failure of this connection: the whole run starts again.
+                setState(Idle);
+                m_aborted = true;
+                m_task->thread->remoteFileChanged();
+                return false;
+            }
         }
         return true;
     }

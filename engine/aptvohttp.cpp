@@ -102,7 +102,7 @@ void ApTvoHttp::start()
 
 void ApTvoHttp::startFallback()
 {
-    const QByteArray referer = (m_task->referer.isEmpty() ? m_url : m_task->referer).toUtf8();
+    const QByteArray referer = refererText();
     QByteArray host;
     if (m_settings.proxyType != 0 && !proxyHost(m_settings, &host)) {
         fallbackRefused(FailureReason::proxyUnusable());
@@ -114,11 +114,23 @@ void ApTvoHttp::startFallback()
     }
     // The retry goes the way the user routed the download, never direct.
     m_fallback->setProxy(networkProxy(m_settings));
+    // A pause and the speed limits hold it back like any other connection.
+    m_fallback->setAdmission([this](qint64 bytes) {
+        return m_task->state.load() != ApTvoTask::Paused && m_task->thread->admit(bytes);
+    });
     // The fallback writes the file from its first byte (it truncates it).
     m_task->activeConnections.store(1);
     m_task->sizeUnknown.store(0);
     m_fallback->download(QUrl::fromEncoded(m_url.toUtf8()), m_task->savePath, m_task->id,
                          m_settings.userAgent, referer);
+}
+
+QByteArray ApTvoHttp::refererText() const
+{
+    if (!m_task->referer.isEmpty())
+        return m_task->referer.toUtf8();
+    // The link itself, but never the user name and password in it.
+    return ApTvoResumeState::addressOf(m_url).toUtf8();
 }
 
 void ApTvoHttp::fallbackRefused(const QString &reason)
@@ -156,7 +168,7 @@ bool ApTvoHttp::startRequest()
 
     const QByteArray target = (tls ? QByteArrayLiteral("https://") : QByteArrayLiteral("http://"))
         + host + ':' + QByteArray::number(port) + path;
-    const QByteArray referer = (m_task->referer.isEmpty() ? m_url : m_task->referer).toUtf8();
+    const QByteArray referer = refererText();
 
     m_requestHeaders.clear();
     m_requestHeaders << "GET " + path + " HTTP/1.1";
@@ -165,11 +177,13 @@ bool ApTvoHttp::startRequest()
     m_requestHeaders << "User-Agent: " + m_settings.userAgent;
     if (m_ranged)
         m_requestHeaders << "Range: bytes=" + QByteArray::number(position()) + '-';
-    // The range of an earlier run only if the file is still the same;
-    // otherwise the server sends the whole new file.
+    // A range only of the file this task fetches (the one an earlier run
+    // left, or the one the first response of this URL named); a replaced
+    // file is sent whole instead, and its new validators tell.
     const ApTvoResumeState *resume = m_resumeProbe ? m_task->thread->resumeToVerify() : nullptr;
-    if (m_ranged && resume)
-        m_requestHeaders << "If-Range: " + resume->ifRangeValue();
+    const QByteArray validator = resume ? resume->ifRangeValue() : m_task->thread->ifRangeFor(m_url);
+    if (m_ranged && !validator.isEmpty())
+        m_requestHeaders << "If-Range: " + validator;
     m_requestHeaders << "Referer: " + referer;
     m_requestHeaders << "Cache-Control: no-cache";
     m_requestHeaders << "Connection: close";
@@ -355,6 +369,8 @@ bool ApTvoHttp::responseHeaderReceived()
         setRange(0, 0);
     }
     if (m_status == 200) {
+        if (m_ranged && !m_task->thread->sameRemoteFile(m_url, m_etag, m_lastModified))
+            return remoteFileChanged();
         if (m_ranged) {
             // The server ignored the range: its data would start at byte 0
             // of the file, not at this connection's range. The range goes
@@ -368,6 +384,7 @@ bool ApTvoHttp::responseHeaderReceived()
             if (!m_acceptRanges)
                 m_task->rangesRefused.store(true);
             m_task->thread->setRemoteIdentity(total, m_etag, m_lastModified);
+            m_task->thread->sameRemoteFile(m_url, m_etag, m_lastModified);
             m_task->total.store(total);
             m_task->sizeUnknown.store(0);
             m_blockSize.store(total / qMax(1, m_settings.sliceCount));
@@ -409,6 +426,8 @@ bool ApTvoHttp::responseHeaderReceived()
             m_task->thread->resumeAccepted(this);
             return true;
         }
+        if (!m_task->thread->sameRemoteFile(m_url, m_etag, m_lastModified))
+            return remoteFileChanged();
         if (first != position() || (total >= 0 && total != m_task->total.load()))
             return fail();
         m_blockSize.store(m_task->total.load() / qMax(1, m_settings.sliceCount));
@@ -424,6 +443,15 @@ bool ApTvoHttp::responseHeaderReceived()
         return restartWhole();
     }
     return fail(FailureReason::httpStatus(m_status, m_reasonPhrase));
+}
+
+bool ApTvoHttp::remoteFileChanged()
+{
+    // Not a failure of this connection: the whole run starts again.
+    setState(Idle);
+    m_aborted = true;
+    m_task->thread->remoteFileChanged();
+    return false;
 }
 
 bool ApTvoHttp::restartWhole()
@@ -490,7 +518,7 @@ void ApTvoHttp::qudProgressCallback(qint64, qint64 received, qint64 total)
     // The whole file is in: a checksum is checked once it is on disk,
     // and until then the task is not complete.
     if (total > 0 && received == total && !m_task->expectedChecksum.isEmpty())
-        m_task->moveState(ApTvoTask::Downloading, ApTvoTask::Checking);
+        m_task->thread->beginChecking();
     m_task->bytesFetched.fetch_add(qMax<qint64>(0, received - m_bytesReceived.load()));
     m_task->total.store(total < 0 ? 0 : total);
     m_task->completed.store(received);

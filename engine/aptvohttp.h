@@ -39,6 +39,8 @@ private:
     void startFallback();
     void fallbackRefused(const QString &reason);
     bool startRequest();
+    // The task's referer, or the connection's URL without its user info.
+    QByteArray refererText() const;
     void transferFinished(int curlCode) override;
     void connectionUnconnected();
 
@@ -48,6 +50,7 @@ private:
     bool headerLine(const QByteArray &line);
     bool responseHeaderReceived();
     bool restartWhole();
+    bool remoteFileChanged();
 
     void qudProgressCallback(qint64 id, qint64 received, qint64 total);
     void qudFinishedCallback(qint64 id);

@@ -2,8 +2,11 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QUrl>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 const QByteArray Magic = QByteArrayLiteral("ZantorResume 1");
@@ -71,6 +74,14 @@ QString ApTvoResumeState::pathFor(const QString &savePath)
     return savePath + QStringLiteral(".zresume");
 }
 
+QString ApTvoResumeState::addressOf(const QString &url)
+{
+    const QUrl parsed = QUrl::fromEncoded(url.toUtf8());
+    if (parsed.userInfo().isEmpty())
+        return url;
+    return QString::fromUtf8(parsed.adjusted(QUrl::RemoveUserInfo).toEncoded());
+}
+
 void ApTvoResumeState::remove(const QString &savePath)
 {
     QFile::remove(pathFor(savePath));
@@ -126,7 +137,7 @@ bool ApTvoResumeState::save(const QString &savePath) const
     text += "size " + QByteArray::number(size) + '\n';
     // Values come from servers: a line break would start a line of its own.
     auto clean = [](QByteArray v) { return v.replace('\r', ' ').replace('\n', ' '); };
-    text += "url " + clean(url.toUtf8()) + '\n';
+    text += "url " + clean(addressOf(url).toUtf8()) + '\n';
     if (!etag.isEmpty())
         text += "etag " + clean(etag) + '\n';
     if (!lastModified.isEmpty())
@@ -138,7 +149,8 @@ bool ApTvoResumeState::save(const QString &savePath) const
     QSaveFile f(pathFor(savePath));
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    if (f.write(text) != text.size()) {
+    // Only the user's own business, like the settings file.
+    if (::fchmod(f.handle(), S_IRUSR | S_IWUSR) != 0 || f.write(text) != text.size()) {
         f.cancelWriting();
         return false;
     }

@@ -27,12 +27,13 @@ private:
 // What a task run knows of its target file across runs and crashes. It is
 // kept in a small side file beside the target (target path + ".zresume"),
 // replaced atomically (temporary file and rename) on every save and removed
-// when the file is complete. Format: UTF-8 text, one "name value" pair per
-// line, names in any order, unknown names ignored:
+// when the file is complete. It is owner-only and holds no credentials.
+// Format: UTF-8 text, one "name value" pair per line, names in any order,
+// unknown names ignored:
 //
 //   ZantorResume 1               first line, format version
 //   size 209715200               total bytes of the remote file
-//   url http://host/file         address of the first request
+//   url http://host/file         address of the first request, no user info
 //   etag "5f1c-1234"             HTTP validators as the server sent them
 //   last-modified Tue, 01 ...
 //   ftp-modified 20240101120000  FTP MDTM reply of the file
@@ -50,6 +51,9 @@ struct ApTvoResumeState
     ApByteRanges done;
 
     static QString pathFor(const QString &savePath);
+    // The address as the record keeps it: without user name and password,
+    // which stay in the settings file alone.
+    static QString addressOf(const QString &url);
     static void remove(const QString &savePath);
 
     // Reads the side file of savePath; false when it is missing or unusable.

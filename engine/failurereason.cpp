@@ -154,6 +154,8 @@ QString unsafeHeader() { return tr("The request holds a line break in a header v
 
 QString tooManyRedirects() { return tr("Too many redirections"); }
 
+QString remoteFileChanging() { return tr("The file keeps changing on the server"); }
+
 QString noAnswer() { return tr("The server stopped sending data"); }
 
 } // namespace FailureReason

@@ -22,6 +22,8 @@ QString disk(int error);
 QString diskFull();
 QString noAnswer();
 QString tooManyRedirects();
+// The file on the server was replaced again and again during the download.
+QString remoteFileChanging();
 QString proxyRefused();
 // The proxy the user chose has no usable host (empty, or written with the
 // scheme of another proxy type).

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 #include "appsettings.h"
 #include "settingsservice.h"
@@ -86,6 +89,7 @@ qint64 ApTaskStore::create(const NewTask &task)
         s.setValue(TaskKeys::ExpectedChecksum, task.expectedChecksum);
     s.endGroup();
     s.endGroup();
+    m_service->holdGroup(groupFor(id));
     s.sync();
     return s.status() == QSettings::NoError ? id : 0;
 }
@@ -102,6 +106,9 @@ std::optional<TaskRecord> ApTaskStore::read(qint64 id) const
     s.beginGroup(SettingsKeys::DownloadTasks);
     if (!m_service->containsGroup(groupFor(id)))
         return std::nullopt;
+    // A record that was read is listed or run: it outlives a settings file
+    // deleted or replaced from outside.
+    m_service->holdGroup(groupFor(id));
     s.beginGroup(keyFor(id));
     TaskRecord r;
     r.id = id;
@@ -154,12 +161,14 @@ void ApTaskStore::removeKey(const QString &key)
     if (key.isEmpty())
         return;  // an empty key would remove the whole group
     SettingsView s = openStore(m_service);
+    m_service->releaseGroup(SettingsKeys::DownloadTasks + QLatin1Char('/') + key);
     s.remove(SettingsKeys::DownloadTasks + QLatin1Char('/') + key);
 }
 
 void ApTaskStore::removeAll()
 {
     SettingsView s = openStore(m_service);
+    m_service->releaseGroup(SettingsKeys::DownloadTasks);
     s.beginGroup(SettingsKeys::DownloadTasks);
     for (const QString &key : s.childGroups())
         s.remove(key);
@@ -173,17 +182,13 @@ void ApTaskStore::writeState(qint64 id, int state)
 bool ApTaskStore::writeProgress(qint64 id, qint64 completed, int state, qint64 total, bool sizeWritten)
 {
     // A task deleted while its thread still ran must not come back as a
-    // stray record holding only its progress.
-    if (!m_service->containsGroup(groupFor(id)))
-        return false;
-    SettingsView s = openStore(m_service, false);
-    s.beginGroup(groupFor(id));
-    s.setValue(TaskKeys::CompletedSize, completed);
-    s.setValue(TaskKeys::State, state);
+    // stray record holding only its progress: the check and the write are
+    // one step of the store.
+    QList<QPair<QString, QVariant>> values{{TaskKeys::CompletedSize, completed}, {TaskKeys::State, state}};
     const bool writeSize = !sizeWritten && total > 0;
     if (writeSize)
-        s.setValue(TaskKeys::Size, total);
-    return writeSize;
+        values.append({TaskKeys::Size, total});
+    return m_service->updateGroup(groupFor(id), values) && writeSize;
 }
 
 QString ApTaskStore::ensureCreationTime(qint64 id, const QDateTime &now)
@@ -202,6 +207,30 @@ void ApTaskStore::writeValue(qint64 id, const QString &key, const QVariant &valu
 {
     SettingsView s = openStore(m_service, false);
     s.setValue(groupFor(id) + QLatin1Char('/') + key, value);
+}
+
+void ApTaskStore::writeFinishedFile(qint64 id, qint64 size, qint64 mtimeNs)
+{
+    m_service->updateGroup(groupFor(id), {{TaskKeys::FinishedFile, QStringLiteral("%1 %2").arg(size).arg(mtimeNs)}});
+}
+
+qint64 ApTaskStore::finishedFileSize(qint64 id, const QString &savePath)
+{
+    const QString note = m_service->value(groupFor(id) + QLatin1Char('/') + TaskKeys::FinishedFile).toString();
+    if (note.isEmpty())
+        return -1;
+    struct stat st {};
+    const bool present = ::stat(QFile::encodeName(savePath).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    const qint64 mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    if (present && note == QStringLiteral("%1 %2").arg(qint64(st.st_size)).arg(mtimeNs))
+        return st.st_size;
+    removeValue(id, TaskKeys::FinishedFile);
+    return -1;
+}
+
+bool ApTaskStore::flush()
+{
+    return m_service->flush();
 }
 
 void ApTaskStore::removeValue(qint64 id, const QString &key)

@@ -33,6 +33,10 @@ inline const QString SpeedLimit = QStringLiteral("SpeedLimit");
 // Hex digest the finished file must have (MD5, SHA-1 or SHA-256 by its
 // length); missing or empty means no check.
 inline const QString ExpectedChecksum = QStringLiteral("ExpectedChecksum");
+// The file was written to its last byte (and passed its checksum): its size
+// and modification time in nanoseconds, "size mtime". A later run that finds
+// the file unchanged completes the task without fetching it again.
+inline const QString FinishedFile = QStringLiteral("FinishedFile");
 
 // "CreationTime" read when the key is missing.
 inline const QString MissingCreationTime = QStringLiteral("-1");
@@ -171,7 +175,17 @@ public:
     // written and returned.
     QString ensureCreationTime(qint64 id, const QDateTime &now = QDateTime::currentDateTime());
     void writeValue(qint64 id, const QString &key, const QVariant &value);
+    // Notes that the task's file is complete on disk; nothing happens for a
+    // task without a record.
+    void writeFinishedFile(qint64 id, qint64 size, qint64 mtimeNs);
+    // The size of the file when the record notes it as complete and the file
+    // is still the one noted; -1 otherwise (a note that no longer fits the
+    // file is dropped).
+    qint64 finishedFileSize(qint64 id, const QString &savePath);
     void removeValue(qint64 id, const QString &key);
+    // Brings every change to the file now, for another program that reads
+    // it (toolbelt); true when the file holds them all.
+    bool flush();
 
     static QString keyFor(qint64 id) { return QString::number(id); }
 

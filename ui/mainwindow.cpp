@@ -38,6 +38,7 @@
 #include "ipcinbox.h"
 #include "ipcmessage.h"
 #include "languages.h"
+#include "settingsservice.h"
 #include "settingsstore.h"
 #include "singleinstance.h"
 #include "startupcommandline.h"
@@ -71,6 +72,17 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     if (m_plastique)
         m_plastique->setParent(this);
 
+    // Told from the store's writing thread; shown in this one.
+    QPointer<MainWindow> window(this);
+    SettingsService::setWriteFailureHandler([window](const QString &filePath) {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [window, filePath] {
+                if (window)
+                    window->settingsNotWritten(filePath);
+            },
+            Qt::QueuedConnection);
+    });
     setupTable();
     setupShell();
     readSettings();
@@ -85,6 +97,7 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
 
 MainWindow::~MainWindow()
 {
+    SettingsService::setWriteFailureHandler({});
     if (m_policing)
         m_policing->stopAndWait();
     // Task threads end before their manager goes.
@@ -256,6 +269,13 @@ void MainWindow::showUpdateNotifyMessage(const QString &message, int mode)
     // Mode 1: the user asked for the check, so the answer also pops up.
     if (mode == 1)
         m_tray->showBalloon(tr("Update Notification"), message, 10000);
+}
+
+void MainWindow::settingsNotWritten(const QString &filePath)
+{
+    statusBar()->showMessage(tr("Settings cannot be saved to %1. Changes are kept and saved as soon as the file "
+                                "can be written.")
+                                 .arg(QDir::toNativeSeparators(filePath)));
 }
 
 void MainWindow::setStatusbarRates(const QString &downloadRate, const QString &uploadRate)

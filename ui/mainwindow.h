@@ -325,6 +325,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The settings file could not be written: said once in the status bar.
+    void settingsNotWritten(const QString &filePath);
     Q_DISABLE_COPY(MainWindow)
     void readSettings();
     void readWindowFlags();

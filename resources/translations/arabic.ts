@@ -1108,6 +1108,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>توقف الخادم عن إرسال البيانات</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>يتغير الملف على الخادم باستمرار</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
@@ -1508,6 +1512,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>بدء هذه المهمة المنتظرة في وقت لاحق</translation>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>تعذّر حفظ الإعدادات في %1. يُحتفظ بالتغييرات وستُحفظ حالما تصبح الكتابة في الملف ممكنة.</translation>
     </message>
 </context>
 <context>

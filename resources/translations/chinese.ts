@@ -1108,6 +1108,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>服务器停止发送数据</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>服务器上的文件不断变化</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
@@ -1508,6 +1512,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>推迟开始这个等待中的任务</translation>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>无法将设置保存到 %1。更改已保留，文件可写入后将立即保存。</translation>
     </message>
 </context>
 <context>

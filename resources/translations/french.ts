@@ -1108,6 +1108,10 @@ Heure actuelle&#xa0;: </translation>
         <source>The server stopped sending data</source>
         <translation>Le serveur a cessé d&apos;envoyer des données</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>Le fichier change sans cesse sur le serveur</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
@@ -1508,6 +1512,8 @@ Heure actuelle&#xa0;: </translation>
     <message>
         <source>Start this waiting task later</source>
         <translation>Démarrer plus tard cette tâche en attente</translation>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>Impossible d’enregistrer les paramètres dans %1. Les modifications sont conservées et seront enregistrées dès que le fichier pourra être écrit.</translation>
     </message>
 </context>
 <context>

@@ -1108,6 +1108,10 @@ Aktuelle Uhrzeit: </translation>
         <source>The server stopped sending data</source>
         <translation>Der Server sendet keine Daten mehr</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>Die Datei ändert sich auf dem Server ständig</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
@@ -1508,6 +1512,8 @@ Aktuelle Uhrzeit: </translation>
     <message>
         <source>Start this waiting task later</source>
         <translation>Diese wartende Aufgabe später starten</translation>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>Einstellungen können nicht in %1 gespeichert werden. Die Änderungen bleiben erhalten und werden gespeichert, sobald die Datei geschrieben werden kann.</translation>
     </message>
 </context>
 <context>

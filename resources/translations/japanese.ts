@@ -1108,6 +1108,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>サーバーがデータの送信を停止しました</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>サーバー上のファイルが変わり続けています</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
@@ -1508,6 +1512,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>この待機中のタスクを後で開始します</translation>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>設定を %1 に保存できません。変更は保持され、ファイルに書き込めるようになり次第保存されます。</translation>
     </message>
 </context>
 <context>

@@ -1108,6 +1108,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>서버가 데이터 전송을 멈췄습니다</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>서버의 파일이 계속 바뀌고 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
@@ -1508,6 +1512,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>대기 중인 이 작업을 나중에 시작합니다</translation>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>설정을 %1에 저장할 수 없습니다. 변경 사항은 유지되며 파일에 쓸 수 있게 되면 바로 저장됩니다.</translation>
     </message>
 </context>
 <context>

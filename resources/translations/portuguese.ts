@@ -1108,6 +1108,10 @@ Hora atual: </translation>
         <source>The server stopped sending data</source>
         <translation>O servidor parou de enviar dados</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>O arquivo muda constantemente no servidor</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
@@ -1508,6 +1512,8 @@ Hora atual: </translation>
     <message>
         <source>Start this waiting task later</source>
         <translation>Iniciar depois esta tarefa em espera</translation>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>Não é possível salvar as configurações em %1. As alterações são mantidas e serão salvas assim que o arquivo puder ser gravado.</translation>
     </message>
 </context>
 <context>

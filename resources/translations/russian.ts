@@ -1108,6 +1108,10 @@ Current Time: </source>
         <source>The server stopped sending data</source>
         <translation>Сервер перестал отправлять данные</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>Файл на сервере постоянно меняется</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
@@ -1508,6 +1512,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>Запустить эту ожидающую задачу позже</translation>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>Не удаётся сохранить настройки в %1. Изменения сохранены в памяти и будут записаны, как только файл станет доступен для записи.</translation>
     </message>
 </context>
 <context>

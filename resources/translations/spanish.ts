@@ -1108,6 +1108,10 @@ Hora actual: </translation>
         <source>The server stopped sending data</source>
         <translation>El servidor dejó de enviar datos</translation>
     </message>
+    <message>
+        <source>The file keeps changing on the server</source>
+        <translation>El archivo cambia continuamente en el servidor</translation>
+    </message>
 </context>
 <context>
     <name>LocationViewer::ApWebFrameTalker</name>
@@ -1508,6 +1512,8 @@ Hora actual: </translation>
     <message>
         <source>Start this waiting task later</source>
         <translation>Iniciar después esta tarea en espera</translation>
+        <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
+        <translation>No se puede guardar la configuración en %1. Los cambios se conservan y se guardarán en cuanto se pueda escribir el archivo.</translation>
     </message>
 </context>
 <context>

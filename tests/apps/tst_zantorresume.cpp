@@ -1,9 +1,16 @@
 // The real program killed in the middle of a download (as a crash or a
-// power cut would end it) continues the download at its next start.
+// power cut would end it) continues the download at its next start; one
+// ended right after the last byte does not fetch the file again.
 
 #include <QtTest>
 
+#include <csignal>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include "appsettings.h"
+#include "settingsservice.h"
 #include "aptvoresumestate.h"
 #include "enginetestkit.h"
 #include "taskstore.h"
@@ -22,6 +29,7 @@ class TestZantorResume : public QObject
 private slots:
     void initTestCase();
     void killedProgramContinues();
+    void terminatedAfterLastByte();
 
 private:
     void startProgram(QProcess &process);
@@ -114,6 +122,63 @@ void TestZantorResume::killedProgramContinues()
     if (!second.waitForFinished(10000))
         second.kill();
     second.waitForFinished(5000);
+}
+
+void TestZantorResume::terminatedAfterLastByte()
+{
+    const qint64 size = 16 * MiB;
+    QVERIFY(writeRandomFile(m_root.filePath(QStringLiteral("last.bin")), size, 77));
+    const QString target = m_dir.filePath(QStringLiteral("last.bin"));
+    NewTask task;
+    task.url = m_nginx.url(QStringLiteral("/slow/last.bin"));
+    task.savePathName = target;
+    const qint64 id = ApTaskStore().create(task);
+    QVERIFY(id > 0);
+    QVERIFY(SettingsService::main().flush());
+
+    // The resume record goes when the last byte is in: the program is told
+    // to end at that moment, before its completion pass could notice.
+    const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    QVERIFY(watch >= 0);
+    QVERIFY(inotify_add_watch(watch, QFile::encodeName(m_dir.path()).constData(), IN_DELETE) >= 0);
+    const QByteArray recordName = QFileInfo(ApTvoResumeState::pathFor(target)).fileName().toUtf8();
+    QProcess first;
+    startProgram(first);
+    bool removed = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!removed && clock.elapsed() < 120000) {
+        pollfd p{watch, POLLIN, 0};
+        if (::poll(&p, 1, 200) <= 0)
+            continue;
+        alignas(inotify_event) char buffer[4096];
+        const ssize_t n = ::read(watch, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < n;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            removed = removed || (event->len > 0 && recordName == event->name);
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    if (removed)
+        ::kill(pid_t(first.processId()), SIGTERM);
+    ::close(watch);
+    QVERIFY(removed);
+    QVERIFY(first.waitForFinished(20000));
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+
+    waitForQuietLog();
+    const int logFrom = m_nginx.accessLog().size();
+    QProcess second;
+    startProgram(second);
+    QTRY_VERIFY_WITH_TIMEOUT(ApTaskStore().read(id)->state == TaskCompleted, 60000);
+    second.terminate();
+    QVERIFY(second.waitForFinished(20000));
+    waitForQuietLog();
+    const qint64 served = servedSince(logFrom);
+    qInfo("after the stop at the last byte the next start fetched %lld bytes", served);
+    QCOMPARE(served, qint64(0));
+    QCOMPARE(ApTaskStore().read(id)->completedSize, size);
+    QCOMPARE(sha1OfFile(target), sha1OfFile(m_root.filePath(QStringLiteral("last.bin"))));
 }
 
 QTEST_GUILESS_MAIN(TestZantorResume)

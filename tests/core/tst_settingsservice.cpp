@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include <atomic>
+#include <ctime>
 #include <sys/stat.h>
 #include <thread>
 
@@ -20,6 +21,21 @@ int fileMode(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return -1;
     return int(st.st_mode & 07777);
+}
+
+double processCpuSeconds()
+{
+    timespec t{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// Runs mount(8); false when this process may not mount.
+bool mountCommand(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral("mount"), arguments);
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 // A QSettings that reads the file as it is on disk now.
@@ -48,6 +64,11 @@ private slots:
     void mergesWhatAnotherWriterChanged();
     void recordsReadFromTheFileBehaveLikeOthers();
     void threadsAndToolbeltLoseNothing();
+    void readOnlyFolderKeepsChangesWithoutSpinning();
+    void multiLineValueSurvivesWrites_data();
+    void multiLineValueSurvivesWrites();
+    void linkedOrReadOnlyFile_data();
+    void linkedOrReadOnlyFile();
 
 private:
     QString freshFile(const QString &name);
@@ -412,6 +433,147 @@ void TestSettingsService::threadsAndToolbeltLoseNothing()
     }
     QCOMPARE(keyLines, threadCount * perThread + 2);
     QCOMPARE(toolbeltRuns, 4);
+}
+
+// A settings folder that turns read-only (a read-only mount: permission
+// bits do not stop root): the writer waits between attempts instead of
+// spinning, tells once, keeps the change and writes it once it can.
+void TestSettingsService::readOnlyFolderKeepsChangesWithoutSpinning()
+{
+    const QString folder = m_dir.path() + QStringLiteral("/readonly");
+    QVERIFY(QDir().mkpath(folder));
+    if (!mountCommand({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), QStringLiteral("size=1m"),
+                       QStringLiteral("tmpfs"), folder}))
+        QSKIP("mounting a tmpfs is not permitted here: a read-only folder cannot be made for root");
+    auto unmount = qScopeGuard([folder] { QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), folder}); });
+    const QString path = folder + QStringLiteral("/zantor.conf");
+    SettingsService &service = SettingsService::forFile(path);
+    service.setWriteDelay(50);
+    service.setRetryDelay(400);
+    std::atomic<int> told{0};
+    SettingsService::setWriteFailureHandler([&told, path](const QString &failed) {
+        if (failed == path)
+            ++told;
+    });
+    auto noHandler = qScopeGuard([] { SettingsService::setWriteFailureHandler({}); });
+    service.setValue(QStringLiteral("Config/General/MaxSplitNum"), 7);
+    QVERIFY(service.flush());
+    QVERIFY(mountCommand({QStringLiteral("-o"), QStringLiteral("remount,ro"), folder}));
+
+    service.setValue(QStringLiteral("Config/General/MaxSplitNum"), 9);
+    const double cpuBefore = processCpuSeconds();
+    const quint64 attemptsBefore = service.writeAttempts();
+    QTest::qWait(2000);
+    const double cpu = processCpuSeconds() - cpuBefore;
+    const quint64 attempts = service.writeAttempts() - attemptsBefore;
+    qInfo("read-only folder: %.3f s of CPU and %llu write attempts in 2 s", cpu, attempts);
+    QVERIFY2(cpu < 0.2, qPrintable(QString::number(cpu)));
+    QVERIFY2(attempts >= 1 && attempts <= 4, qPrintable(QString::number(attempts)));
+    QCOMPARE(told.load(), 1);
+    QCOMPARE(service.value(QStringLiteral("Config/General/MaxSplitNum")).toInt(), 9);
+    QCOMPARE(onDisk(path)->value(QStringLiteral("Config/General/MaxSplitNum")).toInt(), 7);
+
+    QVERIFY(mountCommand({QStringLiteral("-o"), QStringLiteral("remount,rw"), folder}));
+    QTRY_COMPARE_WITH_TIMEOUT(onDisk(path)->value(QStringLiteral("Config/General/MaxSplitNum")).toInt(), 9, 10000);
+    QCOMPARE(told.load(), 1);
+}
+
+void TestSettingsService::multiLineValueSurvivesWrites_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("quoted line break") << QByteArray("5\\Description=\"first line\nsecond=line\"");
+    QTest::newRow("backslash continuation") << QByteArray("5\\Description=first line \\\nsecond=line");
+}
+
+// A hand-edited record holds a value of two lines: writes of other values
+// keep its text and add no keys made of its second line.
+void TestSettingsService::multiLineValueSurvivesWrites()
+{
+    QFETCH(QByteArray, line);
+    const QString path = freshFile(QStringLiteral("multiline%1").arg(QTest::currentDataTag()[0] == 'q'));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[DownloadTasks]\n" + line + "\n5\\TaskType=3\n5\\URL=http://example.com/x\n");
+    }
+    const QVariant before = onDisk(path)->value(QStringLiteral("DownloadTasks/5/Description"));
+    SettingsService &service = SettingsService::forFile(path);
+    QCOMPARE(service.value(QStringLiteral("DownloadTasks/5/Description")), before);
+    service.setValue(QStringLiteral("DownloadTasks/6/State"), 1);
+    QVERIFY(service.flush());
+    service.setValue(QStringLiteral("DownloadTasks/5/State"), 4);
+    QVERIFY(service.flush());
+    service.setValue(QStringLiteral("DownloadTasks/6/State"), 3);
+    QVERIFY(service.flush());
+
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY2(f.readAll().contains(line), "the value's text changed");
+    auto disk = onDisk(path);
+    disk->beginGroup(QStringLiteral("DownloadTasks/5"));
+    QCOMPARE(disk->childKeys(), (QStringList{QStringLiteral("Description"), QStringLiteral("State"),
+                                             QStringLiteral("TaskType"), QStringLiteral("URL")}));
+    QCOMPARE(disk->value(QStringLiteral("Description")), before);
+}
+
+void TestSettingsService::linkedOrReadOnlyFile_data()
+{
+    QTest::addColumn<bool>("link");
+    QTest::newRow("symbolic link to the file") << true;
+    QTest::newRow("file made read-only (0400)") << false;
+}
+
+// A link is followed and stays a link; a file the user made read-only is
+// not rewritten (even by root), and the failure is told.
+void TestSettingsService::linkedOrReadOnlyFile()
+{
+    QFETCH(bool, link);
+    const QString real = m_dir.path() + QStringLiteral("/real-%1/zantor.conf").arg(link);
+    QVERIFY(QDir().mkpath(QFileInfo(real).absolutePath()));
+    QFile::remove(real);
+    {
+        QSettings s(real, QSettings::IniFormat);
+        s.setValue(QStringLiteral("Language"), QStringLiteral("german"));
+    }
+    QString path = real;
+    if (link) {
+        path = freshFile(QStringLiteral("linked"));
+        QVERIFY(QFile::link(real, path));
+    } else {
+        QVERIFY(::chmod(QFile::encodeName(real).constData(), 0400) == 0);
+    }
+    QFile original(real);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+
+    std::atomic<int> told{0};
+    SettingsService::setWriteFailureHandler([&told, path](const QString &failed) {
+        if (failed == path)
+            ++told;
+    });
+    auto noHandler = qScopeGuard([] { SettingsService::setWriteFailureHandler({}); });
+    SettingsService &service = SettingsService::forFile(path);
+    service.setWriteDelay(50);
+    service.setRetryDelay(300);
+    service.setValue(QStringLiteral("Language"), QStringLiteral("portuguese"));
+    if (link) {
+        QVERIFY(service.flush());
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(QFileInfo(path).symLinkTarget(), real);
+        QCOMPARE(onDisk(real)->value(QStringLiteral("Language")).toString(), QStringLiteral("portuguese"));
+        QCOMPARE(fileMode(real), 0600);
+    } else {
+        QTRY_COMPARE(told.load(), 1);
+        QVERIFY(!service.flush());
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), before);
+        QCOMPARE(fileMode(real), 0400);
+        QCOMPARE(service.value(QStringLiteral("Language")).toString(), QStringLiteral("portuguese"));
+        QVERIFY(::chmod(QFile::encodeName(real).constData(), 0600) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(onDisk(real)->value(QStringLiteral("Language")).toString(),
+                                  QStringLiteral("portuguese"), 15000);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSettingsService)

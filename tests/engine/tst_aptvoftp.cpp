@@ -291,14 +291,14 @@ void TstApTvoFtp::rangedConnectionRestartsAndStopsAtSegmentEnd()
     QVERIFY2(firstType > 0, first.join(", ").constData());
     QCOMPARE(first.mid(firstType, 4),
              (QList<QByteArray>{"TYPE I", "SIZE /f.bin", "MDTM /f.bin", "RETR /f.bin"}));
-    // The mirror: binary type, the size of its own path, the restart at half
-    // the file, the retrieval.
+    // The mirror: binary type, the size and date of its own path, the
+    // restart at half the file, the retrieval.
     const QList<QByteArray> mirror = sessions.at(1).commands;
-    const QList<QByteArray> expected{"TYPE I", "SIZE /mirror.bin", "REST " + QByteArray::number(4 * MiB),
-                                     "RETR /mirror.bin"};
+    const QList<QByteArray> expected{"TYPE I", "SIZE /mirror.bin", "MDTM /mirror.bin",
+                                     "REST " + QByteArray::number(4 * MiB), "RETR /mirror.bin"};
     const int type = mirror.indexOf("TYPE I");
     QVERIFY2(type > 0, mirror.join(", ").constData());
-    QCOMPARE(mirror.mid(type, 4), expected);
+    QCOMPARE(mirror.mid(type, 5), expected);
     // Any later range restarts where it begins.
     for (int i = 2; i < sessions.size(); ++i)
         QVERIFY(verbs(sessions.at(i).commands).contains("REST"));

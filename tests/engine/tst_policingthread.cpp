@@ -229,6 +229,25 @@ private slots:
         QVERIFY(m_window->rows.isEmpty());
     }
 
+    // A record written a moment ago (not yet on disk) is submitted: the real
+    // toolbelt finds it and stores the host's address.
+    void hostLookupFindsTheNewRecord()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(TestSupport::binDir() + QStringLiteral("/toolbelt"), folder.filePath(QStringLiteral("toolbelt"))));
+        m_info->setProgramFolder(folder.path());
+        ApTaskStore store;
+        const qint64 id = TaskIdGenerator::shared().next();
+        // As the new task dialog writes it: value by value, no write to disk.
+        store.writeValue(id, TaskKeys::TaskType, HttpFtpTaskType);
+        store.writeValue(id, TaskKeys::Url, m_nginx.url(QStringLiteral("/slow/small.bin")));
+        store.writeValue(id, TaskKeys::SavePathName, m_saves.filePath(QStringLiteral("lookup.bin")));
+        queue(TaskCommand::Load, {}, QString::number(id));
+        QTRY_COMPARE_WITH_TIMEOUT(ApTaskStore().read(id)->urlHostIp, QStringLiteral("127.0.0.1"), 15000);
+        queue(TaskCommand::Delete, {QDir::toNativeSeparators(m_saves.filePath(QStringLiteral("lookup.bin")))});
+        QTRY_VERIFY_WITH_TIMEOUT(m_manager->tasks().isEmpty(), 10000);
+    }
+
     void locationTableLoadsOnTheSecondCompletionPass()
     {
         // Not at the first 4-second pass, only from the second one on.

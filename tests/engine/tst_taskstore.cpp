@@ -2,7 +2,11 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 #include "appsettings.h"
+#include "settingsservice.h"
 #include "settingsstore.h"
 #include "taskstore.h"
 #include "testsupport.h"
@@ -48,6 +52,9 @@ private slots:
 
     void progressWritesSizeOnce();
     void writeStateAndCreationTime();
+    void deleteRacingProgressLeavesNoStray();
+    void lostFileGetsHeldRecordsBack_data();
+    void lostFileGetsHeldRecordsBack();
 
 private:
     ApTaskStore *store();
@@ -500,6 +507,87 @@ void TestTaskStore::writeStateAndCreationTime()
 
     store()->writeValue(id, TaskKeys::UrlHostIp, QStringLiteral("192.0.2.1"));
     QCOMPARE(store()->read(id)->urlHostIp, QStringLiteral("192.0.2.1"));
+}
+
+// The window deletes a task while the policing loop writes its progress:
+// whatever the order, no record holding only the progress is left.
+void TestTaskStore::deleteRacingProgressLeavesNoStray()
+{
+    const NewTask task{QStringLiteral("http://example.com/r"), {}, QStringLiteral("/tmp/r"), {}, {}};
+    int strays = 0;
+    for (int round = 0; round < 200; ++round) {
+        m_now += 1;
+        const qint64 id = store()->create(task);
+        std::atomic<int> writes{0};
+        std::atomic<bool> stop{false};
+        std::thread writer([&] {
+            for (int i = 0; !stop.load(); ++i) {
+                store()->writeProgress(id, i, TaskDownloading, 1000, true);
+                ++writes;
+            }
+        });
+        // The delete comes while the writes go on.
+        while (writes.load() < 20 + round % 7) {
+        }
+        store()->remove(id);
+        while (writes.load() < 40 + round % 7) {
+        }
+        stop.store(true);
+        writer.join();
+        const std::optional<TaskRecord> left = store()->read(id);
+        if (left && left->url.isEmpty())
+            ++strays;
+        store()->remove(id);
+    }
+    QCOMPARE(strays, 0);
+}
+
+void TestTaskStore::lostFileGetsHeldRecordsBack_data()
+{
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("file deleted") << false;
+    QTest::newRow("file replaced by an older copy") << true;
+}
+
+// Another program deletes the settings file, or moves an older copy over it,
+// while a task runs: its record comes back whole with the next write.
+void TestTaskStore::lostFileGetsHeldRecordsBack()
+{
+    QFETCH(bool, replaced);
+    SettingsService &service = SettingsService::forOrganisation(organisation(), application());
+    QVERIFY(service.flush());
+    const QString path = service.filePath();
+    const QString older = path + QStringLiteral(".older");
+    QFile::remove(older);
+    QVERIFY(QFile::copy(path, older));
+    const NewTask task{QStringLiteral("http://example.com/held.bin"), {}, QStringLiteral("/tmp/held.bin"),
+                       QStringLiteral("kept"), {}};
+    const qint64 id = store()->create(task);
+    QVERIFY(service.flush());
+
+    if (replaced)
+        QVERIFY(::rename(QFile::encodeName(older).constData(), QFile::encodeName(path).constData()) == 0);
+    else
+        QVERIFY(QFile::remove(path));
+    store()->writeProgress(id, 4096, TaskDownloading, 8192, false);
+    QVERIFY(service.flush());
+
+    QSettings disk(path, QSettings::IniFormat);
+    disk.beginGroup(SettingsKeys::DownloadTasks + QLatin1Char('/') + ApTaskStore::keyFor(id));
+    QCOMPARE(disk.value(TaskKeys::Url).toString(), task.url);
+    QCOMPARE(disk.value(TaskKeys::SavePathName).toString(), task.savePathName);
+    QCOMPARE(disk.value(TaskKeys::Description).toString(), task.description);
+    QCOMPARE(disk.value(TaskKeys::TaskType).toInt(), HttpFtpTaskType);
+    QCOMPARE(disk.value(TaskKeys::CompletedSize).toLongLong(), qint64(4096));
+    QCOMPARE(disk.value(TaskKeys::Size).toLongLong(), qint64(8192));
+
+    // A task removed here is not brought back by a later loss.
+    store()->remove(id);
+    QVERIFY(service.flush());
+    QVERIFY(QFile::remove(path));
+    service.refresh();
+    QVERIFY(service.flush());
+    QVERIFY(!store()->contains(id));
 }
 
 QTEST_GUILESS_MAIN(TestTaskStore)
