@@ -54,7 +54,8 @@ const QStringList &generalPageKeys()
         K::AutoUpdateFlag,       K::SpeedPanelBandwidth,    K::ShowFloatingWindowFlag,
         K::DownloadedTo,         K::MonitorClipboardFlag,   K::MonitorClipboardFileTypes,
         K::MaxSplitNumRadioGroup, K::MaxSplitNum,           K::FailureRetryTimes,
-        K::SpeedOptimizationFlag, K::DownloadSpeedLimit,
+        K::SpeedOptimizationFlag, K::DownloadSpeedLimit,   K::BrowserIntegrationFlag,
+        K::BrowserAddWithoutAskingFlag,
     };
     return keys;
 }
@@ -215,6 +216,14 @@ void setHttpFtpProxy(const ProxySettings &proxy)
     writeProxy(s, K::HttpFtpProxyGroup, proxy);
 }
 
+bool browserIntegrationFlag() { return flag(K::BrowserIntegrationFlag); }
+
+bool browserAddWithoutAskingFlag()
+{
+    SettingsView s = SettingsView::freshMain();
+    return s.contains(K::BrowserAddWithoutAskingFlag) && s.value(K::BrowserAddWithoutAskingFlag).toInt() != 0;
+}
+
 bool virusScanFlag()
 {
     SettingsView s = SettingsView::freshMain();
@@ -262,6 +271,8 @@ void saveGeneralPage(const GeneralSettings &g)
     }
     s.setValue(K::FailureRetryTimes, g.failureRetryTimes);
     s.setValue(K::DownloadSpeedLimit, g.downloadSpeedLimit);
+    s.setValue(K::BrowserIntegrationFlag, g.browserIntegration ? 1 : 0);
+    s.setValue(K::BrowserAddWithoutAskingFlag, g.browserAddWithoutAsking ? 1 : 0);
 }
 
 GeneralSettings readGeneralPage()
@@ -280,6 +291,8 @@ GeneralSettings readGeneralPage()
     g.maxSplitNum = maxSplitNum();
     g.failureRetryTimes = failureRetryTimes();
     g.downloadSpeedLimit = downloadSpeedLimit();
+    g.browserIntegration = browserIntegrationFlag();
+    g.browserAddWithoutAsking = browserAddWithoutAskingFlag();
     return g;
 }
 

@@ -108,3 +108,31 @@ void IpcInbox::close(QLocalSocket *connection)
     connection->abort();
     connection->deleteLater();
 }
+
+void IpcInbox::reply(QLocalSocket *connection, const QString &frame)
+{
+    if (Entry *entry = m_entries.take(connection)) {
+        m_order.removeOne(connection);
+        entry->deadline->stop();
+        delete entry;
+    }
+    emit connectionClosed(connection);
+    disconnect(connection, nullptr, this, nullptr);
+    if (connection->state() != QLocalSocket::ConnectedState) {
+        connection->abort();
+        connection->deleteLater();
+        return;
+    }
+    // A sender that stops reading cannot hold the connection open.
+    auto *deadline = new QTimer(connection);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, connection, [connection] {
+        connection->abort();
+        connection->deleteLater();
+    });
+    deadline->start(m_deadlineMs);
+    connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
+    connection->write(frame.toUtf8());
+    // Closes after the pending bytes are written.
+    connection->disconnectFromServer();
+}

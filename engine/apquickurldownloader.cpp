@@ -11,6 +11,7 @@
 
 #include <cerrno>
 
+#include "browserhandover.h"
 #include "failurereason.h"
 
 namespace {
@@ -81,11 +82,19 @@ void ApQuickUrlDownloader::download(const QUrl &url, const QString &savePath, qi
     begin(url, savePath, false);
 }
 
+void ApQuickUrlDownloader::setCookies(const QByteArray &cookies, const QString &origin)
+{
+    m_cookies = cookies;
+    m_cookieOrigin = origin;
+}
+
 bool ApQuickUrlDownloader::start(const QString &urlText, const QString &savePath, bool createFolders)
 {
     abort();
     m_userAgent.clear();
     m_referer.clear();
+    m_cookies.clear();
+    m_cookieOrigin.clear();
     return begin(QUrl::fromEncoded(urlText.trimmed().toLocal8Bit()), savePath, createFolders);
 }
 
@@ -134,6 +143,8 @@ void ApQuickUrlDownloader::sendRequest(const QUrl &url)
         request.setRawHeader("User-Agent", m_userAgent);
     if (!m_referer.isEmpty())
         request.setRawHeader("Referer", m_referer);
+    if (!m_cookies.isEmpty() && BrowserHandOver::sendsCookiesTo(m_cookieOrigin, url))
+        request.setRawHeader("Cookie", m_cookies);
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::readyRead, this, &ApQuickUrlDownloader::onReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &ApQuickUrlDownloader::onProgress);

@@ -37,6 +37,8 @@ public slots:
 
 private:
     void startFallback();
+    // The task's own user agent (a browser's), else the settings' one.
+    QByteArray userAgent() const;
     void fallbackRefused(const QString &reason);
     bool startRequest();
     void transferFinished(int curlCode) override;

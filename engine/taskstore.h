@@ -33,6 +33,12 @@ inline const QString SpeedLimit = QStringLiteral("SpeedLimit");
 // Hex digest the finished file must have (MD5, SHA-1 or SHA-256 by its
 // length); missing or empty means no check.
 inline const QString ExpectedChecksum = QStringLiteral("ExpectedChecksum");
+// A download handed over by a web browser: its cookies ("a=b; c=d"), the
+// origin ("scheme://host:port") they are sent to and to no other, and the
+// browser's user agent, used instead of the settings' one.
+inline const QString Cookies = QStringLiteral("Cookies");
+inline const QString CookieOrigin = QStringLiteral("CookieOrigin");
+inline const QString UserAgent = QStringLiteral("UserAgent");
 
 // "CreationTime" read when the key is missing.
 inline const QString MissingCreationTime = QStringLiteral("-1");
@@ -76,6 +82,9 @@ struct TaskRecord
     QString torrentName;
     int speedLimitKBps = 0;
     QString expectedChecksum;
+    QString cookies;
+    QString cookieOrigin;
+    QString userAgent;
 };
 
 // What the engine needs to register and run one task.
@@ -90,6 +99,9 @@ struct EngineTaskInput
     enum Protocol { Http, Ftp } protocol = Http;
     qint64 speedLimit = 0;      // bytes per second, 0 = unlimited
     QString expectedChecksum;   // hex digest, empty = no check
+    QString cookies;            // sent only to cookieOrigin
+    QString cookieOrigin;
+    QString userAgent;          // empty: the settings' user agent
 
     // A stopped task is registered but not started.
     bool startsAtOnce() const { return state != TaskStopped; }
@@ -127,6 +139,9 @@ struct NewTask
     QStringList mirrorUrls;
     int speedLimitKBps = 0;     // written only when not 0
     QString expectedChecksum;   // written only when not empty
+    QString cookies;            // with cookieOrigin; written only when not empty
+    QString cookieOrigin;
+    QString userAgent;          // written only when not empty
 };
 
 // The task records in the settings store, served by the process's settings

@@ -23,6 +23,7 @@
 #endif
 
 #include "apcompletionpopup.h"
+#include "browserhandover.h"
 #include "commonfunctions.h"
 #include "applicationinfo.h"
 #include "aplanguageswitcher.h"
@@ -102,6 +103,7 @@ void MainWindow::readSettings()
     m_stateSaver->restore();
     // The autostart entry follows the program wherever it was moved.
     StartupEntry::refreshAtStart(QCoreApplication::applicationFilePath());
+    refreshBrowserHostManifests();
     readWindowFlags();
 }
 
@@ -181,6 +183,12 @@ void MainWindow::readIpcCommandData()
     QStringList pieces;
     if (m_ipcInbox->read(connection, &pieces) != IpcInbox::Complete)
         return;
+    // A browser's host waits for the outcome before the connection closes.
+    if (!pieces.isEmpty()
+        && (pieces.first() == BrowserHandOver::DownloadCommand || pieces.first() == BrowserHandOver::StatusCommand)) {
+        m_ipcInbox->reply(connection, browserCommandReply(pieces));
+        return;
+    }
     closeIpcConnection(connection);
 
     if (pieces.size() < 2 || pieces.first() != QLatin1String("link-url")) {

@@ -76,6 +76,12 @@ public:
     void setStartupLink(const QString &link) { m_startupLink = link; }
     QString startupLink() const { return m_startupLink; }
 
+    // Downloads handed over by web browsers (mainwindowbrowser.cpp): the
+    // answer frame to a browser command of the instance socket.
+    QString browserCommandReply(const QStringList &pieces);
+    // Writes or removes the browsers' host manifests as the setting says.
+    void refreshBrowserHostManifests();
+
     // Links handed to the window so far, oldest first.
     QStringList requestedLinks() const { return m_requestedLinks; }
 
@@ -181,6 +187,8 @@ public:
 signals:
     // A link from the command line or a second start is to be downloaded.
     void linkRequested(const QString &link);
+    // A browser's download was taken: outcome "dialog" or "added".
+    void browserDownloadTaken(const QString &url, const QString &outcome);
     // Every command queued to the policing thread, as it is queued.
     void taskCommandPosted(int code, const QStringList &paths);
     // The virus scanner was started for a completed file.

@@ -265,6 +265,7 @@ void MainWindow::applyGeneralSettings(bool proxiesSaved)
         StartupEntry::write(QCoreApplication::applicationFilePath());
     else
         StartupEntry::remove();
+    refreshBrowserHostManifests();
     m_manager->setGlobalSpeedLimit(qint64(AppSettings::downloadSpeedLimit()) * 1024);
     if (proxiesSaved && m_manager->settingsRead())
         m_manager->readProxies();
