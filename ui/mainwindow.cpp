@@ -152,13 +152,6 @@ void MainWindow::startIpcServer()
 void MainWindow::ipcServerNewConnectionCallback()
 {
     while (QLocalSocket *connection = m_ipcServer->nextPendingConnection()) {
-        // A link cannot arrive while the user is filling in a task.
-        if (m_newTaskDialog && m_newTaskDialog->isVisible()) {
-            qCDebug(lcIpc) << "link dropped: the new task dialog is open";
-            connection->abort();
-            connection->deleteLater();
-            continue;
-        }
         m_ipcConnection = connection;
         m_ipcInbox->admit(connection);
         connect(connection, &QLocalSocket::readyRead, this, &MainWindow::readIpcCommandData);
@@ -190,6 +183,11 @@ void MainWindow::readIpcCommandData()
         return;
     }
     closeIpcConnection(connection);
+    // A link cannot arrive while the user is filling in a task.
+    if (m_newTaskDialog && m_newTaskDialog->isVisible()) {
+        qCDebug(lcIpc) << "link dropped: the new task dialog is open";
+        return;
+    }
 
     if (pieces.size() < 2 || pieces.first() != QLatin1String("link-url")) {
         qCDebug(lcIpc) << "ignored message" << pieces;
@@ -241,6 +239,7 @@ void MainWindow::newTaskDialogFinishedCallback(int result)
     m_modalDialogOpen = false;
     if (result == ApNewTaskDialog::TaskWritten)
         addNewTask(m_newTaskDialog->taskKey());
+    showNextBrowserDownload();
 }
 
 void MainWindow::on_actionHttp_Ftp_triggered()

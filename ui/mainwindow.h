@@ -9,13 +9,13 @@
 #include <memory>
 
 #include "apenginewindow.h"
+#include "apnewtaskdialog.h"
 
 class ApAdvertisementPanels;
 class ApClipboardMonitor;
 class ApCompletionPopup;
 class ApConfigDialog;
 class ApLanguageSwitcher;
-class ApNewTaskDialog;
 class ApPolicingThread;
 class ApScheduleController;
 class ApSearchPage;
@@ -81,6 +81,8 @@ public:
     QString browserCommandReply(const QStringList &pieces);
     // Writes or removes the browsers' host manifests as the setting says.
     void refreshBrowserHostManifests();
+    // Browser downloads waiting for the new task dialog, oldest first.
+    int queuedBrowserDownloads() const { return m_browserQueue.size(); }
 
     // Links handed to the window so far, oldest first.
     QStringList requestedLinks() const { return m_requestedLinks; }
@@ -320,6 +322,9 @@ private:
     // the task it created.
     void runNewTaskDialog(const QString &link);
     void newTaskDialogFinishedCallback(int result);
+    // Opens the new task dialog for the oldest waiting browser download.
+    void showNextBrowserDownload();
+    bool showBrowserDownload(const QString &url, const ApNewTaskDialog::HandOver &handOver);
 
     void setupPanels();
     void previewTask(const QString &path);
@@ -386,4 +391,6 @@ private:
     ProgramStarter m_programStarter;
     std::function<void()> m_quit;
     QString m_trayToolTip;
+    // Browser downloads that came while the new task dialog was up.
+    QList<QPair<QString, ApNewTaskDialog::HandOver>> m_browserQueue;
 };

@@ -40,9 +40,6 @@ QString MainWindow::browserCommandReply(const QStringList &pieces)
                                              download.cookieOrigin(), download.userAgent};
     qCDebug(lcBrowser).noquote() << "download from the browser:" << url;
 
-    // The user fills in one task at a time; the browser keeps this download.
-    if (m_newTaskDialog->isVisible())
-        return answer(false, QStringLiteral("busy"));
     m_requestedLinks.append(url);
     if (AppSettings::browserAddWithoutAskingFlag()) {
         if (m_newTaskDialog->addHandOverWithoutShowing(url, handOver) != ApNewTaskDialog::TaskWritten
@@ -51,15 +48,37 @@ QString MainWindow::browserCommandReply(const QStringList &pieces)
         emit browserDownloadTaken(url, QStringLiteral("added"));
         return answer(true, QStringLiteral("added"));
     }
-    if (!m_newTaskDialog->showForHandOver(url, handOver))
+    // The user fills in one task at a time: the next one waits its turn.
+    if (m_newTaskDialog->isVisible()) {
+        m_browserQueue.append({url, handOver});
+        emit browserDownloadTaken(url, QStringLiteral("queued"));
+        return answer(true, QStringLiteral("queued"));
+    }
+    if (!showBrowserDownload(url, handOver))
         return answer(false, QStringLiteral("not-added"));
+    emit browserDownloadTaken(url, QStringLiteral("dialog"));
+    return answer(true, QStringLiteral("dialog"));
+}
+
+bool MainWindow::showBrowserDownload(const QString &url, const ApNewTaskDialog::HandOver &handOver)
+{
+    if (!m_newTaskDialog->showForHandOver(url, handOver))
+        return false;
     m_modalDialogOpen = true;
     m_awaitingNewTask = true;
     // The browser has the focus; the dialog comes to the front over it.
     m_newTaskDialog->raise();
     m_newTaskDialog->activateWindow();
-    emit browserDownloadTaken(url, QStringLiteral("dialog"));
-    return answer(true, QStringLiteral("dialog"));
+    return true;
+}
+
+void MainWindow::showNextBrowserDownload()
+{
+    while (!m_browserQueue.isEmpty() && !m_newTaskDialog->isVisible()) {
+        const auto next = m_browserQueue.takeFirst();
+        if (showBrowserDownload(next.first, next.second))
+            return;
+    }
 }
 
 void MainWindow::refreshBrowserHostManifests()
