@@ -143,6 +143,11 @@ int ApNewTaskDialog::runModal()
 
 bool ApNewTaskDialog::showForNewTask(int taskType, const QString &url)
 {
+    return showNew(taskType, url, nullptr);
+}
+
+bool ApNewTaskDialog::showNew(int taskType, const QString &url, const HandOver *handOver)
+{
     if (taskType != HttpFtpTaskType)
         return false;
     m_taskType = taskType;
@@ -150,7 +155,10 @@ bool ApNewTaskDialog::showForNewTask(int taskType, const QString &url)
     m_taskKey.clear();
     resetForm();
     m_ui->httpftptask_url_lineEdit->setText(url);
-    if (startsWithScheme(url, false))
+    if (handOver)
+        fillHandOver(*handOver);
+    // A browser that hands a download over knows its name already.
+    if (startsWithScheme(url, false) && m_ui->httpftptask_rename_lineEdit->text().isEmpty())
         startProbe(QUrl(url.trimmed()), 0);
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);
@@ -246,16 +254,7 @@ int ApNewTaskDialog::addWithoutShowing(const QString &url, const QString &fileNa
 
 bool ApNewTaskDialog::showForHandOver(const QString &url, const HandOver &handOver)
 {
-    if (!showForNewTask(HttpFtpTaskType, url))
-        return false;
-    fillHandOver(handOver);
-    // The browser knows the name already; otherwise the probe asks the
-    // server again, now with the browser's cookies.
-    if (handOver.fileName.isEmpty() && startsWithScheme(url, false))
-        startProbe(QUrl(url.trimmed()), 0);
-    else
-        stopProbe();
-    return true;
+    return showNew(HttpFtpTaskType, url, &handOver);
 }
 
 int ApNewTaskDialog::addHandOverWithoutShowing(const QString &url, const HandOver &handOver)

@@ -102,6 +102,7 @@ private:
     void finish(int result);
     void applyProperties();
     void fillHandOver(const HandOver &handOver);
+    bool showNew(int taskType, const QString &url, const HandOver *handOver);
 
     Ui::ApNewTaskDialog *m_ui;
     ApTvoManager *m_manager;
