@@ -46,7 +46,9 @@ class TestBrowserHandOver : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
+    void cleanupTestCase();
     void chromiumWithZantorRunning();
     void chromiumStartsZantor();
     void firefoxWithZantorRunning();
@@ -62,6 +64,12 @@ private:
     void startFirefox(const QString &url);
     void acceptDialogAndCheckDownload(const QString &browser, const QString &browserDownloads);
     QStringList logLines(const QString &path) const;
+    // What each server logged during the running test.
+    QStringList siteLog() const { return logLines(m_logs.filePath(QStringLiteral("site.log"))).mid(m_siteLogStart); }
+    QStringList otherLog() const
+    {
+        return logLines(m_logs.filePath(QStringLiteral("other.log"))).mid(m_otherLogStart);
+    }
     void endForeignZantor();
 
     VirtualDisplay m_display;
@@ -75,7 +83,8 @@ private:
     QByteArray m_content;
     std::unique_ptr<ProgramProcess> m_zantor;
     std::unique_ptr<QProcess> m_browser;
-    QString m_programs;
+    int m_siteLogStart = 0;
+    int m_otherLogStart = 0;
 };
 
 void TestBrowserHandOver::initTestCase()
@@ -143,11 +152,28 @@ void TestBrowserHandOver::cleanup()
     endForeignZantor();
 }
 
+void TestBrowserHandOver::init()
+{
+    // Each test reads only what the servers logged during it.
+    m_siteLogStart = logLines(m_logs.filePath(QStringLiteral("site.log"))).size();
+    m_otherLogStart = logLines(m_logs.filePath(QStringLiteral("other.log"))).size();
+}
+
+void TestBrowserHandOver::cleanupTestCase()
+{
+    if (m_windowManager.state() != QProcess::NotRunning) {
+        m_windowManager.terminate();
+        m_windowManager.waitForFinished(5000);
+    }
+}
+
 QProcessEnvironment TestBrowserHandOver::displayEnvironment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_display.name());
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    // A program the host starts shows its windows on this display.
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     return env;
 }
 
@@ -220,6 +246,8 @@ void TestBrowserHandOver::startChromium(const QString &url)
                       QStringLiteral("--disable-background-networking"), QStringLiteral("--disable-component-update"),
                       QStringLiteral("--disable-sync"), QStringLiteral("--disable-default-apps"),
                       QStringLiteral("--disable-breakpad"), QStringLiteral("--password-store=basic"),
+                      // Anything not on the loopback goes to a dead local proxy.
+                      QStringLiteral("--proxy-server=http://127.0.0.1:9"),
                       QStringLiteral("--window-position=0,0"), QStringLiteral("--window-size=1000,760"), url});
     QVERIFY(m_browser->waitForStarted(10000));
 }
@@ -254,6 +282,13 @@ void TestBrowserHandOver::startFirefox(const QString &url)
         QStringLiteral("browser.safebrowsing.downloads.enabled\", false"),
         QStringLiteral("network.captive-portal-service.enabled\", false"),
         QStringLiteral("network.connectivity-service.enabled\", false"),
+        // Anything not on the loopback goes to a dead local proxy.
+        QStringLiteral("network.proxy.type\", 1"),
+        QStringLiteral("network.proxy.http\", \"127.0.0.1\""),
+        QStringLiteral("network.proxy.http_port\", 9"),
+        QStringLiteral("network.proxy.ssl\", \"127.0.0.1\""),
+        QStringLiteral("network.proxy.ssl_port\", 9"),
+        QStringLiteral("network.proxy.no_proxies_on\", \"\""),
     };
     for (const QString &line : lines)
         prefs.write("user_pref(\"" + line.toUtf8() + ");\n");
@@ -279,6 +314,8 @@ QStringList TestBrowserHandOver::logLines(const QString &path) const
 void TestBrowserHandOver::acceptDialogAndCheckDownload(const QString &browser, const QString &browserDownloads)
 {
     const QString dialog = waitForWindow(QStringLiteral("New Task"));
+    if (dialog.isEmpty())
+        screenshot(QStringLiteral("browser-%1-no-dialog").arg(browser));
     QVERIFY2(!dialog.isEmpty(), "the new task dialog did not open");
     QTest::qWait(500);
     screenshot(QStringLiteral("browser-%1-new-task-dialog").arg(browser));
@@ -303,7 +340,7 @@ void TestBrowserHandOver::acceptDialogAndCheckDownload(const QString &browser, c
     // The program's own request ("Accept: */*") carried the browser's
     // cookie and the page as Referer.
     bool seen = false;
-    for (const QString &line : logLines(m_logs.filePath(QStringLiteral("site.log")))) {
+    for (const QString &line : siteLog()) {
         const QStringList f = line.split(QLatin1Char('|'));
         if (f.size() >= 5 && f.at(0).startsWith(QLatin1String("GET /files/data.zip")) && f.at(1) == QLatin1String("200")
             && f.at(4) == QLatin1String("*/*")) {
@@ -312,11 +349,10 @@ void TestBrowserHandOver::acceptDialogAndCheckDownload(const QString &browser, c
             seen = true;
         }
     }
-    QVERIFY2(seen, qPrintable(logLines(m_logs.filePath(QStringLiteral("site.log"))).join(QLatin1Char('\n'))));
+    QVERIFY2(seen, qPrintable(siteLog().join(QLatin1Char('\n'))));
     // The browser kept nothing, not even a partial file.
     QTest::qWait(1000);
     QCOMPARE(QDir(browserDownloads).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
-    QFile::remove(m_logs.filePath(QStringLiteral("site.log")));
 }
 
 void TestBrowserHandOver::endForeignZantor()
@@ -401,17 +437,17 @@ void TestBrowserHandOver::cookieStaysWithItsOrigin()
     AppSettings::setFlag(SettingsKeys::BrowserAddWithoutAskingFlag, false);
     SettingsService::flushAll();
 
-    QTRY_VERIFY_WITH_TIMEOUT(!logLines(m_logs.filePath(QStringLiteral("other.log"))).isEmpty(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!otherLog().isEmpty(), 30000);
     bool toSite = false;
-    for (const QString &line : logLines(m_logs.filePath(QStringLiteral("site.log")))) {
+    for (const QString &line : siteLog()) {
         const QStringList f = line.split(QLatin1Char('|'));
         if (f.at(0).startsWith(QLatin1String("GET /away/data.zip")) && f.at(5) == QLatin1String("HandOverTest/1")) {
             QCOMPARE(f.at(2), Cookie);
             toSite = true;
         }
     }
-    QVERIFY(toSite);
-    for (const QString &line : logLines(m_logs.filePath(QStringLiteral("other.log")))) {
+    QVERIFY2(toSite, qPrintable(siteLog().join(QLatin1Char('\n'))));
+    for (const QString &line : otherLog()) {
         const QStringList f = line.split(QLatin1Char('|'));
         QCOMPARE(f.at(2), QStringLiteral("-"));
         QCOMPARE(f.at(5), QStringLiteral("HandOverTest/1"));
