@@ -283,6 +283,14 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>جميع الملفات (*)</translation>
     </message>
+    <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>تولي التنزيلات من متصفحات الويب</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>إضافة التنزيلات من المتصفح دون سؤال</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,14 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>所有文件 (*)</translation>
     </message>
+    <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>接管网页浏览器的下载</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>不经询问即添加来自浏览器的下载</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,14 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Prendre en charge les téléchargements des navigateurs web</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Ajouter les téléchargements du navigateur sans demander</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

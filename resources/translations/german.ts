@@ -283,6 +283,14 @@ Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Downloads aus Webbrowsern übernehmen</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Downloads aus dem Browser ohne Nachfrage hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,14 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>すべてのファイル (*)</translation>
     </message>
+    <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Web ブラウザーのダウンロードを引き受ける</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>ブラウザーからのダウンロードを確認せずに追加する</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,14 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>모든 파일 (*)</translation>
     </message>
+    <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>웹 브라우저의 다운로드 가로채기</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>브라우저의 다운로드를 묻지 않고 추가</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,14 @@ Verifique-o com um antivírus antes de abri-lo.</translation>
         <source>All Files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
+    <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Assumir os downloads dos navegadores</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Adicionar downloads do navegador sem perguntar</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,14 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
+    <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Перехватывать загрузки из веб-браузеров</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Добавлять загрузки из браузера без подтверждения</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,14 @@ Analícelo antes de abrirlo.</translation>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Encargarse de las descargas de los navegadores web</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Añadir las descargas del navegador sin preguntar</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
