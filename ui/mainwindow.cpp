@@ -48,6 +48,11 @@
 
 Q_LOGGING_CATEGORY(lcIpc, "zantor.ipc", QtWarningMsg)
 
+namespace {
+// Marks an instance connection accepted while the new task dialog was up.
+constexpr char ArrivedDuringDialog[] = "zantorArrivedDuringDialog";
+}
+
 MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     : QMainWindow(parent)
     , m_ui(new Ui::MainWindow)
@@ -152,6 +157,10 @@ void MainWindow::startIpcServer()
 void MainWindow::ipcServerNewConnectionCallback()
 {
     while (QLocalSocket *connection = m_ipcServer->nextPendingConnection()) {
+        // A link cannot arrive while the user is filling in a task; a
+        // browser's download is read all the same and waits its turn.
+        if (m_newTaskDialog && m_newTaskDialog->isVisible())
+            connection->setProperty(ArrivedDuringDialog, true);
         m_ipcConnection = connection;
         m_ipcInbox->admit(connection);
         connect(connection, &QLocalSocket::readyRead, this, &MainWindow::readIpcCommandData);
@@ -182,9 +191,9 @@ void MainWindow::readIpcCommandData()
         m_ipcInbox->reply(connection, browserCommandReply(pieces));
         return;
     }
+    const bool duringDialog = connection->property(ArrivedDuringDialog).toBool();
     closeIpcConnection(connection);
-    // A link cannot arrive while the user is filling in a task.
-    if (m_newTaskDialog && m_newTaskDialog->isVisible()) {
+    if (duringDialog) {
         qCDebug(lcIpc) << "link dropped: the new task dialog is open";
         return;
     }
