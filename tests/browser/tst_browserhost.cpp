@@ -82,6 +82,8 @@ private slots:
     void messages_data();
     void messages();
     void manifests();
+    void cookieOrigins_data();
+    void cookieOrigins();
 
 private:
     QString m_host;
@@ -243,6 +245,33 @@ void TestBrowserHost::manifests()
     QCOMPARE(firefox.value(QStringLiteral("allowed_extensions")).toVariant().toStringList(),
              QStringList{QStringLiteral("{07395772-5950-4071-b628-acfdca3fc932}")});
     QVERIFY(!firefox.contains(QStringLiteral("allowed_origins")));
+}
+
+void TestBrowserHost::cookieOrigins_data()
+{
+    QTest::addColumn<QString>("taskUrl");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("sent");
+
+    QTest::newRow("same address") << "https://a.test/f.zip" << "https://a.test/f.zip" << true;
+    QTest::newRow("other path, same site") << "https://a.test/f.zip" << "https://a.test/dl/g.zip?x=1" << true;
+    QTest::newRow("default port written out") << "https://a.test/f.zip" << "https://A.TEST:443/f.zip" << true;
+    QTest::newRow("redirect to another host") << "https://a.test/f.zip" << "https://cdn.b.test/f.zip" << false;
+    QTest::newRow("redirect to a sub-domain") << "https://a.test/f.zip" << "https://x.a.test/f.zip" << false;
+    QTest::newRow("another port") << "http://127.0.0.1:8080/f.zip" << "http://127.0.0.1:8081/f.zip" << false;
+    QTest::newRow("https down to http") << "https://a.test/f.zip" << "http://a.test/f.zip" << false;
+    QTest::newRow("mirror on another host") << "http://a.test/f.zip" << "ftp://mirror.test/f.zip" << false;
+    QTest::newRow("mirror, same host over ftp") << "http://a.test/f.zip" << "ftp://a.test/f.zip" << false;
+}
+
+void TestBrowserHost::cookieOrigins()
+{
+    QFETCH(QString, taskUrl);
+    QFETCH(QString, target);
+    QFETCH(bool, sent);
+    BrowserHandOver::Download d;
+    d.url = taskUrl;
+    QCOMPARE(BrowserHandOver::sendsCookiesTo(d.cookieOrigin(), QUrl(target)), sent);
 }
 
 QTEST_GUILESS_MAIN(TestBrowserHost)
