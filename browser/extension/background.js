@@ -127,7 +127,7 @@ async function wanted(item, suggestedName) {
   if (isExcluded([item.url, url, item.referrer], s.excludedSites))
     return false;
   const size = item.totalBytes > 0 ? item.totalBytes : (item.fileSize > 0 ? item.fileSize : -1);
-  if (size >= 0 && size < s.minSize)
+  if (size >= 0 && size <= s.minSize)
     return false;
   const endings = endingsOf(s.fileTypes);
   return hasListedEnding(baseName(suggestedName), endings) || hasListedEnding(lastSegment(url), endings);
