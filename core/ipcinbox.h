@@ -51,6 +51,8 @@ signals:
 private:
     Q_DISABLE_COPY(IpcInbox)
     struct Entry;
+    // Takes the connection out of the inbox without closing it.
+    void release(QLocalSocket *connection);
 
     int m_deadlineMs;
     QHash<QLocalSocket *, Entry *> m_entries;
