@@ -29,8 +29,10 @@ QString MainWindow::browserCommandReply(const QStringList &pieces)
         return answer(false, QStringLiteral("disabled"));
     // The extension learns which file endings to take over from the same
     // list the clipboard monitor uses.
-    if (pieces.first() == BrowserHandOver::StatusCommand)
+    if (pieces.first() == BrowserHandOver::StatusCommand) {
+        qCDebug(lcBrowser) << "status asked by the browser";
         return answer(true, AppSettings::monitorClipboardFileTypes());
+    }
 
     BrowserHandOver::Download download;
     if (pieces.size() < 2 || !BrowserHandOver::decodeArgument(pieces.at(1), &download))

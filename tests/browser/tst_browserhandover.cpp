@@ -51,6 +51,7 @@ private slots:
     void cleanupTestCase();
     void chromiumWithZantorRunning();
     void chromiumStartsZantor();
+    void chromiumKeepsWhatZantorRefuses();
     void firefoxWithZantorRunning();
     void cookieStaysWithItsOrigin();
 
@@ -71,6 +72,9 @@ private:
         return logLines(m_logs.filePath(QStringLiteral("other.log"))).mid(m_otherLogStart);
     }
     void endForeignZantor();
+    // Lets the page go to the file once the extension has asked the running
+    // program for its state (or after a moment when none runs yet).
+    void letPageGo();
 
     VirtualDisplay m_display;
     QProcess m_windowManager;
@@ -111,7 +115,10 @@ void TestBrowserHandOver::initTestCase()
     QFile page(m_files.filePath(QStringLiteral("page.html")));
     QVERIFY(page.open(QIODevice::WriteOnly));
     page.write("<!DOCTYPE html><html><body><p><a href=\"/files/data.zip\">data.zip</a></p>"
-               "<script>setTimeout(function () { location.href = '/files/data.zip'; }, 1500);</script>"
+               // Goes to the file once the test lets it (when the extension runs).
+               "<script>function poll() { fetch('/go.txt', {cache: 'no-store'}).then(function (r) {"
+               " if (r.ok) location.href = '/files/data.zip'; else setTimeout(poll, 300); },"
+               " function () { setTimeout(poll, 300); }); } poll();</script>"
                "</body></html>");
     page.close();
 
@@ -141,6 +148,7 @@ void TestBrowserHandOver::initTestCase()
 
 void TestBrowserHandOver::cleanup()
 {
+    QFile::remove(m_files.filePath(QStringLiteral("go.txt")));
     if (m_browser && m_browser->state() != QProcess::NotRunning) {
         m_browser->terminate();
         if (!m_browser->waitForFinished(15000))
@@ -221,6 +229,9 @@ void TestBrowserHandOver::startZantor(bool onDisplay)
     const QString manifest = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + QStringLiteral("/chromium/NativeMessagingHosts/org.zantor.host.json");
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(manifest), 20000);
+    // Its window shows once its instance socket listens.
+    if (onDisplay)
+        QVERIFY(!waitForWindow(QStringLiteral("Zantor 1.4.4"), 30000).isEmpty());
 }
 
 void TestBrowserHandOver::startChromium(const QString &url)
@@ -316,7 +327,9 @@ void TestBrowserHandOver::acceptDialogAndCheckDownload(const QString &browser, c
     const QString dialog = waitForWindow(QStringLiteral("New Task"));
     if (dialog.isEmpty())
         screenshot(QStringLiteral("browser-%1-no-dialog").arg(browser));
-    QVERIFY2(!dialog.isEmpty(), "the new task dialog did not open");
+    QVERIFY2(!dialog.isEmpty(), qPrintable(QStringLiteral("the new task dialog did not open\n")
+                                           + (m_zantor ? m_zantor->log() : QString())
+                                           + QString::fromUtf8(m_browser->readAll().right(3000))));
     QTest::qWait(500);
     screenshot(QStringLiteral("browser-%1-new-task-dialog").arg(browser));
     tool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), dialog});
@@ -339,20 +352,38 @@ void TestBrowserHandOver::acceptDialogAndCheckDownload(const QString &browser, c
 
     // The program's own request ("Accept: */*") carried the browser's
     // cookie and the page as Referer.
-    bool seen = false;
-    for (const QString &line : siteLog()) {
-        const QStringList f = line.split(QLatin1Char('|'));
-        if (f.size() >= 5 && f.at(0).startsWith(QLatin1String("GET /files/data.zip")) && f.at(1) == QLatin1String("200")
-            && f.at(4) == QLatin1String("*/*")) {
-            QCOMPARE(f.at(2), Cookie);
-            QCOMPARE(f.at(3), m_site.url(QStringLiteral("/page.html")));
-            seen = true;
+    // nginx logs a request once its answer is out, a moment after the
+    // last byte arrived.
+    const auto programRequests = [this] {
+        QStringList found;
+        for (const QString &line : siteLog()) {
+            const QStringList f = line.split(QLatin1Char('|'));
+            if (f.size() >= 5 && f.at(0).startsWith(QLatin1String("GET /files/data.zip"))
+                && f.at(1) == QLatin1String("200") && f.at(4) == QLatin1String("*/*"))
+                found << line;
         }
+        return found;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!programRequests().isEmpty(), 10000);
+    for (const QString &line : programRequests()) {
+        const QStringList f = line.split(QLatin1Char('|'));
+        QCOMPARE(f.at(2), Cookie);
+        QCOMPARE(f.at(3), m_site.url(QStringLiteral("/page.html")));
     }
+    const bool seen = !programRequests().isEmpty();
     QVERIFY2(seen, qPrintable(siteLog().join(QLatin1Char('\n'))));
     // The browser kept nothing, not even a partial file.
     QTest::qWait(1000);
     QCOMPARE(QDir(browserDownloads).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestBrowserHandOver::letPageGo()
+{
+    QDeadlineTimer deadline(m_zantor ? 30000 : 3000);
+    while (!deadline.hasExpired() && !(m_zantor && m_zantor->logged(QStringLiteral("status asked by the browser"))))
+        QTest::qWait(200);
+    QFile go(m_files.filePath(QStringLiteral("go.txt")));
+    QVERIFY(go.open(QIODevice::WriteOnly));
 }
 
 void TestBrowserHandOver::endForeignZantor()
@@ -378,6 +409,7 @@ void TestBrowserHandOver::chromiumWithZantorRunning()
 {
     startZantor(true);
     startChromium(m_site.url(QStringLiteral("/page.html")));
+    letPageGo();
     acceptDialogAndCheckDownload(QStringLiteral("chromium"), m_browserFiles.path());
 
     // The context menu on a link, and the popup, for a person to look at.
@@ -403,7 +435,34 @@ void TestBrowserHandOver::chromiumStartsZantor()
     QVERIFY(!BrowserHostManifest::writeUserManifests(TestSupport::binDir() + QStringLiteral("/zantor-browser-host"))
                  .isEmpty());
     startChromium(m_site.url(QStringLiteral("/page.html")));
+    letPageGo();
     acceptDialogAndCheckDownload(QStringLiteral("chromium-started"), m_browserFiles.path());
+}
+
+void TestBrowserHandOver::chromiumKeepsWhatZantorRefuses()
+{
+    // The program runs and is registered, but no longer takes downloads:
+    // the browser goes on with its own download, nothing is lost.
+    startZantor(true);
+    AppSettings::setFlag(SettingsKeys::BrowserIntegrationFlag, false);
+    SettingsService::flushAll();
+    startChromium(m_site.url(QStringLiteral("/page.html")));
+    letPageGo();
+    const QString kept = QDir(m_browserFiles.path()).filePath(QStringLiteral("data.zip"));
+    QDeadlineTimer deadline(40000);
+    bool complete = false;
+    while (!complete && !deadline.hasExpired()) {
+        QFile file(kept);
+        complete = file.open(QIODevice::ReadOnly) && file.readAll() == m_content;
+        if (!complete)
+            QTest::qWait(300);
+    }
+    AppSettings::setFlag(SettingsKeys::BrowserIntegrationFlag, true);
+    SettingsService::flushAll();
+    QVERIFY2(complete, "the browser did not finish its own download");
+    QVERIFY(waitForWindow(QStringLiteral("New Task"), 1000).isEmpty());
+    QVERIFY(m_zantor->logged(QStringLiteral("zantor.browser")) == false);
+    QFile::remove(kept);
 }
 
 void TestBrowserHandOver::firefoxWithZantorRunning()
@@ -411,6 +470,7 @@ void TestBrowserHandOver::firefoxWithZantorRunning()
     startZantor(true);
     QVERIFY(QFileInfo::exists(QDir::homePath() + QStringLiteral("/.mozilla/native-messaging-hosts/org.zantor.host.json")));
     startFirefox(m_site.url(QStringLiteral("/page.html")));
+    letPageGo();
     acceptDialogAndCheckDownload(QStringLiteral("firefox"), m_browserFiles.path());
 }
 
