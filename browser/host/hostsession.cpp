@@ -8,6 +8,7 @@
 
 #include "browserhandover.h"
 #include "instanceclient.h"
+#include "ipcinbox.h"
 #include "ipcmessage.h"
 
 namespace {
@@ -163,8 +164,12 @@ QJsonObject HostSession::download(const QJsonObject &request)
     const QString problem = BrowserHandOver::parse(request, &handOver);
     if (!problem.isEmpty())
         return error(problem, describe(problem));
-    const InstanceClient::Answer answer = m_instance->send(
-        IpcMessage::build(BrowserHandOver::DownloadCommand, BrowserHandOver::encodeArgument(handOver)), true);
+    const QString message
+        = IpcMessage::build(BrowserHandOver::DownloadCommand, BrowserHandOver::encodeArgument(handOver));
+    // The running program reads no longer message from its socket.
+    if (message.toUtf8().size() > IpcInbox::MaxMessageBytes)
+        return error(QStringLiteral("too-large"), QStringLiteral("The link, cookies and names are too long together."));
+    const InstanceClient::Answer answer = m_instance->send(message, true);
     if (!answer.delivered)
         return error(QStringLiteral("not-running"), describe(QStringLiteral("not-running")));
     if (!answer.ok) {

@@ -161,6 +161,10 @@ void TestBrowserHost::messages_data()
         << QStringList{"bad-field"} << 0 << 0;
     QTest::newRow("size not a number") << frameJson(download({{QStringLiteral("size"), QStringLiteral("big")}}))
                                        << ok << QStringList{"bad-field"} << 0 << 0;
+    QTest::newRow("too long for the program's socket")
+        << frameJson(download({{QStringLiteral("cookies"), QString(15000, QChar(0x4e2d))},
+                               {QStringLiteral("referrer"), QStringLiteral("https://a.test/") + QString(8000, QChar(0x4e2d))}}))
+        << ok << QStringList{"too-large"} << 0 << 0;
     QTest::newRow("unknown field") << frameJson(download({{QStringLiteral("command"), QStringLiteral("rm")}})) << ok
                                    << QStringList{"unknown-field"} << 0 << 0;
 }
