@@ -54,8 +54,8 @@ const QStringList &generalPageKeys()
         K::AutoUpdateFlag,       K::SpeedPanelBandwidth,    K::ShowFloatingWindowFlag,
         K::DownloadedTo,         K::MonitorClipboardFlag,   K::MonitorClipboardFileTypes,
         K::MaxSplitNumRadioGroup, K::MaxSplitNum,           K::FailureRetryTimes,
-        K::SpeedOptimizationFlag, K::DownloadSpeedLimit,   K::BrowserIntegrationFlag,
-        K::BrowserAddWithoutAskingFlag,
+        K::SpeedOptimizationFlag, K::DownloadSpeedLimit,    K::MaxActiveDownloads,
+        K::BrowserIntegrationFlag, K::BrowserAddWithoutAskingFlag,
     };
     return keys;
 }
@@ -187,6 +187,19 @@ int downloadSpeedLimit()
                   SettingsRanges::DownloadSpeedLimitMax);
 }
 
+int maxActiveDownloads()
+{
+    return qBound(SettingsRanges::MaxActiveDownloadsMin,
+                  readInt(K::MaxActiveDownloads, SettingsRanges::MaxActiveDownloadsDefault),
+                  SettingsRanges::MaxActiveDownloadsMax);
+}
+
+void setMaxActiveDownloads(int limit)
+{
+    writeValue(K::MaxActiveDownloads,
+               qBound(SettingsRanges::MaxActiveDownloadsMin, limit, SettingsRanges::MaxActiveDownloadsMax));
+}
+
 int splitBound()
 {
     SettingsView s = SettingsView::freshMain();
@@ -273,6 +286,7 @@ void saveGeneralPage(const GeneralSettings &g)
     s.setValue(K::DownloadSpeedLimit, g.downloadSpeedLimit);
     s.setValue(K::BrowserIntegrationFlag, g.browserIntegration ? 1 : 0);
     s.setValue(K::BrowserAddWithoutAskingFlag, g.browserAddWithoutAsking ? 1 : 0);
+    s.setValue(K::MaxActiveDownloads, g.maxActiveDownloads);
 }
 
 GeneralSettings readGeneralPage()
@@ -293,6 +307,7 @@ GeneralSettings readGeneralPage()
     g.downloadSpeedLimit = downloadSpeedLimit();
     g.browserIntegration = browserIntegrationFlag();
     g.browserAddWithoutAsking = browserAddWithoutAskingFlag();
+    g.maxActiveDownloads = maxActiveDownloads();
     return g;
 }
 

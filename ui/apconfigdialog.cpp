@@ -150,6 +150,7 @@ void ApConfigDialog::loadGeneral()
     m_ui->general_downloadspeedlimit_spinBox->setValue(g.downloadSpeedLimit);
     m_ui->general_browserintegration_checkBox->setChecked(g.browserIntegration);
     m_ui->general_browseraddwithoutasking_checkBox->setChecked(g.browserAddWithoutAsking);
+    m_ui->general_maxactivedownloads_spinBox->setValue(g.maxActiveDownloads);
 }
 
 namespace {
@@ -247,6 +248,7 @@ void ApConfigDialog::saveGeneral()
     g.downloadSpeedLimit = m_ui->general_downloadspeedlimit_spinBox->value();
     g.browserIntegration = m_ui->general_browserintegration_checkBox->isChecked();
     g.browserAddWithoutAsking = m_ui->general_browseraddwithoutasking_checkBox->isChecked();
+    g.maxActiveDownloads = m_ui->general_maxactivedownloads_spinBox->value();
     AppSettings::saveGeneralPage(g);
     // The autostart entry follows the flag at once.
     StartupEntry::setEnabled(g.autoStartup, QCoreApplication::applicationFilePath());
@@ -369,6 +371,7 @@ void ApConfigDialog::resetGeneral()
     m_ui->general_maxsplitnum_spinBox->setEnabled(false);
     m_ui->general_failureretrytimes_spinBox->setValue(3);
     m_ui->general_downloadspeedlimit_spinBox->setValue(0);
+    m_ui->general_maxactivedownloads_spinBox->setValue(SettingsRanges::MaxActiveDownloadsDefault);
     AppSettings::resetGeneralPage();
     m_generalSaved = true;
 }

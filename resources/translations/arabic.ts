@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>إضافة التنزيلات من المتصفح دون سؤال</translation>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>الحد الأقصى للتنزيلات النشطة (0 = غير محدود):</translation>
     </message>
 </context>
 <context>
@@ -760,6 +762,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>فشل</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>في قائمة الانتظار</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>التنزيلات</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1490,22 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>مدير تنزيلات للملفات ومقاطع فيديو الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>بدء هذه المهمة المنتظرة في وقت أبكر</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>بدء هذه المهمة المنتظرة في وقت لاحق</translation>
     </message>
 </context>
 <context>

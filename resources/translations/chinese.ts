@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>不经询问即添加来自浏览器的下载</translation>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>最大同时下载数（0 = 不限）：</translation>
     </message>
 </context>
 <context>
@@ -760,6 +762,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>失败</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>排队中</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>下载</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1490,22 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>文件和网络视频下载管理器，支持单个文件多连接、镜像和自动重试。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>提前开始这个等待中的任务</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>推迟开始这个等待中的任务</translation>
     </message>
 </context>
 <context>

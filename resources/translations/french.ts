@@ -290,6 +290,8 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Ajouter les téléchargements du navigateur sans demander</translation>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Téléchargements actifs max. (0 = illimité)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -760,6 +762,17 @@ Heure actuelle&#xa0;: </translation>
     <message>
         <source>Failed</source>
         <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>En file d&apos;attente</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1490,22 @@ Heure actuelle&#xa0;: </translation>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Un gestionnaire de téléchargements pour fichiers et vidéos web, avec plusieurs connexions par fichier, des miroirs et de nouvelles tentatives automatiques.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Démarrer plus tôt cette tâche en attente</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Démarrer plus tard cette tâche en attente</translation>
     </message>
 </context>
 <context>

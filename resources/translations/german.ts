@@ -290,6 +290,8 @@ Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Downloads aus dem Browser ohne Nachfrage hinzufügen</translation>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Max. gleichzeitige Downloads (0 = unbegrenzt):</translation>
     </message>
 </context>
 <context>
@@ -760,6 +762,17 @@ Aktuelle Uhrzeit: </translation>
     <message>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>In Warteschlange</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1490,22 @@ Aktuelle Uhrzeit: </translation>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Ein Download-Manager für Dateien und Web-Videos, mit vielen Verbindungen je Datei, Spiegelservern und automatischen Wiederholungen.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Diese wartende Aufgabe früher starten</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Diese wartende Aufgabe später starten</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>ブラウザーからのダウンロードを確認せずに追加する</translation>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>同時ダウンロード数の上限 (0 = 無制限):</translation>
     </message>
 </context>
 <context>
@@ -760,6 +762,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>待機中</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>ダウンロード</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1490,22 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>ファイルと Web 動画のダウンロードマネージャー。ファイルごとの複数接続、ミラー、自動再試行に対応しています。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>この待機中のタスクを先に開始します</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>この待機中のタスクを後で開始します</translation>
     </message>
 </context>
 <context>

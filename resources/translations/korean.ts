@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>브라우저의 다운로드를 묻지 않고 추가</translation>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>최대 동시 다운로드 수 (0 = 무제한):</translation>
     </message>
 </context>
 <context>
@@ -760,6 +762,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>실패</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>대기 중</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>다운로드</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1490,22 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>파일과 웹 동영상을 위한 다운로드 관리자로, 파일당 여러 연결, 미러, 자동 재시도를 지원합니다.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>위로 이동</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>대기 중인 이 작업을 더 일찍 시작합니다</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>아래로 이동</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>대기 중인 이 작업을 나중에 시작합니다</translation>
     </message>
 </context>
 <context>

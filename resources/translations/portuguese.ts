@@ -290,6 +290,8 @@ Verifique-o com um antivírus antes de abri-lo.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Adicionar downloads do navegador sem perguntar</translation>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Máximo de downloads ativos (0 = sem limite):</translation>
     </message>
 </context>
 <context>
@@ -760,6 +762,17 @@ Hora atual: </translation>
     <message>
         <source>Failed</source>
         <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>Na fila</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1490,22 @@ Hora atual: </translation>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Um gerenciador de downloads para arquivos e vídeos da web, com várias conexões por arquivo, espelhos e novas tentativas automáticas.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Iniciar antes esta tarefa em espera</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Iniciar depois esta tarefa em espera</translation>
     </message>
 </context>
 <context>

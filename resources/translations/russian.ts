@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Добавлять загрузки из браузера без подтверждения</translation>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Одновременных загрузок не более (0 — без ограничений):</translation>
     </message>
 </context>
 <context>
@@ -760,6 +762,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>В очереди</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Загрузки</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1490,22 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Менеджер загрузок файлов и веб-видео: несколько соединений на файл, зеркала и автоматические повторы.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Запустить эту ожидающую задачу раньше</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Запустить эту ожидающую задачу позже</translation>
     </message>
 </context>
 <context>

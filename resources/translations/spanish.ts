@@ -290,6 +290,8 @@ Analícelo antes de abrirlo.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Añadir las descargas del navegador sin preguntar</translation>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Máximo de descargas activas (0 = sin límite):</translation>
     </message>
 </context>
 <context>
@@ -760,6 +762,17 @@ Hora actual: </translation>
     <message>
         <source>Failed</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>En cola</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1490,22 @@ Hora actual: </translation>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Un gestor de descargas de archivos y vídeos web, con varias conexiones por archivo, réplicas y reintentos automáticos.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Iniciar antes esta tarea en espera</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Iniciar después esta tarea en espera</translation>
     </message>
 </context>
 <context>
