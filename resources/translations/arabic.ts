@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>إضافة التنزيلات من المتصفح دون سؤال</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>الحد الأقصى للتنزيلات النشطة (0 = غير محدود):</translation>
     </message>

@@ -290,6 +290,8 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Ajouter les téléchargements du navigateur sans demander</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>Téléchargements actifs max. (0 = illimité)&#xa0;:</translation>
     </message>

@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>ブラウザーからのダウンロードを確認せずに追加する</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>同時ダウンロード数の上限 (0 = 無制限):</translation>
     </message>

@@ -290,6 +290,8 @@ Verifique-o com um antivírus antes de abri-lo.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Adicionar downloads do navegador sem perguntar</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>Máximo de downloads ativos (0 = sem limite):</translation>
     </message>

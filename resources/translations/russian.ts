@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Добавлять загрузки из браузера без подтверждения</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>Одновременных загрузок не более (0 — без ограничений):</translation>
     </message>

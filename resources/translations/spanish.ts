@@ -290,6 +290,8 @@ Analícelo antes de abrirlo.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Añadir las descargas del navegador sin preguntar</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>Máximo de descargas activas (0 = sin límite):</translation>
     </message>
