@@ -55,6 +55,7 @@ const QStringList &generalPageKeys()
         K::DownloadedTo,         K::MonitorClipboardFlag,   K::MonitorClipboardFileTypes,
         K::MaxSplitNumRadioGroup, K::MaxSplitNum,           K::FailureRetryTimes,
         K::SpeedOptimizationFlag, K::DownloadSpeedLimit,    K::MaxActiveDownloads,
+        K::BrowserIntegrationFlag, K::BrowserAddWithoutAskingFlag,
     };
     return keys;
 }
@@ -228,6 +229,14 @@ void setHttpFtpProxy(const ProxySettings &proxy)
     writeProxy(s, K::HttpFtpProxyGroup, proxy);
 }
 
+bool browserIntegrationFlag() { return flag(K::BrowserIntegrationFlag); }
+
+bool browserAddWithoutAskingFlag()
+{
+    SettingsView s = SettingsView::freshMain();
+    return s.contains(K::BrowserAddWithoutAskingFlag) && s.value(K::BrowserAddWithoutAskingFlag).toInt() != 0;
+}
+
 bool virusScanFlag()
 {
     SettingsView s = SettingsView::freshMain();
@@ -275,6 +284,8 @@ void saveGeneralPage(const GeneralSettings &g)
     }
     s.setValue(K::FailureRetryTimes, g.failureRetryTimes);
     s.setValue(K::DownloadSpeedLimit, g.downloadSpeedLimit);
+    s.setValue(K::BrowserIntegrationFlag, g.browserIntegration ? 1 : 0);
+    s.setValue(K::BrowserAddWithoutAskingFlag, g.browserAddWithoutAsking ? 1 : 0);
     s.setValue(K::MaxActiveDownloads, g.maxActiveDownloads);
 }
 
@@ -294,6 +305,8 @@ GeneralSettings readGeneralPage()
     g.maxSplitNum = maxSplitNum();
     g.failureRetryTimes = failureRetryTimes();
     g.downloadSpeedLimit = downloadSpeedLimit();
+    g.browserIntegration = browserIntegrationFlag();
+    g.browserAddWithoutAsking = browserAddWithoutAskingFlag();
     g.maxActiveDownloads = maxActiveDownloads();
     return g;
 }

@@ -33,6 +33,10 @@ inline const QString DownloadSpeedLimit = QStringLiteral("Config/General/Downloa
 inline const QString MaxActiveDownloads = QStringLiteral("Config/General/MaxActiveDownloads");
 inline const QString SpeedOptimizationFlag = QStringLiteral("Config/General/SpeedOptimizationFlag");
 inline const QString ScheduleTaskOption = QStringLiteral("Config/General/ScheduleTaskOption");
+// Web browsers may hand downloads over (the host manifests are written).
+inline const QString BrowserIntegrationFlag = QStringLiteral("Config/General/BrowserIntegrationFlag");
+// A handed-over download is added and started without the new task dialog.
+inline const QString BrowserAddWithoutAskingFlag = QStringLiteral("Config/General/BrowserAddWithoutAskingFlag");
 
 inline const QString ProxyGroup = QStringLiteral("Config/Proxy");
 inline const QString SearchProxyGroup = QStringLiteral("Config/Proxy/Search");
@@ -108,6 +112,8 @@ struct GeneralSettings
     int maxSplitNum = 6;
     int failureRetryTimes = 3;
     int downloadSpeedLimit = 0;   // KB/s, 0 = unlimited
+    bool browserIntegration = true;
+    bool browserAddWithoutAsking = false;
     int maxActiveDownloads = SettingsRanges::MaxActiveDownloadsDefault;  // 0 = no limit
 };
 
@@ -164,6 +170,10 @@ ProxySettings searchProxy();
 ProxySettings httpFtpProxy();
 void setSearchProxy(const ProxySettings &proxy);
 void setHttpFtpProxy(const ProxySettings &proxy);
+
+bool browserIntegrationFlag();
+// Off unless the flag exists and is not 0.
+bool browserAddWithoutAskingFlag();
 
 // Scanning runs only when the flag exists and is exactly 1.
 bool virusScanFlag();

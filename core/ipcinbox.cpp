@@ -94,17 +94,44 @@ IpcInbox::Result IpcInbox::read(QLocalSocket *connection, QStringList *pieces)
     return Complete;
 }
 
-void IpcInbox::close(QLocalSocket *connection)
+void IpcInbox::release(QLocalSocket *connection)
 {
     if (Entry *entry = m_entries.take(connection)) {
         m_order.removeOne(connection);
         entry->deadline->stop();
         delete entry;
     }
-    // Listeners let go of the connection before it is aborted, so its
+    // Listeners let go of the connection before it is closed, so its
     // disconnected signal reaches nobody who would close it again.
     emit connectionClosed(connection);
     disconnect(connection, nullptr, this, nullptr);
+}
+
+void IpcInbox::close(QLocalSocket *connection)
+{
+    release(connection);
     connection->abort();
     connection->deleteLater();
+}
+
+void IpcInbox::reply(QLocalSocket *connection, const QString &frame)
+{
+    release(connection);
+    if (connection->state() != QLocalSocket::ConnectedState) {
+        connection->abort();
+        connection->deleteLater();
+        return;
+    }
+    // A sender that stops reading cannot hold the connection open.
+    auto *deadline = new QTimer(connection);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, connection, [connection] {
+        connection->abort();
+        connection->deleteLater();
+    });
+    deadline->start(m_deadlineMs);
+    connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
+    connection->write(frame.toUtf8());
+    // Closes after the pending bytes are written.
+    connection->disconnectFromServer();
 }

@@ -39,6 +39,9 @@ public:
     Result read(QLocalSocket *connection, QStringList *pieces);
     // Aborts the connection and schedules its deletion.
     void close(QLocalSocket *connection);
+    // Writes an answer frame and then closes the connection once it is out
+    // (within the deadline): for senders that wait for an outcome.
+    void reply(QLocalSocket *connection, const QString &frame);
     int connectionCount() const { return m_entries.size(); }
 
 signals:
@@ -48,6 +51,8 @@ signals:
 private:
     Q_DISABLE_COPY(IpcInbox)
     struct Entry;
+    // Takes the connection out of the inbox without closing it.
+    void release(QLocalSocket *connection);
 
     int m_deadlineMs;
     QHash<QLocalSocket *, Entry *> m_entries;

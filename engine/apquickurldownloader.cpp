@@ -12,6 +12,7 @@
 
 #include <cerrno>
 
+#include "browserhandover.h"
 #include "failurereason.h"
 
 namespace {
@@ -96,11 +97,19 @@ void ApQuickUrlDownloader::download(const QUrl &url, const QString &savePath, qi
     begin(url, savePath, false);
 }
 
+void ApQuickUrlDownloader::setCookies(const QByteArray &cookies, const QString &origin)
+{
+    m_cookies = cookies;
+    m_cookieOrigin = origin;
+}
+
 bool ApQuickUrlDownloader::start(const QString &urlText, const QString &savePath, bool createFolders)
 {
     abort();
     m_userAgent.clear();
     m_referer.clear();
+    m_cookies.clear();
+    m_cookieOrigin.clear();
     return begin(QUrl::fromEncoded(urlText.trimmed().toLocal8Bit()), savePath, createFolders);
 }
 
@@ -152,6 +161,8 @@ void ApQuickUrlDownloader::sendRequest(const QUrl &url)
     if (!m_referer.isEmpty())
         request.setRawHeader("Referer", m_referer);
     m_replyFinished = false;
+    if (!m_cookies.isEmpty() && BrowserHandOver::sendsCookiesTo(m_cookieOrigin, url))
+        request.setRawHeader("Cookie", m_cookies);
     m_reply = m_manager->get(request);
     if (m_admission)
         m_reply->setReadBufferSize(AdmittedPiece);

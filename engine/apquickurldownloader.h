@@ -50,6 +50,9 @@ public:
 
     // Proxy for the following downloads (default: the application-wide one).
     void setProxy(const QNetworkProxy &proxy);
+    // A browser's cookies for the following download(): sent with each
+    // request to exactly that origin ("scheme://host:port") and no other.
+    void setCookies(const QByteArray &cookies, const QString &origin);
     // Cookie store for the following downloads; the downloader takes it.
     void setCookieJar(QNetworkCookieJar *jar);
     // Asked before each piece of the file (its size in bytes) is taken from
@@ -108,6 +111,8 @@ private:
     QFile *m_file = nullptr;
     QByteArray m_userAgent;
     QByteArray m_referer;
+    QByteArray m_cookies;
+    QString m_cookieOrigin;
     QString m_errorDetail;
     QString m_failureReason;
     qint64 m_written = 0;

@@ -6,6 +6,7 @@
 
 #include <curl/curl.h>
 
+#include "browserhandover.h"
 #include "apquickurldownloader.h"
 #include "aptvodownloadtaskthread.h"
 #include "aptvoresumestate.h"
@@ -108,7 +109,8 @@ void ApTvoHttp::startFallback()
         fallbackRefused(FailureReason::proxyUnusable());
         return;
     }
-    if (!ReplyParsing::isSafeHeaderValue(referer) || !ReplyParsing::isSafeHeaderValue(m_settings.userAgent)) {
+    if (!ReplyParsing::isSafeHeaderValue(referer) || !ReplyParsing::isSafeHeaderValue(userAgent())
+        || !ReplyParsing::isSafeHeaderValue(m_task->cookies)) {
         fallbackRefused(FailureReason::unsafeHeader());
         return;
     }
@@ -121,8 +123,13 @@ void ApTvoHttp::startFallback()
     // The fallback writes the file from its first byte (it truncates it).
     m_task->activeConnections.store(1);
     m_task->sizeUnknown.store(0);
-    m_fallback->download(QUrl::fromEncoded(m_url.toUtf8()), m_task->savePath, m_task->id,
-                         m_settings.userAgent, referer);
+    m_fallback->setCookies(m_task->cookies, m_task->cookieOrigin);
+    m_fallback->download(QUrl::fromEncoded(m_url.toUtf8()), m_task->savePath, m_task->id, userAgent(), referer);
+}
+
+QByteArray ApTvoHttp::userAgent() const
+{
+    return m_task->userAgent.isEmpty() ? m_settings.userAgent : m_task->userAgent;
 }
 
 QByteArray ApTvoHttp::refererText() const
@@ -174,7 +181,7 @@ bool ApTvoHttp::startRequest()
     m_requestHeaders << "GET " + path + " HTTP/1.1";
     m_requestHeaders << "Host: " + hostHeader;
     m_requestHeaders << "Accept: */*";
-    m_requestHeaders << "User-Agent: " + m_settings.userAgent;
+    m_requestHeaders << "User-Agent: " + userAgent();
     if (m_ranged)
         m_requestHeaders << "Range: bytes=" + QByteArray::number(position()) + '-';
     // A range only of the file this task fetches (the one an earlier run
@@ -185,6 +192,10 @@ bool ApTvoHttp::startRequest()
     if (m_ranged && !validator.isEmpty())
         m_requestHeaders << "If-Range: " + validator;
     m_requestHeaders << "Referer: " + referer;
+    // The browser's cookies go to their own site only, never to the host
+    // of a redirect or a mirror.
+    if (!m_task->cookies.isEmpty() && BrowserHandOver::sendsCookiesTo(m_task->cookieOrigin, url))
+        m_requestHeaders << "Cookie: " + m_task->cookies;
     m_requestHeaders << "Cache-Control: no-cache";
     m_requestHeaders << "Connection: close";
     // Values from the task record or the settings may not add lines of

@@ -37,6 +37,8 @@ public slots:
 
 private:
     void startFallback();
+    // The task's own user agent (a browser's), else the settings' one.
+    QByteArray userAgent() const;
     void fallbackRefused(const QString &reason);
     bool startRequest();
     // The task's referer, or the connection's URL without its user info.

@@ -117,6 +117,9 @@ ApTvoDownloadTaskThread *ApTvoManager::addTask(const EngineTaskInput &input, boo
     t.mediaFlag = Common::isMediaType(QFileInfo(input.savePath).suffix());
     t.speedLimit.store(qMax<qint64>(0, input.speedLimit));
     t.expectedChecksum = input.expectedChecksum;
+    t.cookies = input.cookies.toUtf8();
+    t.cookieOrigin = input.cookieOrigin;
+    t.userAgent = input.userAgent.toUtf8();
 
     ApTvoDownloadTaskThread *previous = nullptr;
     {

@@ -66,6 +66,11 @@ struct ApTvoTask
     // Hex digest the finished file must have; empty = no check. Set before
     // the thread runs.
     QString expectedChecksum;
+    // A browser's hand-over: its cookies go only to cookieOrigin; its user
+    // agent replaces the settings' one when not empty. Set before the run.
+    QByteArray cookies;
+    QString cookieOrigin;
+    QByteArray userAgent;
     // The last failure is one a retry cannot mend (a wrong checksum).
     std::atomic<bool> noRetry{false};
     // The server does not serve byte ranges: the file is fetched by the

@@ -87,6 +87,12 @@ qint64 ApTaskStore::create(const NewTask &task)
         s.setValue(TaskKeys::SpeedLimit, task.speedLimitKBps);
     if (!task.expectedChecksum.isEmpty())
         s.setValue(TaskKeys::ExpectedChecksum, task.expectedChecksum);
+    if (!task.cookies.isEmpty() && !task.cookieOrigin.isEmpty()) {
+        s.setValue(TaskKeys::Cookies, task.cookies);
+        s.setValue(TaskKeys::CookieOrigin, task.cookieOrigin);
+    }
+    if (!task.userAgent.isEmpty())
+        s.setValue(TaskKeys::UserAgent, task.userAgent);
     s.endGroup();
     s.endGroup();
     m_service->holdGroup(groupFor(id));
@@ -128,6 +134,9 @@ std::optional<TaskRecord> ApTaskStore::read(qint64 id) const
     r.torrentName = s.value(TaskKeys::TorrentName).toString();
     r.speedLimitKBps = qMax(0, s.value(TaskKeys::SpeedLimit, 0).toInt());
     r.expectedChecksum = s.value(TaskKeys::ExpectedChecksum).toString().trimmed();
+    r.cookies = s.value(TaskKeys::Cookies).toString();
+    r.cookieOrigin = s.value(TaskKeys::CookieOrigin).toString();
+    r.userAgent = s.value(TaskKeys::UserAgent).toString();
     return r;
 }
 
@@ -354,6 +363,9 @@ EngineTaskInput engineTaskInput(const TaskRecord &record)
                                                                                       : EngineTaskInput::Http;
     task.speedLimit = qint64(record.speedLimitKBps) * 1024;
     task.expectedChecksum = record.expectedChecksum;
+    task.cookies = record.cookies;
+    task.cookieOrigin = record.cookieOrigin;
+    task.userAgent = record.userAgent;
     return task;
 }
 

@@ -37,6 +37,12 @@ inline const QString ExpectedChecksum = QStringLiteral("ExpectedChecksum");
 // and modification time in nanoseconds, "size mtime". A later run that finds
 // the file unchanged completes the task without fetching it again.
 inline const QString FinishedFile = QStringLiteral("FinishedFile");
+// A download handed over by a web browser: its cookies ("a=b; c=d"), the
+// origin ("scheme://host:port") they are sent to and to no other, and the
+// browser's user agent, used instead of the settings' one.
+inline const QString Cookies = QStringLiteral("Cookies");
+inline const QString CookieOrigin = QStringLiteral("CookieOrigin");
+inline const QString UserAgent = QStringLiteral("UserAgent");
 
 // "CreationTime" read when the key is missing.
 inline const QString MissingCreationTime = QStringLiteral("-1");
@@ -83,6 +89,9 @@ struct TaskRecord
     QString torrentName;
     int speedLimitKBps = 0;
     QString expectedChecksum;
+    QString cookies;
+    QString cookieOrigin;
+    QString userAgent;
 };
 
 // What the engine needs to register and run one task.
@@ -97,6 +106,9 @@ struct EngineTaskInput
     enum Protocol { Http, Ftp } protocol = Http;
     qint64 speedLimit = 0;      // bytes per second, 0 = unlimited
     QString expectedChecksum;   // hex digest, empty = no check
+    QString cookies;            // sent only to cookieOrigin
+    QString cookieOrigin;
+    QString userAgent;          // empty: the settings' user agent
 
     // A stopped task is registered but not started.
     bool startsAtOnce() const { return state != TaskStopped; }
@@ -134,6 +146,9 @@ struct NewTask
     QStringList mirrorUrls;
     int speedLimitKBps = 0;     // written only when not 0
     QString expectedChecksum;   // written only when not empty
+    QString cookies;            // with cookieOrigin; written only when not empty
+    QString cookieOrigin;
+    QString userAgent;          // written only when not empty
 };
 
 // The task records in the settings store, served by the process's settings

@@ -148,6 +148,8 @@ void ApConfigDialog::loadGeneral()
     m_ui->general_maxsplitnum_spinBox->setEnabled(g.customSplit);
     m_ui->general_failureretrytimes_spinBox->setValue(g.failureRetryTimes);
     m_ui->general_downloadspeedlimit_spinBox->setValue(g.downloadSpeedLimit);
+    m_ui->general_browserintegration_checkBox->setChecked(g.browserIntegration);
+    m_ui->general_browseraddwithoutasking_checkBox->setChecked(g.browserAddWithoutAsking);
     m_ui->general_maxactivedownloads_spinBox->setValue(g.maxActiveDownloads);
 }
 
@@ -244,6 +246,8 @@ void ApConfigDialog::saveGeneral()
     g.maxSplitNum = m_ui->general_maxsplitnum_spinBox->value();
     g.failureRetryTimes = m_ui->general_failureretrytimes_spinBox->value();
     g.downloadSpeedLimit = m_ui->general_downloadspeedlimit_spinBox->value();
+    g.browserIntegration = m_ui->general_browserintegration_checkBox->isChecked();
+    g.browserAddWithoutAsking = m_ui->general_browseraddwithoutasking_checkBox->isChecked();
     g.maxActiveDownloads = m_ui->general_maxactivedownloads_spinBox->value();
     AppSettings::saveGeneralPage(g);
     // The autostart entry follows the flag at once.
@@ -354,8 +358,10 @@ void ApConfigDialog::resetGeneral()
 {
     for (QCheckBox *box : {m_ui->general_autostartup_checkBox, m_ui->general_mintotray_checkBox,
                            m_ui->general_completionprompt_checkBox, m_ui->general_autoupdate_checkBox,
-                           m_ui->general_showfloatingwindow_checkBox, m_ui->general_monitorclipboard_checkBox})
+                           m_ui->general_showfloatingwindow_checkBox, m_ui->general_monitorclipboard_checkBox,
+                           m_ui->general_browserintegration_checkBox})
         box->setChecked(true);
+    m_ui->general_browseraddwithoutasking_checkBox->setChecked(false);
     m_ui->general_speedpanelbandwidth_spinBox->setValue(300);
     m_ui->general_downloadedto_lineEdit->setText(Common::defaultDownloadFolder());
     m_ui->general_monitorclipboard_lineEdit->setText(AppSettings::defaultMonitorClipboardFileTypes());

@@ -13,6 +13,7 @@
 #include <QStyleFactory>
 
 #include "apinfodialog.h"
+#include "browserhandover.h"
 #include "apopenlinkgui.h"
 #include "appsettings.h"
 #include "aptvomanager.h"
@@ -91,6 +92,7 @@ void ApNewTaskDialog::resetForm()
 {
     stopProbe();
     m_propertiesId = 0;
+    m_handOver = HandOver();
     QString folder = AppSettings::downloadedTo();
     QDir().mkpath(folder);
     QStringList history = AppSettings::downloadedToHistory();
@@ -141,6 +143,11 @@ int ApNewTaskDialog::runModal()
 
 bool ApNewTaskDialog::showForNewTask(int taskType, const QString &url)
 {
+    return showNew(taskType, url, nullptr);
+}
+
+bool ApNewTaskDialog::showNew(int taskType, const QString &url, const HandOver *handOver)
+{
     if (taskType != HttpFtpTaskType)
         return false;
     m_taskType = taskType;
@@ -148,7 +155,10 @@ bool ApNewTaskDialog::showForNewTask(int taskType, const QString &url)
     m_taskKey.clear();
     resetForm();
     m_ui->httpftptask_url_lineEdit->setText(url);
-    if (startsWithScheme(url, false))
+    if (handOver)
+        fillHandOver(*handOver);
+    // A browser that hands a download over knows its name already.
+    if (startsWithScheme(url, false) && m_ui->httpftptask_rename_lineEdit->text().isEmpty())
         startProbe(QUrl(url.trimmed()), 0);
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);
@@ -242,6 +252,29 @@ int ApNewTaskDialog::addWithoutShowing(const QString &url, const QString &fileNa
     return m_result;
 }
 
+bool ApNewTaskDialog::showForHandOver(const QString &url, const HandOver &handOver)
+{
+    return showNew(HttpFtpTaskType, url, &handOver);
+}
+
+int ApNewTaskDialog::addHandOverWithoutShowing(const QString &url, const HandOver &handOver)
+{
+    m_result = Cancelled;
+    m_taskKey.clear();
+    resetForm();
+    m_ui->httpftptask_url_lineEdit->setText(url);
+    fillHandOver(handOver);
+    on_httpftptask_startdownload_pushButton_clicked();
+    return m_result;
+}
+
+void ApNewTaskDialog::fillHandOver(const HandOver &handOver)
+{
+    m_handOver = handOver;
+    m_ui->httpftptask_referer_lineEdit->setText(handOver.referer);
+    m_ui->httpftptask_rename_lineEdit->setText(handOver.fileName);
+}
+
 // Header probe
 
 void ApNewTaskDialog::startProbe(const QUrl &url, int redirects)
@@ -253,7 +286,10 @@ void ApNewTaskDialog::startProbe(const QUrl &url, int redirects)
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setRawHeader("Accept", "*/*");
-    request.setRawHeader("User-Agent", m_manager->settingsValues().userAgent);
+    request.setRawHeader("User-Agent", m_handOver.userAgent.isEmpty() ? m_manager->settingsValues().userAgent
+                                                                      : m_handOver.userAgent.toUtf8());
+    if (!m_handOver.cookies.isEmpty() && BrowserHandOver::sendsCookiesTo(m_handOver.cookieOrigin, url))
+        request.setRawHeader("Cookie", m_handOver.cookies.toUtf8());
     request.setRawHeader("Referer", m_ui->httpftptask_referer_lineEdit->text().trimmed().toUtf8());
     request.setRawHeader("Cache-Control", "no-cache");
     request.setRawHeader("Connection", "close");
@@ -461,6 +497,12 @@ void ApNewTaskDialog::on_httpftptask_startdownload_pushButton_clicked()
         store.writeValue(id, TaskKeys::SpeedLimit, m_ui->httpftptask_speedlimit_spinBox->value());
     if (!checksum.isEmpty())
         store.writeValue(id, TaskKeys::ExpectedChecksum, checksum);
+    if (!m_handOver.cookies.isEmpty() && !m_handOver.cookieOrigin.isEmpty()) {
+        store.writeValue(id, TaskKeys::Cookies, m_handOver.cookies);
+        store.writeValue(id, TaskKeys::CookieOrigin, m_handOver.cookieOrigin);
+    }
+    if (!m_handOver.userAgent.isEmpty())
+        store.writeValue(id, TaskKeys::UserAgent, m_handOver.userAgent);
 
     const int proxyType = m_ui->httpftptask_proxy_httpftp_type_comboBox->currentIndex();
     const QString proxyHost = m_ui->httpftptask_proxy_httpftp_host_lineEdit->text();

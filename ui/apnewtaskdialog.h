@@ -21,6 +21,17 @@ class ApNewTaskDialog final : public QDialog
 
 public:
     enum Result { TaskWritten = 0, Cancelled = 1 };
+    // What a web browser hands over with a link besides the address: the
+    // page, its suggested file name, and the cookies and user agent that the
+    // new task keeps (the cookies only for their own origin).
+    struct HandOver
+    {
+        QString referer;
+        QString fileName;
+        QString cookies;
+        QString cookieOrigin;
+        QString userAgent;
+    };
     // Redirects the header probe follows before it gives up.
     static constexpr int MaxProbeRedirects = 10;
 
@@ -33,6 +44,11 @@ public:
     // The same without waiting: the dialog shows application-modal and
     // reports its end through taskDialogFinished. False for other types.
     bool showForNewTask(int taskType, const QString &url);
+    // The new task form filled in from a browser's hand-over, shown like
+    // showForNewTask().
+    bool showForHandOver(const QString &url, const HandOver &handOver);
+    // Writes the hand-over's task at once, as addWithoutShowing().
+    int addHandOverWithoutShowing(const QString &url, const HandOver &handOver);
     // Shows the stored task read-only.
     int openForProperties(int taskType, const QString &key);
     // Writes a task from a URL and file name without showing the dialog;
@@ -85,6 +101,8 @@ private:
     int runModal();
     void finish(int result);
     void applyProperties();
+    void fillHandOver(const HandOver &handOver);
+    bool showNew(int taskType, const QString &url, const HandOver *handOver);
 
     Ui::ApNewTaskDialog *m_ui;
     ApTvoManager *m_manager;
@@ -98,4 +116,6 @@ private:
     int m_probeRedirects = 0;
     // The task whose properties are shown; empty for a new task.
     qint64 m_propertiesId = 0;
+    // The browser's hand-over behind the current form; empty otherwise.
+    HandOver m_handOver;
 };

@@ -23,6 +23,7 @@
 #endif
 
 #include "apcompletionpopup.h"
+#include "browserhandover.h"
 #include "commonfunctions.h"
 #include "applicationinfo.h"
 #include "aplanguageswitcher.h"
@@ -47,6 +48,11 @@
 #include "taskstore.h"
 
 Q_LOGGING_CATEGORY(lcIpc, "zantor.ipc", QtWarningMsg)
+
+namespace {
+// Marks an instance connection accepted while the new task dialog was up.
+constexpr char ArrivedDuringDialog[] = "zantorArrivedDuringDialog";
+}
 
 MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     : QMainWindow(parent)
@@ -116,6 +122,7 @@ void MainWindow::readSettings()
     m_stateSaver->restore();
     // The autostart entry follows the program wherever it was moved.
     StartupEntry::refreshAtStart(QCoreApplication::applicationFilePath());
+    refreshBrowserHostManifests();
     readWindowFlags();
 }
 
@@ -165,13 +172,10 @@ void MainWindow::startIpcServer()
 void MainWindow::ipcServerNewConnectionCallback()
 {
     while (QLocalSocket *connection = m_ipcServer->nextPendingConnection()) {
-        // A link cannot arrive while the user is filling in a task.
-        if (m_newTaskDialog && m_newTaskDialog->isVisible()) {
-            qCDebug(lcIpc) << "link dropped: the new task dialog is open";
-            connection->abort();
-            connection->deleteLater();
-            continue;
-        }
+        // A link cannot arrive while the user is filling in a task; a
+        // browser's download is read all the same and waits its turn.
+        if (m_newTaskDialog && m_newTaskDialog->isVisible())
+            connection->setProperty(ArrivedDuringDialog, true);
         m_ipcConnection = connection;
         m_ipcInbox->admit(connection);
         connect(connection, &QLocalSocket::readyRead, this, &MainWindow::readIpcCommandData);
@@ -196,7 +200,18 @@ void MainWindow::readIpcCommandData()
     QStringList pieces;
     if (m_ipcInbox->read(connection, &pieces) != IpcInbox::Complete)
         return;
+    // A browser's host waits for the outcome before the connection closes.
+    if (!pieces.isEmpty()
+        && (pieces.first() == BrowserHandOver::DownloadCommand || pieces.first() == BrowserHandOver::StatusCommand)) {
+        m_ipcInbox->reply(connection, browserCommandReply(pieces));
+        return;
+    }
+    const bool duringDialog = connection->property(ArrivedDuringDialog).toBool();
     closeIpcConnection(connection);
+    if (duringDialog) {
+        qCDebug(lcIpc) << "link dropped: the new task dialog is open";
+        return;
+    }
 
     if (pieces.size() < 2 || pieces.first() != QLatin1String("link-url")) {
         qCDebug(lcIpc) << "ignored message" << pieces;
@@ -248,6 +263,7 @@ void MainWindow::newTaskDialogFinishedCallback(int result)
     m_modalDialogOpen = false;
     if (result == ApNewTaskDialog::TaskWritten)
         addNewTask(m_newTaskDialog->taskKey());
+    showNextBrowserDownload();
 }
 
 void MainWindow::on_actionHttp_Ftp_triggered()

@@ -9,13 +9,13 @@
 #include <memory>
 
 #include "apenginewindow.h"
+#include "apnewtaskdialog.h"
 
 class ApAdvertisementPanels;
 class ApClipboardMonitor;
 class ApCompletionPopup;
 class ApConfigDialog;
 class ApLanguageSwitcher;
-class ApNewTaskDialog;
 class ApPolicingThread;
 class ApScheduleController;
 class ApSearchPage;
@@ -75,6 +75,14 @@ public:
     // The link the process was started with, opened shortly after start-up.
     void setStartupLink(const QString &link) { m_startupLink = link; }
     QString startupLink() const { return m_startupLink; }
+
+    // Downloads handed over by web browsers (mainwindowbrowser.cpp): the
+    // answer frame to a browser command of the instance socket.
+    QString browserCommandReply(const QStringList &pieces);
+    // Writes or removes the browsers' host manifests as the setting says.
+    void refreshBrowserHostManifests();
+    // Browser downloads waiting for the new task dialog, oldest first.
+    int queuedBrowserDownloads() const { return m_browserQueue.size(); }
 
     // Links handed to the window so far, oldest first.
     QStringList requestedLinks() const { return m_requestedLinks; }
@@ -217,6 +225,8 @@ public:
 signals:
     // A link from the command line or a second start is to be downloaded.
     void linkRequested(const QString &link);
+    // A browser's download was taken: outcome "dialog" or "added".
+    void browserDownloadTaken(const QString &url, const QString &outcome);
     // A new task was listed and handed to the engine.
     void taskAdded(qint64 id);
     // A listed task's state changed; state is the number its record holds.
@@ -355,6 +365,9 @@ private:
     // the task it created.
     void runNewTaskDialog(const QString &link);
     void newTaskDialogFinishedCallback(int result);
+    // Opens the new task dialog for the oldest waiting browser download.
+    void showNextBrowserDownload();
+    bool showBrowserDownload(const QString &url, const ApNewTaskDialog::HandOver &handOver);
 
     void setupPanels();
     void previewTask(const QString &path);
@@ -431,4 +444,6 @@ private:
     ProgramStarter m_programStarter;
     std::function<void()> m_quit;
     QString m_trayToolTip;
+    // Browser downloads that came while the new task dialog was up.
+    QList<QPair<QString, ApNewTaskDialog::HandOver>> m_browserQueue;
 };

@@ -272,6 +272,7 @@ void MainWindow::applyGeneralSettings(bool proxiesSaved)
         StartupEntry::write(QCoreApplication::applicationFilePath());
     else
         StartupEntry::remove();
+    refreshBrowserHostManifests();
     m_manager->setGlobalSpeedLimit(qint64(AppSettings::downloadSpeedLimit()) * 1024);
     m_policing->setMaxActiveDownloads(AppSettings::maxActiveDownloads());
     if (proxiesSaved && m_manager->settingsRead())

@@ -284,6 +284,14 @@ Please scan it before opening.</source>
         <translation>جميع الملفات (*)</translation>
     </message>
     <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>تولي التنزيلات من متصفحات الويب</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>إضافة التنزيلات من المتصفح دون سؤال</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>الحد الأقصى للتنزيلات النشطة (0 = غير محدود):</translation>
     </message>

@@ -284,6 +284,14 @@ Please scan it before opening.</source>
         <translation>所有文件 (*)</translation>
     </message>
     <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>接管网页浏览器的下载</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>不经询问即添加来自浏览器的下载</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>最大同时下载数（0 = 不限）：</translation>
     </message>

@@ -284,6 +284,14 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Prendre en charge les téléchargements des navigateurs web</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Ajouter les téléchargements du navigateur sans demander</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>Téléchargements actifs max. (0 = illimité)&#xa0;:</translation>
     </message>

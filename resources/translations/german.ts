@@ -284,6 +284,14 @@ Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Downloads aus Webbrowsern übernehmen</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Downloads aus dem Browser ohne Nachfrage hinzufügen</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>Max. gleichzeitige Downloads (0 = unbegrenzt):</translation>
     </message>

@@ -284,6 +284,14 @@ Please scan it before opening.</source>
         <translation>すべてのファイル (*)</translation>
     </message>
     <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Web ブラウザーのダウンロードを引き受ける</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>ブラウザーからのダウンロードを確認せずに追加する</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>同時ダウンロード数の上限 (0 = 無制限):</translation>
     </message>

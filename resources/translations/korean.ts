@@ -284,6 +284,14 @@ Please scan it before opening.</source>
         <translation>모든 파일 (*)</translation>
     </message>
     <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>웹 브라우저의 다운로드 가로채기</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>브라우저의 다운로드를 묻지 않고 추가</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>최대 동시 다운로드 수 (0 = 무제한):</translation>
     </message>

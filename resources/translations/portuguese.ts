@@ -284,6 +284,14 @@ Verifique-o com um antivírus antes de abri-lo.</translation>
         <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Assumir os downloads dos navegadores</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Adicionar downloads do navegador sem perguntar</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>Máximo de downloads ativos (0 = sem limite):</translation>
     </message>

@@ -284,6 +284,14 @@ Please scan it before opening.</source>
         <translation>Все файлы (*)</translation>
     </message>
     <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Перехватывать загрузки из веб-браузеров</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Добавлять загрузки из браузера без подтверждения</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>Одновременных загрузок не более (0 — без ограничений):</translation>
     </message>

@@ -284,6 +284,14 @@ Analícelo antes de abrirlo.</translation>
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
+        <source>Take over downloads from web browsers</source>
+        <translation>Encargarse de las descargas de los navegadores web</translation>
+    </message>
+    <message>
+        <source>Add downloads from the browser without asking</source>
+        <translation>Añadir las descargas del navegador sin preguntar</translation>
+    </message>
+    <message>
         <source>Maximum active downloads (0 = no limit):</source>
         <translation>Máximo de descargas activas (0 = sin límite):</translation>
     </message>

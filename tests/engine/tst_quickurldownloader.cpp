@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "apquickurldownloader.h"
+#include "browserhandover.h"
 #include "nginxfixture.h"
 #include "testsupport.h"
 
@@ -96,6 +97,7 @@ private slots:
     void redirectToLocalFileRefused();
     void shortBodyFails();
     void sendsUserAgentAndReferer();
+    void cookiesStayWithTheirOrigin();
     void startOpensFolders();
     void goesThroughAProxy();
     void refusesOtherSchemes_data();
@@ -324,6 +326,26 @@ void TestQuickUrlDownloader::sendsUserAgentAndReferer()
     const QByteArray head = m_scripted.requests.first();
     QVERIFY2(head.contains("\r\nUser-Agent: ZantorTest/1.0"), head.constData());
     QVERIFY2(head.contains("\r\nReferer: http://referer.example/page"), head.constData());
+}
+
+void TestQuickUrlDownloader::cookiesStayWithTheirOrigin()
+{
+    // A browser's cookies go with the first request; the redirect leads to
+    // another host name of the same machine, which must not get them.
+    const QString origin = BrowserHandOver::originOf(QUrl(m_scripted.url(QStringLiteral("/away"))));
+    QString elsewhere = m_scripted.url(QStringLiteral("/headers"));
+    elsewhere.replace(QStringLiteral("127.0.0.1"), QStringLiteral("localhost"));
+    m_scripted.setResponse("/away", ScriptedServer::redirect(elsewhere.toUtf8()));
+    m_scripted.setResponse("/headers", ScriptedServer::ok("x"));
+    m_scripted.requests.clear();
+    ApQuickUrlDownloader downloader;
+    QSignalSpy finished(&downloader, &ApQuickUrlDownloader::downloadFinished);
+    downloader.setCookies("sid=42", origin);
+    downloader.download(QUrl(m_scripted.url(QStringLiteral("/away"))), m_out.filePath(QStringLiteral("c")), 1);
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(m_scripted.requests.size(), 2);
+    QVERIFY2(m_scripted.requests.at(0).contains("\r\nCookie: sid=42"), m_scripted.requests.at(0).constData());
+    QVERIFY2(!m_scripted.requests.at(1).contains("Cookie"), m_scripted.requests.at(1).constData());
 }
 
 void TestQuickUrlDownloader::startOpensFolders()

@@ -89,6 +89,7 @@ bool NginxFixture::start(const QString &root, const QString &extraServerConfig)
             "  default_type application/octet-stream;\n"
             "  sendfile on;\n"
             "  keepalive_timeout 30;\n"
+            "%5\n"
             "  server {\n"
             "    listen 127.0.0.1:%2;\n"
             "    server_name localhost;\n"
@@ -98,7 +99,7 @@ bool NginxFixture::start(const QString &root, const QString &extraServerConfig)
             "}\n")
                                  .arg(prefix)
                                  .arg(m_port)
-                                 .arg(QDir(root).absolutePath(), extraServerConfig);
+                                 .arg(QDir(root).absolutePath(), extraServerConfig, m_httpConfig);
         QFile file(prefix + QStringLiteral("/nginx.conf"));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             m_error = QStringLiteral("cannot write the nginx configuration");

@@ -25,6 +25,9 @@ public:
     // "location /r { return 302 /file; }"). Returns false when nginx is
     // missing or did not come up; errorString() says why.
     bool start(const QString &root, const QString &extraServerConfig = {});
+    // Placed in the http block before the server (for example a
+    // "log_format"); set before start().
+    void setHttpConfig(const QString &config) { m_httpConfig = config; }
     void stop();
     // Brings a stopped server up again with the same configuration on the
     // same port (an outage ends); false when it did not come back.
@@ -41,4 +44,5 @@ private:
     QProcess m_process;
     quint16 m_port = 0;
     QString m_error;
+    QString m_httpConfig;
 };
