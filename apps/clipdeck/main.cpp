@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "playercommandline.h"
 #include "playerinfo.h"
+#include "programstart.h"
 #include "singleinstance.h"
 
 Q_LOGGING_CATEGORY(lcClipdeck, "clipdeck.startup", QtWarningMsg)
@@ -22,6 +23,23 @@ int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(zantor);
     Q_INIT_RESOURCE(player);
+
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const ProgramStart::Answer answer = ProgramStart::companionAnswer(rawArguments);
+    if (answer != ProgramStart::Answer::None) {
+        const auto help = [] {
+            return ProgramStart::companionHelp(
+                QCoreApplication::translate("PlayerCommandLine", "Media player for MP4 and FLV files, with a play list."),
+                QCoreApplication::translate("PlayerCommandLine", "[file [hide-flag advertisement-base]]"),
+                QCoreApplication::translate("PlayerCommandLine",
+                                            "A file to play, added to the play list; a running player takes it. "
+                                            "Also: /file <file> <hide-flag> <advertisement-base>."));
+        };
+        return ProgramStart::printAnswer(argc, argv, answer, help, QStringLiteral(":/langs"));
+    }
+    ProgramStart::enableHighDpi();
 
     auto app = std::make_unique<QApplication>(argc, argv);
     auto instance = std::make_unique<SingleInstance>(QCoreApplication::applicationFilePath());
