@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
     ProgramStart::enableHighDpi();
 
     auto app = std::make_unique<QApplication>(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("clipdeck"));
     auto instance = std::make_unique<SingleInstance>(QCoreApplication::applicationFilePath());
     const bool anotherRuns = !instance->claim();
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());

@@ -60,6 +60,8 @@ int main(int argc, char *argv[])
     // fifty megabytes) out of the process.
     QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
     auto app = std::make_unique<QApplication>(argc, argv);
+    // The desktop matches the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zantor"));
 
     auto instance = std::make_unique<SingleInstance>(QCoreApplication::applicationFilePath());
     const bool anotherRuns = !instance->claim();
