@@ -73,7 +73,7 @@ void StartupCommandLine::addOptions(QCommandLineParser *parser)
     parser->addHelpOption();
     parser->addVersionOption();
     parser->addOption({QStringLiteral("add"), tr("Add the links and start them without asking.")});
-    parser->addOption({QStringLiteral("save-dir"), tr("Save the files of these links in <folder>."), tr("folder")});
+    parser->addOption({QStringLiteral("save-dir"), tr("Save the files of these links in the given folder."), tr("folder")});
     parser->addOption({QStringLiteral("background"), tr("Start in the tray, without the main window (also \"/bg\").")});
     parser->addPositionalArgument(
         QStringLiteral("links"),

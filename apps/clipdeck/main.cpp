@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
                 QCoreApplication::translate("PlayerCommandLine", "[file [hide-flag advertisement-base]]"),
                 QCoreApplication::translate("PlayerCommandLine",
                                             "A file to play, added to the play list; a running player takes it. "
-                                            "Also: /file <file> <hide-flag> <advertisement-base>."));
+                                            "Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE."));
         };
         return ProgramStart::printAnswer(argc, argv, answer, help, QStringLiteral(":/langs"));
     }
