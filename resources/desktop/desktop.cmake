@@ -15,10 +15,12 @@ set(ZANTOR_FIREFOX_EXTENSION_ID "{07395772-5950-4071-b628-acfdca3fc932}" CACHE S
 set(ZANTOR_DESKTOP_SOURCE ${CMAKE_CURRENT_LIST_DIR})
 set(ZANTOR_DESKTOP_BINARY ${CMAKE_BINARY_DIR}/share)
 
-# AppStream metadata: no installation path in it, so written at configure time.
-configure_file(${ZANTOR_DESKTOP_SOURCE}/org.zantor.Zantor.metainfo.xml.in
-  ${ZANTOR_DESKTOP_BINARY}/metainfo/org.zantor.Zantor.metainfo.xml @ONLY)
-install(FILES ${ZANTOR_DESKTOP_BINARY}/metainfo/org.zantor.Zantor.metainfo.xml
+# AppStream metadata: no installation path in it, so written at configure
+# time. Software centres show the site and its pictures over https.
+string(REGEX REPLACE "^http://" "https://" ZANTOR_SECURE_HOME_URL "${ZANTOR_HOME_URL}")
+configure_file(${ZANTOR_DESKTOP_SOURCE}/org.zantor.zantor.metainfo.xml.in
+  ${ZANTOR_DESKTOP_BINARY}/metainfo/org.zantor.zantor.metainfo.xml @ONLY)
+install(FILES ${ZANTOR_DESKTOP_BINARY}/metainfo/org.zantor.zantor.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 install(FILES
