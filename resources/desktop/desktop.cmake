@@ -29,6 +29,10 @@ install(FILES
   ${CMAKE_SOURCE_DIR}/resources/man/mapglance.1
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The release key, when the build was given one, travels in the program
+# folder's keys/ beside the programs.
+install(DIRECTORY ${ZANTOR_BIN_DIR}/keys DESTINATION ${ZANTOR_INSTALL_DIR} OPTIONAL)
+
 # Links on PATH, the player's menu entry and the host manifests name the
 # installed program folder, which is known only at install time.
 if(TARGET zantor-browser-host AND ZANTOR_SYSTEM_BROWSER_MANIFESTS)
