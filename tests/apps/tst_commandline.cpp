@@ -90,7 +90,7 @@ void TestCommandLine::outcome_data()
     QTest::newRow("--add alone") << zantor << L{"--add"} << false << 2 << "" << "need at least one link" << L{};
     QTest::newRow("--save-dir without folder") << zantor << L{"http://a/b", "--save-dir"} << false << 2 << ""
                                                << "Missing value after '--save-dir'." << L{};
-    QTest::newRow("clipdeck --help") << "clipdeck" << L{"--help"} << false << 0 << "/file <file>" << "" << L{};
+    QTest::newRow("clipdeck --help") << "clipdeck" << L{"--help"} << false << 0 << "/file FILE HIDE-FLAG" << "" << L{};
     QTest::newRow("clipdeck --version") << "clipdeck" << L{"--version"} << false << 0 << "clipdeck 1.4.4\n" << ""
                                         << L{};
     QTest::newRow("mapglance -h") << "mapglance" << L{"-h"} << false << 0 << "/geo-ip <address>&<domain>" << ""
