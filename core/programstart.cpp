@@ -20,6 +20,22 @@ void enableHighDpi()
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 }
 
+QStringList arguments(int argc, char **argv)
+{
+    QStringList list;
+    for (int i = 1; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+int answerCompanion(int argc, char **argv, const std::function<QString()> &helpText)
+{
+    const Answer answer = companionAnswer(arguments(argc, argv));
+    if (answer == Answer::None)
+        return -1;
+    return printAnswer(argc, argv, answer, helpText, QStringLiteral(":/langs"));
+}
+
 Answer companionAnswer(const QStringList &arguments)
 {
     const QString first = arguments.value(0);

@@ -18,10 +18,19 @@ void enableHighDpi();
 
 enum class Answer { None, Help, Version };
 
+// The arguments after the program's name, before any application object
+// exists.
+QStringList arguments(int argc, char **argv);
+
 // The informational request of a companion program's command line: a
 // first argument of -h/--help or -v/--version. Anything else is left to
 // the program's own forms.
 Answer companionAnswer(const QStringList &arguments);
+
+// A companion program's answer to a first argument of --help or
+// --version, printed with its translations from ":/langs". Returns the exit
+// status, or -1 when the program goes on with its own forms.
+int answerCompanion(int argc, char **argv, const std::function<QString()> &helpText);
 
 // Prints the help (made by helpText once the application object exists)
 // or "<program> <version>" on standard output with a core application

@@ -24,21 +24,16 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(zantor);
     Q_INIT_RESOURCE(player);
 
-    QStringList rawArguments;
-    for (int i = 1; i < argc; ++i)
-        rawArguments << QString::fromLocal8Bit(argv[i]);
-    const ProgramStart::Answer answer = ProgramStart::companionAnswer(rawArguments);
-    if (answer != ProgramStart::Answer::None) {
-        const auto help = [] {
-            return ProgramStart::companionHelp(
-                QCoreApplication::translate("PlayerCommandLine", "Media player for MP4 and FLV files, with a play list."),
-                QCoreApplication::translate("PlayerCommandLine", "[file [hide-flag advertisement-base]]"),
-                QCoreApplication::translate("PlayerCommandLine",
-                                            "A file to play, added to the play list; a running player takes it. "
-                                            "Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE."));
-        };
-        return ProgramStart::printAnswer(argc, argv, answer, help, QStringLiteral(":/langs"));
-    }
+    const int answered = ProgramStart::answerCompanion(argc, argv, [] {
+        return ProgramStart::companionHelp(
+            QCoreApplication::translate("PlayerCommandLine", "Media player for MP4 and FLV files, with a play list."),
+            QCoreApplication::translate("PlayerCommandLine", "[file [hide-flag advertisement-base]]"),
+            QCoreApplication::translate("PlayerCommandLine",
+                                        "A file to play, added to the play list; a running player takes it. "
+                                        "Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE."));
+    });
+    if (answered >= 0)
+        return answered;
     ProgramStart::enableHighDpi();
 
     auto app = std::make_unique<QApplication>(argc, argv);

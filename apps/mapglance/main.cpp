@@ -17,20 +17,15 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(zantor);
     Q_INIT_RESOURCE(locationviewer);
 
-    QStringList rawArguments;
-    for (int i = 1; i < argc; ++i)
-        rawArguments << QString::fromLocal8Bit(argv[i]);
-    const ProgramStart::Answer answer = ProgramStart::companionAnswer(rawArguments);
-    if (answer != ProgramStart::Answer::None) {
-        const auto help = [] {
-            return ProgramStart::companionHelp(
-                QCoreApplication::translate("LocationCommandLine", "Shows where a download server is on a map."),
-                QStringLiteral("/geo-ip <address>&<domain>"),
-                QCoreApplication::translate("LocationCommandLine",
-                                            "The server's address and domain; a running viewer takes them."));
-        };
-        return ProgramStart::printAnswer(argc, argv, answer, help, QStringLiteral(":/langs"));
-    }
+    const int answered = ProgramStart::answerCompanion(argc, argv, [] {
+        return ProgramStart::companionHelp(
+            QCoreApplication::translate("LocationCommandLine", "Shows where a download server is on a map."),
+            QStringLiteral("/geo-ip <address>&<domain>"),
+            QCoreApplication::translate("LocationCommandLine",
+                                        "The server's address and domain; a running viewer takes them."));
+    });
+    if (answered >= 0)
+        return answered;
     ProgramStart::enableHighDpi();
 
     auto app = std::make_unique<QApplication>(argc, argv);

@@ -31,10 +31,7 @@ int main(int argc, char *argv[])
 {
     // The command line is read before the application object exists, so
     // --help, --version and a mistyped option need no display.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const StartupCommandLine commandLine = StartupCommandLine::parse(arguments);
+    const StartupCommandLine commandLine = StartupCommandLine::parse(ProgramStart::arguments(argc, argv));
     const QString programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     switch (commandLine.action) {
     case StartupCommandLine::ShowHelp:
