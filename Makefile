@@ -16,7 +16,7 @@ TSAN_TESTS ?= tst_tsancanary tst_taskstore tst_quickurldownloader tst_policingth
 empty :=
 space := $(empty) $(empty)
 
-.PHONY: all deps configure build run test install clean fuzz tsan
+.PHONY: all deps configure build run test install clean fuzz tsan deb
 
 all: build
 
@@ -54,6 +54,11 @@ tsan: deps
 
 install: build
 	cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX),)
+
+# The Debian package, built with debhelper into $(BUILD_DIR)/zantor_<version>_<arch>.deb.
+# DEB_CMAKE_ARGS="-DZANTOR_PACKAGE_KEYS=…" puts the release key in.
+deb: deps
+	JOBS=$(JOBS) DEB_CMAKE_ARGS="$(DEB_CMAKE_ARGS)" bash scripts/build-deb $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "applicationinfo.h"
+#include "programstart.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ bool screenIsVisible()
 
 int main(int argc, char *argv[])
 {
+    ProgramStart::enableHighDpi();
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() != 2 || args.first() != QLatin1String("/crash-tarvo") || args.at(1).isEmpty()) {

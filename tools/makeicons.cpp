@@ -1,6 +1,7 @@
 // Draws the program icon at the sizes of the desktop's icon theme:
-//   zantor-icons <theme folder> <size>...
-// writes <theme folder>/<size>x<size>/apps/zantor.png for each size.
+//   zantor-icons <theme folder> <size>[@<scale>]...
+// writes <theme folder>/<size>x<size>[@<scale>]/apps/zantor.png for each
+// size; a scaled entry, for high-density screens, holds size x scale pixels.
 #include <QDir>
 #include <QImage>
 #include <QLinearGradient>
@@ -58,11 +59,14 @@ int main(int argc, char *argv[])
     }
     const QString root = QString::fromLocal8Bit(argv[1]);
     for (int i = 2; i < argc; ++i) {
-        const int size = QByteArray(argv[i]).toInt();
-        if (size <= 0)
+        const QByteArray entry(argv[i]);
+        const int size = entry.split('@').value(0).toInt();
+        const int scale = entry.contains('@') ? entry.split('@').value(1).toInt() : 1;
+        if (size <= 0 || scale <= 0)
             return 2;
-        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(root).arg(size);
-        if (!QDir().mkpath(folder) || !drawIcon(size).save(folder + QStringLiteral("/zantor.png"))) {
+        // "16" gives the folder "16x16", "16@2" gives "16x16@2".
+        const QString folder = QStringLiteral("%1/%2x%3/apps").arg(root).arg(size).arg(QString::fromLatin1(entry));
+        if (!QDir().mkpath(folder) || !drawIcon(size * scale).save(folder + QStringLiteral("/zantor.png"))) {
             std::fprintf(stderr, "zantor-icons: cannot write %s\n", qPrintable(folder));
             return 1;
         }

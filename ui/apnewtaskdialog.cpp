@@ -103,6 +103,17 @@ void ApNewTaskDialog::resetForm()
     m_ui->httpftptask_saveto_comboBox->setCurrentIndex(
         m_ui->httpftptask_saveto_comboBox->findText(folder, Qt::MatchExactly | Qt::MatchCaseSensitive));
     m_saveFolder = folder;
+    m_activeOneOffFolder.clear();
+    if (!m_oneOffSaveFolder.isEmpty()) {
+        QDir().mkpath(m_oneOffSaveFolder);
+        m_activeOneOffFolder = QDir::toNativeSeparators(m_oneOffSaveFolder);
+        m_oneOffSaveFolder.clear();
+        QComboBox *combo = m_ui->httpftptask_saveto_comboBox;
+        if (combo->findText(m_activeOneOffFolder, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+            combo->insertItem(0, m_activeOneOffFolder);
+        combo->setCurrentIndex(combo->findText(m_activeOneOffFolder, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        m_saveFolder = m_activeOneOffFolder;
+    }
 
     const ProxySettings proxy = AppSettings::httpFtpProxy();
     m_ui->httpftptask_proxy_httpftp_type_comboBox->setCurrentIndex(proxy.type);
@@ -423,13 +434,16 @@ void ApNewTaskDialog::on_httpftptask_startdownload_pushButton_clicked()
                                    ApInfoDialog::OkOnly);
         return;
     }
-    AppSettings::setDownloadedTo(folder);
-    QStringList history;
-    for (int i = 1; i < combo->count(); ++i) {
-        if (QFileInfo::exists(combo->itemText(i)))
-            history << combo->itemText(i);
+    // A folder given for these links only leaves the remembered ones alone.
+    if (folder != m_activeOneOffFolder) {
+        AppSettings::setDownloadedTo(folder);
+        QStringList history;
+        for (int i = 1; i < combo->count(); ++i) {
+            if (QFileInfo::exists(combo->itemText(i)))
+                history << combo->itemText(i);
+        }
+        AppSettings::setDownloadedToHistory(history);
     }
-    AppSettings::setDownloadedToHistory(history);
 
     QString name = m_ui->httpftptask_rename_lineEdit->text().trimmed();
     if (name.isEmpty()) {

@@ -55,6 +55,10 @@ public:
     // conversionMark 1 shows "+", 2 "-".
     int addWithoutShowing(const QString &url, const QString &fileName, int conversionMark);
 
+    // The next new task, shown or added, is saved in this folder (created
+    // when missing) without making it the default folder of later tasks.
+    void setOneOffSaveFolder(const QString &folder) { m_oneOffSaveFolder = folder; }
+
     int result() const { return m_result; }
     QString taskKey() const { return m_taskKey; }
     ApOpenLinkGui *openLinkGui() const { return m_openLinkGui; }
@@ -111,6 +115,9 @@ private:
     int m_result = Cancelled;
     QString m_taskKey;
     QString m_saveFolder;
+    QString m_oneOffSaveFolder;
+    // The one-off folder of the form as it is now, in native separators.
+    QString m_activeOneOffFolder;
     QNetworkAccessManager *m_probeManager;
     QNetworkReply *m_probeReply = nullptr;
     int m_probeRedirects = 0;

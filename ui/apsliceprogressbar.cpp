@@ -48,12 +48,15 @@ QVector<bool> ApSliceProgressBar::compress(const QVector<int> &blocks, int width
 
 void ApSliceProgressBar::setBlocks(const QVector<int> &blocks)
 {
-    m_columns = compress(blocks, width());
+    // One column per device pixel: on a high-density screen the segments
+    // are as fine as the screen shows them.
+    const qreal ratio = devicePixelRatioF();
+    m_columns = compress(blocks, qRound(width() * ratio));
     m_total = m_columns.size();
     m_done = int(std::count(m_columns.cbegin(), m_columns.cend(), true));
     m_completed = m_total > 0 && m_done == m_total;
 
-    const int h = qMax(2, height() - 1);
+    const int h = qMax(2, qRound((height() - 1) * ratio));
     QPixmap picture(qMax(1, m_total), h);
     picture.fill(Qt::white);
     QPainter painter(&picture);

@@ -48,6 +48,14 @@ void ApSpeedGraph::setWidth(int width)
     redraw();
 }
 
+void ApSpeedGraph::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio <= 0 || qFuzzyCompare(ratio, m_ratio))
+        return;
+    m_ratio = ratio;
+    redraw();
+}
+
 void ApSpeedGraph::setRateText(const QString &text)
 {
     if (!text.isEmpty())
@@ -93,8 +101,11 @@ void ApSpeedGraph::redraw()
         m_buffer = QImage();
         return;
     }
-    if (m_buffer.size() != QSize(m_width, m_height))
-        m_buffer = QImage(m_width, m_height, QImage::Format_ARGB32_Premultiplied);
+    const QSize pixels = QSize(m_width, m_height) * m_ratio;
+    if (m_buffer.size() != pixels) {
+        m_buffer = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_buffer.setDevicePixelRatio(m_ratio);
+    }
     QPainter painter(&m_buffer);
     painter.fillRect(QRect(0, 0, m_width, m_height), Background);
     painter.setPen(QPen(MiddleLine, 1));

@@ -18,6 +18,10 @@ public:
     void addUploadSample(qint64 bytesPerSecond);
     void setScale(qint64 bytesPerSecond);
     void setWidth(int width);
+    // Device pixels per logical pixel of the screen the graph is shown on;
+    // the back buffer holds that many, so the curve stays sharp.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return m_ratio; }
 
     qint64 scale() const { return m_scale; }
     int height() const { return m_height; }
@@ -46,6 +50,7 @@ private:
     int m_height;
     int m_step;
     int m_width = 0;
+    qreal m_ratio = 1.0;
     QImage m_buffer;
     QString m_rateText;
 };

@@ -18,6 +18,7 @@ ApSpeedGui::ApSpeedGui(QWidget *parent)
 
 void ApSpeedGui::paintEvent(QPaintEvent *)
 {
+    m_graph.setDevicePixelRatio(devicePixelRatioF());
     QPainter painter(this);
     painter.drawImage(0, 0, m_graph.backBuffer());
 }

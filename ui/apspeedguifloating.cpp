@@ -40,6 +40,7 @@ void ApSpeedGuiFloating::raiseOnTop()
 
 void ApSpeedGuiFloating::paintEvent(QPaintEvent *)
 {
+    m_graph.setDevicePixelRatio(devicePixelRatioF());
     QPainter painter(this);
     painter.drawImage(0, 0, m_graph.backBuffer());
     // The picture's rim around the graph, so the window keeps its outline.

@@ -217,30 +217,17 @@ void MainWindow::readIpcCommandData()
         qCDebug(lcIpc) << "ignored message" << pieces;
         return;
     }
-    loadLink(pieces.at(1));
+    takeLinkRequest(LinkRequest::fromMessageArguments(pieces.mid(1)));
 }
 
 void MainWindow::startupLoadLinkCallback()
 {
-    loadLink(m_startupLink);
-}
-
-void MainWindow::loadLink(const QString &text)
-{
-    const QString link = text.trimmed();
-    if (!StartupCommandLine::isDownloadLink(link)) {
-        qCDebug(lcIpc) << "ignored link" << link;
-        return;
-    }
-    openNewTaskDialogForLink(link);
+    takeLinkRequest(m_startupRequest);
 }
 
 void MainWindow::openNewTaskDialogForLink(const QString &link)
 {
-    qCDebug(lcIpc).noquote() << "link requested:" << link;
-    m_requestedLinks.append(link);
-    emit linkRequested(link);
-    runNewTaskDialog(link);
+    takeLinkRequest(LinkRequest{{link}, {}, false});
 }
 
 void MainWindow::runNewTaskDialog(const QString &link)
@@ -257,6 +244,8 @@ void MainWindow::runNewTaskDialog(const QString &link)
 
 void MainWindow::newTaskDialogFinishedCallback(int result)
 {
+    // The next link waits until this one's task is listed.
+    QMetaObject::invokeMethod(this, &MainWindow::openNextQueuedLink, Qt::QueuedConnection);
     if (!m_awaitingNewTask)
         return;
     m_awaitingNewTask = false;

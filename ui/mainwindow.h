@@ -10,6 +10,7 @@
 
 #include "apenginewindow.h"
 #include "apnewtaskdialog.h"
+#include "startupcommandline.h"
 
 class ApAdvertisementPanels;
 class ApClipboardMonitor;
@@ -72,9 +73,17 @@ public:
     // not listen.
     QString ipcServerName() const;
 
-    // The link the process was started with, opened shortly after start-up.
-    void setStartupLink(const QString &link) { m_startupLink = link; }
-    QString startupLink() const { return m_startupLink; }
+    // The links the process was started with, taken shortly after start-up.
+    void setStartupRequest(const LinkRequest &request) { m_startupRequest = request; }
+    void setStartupLink(const QString &link) { m_startupRequest = LinkRequest{{link}, {}, false}; }
+    QString startupLink() const { return m_startupRequest.links.value(0); }
+
+    // Links from the command line or a second start. Each http, https or
+    // ftp link opens the new task dialog in turn (one after the other has
+    // ended), or with addWithoutAsking is added and started at once; others
+    // are ignored. Folded into the same queue, so an open dialog is never
+    // reset under the user's hands.
+    void takeLinkRequest(const LinkRequest &request);
 
     // Downloads handed over by web browsers (mainwindowbrowser.cpp): the
     // answer frame to a browser command of the instance socket.
@@ -359,7 +368,9 @@ private:
     // The two banner places, for a selected HTTP/FTP task.
     void showBannerAdvertisements(const QString &key);
     void setupBannerPlaces();
-    void loadLink(const QString &link);
+    // Opens the dialog for, or adds, the links queued by takeLinkRequest
+    // while the new task dialog is not up.
+    void openNextQueuedLink();
     void closeIpcConnection(QLocalSocket *connection);
     // Runs the new task dialog for a link (empty: an empty form) and lists
     // the task it created.
@@ -431,7 +442,14 @@ private:
     QLocalServer *m_ipcServer = nullptr;
     QLocalSocket *m_ipcConnection = nullptr;
     IpcInbox *m_ipcInbox = nullptr;
-    QString m_startupLink;
+    LinkRequest m_startupRequest;
+    struct QueuedLink
+    {
+        QString link;
+        QString saveFolder;
+        bool add = false;
+    };
+    QList<QueuedLink> m_queuedLinks;
     QStringList m_requestedLinks;
     ListFilter m_filter = AllTasks;
     // The name cell of each listed save path: finds a task's row at once.

@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "playercommandline.h"
 #include "playerinfo.h"
+#include "programstart.h"
 #include "singleinstance.h"
 
 Q_LOGGING_CATEGORY(lcClipdeck, "clipdeck.startup", QtWarningMsg)
@@ -23,7 +24,20 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(zantor);
     Q_INIT_RESOURCE(player);
 
+    const int answered = ProgramStart::answerCompanion(argc, argv, [] {
+        return ProgramStart::companionHelp(
+            QCoreApplication::translate("PlayerCommandLine", "Media player for MP4 and FLV files, with a play list."),
+            QCoreApplication::translate("PlayerCommandLine", "[file [hide-flag advertisement-base]]"),
+            QCoreApplication::translate("PlayerCommandLine",
+                                        "A file to play, added to the play list; a running player takes it. "
+                                        "Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE."));
+    });
+    if (answered >= 0)
+        return answered;
+    ProgramStart::enableHighDpi();
+
     auto app = std::make_unique<QApplication>(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("clipdeck"));
     auto instance = std::make_unique<SingleInstance>(QCoreApplication::applicationFilePath());
     const bool anotherRuns = !instance->claim();
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());

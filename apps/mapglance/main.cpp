@@ -6,6 +6,7 @@
 #include "applicationinfo.h"
 #include "dialog.h"
 #include "ipcmessage.h"
+#include "programstart.h"
 #include "singleinstance.h"
 
 Q_LOGGING_CATEGORY(lcMapglance, "mapglance.startup", QtWarningMsg)
@@ -15,6 +16,17 @@ int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(zantor);
     Q_INIT_RESOURCE(locationviewer);
+
+    const int answered = ProgramStart::answerCompanion(argc, argv, [] {
+        return ProgramStart::companionHelp(
+            QCoreApplication::translate("LocationCommandLine", "Shows where a download server is on a map."),
+            QStringLiteral("/geo-ip <address>&<domain>"),
+            QCoreApplication::translate("LocationCommandLine",
+                                        "The server's address and domain; a running viewer takes them."));
+    });
+    if (answered >= 0)
+        return answered;
+    ProgramStart::enableHighDpi();
 
     auto app = std::make_unique<QApplication>(argc, argv);
     auto instance = std::make_unique<SingleInstance>(QCoreApplication::applicationFilePath());

@@ -4,6 +4,7 @@
 #include "applicationinfo.h"
 #include "appluginupdater.h"
 #include "languages.h"
+#include "programstart.h"
 #include "settingsstore.h"
 #include "updatecheck.h"
 #include "updatermainwindow.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     if (argc < 4)
         return 0;
 
+    ProgramStart::enableHighDpi();
     QApplication app(argc, argv);
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
     Q_INIT_RESOURCE(zantor);

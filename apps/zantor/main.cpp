@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSessionManager>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include "crashhandler.h"
 #include "ipcmessage.h"
 #include "mainwindow.h"
+#include "programstart.h"
 #include "settingsservice.h"
 #include "singleinstance.h"
 #include "startupcommandline.h"
@@ -27,14 +29,36 @@ const char toolTipStyleSheet[] =
 
 int main(int argc, char *argv[])
 {
+    // The command line is read before the application object exists, so
+    // --help, --version and a mistyped option need no display.
+    const StartupCommandLine commandLine = StartupCommandLine::parse(ProgramStart::arguments(argc, argv));
+    const QString programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+    switch (commandLine.action) {
+    case StartupCommandLine::ShowHelp:
+        return ProgramStart::printAnswer(argc, argv, ProgramStart::Answer::Help, &StartupCommandLine::helpText, {});
+    case StartupCommandLine::ShowVersion:
+        return ProgramStart::printAnswer(argc, argv, ProgramStart::Answer::Version, {}, {});
+    case StartupCommandLine::Fail:
+        return ProgramStart::printUsageError(programName, commandLine.error);
+    case StartupCommandLine::Run:
+        break;
+    }
+    for (const QString &argument : commandLine.ignored)
+        ProgramStart::printWarning(programName,
+                                   QCoreApplication::translate("StartupCommandLine", "not a link, ignored: %1")
+                                       .arg(argument));
+
     Q_INIT_RESOURCE(zantor);
     CrashHandler::install();
+    ProgramStart::enableHighDpi();
 
     // No widget of this program draws with OpenGL. Plain raster windows
     // keep the X server's GL driver (and the compiler it brings along, some
     // fifty megabytes) out of the process.
     QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
     auto app = std::make_unique<QApplication>(argc, argv);
+    // The desktop matches the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zantor"));
 
     auto instance = std::make_unique<SingleInstance>(QCoreApplication::applicationFilePath());
     const bool anotherRuns = !instance->claim();
@@ -42,14 +66,13 @@ int main(int argc, char *argv[])
     // Qt plug-ins may lie next to the program.
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
 
-    const StartupCommandLine commandLine = StartupCommandLine::parse(QCoreApplication::arguments().mid(1));
-
     if (anotherRuns) {
         // The running instance is the only acknowledgement; whatever happens,
         // this process ends quietly.
-        if (!commandLine.link.isEmpty())
-            SingleInstance::sendMessage(instance->serverName(),
-                                        IpcMessage::build(QStringLiteral("link-url"), commandLine.link));
+        if (!commandLine.request.isEmpty())
+            SingleInstance::sendMessage(
+                instance->serverName(),
+                IpcMessage::build(QStringLiteral("link-url"), commandLine.request.messageArguments()));
         return 0;
     }
 
@@ -75,8 +98,8 @@ int main(int argc, char *argv[])
     qCDebug(lcStartup, "main window ready: %s%s", window->isVisible() ? "visible" : "hidden",
             window->isMinimized() ? ", minimised" : "");
 
-    if (!commandLine.link.isEmpty()) {
-        window->setStartupLink(commandLine.link);
+    if (!commandLine.request.isEmpty()) {
+        window->setStartupRequest(commandLine.request);
         QTimer::singleShot(StartupLinkDelayMs, window.get(), &MainWindow::startupLoadLinkCallback);
     }
 

@@ -1122,6 +1122,17 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>LocationCommandLine</name>
+    <message>
+        <source>Shows where a download server is on a map.</source>
+        <translation>يعرض على خريطة مكان خادم التنزيل.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address and domain; a running viewer takes them.</source>
+        <translation>عنوان الخادم ونطاقه؛ يستلمهما العارض قيد التشغيل.</translation>
+    </message>
+</context>
+<context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
@@ -1604,6 +1615,28 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>PlayerCommandLine</name>
+    <message>
+        <source>Media player for MP4 and FLV files, with a play list.</source>
+        <translation>مشغل وسائط لملفات MP4 وFLV، مع قائمة تشغيل.</translation>
+    </message>
+    <message>
+        <source>[file [hide-flag advertisement-base]]</source>
+        <translation>[ملف [إخفاء عنوان-الإعلانات]]</translation>
+    </message>
+    <message>
+        <source>A file to play, added to the play list; a running player takes it. Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE.</source>
+        <translation>ملف للتشغيل يضاف إلى قائمة التشغيل؛ يستلمه المشغل قيد التشغيل. أيضًا: /file ملف إخفاء عنوان-الإعلانات.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>جرّب &apos;%1 --help&apos; لمزيد من المعلومات.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -1634,6 +1667,49 @@ Current Time: </source>
             <numerusform>استمر تشغيل البرنامج النصي أكثر من %n ثانية</numerusform>
             <numerusform>استمر تشغيل البرنامج النصي أكثر من %n ثانية</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StartupCommandLine</name>
+    <message>
+        <source>Download manager for files and web videos.</source>
+        <translation>مدير تنزيلات للملفات ومقاطع الفيديو على الويب.</translation>
+    </message>
+    <message>
+        <source>Add the links and start them without asking.</source>
+        <translation>إضافة الروابط وبدؤها دون سؤال.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>مجلد</translation>
+    </message>
+    <message>
+        <source>Start in the tray, without the main window (also &quot;/bg&quot;).</source>
+        <translation>البدء في صينية النظام دون النافذة الرئيسية (أيضًا &quot;/bg&quot;).</translation>
+    </message>
+    <message>
+        <source>Links to download (http, https, ftp). A running instance takes them; each opens the new task dialog in turn.</source>
+        <translation>روابط للتنزيل (http وhttps وftp). تستلمها النسخة قيد التشغيل؛ يفتح كل رابط بدوره مربع حوار المهمة الجديدة.</translation>
+    </message>
+    <message>
+        <source>[link...]</source>
+        <translation>[رابط...]</translation>
+    </message>
+    <message>
+        <source>The save folder is empty.</source>
+        <translation>مجلد الحفظ فارغ.</translation>
+    </message>
+    <message>
+        <source>--add and --save-dir need at least one link.</source>
+        <translation>يحتاج --add و--save-dir إلى رابط واحد على الأقل.</translation>
+    </message>
+    <message>
+        <source>not a link, ignored: %1</source>
+        <translation>ليس رابطًا، تم تجاهله: %1</translation>
+    </message>
+    <message>
+        <source>Save the files of these links in the given folder.</source>
+        <translation>حفظ ملفات هذه الروابط في المجلد المحدد.</translation>
     </message>
 </context>
 </TS>

@@ -1122,6 +1122,17 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>LocationCommandLine</name>
+    <message>
+        <source>Shows where a download server is on a map.</source>
+        <translation>在地图上显示下载服务器的位置。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address and domain; a running viewer takes them.</source>
+        <translation>服务器的地址和域名；正在运行的查看器会接收它们。</translation>
+    </message>
+</context>
+<context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
@@ -1604,6 +1615,28 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>PlayerCommandLine</name>
+    <message>
+        <source>Media player for MP4 and FLV files, with a play list.</source>
+        <translation>MP4 和 FLV 文件的媒体播放器，带播放列表。</translation>
+    </message>
+    <message>
+        <source>[file [hide-flag advertisement-base]]</source>
+        <translation>[文件 [隐藏标志 广告地址]]</translation>
+    </message>
+    <message>
+        <source>A file to play, added to the play list; a running player takes it. Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE.</source>
+        <translation>要播放的文件，会加入播放列表；正在运行的播放器会接收它。也可以：/file 文件 隐藏标志 广告地址。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>运行“%1 --help”了解更多信息。</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -1624,6 +1657,49 @@ Current Time: </source>
         <translation>
             <numerusform>脚本运行时间超过 %n 秒</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StartupCommandLine</name>
+    <message>
+        <source>Download manager for files and web videos.</source>
+        <translation>文件和网络视频的下载管理器。</translation>
+    </message>
+    <message>
+        <source>Add the links and start them without asking.</source>
+        <translation>添加链接并直接开始，不再询问。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Start in the tray, without the main window (also &quot;/bg&quot;).</source>
+        <translation>启动到系统托盘，不显示主窗口（也可用“/bg”）。</translation>
+    </message>
+    <message>
+        <source>Links to download (http, https, ftp). A running instance takes them; each opens the new task dialog in turn.</source>
+        <translation>要下载的链接（http、https、ftp）。正在运行的实例会接收它们；每个链接依次打开新建任务对话框。</translation>
+    </message>
+    <message>
+        <source>[link...]</source>
+        <translation>[链接...]</translation>
+    </message>
+    <message>
+        <source>The save folder is empty.</source>
+        <translation>保存文件夹为空。</translation>
+    </message>
+    <message>
+        <source>--add and --save-dir need at least one link.</source>
+        <translation>--add 和 --save-dir 至少需要一个链接。</translation>
+    </message>
+    <message>
+        <source>not a link, ignored: %1</source>
+        <translation>不是链接，已忽略：%1</translation>
+    </message>
+    <message>
+        <source>Save the files of these links in the given folder.</source>
+        <translation>将这些链接的文件保存到指定的文件夹。</translation>
     </message>
 </context>
 </TS>

@@ -1122,6 +1122,17 @@ Heure actuelle&#xa0;: </translation>
     </message>
 </context>
 <context>
+    <name>LocationCommandLine</name>
+    <message>
+        <source>Shows where a download server is on a map.</source>
+        <translation>Montre sur une carte où se trouve un serveur de téléchargement.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address and domain; a running viewer takes them.</source>
+        <translation>L’adresse et le domaine du serveur ; une visionneuse déjà ouverte les reçoit.</translation>
+    </message>
+</context>
+<context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
@@ -1604,6 +1615,28 @@ Heure actuelle&#xa0;: </translation>
     </message>
 </context>
 <context>
+    <name>PlayerCommandLine</name>
+    <message>
+        <source>Media player for MP4 and FLV files, with a play list.</source>
+        <translation>Lecteur de fichiers MP4 et FLV, avec liste de lecture.</translation>
+    </message>
+    <message>
+        <source>[file [hide-flag advertisement-base]]</source>
+        <translation>[fichier [masquer adresse-des-annonces]]</translation>
+    </message>
+    <message>
+        <source>A file to play, added to the play list; a running player takes it. Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE.</source>
+        <translation>Un fichier à lire, ajouté à la liste de lecture ; un lecteur déjà ouvert le reçoit. Aussi : /file FICHIER MASQUER ADRESSE-DES-ANNONCES.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Essayez « %1 --help » pour plus d’informations.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -1626,6 +1659,49 @@ Heure actuelle&#xa0;: </translation>
             <numerusform>le script s&apos;est exécuté pendant plus de %n seconde</numerusform>
             <numerusform>le script s&apos;est exécuté pendant plus de %n secondes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StartupCommandLine</name>
+    <message>
+        <source>Download manager for files and web videos.</source>
+        <translation>Gestionnaire de téléchargement de fichiers et de vidéos web.</translation>
+    </message>
+    <message>
+        <source>Add the links and start them without asking.</source>
+        <translation>Ajouter les liens et les démarrer sans demander.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>Start in the tray, without the main window (also &quot;/bg&quot;).</source>
+        <translation>Démarrer dans la zone de notification, sans la fenêtre principale (aussi « /bg »).</translation>
+    </message>
+    <message>
+        <source>Links to download (http, https, ftp). A running instance takes them; each opens the new task dialog in turn.</source>
+        <translation>Liens à télécharger (http, https, ftp). Une instance déjà ouverte les reçoit ; chacun ouvre à son tour la boîte de dialogue de nouvelle tâche.</translation>
+    </message>
+    <message>
+        <source>[link...]</source>
+        <translation>[lien...]</translation>
+    </message>
+    <message>
+        <source>The save folder is empty.</source>
+        <translation>Le dossier d’enregistrement est vide.</translation>
+    </message>
+    <message>
+        <source>--add and --save-dir need at least one link.</source>
+        <translation>--add et --save-dir demandent au moins un lien.</translation>
+    </message>
+    <message>
+        <source>not a link, ignored: %1</source>
+        <translation>pas un lien, ignoré : %1</translation>
+    </message>
+    <message>
+        <source>Save the files of these links in the given folder.</source>
+        <translation>Enregistrer les fichiers de ces liens dans le dossier indiqué.</translation>
     </message>
 </context>
 </TS>

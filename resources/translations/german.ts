@@ -1122,6 +1122,17 @@ Aktuelle Uhrzeit: </translation>
     </message>
 </context>
 <context>
+    <name>LocationCommandLine</name>
+    <message>
+        <source>Shows where a download server is on a map.</source>
+        <translation>Zeigt auf einer Karte, wo ein Download-Server steht.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address and domain; a running viewer takes them.</source>
+        <translation>Adresse und Domain des Servers; eine laufende Ansicht übernimmt sie.</translation>
+    </message>
+</context>
+<context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
@@ -1604,6 +1615,28 @@ Aktuelle Uhrzeit: </translation>
     </message>
 </context>
 <context>
+    <name>PlayerCommandLine</name>
+    <message>
+        <source>Media player for MP4 and FLV files, with a play list.</source>
+        <translation>Medienwiedergabe für MP4- und FLV-Dateien, mit Wiedergabeliste.</translation>
+    </message>
+    <message>
+        <source>[file [hide-flag advertisement-base]]</source>
+        <translation>[Datei [Ausblenden Werbeadresse]]</translation>
+    </message>
+    <message>
+        <source>A file to play, added to the play list; a running player takes it. Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE.</source>
+        <translation>Eine abzuspielende Datei, die der Wiedergabeliste hinzugefügt wird; eine laufende Wiedergabe übernimmt sie. Auch: /file DATEI AUSBLENDEN WERBEADRESSE.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>„%1 --help“ gibt weitere Informationen.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -1626,6 +1659,49 @@ Aktuelle Uhrzeit: </translation>
             <numerusform>das Skript lief länger als %n Sekunde</numerusform>
             <numerusform>das Skript lief länger als %n Sekunden</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StartupCommandLine</name>
+    <message>
+        <source>Download manager for files and web videos.</source>
+        <translation>Download-Manager für Dateien und Web-Videos.</translation>
+    </message>
+    <message>
+        <source>Add the links and start them without asking.</source>
+        <translation>Die Links hinzufügen und ohne Nachfrage starten.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Start in the tray, without the main window (also &quot;/bg&quot;).</source>
+        <translation>Im Systemabschnitt der Kontrollleiste starten, ohne Hauptfenster (auch „/bg“).</translation>
+    </message>
+    <message>
+        <source>Links to download (http, https, ftp). A running instance takes them; each opens the new task dialog in turn.</source>
+        <translation>Links zum Herunterladen (http, https, ftp). Eine laufende Instanz übernimmt sie; jeder öffnet nacheinander den Dialog für neue Aufgaben.</translation>
+    </message>
+    <message>
+        <source>[link...]</source>
+        <translation>[Link ...]</translation>
+    </message>
+    <message>
+        <source>The save folder is empty.</source>
+        <translation>Der Speicherordner ist leer.</translation>
+    </message>
+    <message>
+        <source>--add and --save-dir need at least one link.</source>
+        <translation>--add und --save-dir brauchen mindestens einen Link.</translation>
+    </message>
+    <message>
+        <source>not a link, ignored: %1</source>
+        <translation>kein Link, ignoriert: %1</translation>
+    </message>
+    <message>
+        <source>Save the files of these links in the given folder.</source>
+        <translation>Die Dateien dieser Links im angegebenen Ordner speichern.</translation>
     </message>
 </context>
 </TS>

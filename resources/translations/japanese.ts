@@ -1122,6 +1122,17 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>LocationCommandLine</name>
+    <message>
+        <source>Shows where a download server is on a map.</source>
+        <translation>ダウンロードサーバーの場所を地図で表示します。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address and domain; a running viewer takes them.</source>
+        <translation>サーバーのアドレスとドメイン。実行中のビューアーが受け取ります。</translation>
+    </message>
+</context>
+<context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
@@ -1604,6 +1615,28 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>PlayerCommandLine</name>
+    <message>
+        <source>Media player for MP4 and FLV files, with a play list.</source>
+        <translation>MP4 と FLV ファイルのメディアプレーヤー（プレイリスト付き）。</translation>
+    </message>
+    <message>
+        <source>[file [hide-flag advertisement-base]]</source>
+        <translation>[ファイル [非表示フラグ 広告アドレス]]</translation>
+    </message>
+    <message>
+        <source>A file to play, added to the play list; a running player takes it. Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE.</source>
+        <translation>再生するファイル。プレイリストに追加されます。実行中のプレーヤーが受け取ります。別の形式: /file ファイル 非表示フラグ 広告アドレス。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>詳しくは「%1 --help」を実行してください。</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -1624,6 +1657,49 @@ Current Time: </source>
         <translation>
             <numerusform>スクリプトが %n 秒以上実行されました</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StartupCommandLine</name>
+    <message>
+        <source>Download manager for files and web videos.</source>
+        <translation>ファイルと Web 動画のダウンロードマネージャー。</translation>
+    </message>
+    <message>
+        <source>Add the links and start them without asking.</source>
+        <translation>リンクを追加し、確認せずに開始します。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Start in the tray, without the main window (also &quot;/bg&quot;).</source>
+        <translation>メインウィンドウを出さずにシステムトレイで起動します（「/bg」も同じ）。</translation>
+    </message>
+    <message>
+        <source>Links to download (http, https, ftp). A running instance takes them; each opens the new task dialog in turn.</source>
+        <translation>ダウンロードするリンク（http、https、ftp）。実行中のインスタンスが受け取り、リンクごとに順番に新しいタスクのダイアログを開きます。</translation>
+    </message>
+    <message>
+        <source>[link...]</source>
+        <translation>[リンク...]</translation>
+    </message>
+    <message>
+        <source>The save folder is empty.</source>
+        <translation>保存先フォルダーが空です。</translation>
+    </message>
+    <message>
+        <source>--add and --save-dir need at least one link.</source>
+        <translation>--add と --save-dir には少なくとも 1 つのリンクが必要です。</translation>
+    </message>
+    <message>
+        <source>not a link, ignored: %1</source>
+        <translation>リンクではないため無視しました: %1</translation>
+    </message>
+    <message>
+        <source>Save the files of these links in the given folder.</source>
+        <translation>これらのリンクのファイルを指定したフォルダーに保存します。</translation>
     </message>
 </context>
 </TS>

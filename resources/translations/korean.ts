@@ -1122,6 +1122,17 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>LocationCommandLine</name>
+    <message>
+        <source>Shows where a download server is on a map.</source>
+        <translation>다운로드 서버의 위치를 지도에 표시합니다.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address and domain; a running viewer takes them.</source>
+        <translation>서버의 주소와 도메인입니다. 실행 중인 뷰어가 받습니다.</translation>
+    </message>
+</context>
+<context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
@@ -1604,6 +1615,28 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>PlayerCommandLine</name>
+    <message>
+        <source>Media player for MP4 and FLV files, with a play list.</source>
+        <translation>재생 목록이 있는 MP4 및 FLV 파일용 미디어 플레이어입니다.</translation>
+    </message>
+    <message>
+        <source>[file [hide-flag advertisement-base]]</source>
+        <translation>[파일 [숨김-플래그 광고-주소]]</translation>
+    </message>
+    <message>
+        <source>A file to play, added to the play list; a running player takes it. Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE.</source>
+        <translation>재생할 파일이며 재생 목록에 추가됩니다. 실행 중인 플레이어가 받습니다. 다른 형식: /file 파일 숨김-플래그 광고-주소.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>자세한 내용은 &apos;%1 --help&apos;를 실행하십시오.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -1624,6 +1657,49 @@ Current Time: </source>
         <translation>
             <numerusform>스크립트가 %n초 넘게 실행되었습니다</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StartupCommandLine</name>
+    <message>
+        <source>Download manager for files and web videos.</source>
+        <translation>파일과 웹 동영상용 다운로드 관리자입니다.</translation>
+    </message>
+    <message>
+        <source>Add the links and start them without asking.</source>
+        <translation>링크를 추가하고 묻지 않고 시작합니다.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>Start in the tray, without the main window (also &quot;/bg&quot;).</source>
+        <translation>주 창 없이 시스템 트레이에서 시작합니다(&quot;/bg&quot;와 같음).</translation>
+    </message>
+    <message>
+        <source>Links to download (http, https, ftp). A running instance takes them; each opens the new task dialog in turn.</source>
+        <translation>다운로드할 링크(http, https, ftp)입니다. 실행 중인 인스턴스가 받으며, 링크마다 차례로 새 작업 대화 상자를 엽니다.</translation>
+    </message>
+    <message>
+        <source>[link...]</source>
+        <translation>[링크...]</translation>
+    </message>
+    <message>
+        <source>The save folder is empty.</source>
+        <translation>저장 폴더가 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>--add and --save-dir need at least one link.</source>
+        <translation>--add와 --save-dir에는 링크가 하나 이상 필요합니다.</translation>
+    </message>
+    <message>
+        <source>not a link, ignored: %1</source>
+        <translation>링크가 아니어서 무시함: %1</translation>
+    </message>
+    <message>
+        <source>Save the files of these links in the given folder.</source>
+        <translation>이 링크의 파일을 지정한 폴더에 저장합니다.</translation>
     </message>
 </context>
 </TS>

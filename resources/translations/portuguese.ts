@@ -1122,6 +1122,17 @@ Hora atual: </translation>
     </message>
 </context>
 <context>
+    <name>LocationCommandLine</name>
+    <message>
+        <source>Shows where a download server is on a map.</source>
+        <translation>Mostra num mapa onde fica um servidor de download.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address and domain; a running viewer takes them.</source>
+        <translation>O endereço e o domínio do servidor; um visualizador em execução os recebe.</translation>
+    </message>
+</context>
+<context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
@@ -1604,6 +1615,28 @@ Hora atual: </translation>
     </message>
 </context>
 <context>
+    <name>PlayerCommandLine</name>
+    <message>
+        <source>Media player for MP4 and FLV files, with a play list.</source>
+        <translation>Reprodutor de arquivos MP4 e FLV, com lista de reprodução.</translation>
+    </message>
+    <message>
+        <source>[file [hide-flag advertisement-base]]</source>
+        <translation>[arquivo [ocultar endereço-de-anúncios]]</translation>
+    </message>
+    <message>
+        <source>A file to play, added to the play list; a running player takes it. Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE.</source>
+        <translation>Um arquivo para reproduzir, adicionado à lista de reprodução; um reprodutor em execução o recebe. Também: /file ARQUIVO OCULTAR ENDEREÇO-DE-ANÚNCIOS.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Tente &quot;%1 --help&quot; para mais informações.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -1626,6 +1659,49 @@ Hora atual: </translation>
             <numerusform>o script foi executado por mais de %n segundo</numerusform>
             <numerusform>o script foi executado por mais de %n segundos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StartupCommandLine</name>
+    <message>
+        <source>Download manager for files and web videos.</source>
+        <translation>Gerenciador de downloads de arquivos e vídeos da web.</translation>
+    </message>
+    <message>
+        <source>Add the links and start them without asking.</source>
+        <translation>Adicionar os links e iniciá-los sem perguntar.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>pasta</translation>
+    </message>
+    <message>
+        <source>Start in the tray, without the main window (also &quot;/bg&quot;).</source>
+        <translation>Iniciar na bandeja do sistema, sem a janela principal (também &quot;/bg&quot;).</translation>
+    </message>
+    <message>
+        <source>Links to download (http, https, ftp). A running instance takes them; each opens the new task dialog in turn.</source>
+        <translation>Links para baixar (http, https, ftp). Uma instância em execução os recebe; cada um abre por vez o diálogo de nova tarefa.</translation>
+    </message>
+    <message>
+        <source>[link...]</source>
+        <translation>[link...]</translation>
+    </message>
+    <message>
+        <source>The save folder is empty.</source>
+        <translation>A pasta de destino está vazia.</translation>
+    </message>
+    <message>
+        <source>--add and --save-dir need at least one link.</source>
+        <translation>--add e --save-dir precisam de pelo menos um link.</translation>
+    </message>
+    <message>
+        <source>not a link, ignored: %1</source>
+        <translation>não é um link, ignorado: %1</translation>
+    </message>
+    <message>
+        <source>Save the files of these links in the given folder.</source>
+        <translation>Salvar os arquivos destes links na pasta indicada.</translation>
     </message>
 </context>
 </TS>

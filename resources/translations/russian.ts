@@ -1122,6 +1122,17 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>LocationCommandLine</name>
+    <message>
+        <source>Shows where a download server is on a map.</source>
+        <translation>Показывает на карте, где находится сервер загрузки.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address and domain; a running viewer takes them.</source>
+        <translation>Адрес и домен сервера; запущенное окно просмотра примет их.</translation>
+    </message>
+</context>
+<context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
@@ -1604,6 +1615,28 @@ Current Time: </source>
     </message>
 </context>
 <context>
+    <name>PlayerCommandLine</name>
+    <message>
+        <source>Media player for MP4 and FLV files, with a play list.</source>
+        <translation>Проигрыватель файлов MP4 и FLV со списком воспроизведения.</translation>
+    </message>
+    <message>
+        <source>[file [hide-flag advertisement-base]]</source>
+        <translation>[файл [скрыть адрес-рекламы]]</translation>
+    </message>
+    <message>
+        <source>A file to play, added to the play list; a running player takes it. Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE.</source>
+        <translation>Файл для воспроизведения, добавляется в список воспроизведения; запущенный проигрыватель примет его. Также: /file ФАЙЛ СКРЫТЬ АДРЕС-РЕКЛАМЫ.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Подробнее: «%1 --help».</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -1628,6 +1661,49 @@ Current Time: </source>
             <numerusform>сценарий выполнялся более %n секунд</numerusform>
             <numerusform>сценарий выполнялся более %n секунд</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StartupCommandLine</name>
+    <message>
+        <source>Download manager for files and web videos.</source>
+        <translation>Менеджер загрузок для файлов и веб-видео.</translation>
+    </message>
+    <message>
+        <source>Add the links and start them without asking.</source>
+        <translation>Добавить ссылки и запустить их без вопросов.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>папка</translation>
+    </message>
+    <message>
+        <source>Start in the tray, without the main window (also &quot;/bg&quot;).</source>
+        <translation>Запуститься в области уведомлений, без главного окна (также «/bg»).</translation>
+    </message>
+    <message>
+        <source>Links to download (http, https, ftp). A running instance takes them; each opens the new task dialog in turn.</source>
+        <translation>Ссылки для загрузки (http, https, ftp). Запущенный экземпляр примет их; каждая по очереди открывает диалог новой задачи.</translation>
+    </message>
+    <message>
+        <source>[link...]</source>
+        <translation>[ссылка...]</translation>
+    </message>
+    <message>
+        <source>The save folder is empty.</source>
+        <translation>Папка для сохранения не указана.</translation>
+    </message>
+    <message>
+        <source>--add and --save-dir need at least one link.</source>
+        <translation>Для --add и --save-dir нужна хотя бы одна ссылка.</translation>
+    </message>
+    <message>
+        <source>not a link, ignored: %1</source>
+        <translation>не ссылка, пропущено: %1</translation>
+    </message>
+    <message>
+        <source>Save the files of these links in the given folder.</source>
+        <translation>Сохранить файлы этих ссылок в указанной папке.</translation>
     </message>
 </context>
 </TS>

@@ -1122,6 +1122,17 @@ Hora actual: </translation>
     </message>
 </context>
 <context>
+    <name>LocationCommandLine</name>
+    <message>
+        <source>Shows where a download server is on a map.</source>
+        <translation>Muestra en un mapa dónde está un servidor de descargas.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address and domain; a running viewer takes them.</source>
+        <translation>La dirección y el dominio del servidor; un visor en marcha los recibe.</translation>
+    </message>
+</context>
+<context>
     <name>LocationViewer::ApWebFrameTalker</name>
     <message>
         <source>Unable to connect to server</source>
@@ -1604,6 +1615,28 @@ Hora actual: </translation>
     </message>
 </context>
 <context>
+    <name>PlayerCommandLine</name>
+    <message>
+        <source>Media player for MP4 and FLV files, with a play list.</source>
+        <translation>Reproductor de archivos MP4 y FLV, con lista de reproducción.</translation>
+    </message>
+    <message>
+        <source>[file [hide-flag advertisement-base]]</source>
+        <translation>[archivo [ocultar dirección-de-anuncios]]</translation>
+    </message>
+    <message>
+        <source>A file to play, added to the play list; a running player takes it. Also: /file FILE HIDE-FLAG ADVERTISEMENT-BASE.</source>
+        <translation>Un archivo para reproducir, añadido a la lista de reproducción; un reproductor en marcha lo recibe. También: /file ARCHIVO OCULTAR DIRECCIÓN-DE-ANUNCIOS.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Pruebe «%1 --help» para más información.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -1626,6 +1659,49 @@ Hora actual: </translation>
             <numerusform>el script se ejecutó durante más de %n segundo</numerusform>
             <numerusform>el script se ejecutó durante más de %n segundos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StartupCommandLine</name>
+    <message>
+        <source>Download manager for files and web videos.</source>
+        <translation>Gestor de descargas de archivos y vídeos web.</translation>
+    </message>
+    <message>
+        <source>Add the links and start them without asking.</source>
+        <translation>Añadir los enlaces e iniciarlos sin preguntar.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>Start in the tray, without the main window (also &quot;/bg&quot;).</source>
+        <translation>Iniciar en la bandeja del sistema, sin la ventana principal (también «/bg»).</translation>
+    </message>
+    <message>
+        <source>Links to download (http, https, ftp). A running instance takes them; each opens the new task dialog in turn.</source>
+        <translation>Enlaces para descargar (http, https, ftp). Una instancia en marcha los recibe; cada uno abre por turno el diálogo de nueva tarea.</translation>
+    </message>
+    <message>
+        <source>[link...]</source>
+        <translation>[enlace...]</translation>
+    </message>
+    <message>
+        <source>The save folder is empty.</source>
+        <translation>La carpeta de destino está vacía.</translation>
+    </message>
+    <message>
+        <source>--add and --save-dir need at least one link.</source>
+        <translation>--add y --save-dir necesitan al menos un enlace.</translation>
+    </message>
+    <message>
+        <source>not a link, ignored: %1</source>
+        <translation>no es un enlace, se ignora: %1</translation>
+    </message>
+    <message>
+        <source>Save the files of these links in the given folder.</source>
+        <translation>Guardar los archivos de estos enlaces en la carpeta indicada.</translation>
     </message>
 </context>
 </TS>

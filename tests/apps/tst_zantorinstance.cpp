@@ -176,7 +176,7 @@ void TestZantorInstance::secondStartWithoutLinkSendsNothing_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no argument") << QStringList{};
     QTest::newRow("/bg") << QStringList{"/bg"};
-    QTest::newRow("two arguments") << QStringList{"http://a/b", "http://c/d"};
+    QTest::newRow("two non-links") << QStringList{"mailto:a@b", "mailto:c@d"};
     QTest::newRow("not a link") << QStringList{"mailto:a@b"};
     QTest::newRow("/link-url alone") << QStringList{"/link-url"};
 }
@@ -204,7 +204,8 @@ void TestZantorInstance::windowState_data()
     // The offscreen platform has no tray: hidden, the window could not be
     // brought back, so it is only minimised.
     QTest::newRow("/bg without a tray") << QStringList{"/bg"} << "visible, minimised";
-    QTest::newRow("/bg with a link is no flag") << QStringList{"/bg", "http://a/b"} << "visible";
+    QTest::newRow("/bg with a link") << QStringList{"/bg", "http://a/b"} << "visible, minimised";
+    QTest::newRow("--background") << QStringList{"--background"} << "visible, minimised";
 }
 
 void TestZantorInstance::windowState()

@@ -120,4 +120,34 @@ inline QStringList clippedTexts(QWidget *window)
     return problems;
 }
 
+// Visible widgets that cover part of a visible sibling: in a layout that
+// holds at the window's size, none should. A rim of up to three pixels,
+// where a style lets frames meet, does not count.
+inline QStringList overlappingSiblings(QWidget *window)
+{
+    QStringList problems;
+    QList<QWidget *> parents = window->findChildren<QWidget *>();
+    parents.prepend(window);
+    for (QWidget *parent : parents) {
+        if (!parent->isVisibleTo(window) && parent != window)
+            continue;
+        QList<QWidget *> children;
+        for (QObject *object : parent->children()) {
+            auto *child = qobject_cast<QWidget *>(object);
+            if (child && !child->isWindow() && child->isVisibleTo(window) && !child->geometry().isEmpty())
+                children << child;
+        }
+        for (int i = 0; i < children.size(); ++i) {
+            for (int j = i + 1; j < children.size(); ++j) {
+                const QRect common = children.at(i)->geometry().intersected(children.at(j)->geometry());
+                if (common.width() > 3 && common.height() > 3)
+                    problems << QStringLiteral("%1 and %2 overlap in %3")
+                                    .arg(children.at(i)->objectName(), children.at(j)->objectName())
+                                    .arg(QStringLiteral("%1x%2").arg(common.width()).arg(common.height()));
+            }
+        }
+    }
+    return problems;
+}
+
 } // namespace WidgetChecks

@@ -1,10 +1,15 @@
 #include <QtTest>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <memory>
 #include <vector>
 
 #include "apnewtaskdialog.h"
+#include "appsettings.h"
+#include "ipcmessage.h"
 #include "mainwindow.h"
 #include "singleinstance.h"
 #include "testsupport.h"
@@ -24,6 +29,7 @@ private slots:
     void misbehavingClients();
     void startupLink_data();
     void startupLink();
+    void linksInTurn();
 
 private:
     int openConnections() const;
@@ -157,9 +163,12 @@ void TestMainWindowIpc::senderHangsUpWithoutFrame()
         QTRY_COMPARE(spy.count(), 2);
         QCOMPARE(m_window->requestedLinks(), (QStringList{"http://second/", "http://first/"}));
 
-        // The first link opened the new task dialog; while it is up, new
-        // connections are dropped, so it is closed first.
+        // The first link opened the new task dialog; the second waited for
+        // it and opens it next. While it is up, new connections are
+        // dropped, so it is closed both times first.
         QVERIFY(m_window->newTaskDialog()->isVisible());
+        m_window->newTaskDialog()->reject();
+        QTRY_VERIFY(m_window->newTaskDialog()->isVisible());
         m_window->newTaskDialog()->reject();
         QLocalSocket third;
         third.connectToServer(m_window->ipcServerName());
@@ -233,6 +242,52 @@ void TestMainWindowIpc::startupLink()
     m_window->startupLoadLinkCallback();
     QCOMPARE(m_window->requestedLinks(), link.isEmpty() ? QStringList{} : QStringList{link});
     QCOMPARE(spy.count(), link.isEmpty() ? 0 : 1);
+}
+
+// Several links in one message open the dialog one after the other; added
+// links skip it; a folder given with the links is used for them only.
+void TestMainWindowIpc::linksInTurn()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString folder = QDir::toNativeSeparators(dir.filePath(QStringLiteral("for these links")));
+    ApNewTaskDialog *dialog = m_window->newTaskDialog();
+    auto *url = dialog->findChild<QLineEdit *>(QStringLiteral("httpftptask_url_lineEdit"));
+    auto *saveTo = dialog->findChild<QComboBox *>(QStringLiteral("httpftptask_saveto_comboBox"));
+    QVERIFY(url && saveTo);
+    const QString rememberedFolder = AppSettings::downloadedTo();
+
+    QSignalSpy spy(m_window.get(), &MainWindow::linkRequested);
+    QLocalSocket client;
+    client.connectToServer(m_window->ipcServerName());
+    QVERIFY(client.waitForConnected(5000));
+    client.write(IpcMessage::build(QStringLiteral("link-url"),
+                                   {QStringLiteral("--save-dir=") + folder, QStringLiteral("http://127.0.0.1:9/a"),
+                                    QStringLiteral("mailto:x@y"), QStringLiteral("http://127.0.0.1:9/b")})
+                     .toUtf8());
+    QTRY_COMPARE(spy.count(), 2);
+    QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
+    for (const char *link : {"http://127.0.0.1:9/a", "http://127.0.0.1:9/b"}) {
+        QTRY_VERIFY(dialog->isVisible());
+        QCOMPARE(url->text(), QLatin1String(link));
+        QCOMPARE(saveTo->currentText(), folder);
+        QVERIFY(QFileInfo(folder).isDir());
+        dialog->reject();
+    }
+    QTest::qWait(100);
+    QVERIFY(!dialog->isVisible());
+
+    const int rows = m_window->findChild<QTableWidget *>(QStringLiteral("maindownloads_tableWidget"))->rowCount();
+    m_window->takeLinkRequest(LinkRequest{{QStringLiteral("http://127.0.0.1:9/c.bin"),
+                                           QStringLiteral("ftp://127.0.0.1:9/d.bin")},
+                                          folder,
+                                          true});
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(m_window->findChild<QTableWidget *>(QStringLiteral("maindownloads_tableWidget"))->rowCount(), rows + 2);
+    QCOMPARE(QFileInfo(m_window->rowPath(rows)).absolutePath(), QDir::fromNativeSeparators(folder));
+    QVERIFY(m_window->rowPath(rows + 1).endsWith(QStringLiteral("d.bin")));
+    QCOMPARE(AppSettings::downloadedTo(), rememberedFolder);
+    QCOMPARE(m_window->requestedLinks().size(), 4);
 }
 
 int main(int argc, char *argv[])

@@ -68,7 +68,7 @@ void XvfbDisplay::stop(int &pid)
     pid = -1;
 }
 
-bool XvfbDisplay::start()
+bool XvfbDisplay::start(const QByteArray &screen)
 {
     const QString xvfb = TestSupport::findProgram(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty()) {
@@ -82,7 +82,7 @@ bool XvfbDisplay::start()
         return false;
     }
     m_serverPid = spawn(xvfb.toLocal8Bit(),
-                        {"-displayfd", QByteArray::number(fds[1]), "-screen", "0", "1280x900x24", "-nolisten",
+                        {"-displayfd", QByteArray::number(fds[1]), "-screen", "0", screen, "-nolisten",
                          "tcp", "-noreset"},
                         fds[1]);
     close(fds[1]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // A private X display for tests that need what the offscreen platform
@@ -15,7 +16,8 @@ public:
 
     // Starts Xvfb and points DISPLAY at it; false when Xvfb is missing or
     // does not come up.
-    bool start();
+    // screen: width x height x depth of its one screen.
+    bool start(const QByteArray &screen = "1280x900x24");
     // Starts the tray host; false when none is installed.
     bool startTrayHost();
 
