@@ -246,12 +246,13 @@ void MainWindow::newTaskDialogFinishedCallback(int result)
 {
     // The next link waits until this one's task is listed.
     QMetaObject::invokeMethod(this, &MainWindow::openNextQueuedLink, Qt::QueuedConnection);
-    if (!m_awaitingNewTask)
-        return;
-    m_awaitingNewTask = false;
-    m_modalDialogOpen = false;
-    if (result == ApNewTaskDialog::TaskWritten)
-        addNewTask(m_newTaskDialog->taskKey());
+    if (m_awaitingNewTask) {
+        m_awaitingNewTask = false;
+        m_modalDialogOpen = false;
+        if (result == ApNewTaskDialog::TaskWritten)
+            addNewTask(m_newTaskDialog->taskKey());
+    }
+    // Browser downloads waiting for the dialog come before queued links.
     showNextBrowserDownload();
 }
 
