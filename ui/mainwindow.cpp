@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUrl>
 
 #ifdef ZANTOR_HAVE_MULTIMEDIA
@@ -46,6 +48,11 @@
 #include "taskstore.h"
 
 Q_LOGGING_CATEGORY(lcIpc, "zantor.ipc", QtWarningMsg)
+
+namespace {
+constexpr int BringBackActivationRetryMs = 200;
+constexpr int BringBackActivationTries = 15;
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     : QMainWindow(parent)
@@ -183,11 +190,45 @@ void MainWindow::readIpcCommandData()
         return;
     closeIpcConnection(connection);
 
+    // A second start without a link: the user is looking for this window.
+    if (pieces.size() == 1 && pieces.first() == IpcMessage::showWindowCommand()) {
+        bringWindowBack();
+        return;
+    }
     if (pieces.size() < 2 || pieces.first() != QLatin1String("link-url")) {
         qCDebug(lcIpc) << "ignored message" << pieces;
         return;
     }
     loadLink(pieces.at(1));
+}
+
+void MainWindow::bringWindowBack()
+{
+    qCDebug(lcIpc) << "window brought back by a second start";
+    m_tray->showWindow();
+    // A window mapped again can be activated only once the window manager
+    // has framed it; a request made earlier is lost. Asked again until it
+    // took, for a while.
+    auto *retry = new QTimer(this);
+    retry->setInterval(BringBackActivationRetryMs);
+    connect(retry, &QTimer::timeout, this, [this, retry, tries = 0]() mutable {
+        if (isActiveWindow() || ++tries > BringBackActivationTries) {
+            retry->stop();
+            retry->deleteLater();
+            return;
+        }
+        // A window hidden while it had the focus gets it back from the
+        // window manager without the toolkit noticing the change, and the
+        // keyboard would stay with no widget.
+        if (windowHandle() && QGuiApplication::focusWindow() == windowHandle()) {
+            QApplication::setActiveWindow(this);
+            return;
+        }
+        raise();
+        activateWindow();
+    });
+    retry->start();
+    emit windowBroughtBack();
 }
 
 void MainWindow::startupLoadLinkCallback()

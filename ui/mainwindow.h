@@ -195,6 +195,8 @@ signals:
     void webVideoDownloadRequested();
     void webVideoSearchRequested(const QString &text);
     void toolbarSearchRequested();
+    // A second start without a link brought the window to the front.
+    void windowBroughtBack();
     // The window has retranslated its own texts after a language change.
     void retranslated();
     // The floating window's menu is filled and about to open.
@@ -204,6 +206,10 @@ public slots:
     void ipcServerNewConnectionCallback();
     void readIpcCommandData();
     void startupLoadLinkCallback();
+
+    // Shows the window normal, raised and active, wherever it was (hidden,
+    // minimised, behind others): what a second start without a link asks.
+    void bringWindowBack();
 
     // Starts a new download from an accepted link.
     void openNewTaskDialogForLink(const QString &link);

@@ -1,6 +1,7 @@
 #include "xvfbdisplay.h"
 
 #include <QByteArray>
+#include <QProcess>
 
 #include <cerrno>
 #include <csignal>
@@ -47,6 +48,7 @@ int spawn(const QByteArray &program, const QList<QByteArray> &arguments, int kee
 
 XvfbDisplay::~XvfbDisplay()
 {
+    stop(m_windowManagerPid);
     stop(m_trayPid);
     stop(m_serverPid);
 }
@@ -68,7 +70,7 @@ void XvfbDisplay::stop(int &pid)
     pid = -1;
 }
 
-bool XvfbDisplay::start()
+bool XvfbDisplay::start(const QByteArray &screen)
 {
     const QString xvfb = TestSupport::findProgram(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty()) {
@@ -82,7 +84,7 @@ bool XvfbDisplay::start()
         return false;
     }
     m_serverPid = spawn(xvfb.toLocal8Bit(),
-                        {"-displayfd", QByteArray::number(fds[1]), "-screen", "0", "1280x900x24", "-nolisten",
+                        {"-displayfd", QByteArray::number(fds[1]), "-screen", "0", screen, "-nolisten",
                          "tcp", "-noreset"},
                         fds[1]);
     close(fds[1]);
@@ -124,4 +126,24 @@ bool XvfbDisplay::startTrayHost()
     m_trayPid = spawn(trayer.toLocal8Bit(), {"--edge", "top", "--align", "right", "--widthtype", "request",
                                              "--height", "24", "--SetDockType", "true", "--expand", "true"});
     return m_trayPid > 0;
+}
+
+bool XvfbDisplay::startWindowManager()
+{
+    const QString openbox = TestSupport::findProgram(QStringLiteral("openbox"));
+    const QString xprop = TestSupport::findProgram(QStringLiteral("xprop"));
+    if (openbox.isEmpty() || xprop.isEmpty())
+        return false;
+    m_windowManagerPid = spawn(openbox.toLocal8Bit(), {"--sm-disable"});
+    if (m_windowManagerPid <= 0)
+        return false;
+    // A managing window manager names its check window on the root window.
+    for (int waited = 0; waited < 30000; waited += 100) {
+        QProcess probe;
+        probe.start(xprop, {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+        if (probe.waitForFinished(5000) && probe.readAllStandardOutput().contains("window id"))
+            return true;
+        usleep(100000);
+    }
+    return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // A private X display for tests that need what the offscreen platform
@@ -13,11 +14,14 @@ public:
     XvfbDisplay() = default;
     ~XvfbDisplay();
 
-    // Starts Xvfb and points DISPLAY at it; false when Xvfb is missing or
-    // does not come up.
-    bool start();
+    // Starts Xvfb with a screen of the given size ("WxHxDepth") and points
+    // DISPLAY at it; false when Xvfb is missing or does not come up.
+    bool start(const QByteArray &screen = "1280x900x24");
     // Starts the tray host; false when none is installed.
     bool startTrayHost();
+    // Starts openbox and waits until it manages the screen; false when it
+    // is not installed or does not come up.
+    bool startWindowManager();
 
     QString display() const { return m_display; }
     QString error() const { return m_error; }
@@ -29,6 +33,7 @@ private:
 
     int m_serverPid = -1;
     int m_trayPid = -1;
+    int m_windowManagerPid = -1;
     QString m_display;
     QString m_error;
 };

@@ -1,0 +1,186 @@
+// The main window as a new user meets it on a real X display with a window
+// manager (openbox) and no tray: the window comes back on a second start.
+#include <QAction>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <thread>
+#include <unistd.h>
+
+#include "apnewtaskdialog.h"
+#include "appsettings.h"
+#include "apspeedguifloating.h"
+#include "ipcmessage.h"
+#include "mainwindow.h"
+#include "settingsstore.h"
+#include "singleinstance.h"
+#include "taskstore.h"
+#include "uitestsupport.h"
+#include "xvfbdisplay.h"
+
+namespace {
+constexpr int Tick = 10;
+XvfbDisplay *desktop = nullptr;
+bool desktopUp = false;
+bool managerUp = false;
+
+void saveScreen(const QString &name)
+{
+    QTest::qWait(200);
+    UiTest::saveImage(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), name);
+}
+} // namespace
+
+class TestMainWindowOnScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void secondStartBringsTheWindowBack_data();
+    void secondStartBringsTheWindowBack();
+
+private:
+    void openWindow();
+    QString storeTask(const QString &name, int state, const QString &url = {});
+    QTableWidget *table() const { return m_window->findChild<QTableWidget *>("maindownloads_tableWidget"); }
+    QList<int> selectedRows() const;
+
+    QTemporaryDir m_downloads;
+    quint16 m_deadPort = 0;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<ApSpeedGuiFloating> m_floating;
+};
+
+void TestMainWindowOnScreen::initTestCase()
+{
+    if (!desktopUp)
+        QSKIP(qPrintable(QStringLiteral("no virtual X display: ") + desktop->error()));
+    if (!managerUp)
+        QSKIP("openbox did not come up on the virtual display");
+    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+void TestMainWindowOnScreen::init()
+{
+    ApTaskStore().removeAll();
+    SettingsStore()->remove(SettingsKeys::GeneralGroup);
+    UiTest::prepareSettings(m_downloads.path());
+    AppSettings::setLanguage(QStringLiteral("english"));
+    AppSettings::setFlag(SettingsKeys::ShowFloatingWindowFlag, false);
+    m_deadPort = TestSupport::freeLocalPort();
+}
+
+void TestMainWindowOnScreen::cleanup()
+{
+    if (m_window && m_window->newTaskDialog()->isVisible())
+        m_window->newTaskDialog()->reject();
+    m_floating.reset();
+    m_window.reset();
+    QDir(m_downloads.path()).removeRecursively();
+    QDir().mkpath(m_downloads.path());
+}
+
+void TestMainWindowOnScreen::openWindow()
+{
+    m_window = std::make_unique<MainWindow>(nullptr, Tick);
+    m_window->setPathOpener([](const QString &) { return true; });
+    m_window->setUrlOpener([](const QUrl &) { return true; });
+    m_window->setQuitHandler([] {});
+    m_floating = m_window->createFloatingWindow();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+QString TestMainWindowOnScreen::storeTask(const QString &name, int state, const QString &url)
+{
+    NewTask task;
+    task.url = url.isEmpty() ? QStringLiteral("http://127.0.0.1:%1/%2").arg(m_deadPort).arg(name) : url;
+    task.savePathName = m_downloads.filePath(name);
+    const qint64 id = ApTaskStore().create(task);
+    ApTaskStore().writeState(id, state);
+    return ApTaskStore::keyFor(id);
+}
+
+QList<int> TestMainWindowOnScreen::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : table()->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TestMainWindowOnScreen::secondStartBringsTheWindowBack_data()
+{
+    QTest::addColumn<QString>("away");  // how the window went out of sight
+    QTest::newRow("closed without a tray") << "closed";
+    QTest::newRow("hidden") << "hidden";
+    QTest::newRow("behind another window") << "behind";
+}
+
+void TestMainWindowOnScreen::secondStartBringsTheWindowBack()
+{
+    QFETCH(QString, away);
+    openWindow();
+    QWidget other;
+    if (away == QLatin1String("closed")) {
+        // No tray to come back from: the close only minimises.
+        QVERIFY(!m_window->close());
+        QTRY_VERIFY(m_window->isMinimized());
+        QVERIFY(m_window->isVisible());
+    } else if (away == QLatin1String("hidden")) {
+        m_window->hide();
+        QTRY_VERIFY(!m_window->isVisible());
+    } else {
+        other.setGeometry(m_window->geometry());
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    if (away == QLatin1String("behind"))
+        QVERIFY(!m_window->isActiveWindow());
+
+    // What a second plain start of the program sends; it waits for the
+    // receiver to close the connection, so it runs beside the event loop.
+    QSignalSpy back(m_window.get(), &MainWindow::windowBroughtBack);
+    bool sent = false;
+    std::thread second([&sent, name = m_window->ipcServerName()] {
+        sent = SingleInstance::sendMessage(name, IpcMessage::build(IpcMessage::showWindowCommand(), QStringList()),
+                                           10000, 10000);
+    });
+    QTRY_COMPARE(back.count(), 1);
+    second.join();
+    QVERIFY(sent);
+    QTRY_VERIFY(m_window->isVisible() && !m_window->isMinimized());
+    QTRY_VERIFY(m_window->isActiveWindow());
+    if (away == QLatin1String("behind"))
+        saveScreen(QStringLiteral("onscreen-window-back.png"));
+}
+
+int main(int argc, char *argv[])
+{
+    TestSupport::isolateUserFolders();
+    XvfbDisplay display;
+    desktop = &display;
+    desktopUp = display.start();
+    if (desktopUp)
+        managerUp = display.startWindowManager();
+    else
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(zantor);
+    TestMainWindowOnScreen test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindowonscreen.moc"
