@@ -153,6 +153,11 @@ bool ApNewTaskDialog::showForNewTask(int taskType, const QString &url)
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);
     show();
+    // The user's next keystrokes are the link (typed or pasted), not a
+    // press of "Start Download".
+    raise();
+    activateWindow();
+    m_ui->httpftptask_url_lineEdit->setFocus(Qt::ActiveWindowFocusReason);
     return true;
 }
 

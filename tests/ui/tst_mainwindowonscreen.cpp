@@ -1,5 +1,6 @@
 // The main window as a new user meets it on a real X display with a window
-// manager (openbox) and no tray: the window comes back on a second start.
+// manager (openbox) and no tray: the window comes back on a second start,
+// the new task dialog takes typing at once.
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -48,6 +49,7 @@ private slots:
 
     void secondStartBringsTheWindowBack_data();
     void secondStartBringsTheWindowBack();
+    void newTaskDialogTakesTypingAtOnce();
 
 private:
     void openWindow();
@@ -165,6 +167,21 @@ void TestMainWindowOnScreen::secondStartBringsTheWindowBack()
     QTRY_VERIFY(m_window->isActiveWindow());
     if (away == QLatin1String("behind"))
         saveScreen(QStringLiteral("onscreen-window-back.png"));
+}
+
+void TestMainWindowOnScreen::newTaskDialogTakesTypingAtOnce()
+{
+    openWindow();
+    m_window->findChild<QAction *>("actionHttp_Ftp")->trigger();
+    ApNewTaskDialog *dialog = m_window->newTaskDialog();
+    QTRY_VERIFY(dialog->isActiveWindow());
+    auto *url = dialog->findChild<QLineEdit *>("httpftptask_url_lineEdit");
+    QTRY_COMPARE(QApplication::focusWidget(), url);
+    // Typed where the focus is, as the keyboard does.
+    const QString link = QStringLiteral("http://127.0.0.1:%1/typed.zip").arg(m_deadPort);
+    QTest::keyClicks(QApplication::focusWidget(), link);
+    QCOMPARE(url->text(), link);
+    saveScreen(QStringLiteral("onscreen-new-task-dialog.png"));
 }
 
 int main(int argc, char *argv[])
