@@ -1,6 +1,6 @@
 // The main window as a new user meets it on a real X display with a window
 // manager (openbox) and no tray: the window comes back on a second start,
-// the new task dialog takes typing at once.
+// the new task dialog takes typing at once, the window fits the screen.
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -50,6 +50,8 @@ private slots:
     void secondStartBringsTheWindowBack_data();
     void secondStartBringsTheWindowBack();
     void newTaskDialogTakesTypingAtOnce();
+    void windowFitsTheScreen_data();
+    void windowFitsTheScreen();
 
 private:
     void openWindow();
@@ -182,6 +184,31 @@ void TestMainWindowOnScreen::newTaskDialogTakesTypingAtOnce()
     QTest::keyClicks(QApplication::focusWidget(), link);
     QCOMPARE(url->text(), link);
     saveScreen(QStringLiteral("onscreen-new-task-dialog.png"));
+}
+
+void TestMainWindowOnScreen::windowFitsTheScreen_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::newRow("larger than the screen") << QRect(0, 0, 2600, 1800);
+    QTest::newRow("sticking out right and below") << QRect(900, 600, 800, 600);
+    QTest::newRow("above the top") << QRect(100, -300, 700, 500);
+    QTest::newRow("none saved") << QRect();
+}
+
+void TestMainWindowOnScreen::windowFitsTheScreen()
+{
+    QFETCH(QRect, saved);
+    AppSettings::setMainWindowGeometry(saved);
+    openWindow();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QTRY_VERIFY2(area.contains(m_window->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(m_window->frameGeometry().x())
+                                .arg(m_window->frameGeometry().y()).arg(m_window->frameGeometry().width())
+                                .arg(m_window->frameGeometry().height())));
+    const QPoint menuBar = m_window->menuBar()->mapToGlobal(QPoint(0, 0));
+    QVERIFY(area.contains(menuBar));
+    if (saved.width() > area.width())
+        saveScreen(QStringLiteral("onscreen-window-larger-than-screen.png"));
 }
 
 int main(int argc, char *argv[])
