@@ -329,6 +329,7 @@ private:
     void setCellText(int row, int column, const QString &text);
     QList<int> selectedVisibleRows() const;
     void changeSelectedTasks(int commandCode);
+    void changeAllTasks(int commandCode);
     void deleteSelectedTasks(bool withFiles);
     void applyFilter(ListFilter filter);
     void postCommand(const TaskCommand &command);

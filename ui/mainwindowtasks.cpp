@@ -10,7 +10,9 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
+#include <QItemSelectionModel>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "apinfodialog.h"
@@ -419,31 +421,32 @@ void MainWindow::changeSelectedTasks(int commandCode)
         store.writeState(rowKey(row).toLongLong(), newState);
     }
     postCommand(command);
-    table->clearSelection();
-    showDefaultBottomStackedPage();
+    // The selection stays: the rows' states changed, not the user's choice,
+    // and the next Start, Pause or Stop acts on the same rows.
+}
+
+void MainWindow::changeAllTasks(int commandCode)
+{
+    // The All actions act on every row without taking the user's own
+    // selection away.
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
+    const QItemSelection kept = table->selectionModel()->selection();
+    const QSignalBlocker quiet(table->selectionModel());
+    table->selectAll();
+    changeSelectedTasks(commandCode);
+    table->selectionModel()->select(kept, QItemSelectionModel::ClearAndSelect);
+    table->viewport()->update();
 }
 
 void MainWindow::on_actionStart_triggered() { changeSelectedTasks(TaskCommand::Start); }
 void MainWindow::on_actionPause_triggered() { changeSelectedTasks(TaskCommand::Pause); }
 void MainWindow::on_actionStop_triggered() { changeSelectedTasks(TaskCommand::Stop); }
 
-void MainWindow::on_actionStart_All_triggered()
-{
-    m_ui->maindownloads_tableWidget->selectAll();
-    changeSelectedTasks(TaskCommand::Start);
-}
+void MainWindow::on_actionStart_All_triggered() { changeAllTasks(TaskCommand::Start); }
 
-void MainWindow::on_actionPause_All_triggered()
-{
-    m_ui->maindownloads_tableWidget->selectAll();
-    changeSelectedTasks(TaskCommand::Pause);
-}
+void MainWindow::on_actionPause_All_triggered() { changeAllTasks(TaskCommand::Pause); }
 
-void MainWindow::on_actionStop_All_triggered()
-{
-    m_ui->maindownloads_tableWidget->selectAll();
-    changeSelectedTasks(TaskCommand::Stop);
-}
+void MainWindow::on_actionStop_All_triggered() { changeAllTasks(TaskCommand::Stop); }
 
 void MainWindow::on_actionDelete_triggered() { deleteSelectedTasks(false); }
 void MainWindow::on_actionDelete_Task_Files_triggered() { deleteSelectedTasks(true); }

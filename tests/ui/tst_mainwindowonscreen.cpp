@@ -1,7 +1,9 @@
 // The main window as a new user meets it on a real X display with a window
 // manager (openbox) and no tray: the window comes back on a second start,
-// the new task dialog takes typing at once, the window fits the screen.
+// the new task dialog takes typing at once, the window fits the screen,
+// the selection outlives the task actions.
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
@@ -21,6 +23,7 @@
 #include "mainwindow.h"
 #include "settingsstore.h"
 #include "singleinstance.h"
+#include "taskcommand.h"
 #include "taskstore.h"
 #include "uitestsupport.h"
 #include "xvfbdisplay.h"
@@ -52,6 +55,7 @@ private slots:
     void newTaskDialogTakesTypingAtOnce();
     void windowFitsTheScreen_data();
     void windowFitsTheScreen();
+    void selectionSurvivesTaskActions();
 
 private:
     void openWindow();
@@ -209,6 +213,38 @@ void TestMainWindowOnScreen::windowFitsTheScreen()
     QVERIFY(area.contains(menuBar));
     if (saved.width() > area.width())
         saveScreen(QStringLiteral("onscreen-window-larger-than-screen.png"));
+}
+
+void TestMainWindowOnScreen::selectionSurvivesTaskActions()
+{
+    for (int i = 0; i < 3; ++i)
+        storeTask(QStringLiteral("task%1.bin").arg(i), TaskStopped);
+    openWindow();
+    QTRY_COMPARE(table()->rowCount(), 3);
+    // A click, and a click with Control, as a user selects two rows.
+    const auto click = [this](int row, Qt::KeyboardModifiers modifiers) {
+        const QRect cell = table()->visualRect(table()->model()->index(row, 1));
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, modifiers, cell.center());
+    };
+    click(0, Qt::NoModifier);
+    click(2, Qt::ControlModifier);
+    QCOMPARE(selectedRows(), (QList<int>{0, 2}));
+
+    QSignalSpy commands(m_window.get(), &MainWindow::taskCommandPosted);
+    const QStringList chosen{m_window->rowPath(0), m_window->rowPath(2)};
+    for (const char *action : {"actionStop", "actionStart", "actionPause", "actionStop", "actionStart_All",
+                               "actionStop_All"}) {
+        m_window->findChild<QAction *>(action)->trigger();
+        QCOMPARE(selectedRows(), (QList<int>{0, 2}));
+    }
+    // The next Start acts on the same rows without a new choice (stopped
+    // now, whatever the engine made of the dead links meanwhile).
+    for (int row = 0; row < 3; ++row)
+        m_window->updateMainDownloadsTableRow(m_window->rowPath(row), {TaskColumn::Status}, TaskRowData(), TaskStopped);
+    m_window->findChild<QAction *>("actionStart")->trigger();
+    QCOMPARE(commands.last().at(0).toInt(), int(TaskCommand::Start));
+    QCOMPARE(commands.last().at(1).toStringList(), chosen);
+    saveScreen(QStringLiteral("onscreen-selection-kept.png"));
 }
 
 int main(int argc, char *argv[])
