@@ -24,7 +24,9 @@
 #include <QSoundEffect>
 #endif
 
+#include "apcompletionnotices.h"
 #include "apcompletionpopup.h"
+#include "apdesktopnotifier.h"
 #include "commonfunctions.h"
 #include "applicationinfo.h"
 #include "aplanguageswitcher.h"
@@ -72,9 +74,13 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
         return Common::startCompanion(*info, program, arguments);
     };
 
+    m_desktopNotifier = new ApDesktopNotifier(m_appInfo->displayName(), this);
+
     m_plastique = QStyleFactory::create(QStringLiteral("Plastique"));
     if (!m_plastique)
-        m_plastique = QStyleFactory::create(QStringLiteral("Fusion"));
+        m_desktopNotifier = new ApDesktopNotifier(m_appInfo->displayName(), this);
+
+    m_plastique = QStyleFactory::create(QStringLiteral("Fusion"));
     if (m_plastique)
         m_plastique->setParent(this);
 
@@ -100,7 +106,7 @@ MainWindow::~MainWindow()
     // window's children do.
     delete m_searchPage;
     m_searchPage = nullptr;
-    delete m_completionPopup;
+    delete m_completionNotices;
     delete m_ui;
 }
 
@@ -341,7 +347,8 @@ void MainWindow::runScheduledAction(int action)
 
 void MainWindow::notifyTaskCompletion(const QString &path, const QString &key)
 {
-    handleTaskCompletion(path, key, isActiveWindow());
+    // A minimised window may still count as the active one.
+    handleTaskCompletion(path, key, isActiveWindow() && isVisible() && !isMinimized());
 }
 
 void MainWindow::handleTaskCompletion(const QString &path, const QString &key, bool windowActive)
@@ -359,12 +366,25 @@ void MainWindow::handleTaskCompletion(const QString &path, const QString &key, b
             break;
         }
     }
-    if (!m_completionPopup) {
-        m_completionPopup = new ApCompletionPopup(m_appInfo.get());
-        m_completionPopup->setPathOpener(m_pathOpener);
+    if (!m_completionNotices) {
+        m_completionNotices = new ApCompletionNotices(m_appInfo.get());
+        m_completionNotices->setPathOpener(m_pathOpener);
     }
-    m_completionPopup->setData(path, SettingsStore::organisation, SettingsStore::application, key, name);
-    m_completionPopup->showPopup();
+    m_completionNotices->announce(path, SettingsStore::organisation, SettingsStore::application, key, name);
+
+    // A popup may go unseen behind other windows or on another desktop;
+    // with the window out of sight the desktop shows its own notice too.
+    if (!isVisible() || isMinimized()) {
+        const QString shownName = name.isEmpty() ? QFileInfo(path).fileName() : name;
+        m_desktopNotifier->notify(tr("Download completed"),
+                                  shownName + QLatin1Char('\n') + QDir::toNativeSeparators(QFileInfo(path).absolutePath()),
+                                  QStringLiteral("folder-download"));
+    }
+}
+
+ApCompletionPopup *MainWindow::completionPopup() const
+{
+    return m_completionNotices ? m_completionNotices->latest() : nullptr;
 }
 
 void MainWindow::playCompletionSound()

@@ -12,7 +12,9 @@
 
 class ApAdvertisementPanels;
 class ApClipboardMonitor;
+class ApCompletionNotices;
 class ApCompletionPopup;
+class ApDesktopNotifier;
 class ApConfigDialog;
 class ApLanguageSwitcher;
 class ApNewTaskDialog;
@@ -64,7 +66,10 @@ public:
     ApTvoManager *manager() const { return m_manager; }
     ApPolicingThread *policingThread() const { return m_policing; }
     ApNewTaskDialog *newTaskDialog() const { return m_newTaskDialog; }
-    ApCompletionPopup *completionPopup() const { return m_completionPopup; }
+    // The completion popup shown last; null before the first.
+    ApCompletionPopup *completionPopup() const;
+    ApCompletionNotices *completionNotices() const { return m_completionNotices; }
+    ApDesktopNotifier *desktopNotifier() const { return m_desktopNotifier; }
     ApSearchPage *searchPage() const { return m_searchPage; }
     ApAdvertisementPanels *advertisementPanels() const { return m_advertisementPanels; }
 
@@ -150,8 +155,9 @@ public:
     void saveWindowSettings() override;
     void runScheduledAction(int action) override;
 
-    // Plays the completion sound, scans the file and shows the popup when
-    // the window is not the active one.
+    // Plays the completion sound, scans the file and shows a popup when
+    // the window is not the active one; while the window is hidden or
+    // minimised the desktop's notification service is told as well.
     void handleTaskCompletion(const QString &path, const QString &key, bool windowActive);
 
     // How files and folders are handed to the desktop; tests replace it.
@@ -342,7 +348,8 @@ private:
     ApTvoManager *m_manager = nullptr;
     ApPolicingThread *m_policing = nullptr;
     ApNewTaskDialog *m_newTaskDialog = nullptr;
-    ApCompletionPopup *m_completionPopup = nullptr;
+    ApCompletionNotices *m_completionNotices = nullptr;
+    ApDesktopNotifier *m_desktopNotifier = nullptr;
     ApSearchPage *m_searchPage = nullptr;
     ApAdvertisementPanels *m_advertisementPanels = nullptr;
     QStyle *m_plastique = nullptr;

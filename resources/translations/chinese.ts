@@ -1470,6 +1470,10 @@ Current Time: </source>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>文件和网络视频下载管理器，支持单个文件多连接、镜像和自动重试。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Download completed</source>
+        <translation>下载已完成</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

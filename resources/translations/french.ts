@@ -1470,6 +1470,10 @@ Heure actuelle&#xa0;: </translation>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Un gestionnaire de téléchargements pour fichiers et vidéos web, avec plusieurs connexions par fichier, des miroirs et de nouvelles tentatives automatiques.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Download completed</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

@@ -1470,6 +1470,10 @@ Aktuelle Uhrzeit: </translation>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Ein Download-Manager für Dateien und Web-Videos, mit vielen Verbindungen je Datei, Spiegelservern und automatischen Wiederholungen.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Download completed</source>
+        <translation>Download abgeschlossen</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

@@ -1470,6 +1470,10 @@ Current Time: </source>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>ファイルと Web 動画のダウンロードマネージャー。ファイルごとの複数接続、ミラー、自動再試行に対応しています。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Download completed</source>
+        <translation>ダウンロードが完了しました</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

@@ -1470,6 +1470,10 @@ Current Time: </source>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>파일과 웹 동영상을 위한 다운로드 관리자로, 파일당 여러 연결, 미러, 자동 재시도를 지원합니다.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Download completed</source>
+        <translation>다운로드 완료</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

@@ -1470,6 +1470,10 @@ Hora atual: </translation>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Um gerenciador de downloads para arquivos e vídeos da web, com várias conexões por arquivo, espelhos e novas tentativas automáticas.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Download completed</source>
+        <translation>Download concluído</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

@@ -1470,6 +1470,10 @@ Current Time: </source>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Менеджер загрузок файлов и веб-видео: несколько соединений на файл, зеркала и автоматические повторы.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>Download completed</source>
+        <translation>Загрузка завершена</translation>
+    </message>
 </context>
 <context>
     <name>Player::MainWindow</name>

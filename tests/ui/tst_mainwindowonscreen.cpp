@@ -1,8 +1,12 @@
 // The main window as a new user meets it on a real X display with a window
 // manager (openbox) and no tray: the window comes back on a second start,
 // the new task dialog takes typing at once, the window fits the screen,
-// the selection outlives the task actions.
+// the selection outlives the task actions, and every completion is
+// announced (stacked popups on the screen, the desktop's notification
+// service on a private session bus).
 #include <QAction>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,6 +20,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "apcompletionnotices.h"
+#include "apcompletionpopup.h"
 #include "apnewtaskdialog.h"
 #include "appsettings.h"
 #include "apspeedguifloating.h"
@@ -33,6 +39,37 @@ constexpr int Tick = 10;
 XvfbDisplay *desktop = nullptr;
 bool desktopUp = false;
 bool managerUp = false;
+
+// Stands in for the desktop's notification service on the private bus.
+class NotificationService final : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList summaries;
+    QStringList bodies;
+
+public slots:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+                const QStringList &, const QVariantMap &, int)
+    {
+        summaries << summary;
+        bodies << body;
+        return uint(summaries.size());
+    }
+    QStringList GetCapabilities() { return {QStringLiteral("body")}; }
+};
+
+bool overlaps(const QList<ApCompletionPopup *> &popups)
+{
+    for (int i = 0; i < popups.size(); ++i) {
+        for (int j = i + 1; j < popups.size(); ++j) {
+            if (popups.at(i)->geometry().intersects(popups.at(j)->geometry()))
+                return true;
+        }
+    }
+    return false;
+}
 
 void saveScreen(const QString &name)
 {
@@ -56,6 +93,7 @@ private slots:
     void windowFitsTheScreen_data();
     void windowFitsTheScreen();
     void selectionSurvivesTaskActions();
+    void everyCompletionIsAnnounced();
 
 private:
     void openWindow();
@@ -65,6 +103,8 @@ private:
 
     QTemporaryDir m_downloads;
     quint16 m_deadPort = 0;
+    NotificationService m_notifications;
+    bool m_busUp = false;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<ApSpeedGuiFloating> m_floating;
 };
@@ -76,6 +116,11 @@ void TestMainWindowOnScreen::initTestCase()
     if (!managerUp)
         QSKIP("openbox did not come up on the virtual display");
     QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    m_busUp = bus.isConnected()
+        && bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_notifications,
+                              QDBusConnection::ExportAllSlots)
+        && bus.registerService(QStringLiteral("org.freedesktop.Notifications"));
 }
 
 void TestMainWindowOnScreen::init()
@@ -247,12 +292,105 @@ void TestMainWindowOnScreen::selectionSurvivesTaskActions()
     saveScreen(QStringLiteral("onscreen-selection-kept.png"));
 }
 
+void TestMainWindowOnScreen::everyCompletionIsAnnounced()
+{
+    constexpr int Completions = 8;
+    QStringList keys;
+    QStringList paths;
+    for (int i = 0; i < Completions; ++i) {
+        const QString name = QStringLiteral("done%1.txt").arg(i);
+        keys << storeTask(name, TaskCompleted);
+        paths << m_downloads.filePath(name);
+        QFile file(paths.last());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    openWindow();
+    m_window->startHidden();
+    QTRY_VERIFY(m_window->isMinimized());
+    m_notifications.summaries.clear();
+    m_notifications.bodies.clear();
+
+    for (int i = 0; i < Completions; ++i)
+        m_window->notifyTaskCompletion(paths.at(i), keys.at(i));
+    ApCompletionNotices *notices = m_window->completionNotices();
+    QVERIFY(notices);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QList<ApCompletionPopup *> shown = notices->shownPopups();
+    const int places = ApCompletionNotices::placeCount(shown.first()->size(), area);
+    QVERIFY(places >= 2 && places < Completions);
+    // As many as fit are on the screen, one above the other; the rest wait.
+    QCOMPARE(shown.size(), places);
+    QCOMPARE(notices->queuedCount(), Completions - places);
+    QVERIFY(!overlaps(shown));
+    QStringList shownKeys;
+    for (ApCompletionPopup *popup : shown) {
+        QVERIFY2(area.contains(popup->frameGeometry()), qPrintable(popup->path()));
+        shownKeys << popup->key();
+    }
+    QCOMPARE(shownKeys, keys.mid(0, places));
+    for (ApCompletionPopup *popup : shown)
+        QTRY_VERIFY(!popup->isFading());
+    saveScreen(QStringLiteral("onscreen-completion-popups.png"));
+
+    // Each one closed makes room for the next waiting one.
+    QStringList seen = shownKeys;
+    while (!notices->shownPopups().isEmpty()) {
+        ApCompletionPopup *bottom = notices->shownPopups().first();
+        QTest::mouseClick(bottom->findChild<QWidget *>("ok_pushButton"), Qt::LeftButton);
+        for (ApCompletionPopup *popup : notices->shownPopups()) {
+            if (!seen.contains(popup->key()))
+                seen << popup->key();
+        }
+    }
+    QCOMPARE(seen, keys);
+    QCOMPARE(notices->queuedCount(), 0);
+
+    // The window was out of sight: the desktop heard of every completion.
+    if (!m_busUp)
+        QSKIP("no private session bus (dbus-run-session)");
+    QTRY_COMPARE(m_notifications.bodies.size(), Completions);
+    for (int i = 0; i < Completions; ++i) {
+        QVERIFY(m_notifications.bodies.at(i).startsWith(QStringLiteral("done%1.txt\n").arg(i)));
+        QCOMPARE(m_notifications.summaries.at(i), QStringLiteral("Download completed"));
+    }
+
+    // In sight but not the active window: the popup alone.
+    m_window->showNormal();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    m_window->notifyTaskCompletion(paths.first(), keys.first());
+    QTRY_COMPARE(notices->shownPopups().size(), 1);
+    QTest::qWait(300);
+    QCOMPARE(m_notifications.bodies.size(), Completions);
+}
+
 int main(int argc, char *argv[])
 {
+    // The notification check talks to a session bus of its own: the test
+    // runs itself again inside dbus-run-session.
+    if (qEnvironmentVariableIsEmpty("ZANTOR_TEST_PRIVATE_BUS")) {
+        const QString runner = TestSupport::findProgram(QStringLiteral("dbus-run-session"));
+        if (!runner.isEmpty()) {
+            qputenv("ZANTOR_TEST_PRIVATE_BUS", "1");
+            QList<QByteArray> arguments{runner.toLocal8Bit(), "--"};
+            for (int i = 0; i < argc; ++i)
+                arguments << QByteArray(argv[i]);
+            std::vector<char *> raw;
+            for (QByteArray &argument : arguments)
+                raw.push_back(argument.data());
+            raw.push_back(nullptr);
+            execv(raw.front(), raw.data());
+        }
+    }
     TestSupport::isolateUserFolders();
+    const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     XvfbDisplay display;
     desktop = &display;
     desktopUp = display.start();
+    if (!bus.isEmpty())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus);
     if (desktopUp)
         managerUp = display.startWindowManager();
     else
