@@ -283,6 +283,10 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>جميع الملفات (*)</translation>
     </message>
+    <message>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>أدخل كلمة المرور لإعادة تعيين إعدادات المحتوى المقفلة.</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,10 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>所有文件 (*)</translation>
     </message>
+    <message>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>请输入密码以重置已锁定的内容设置。</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

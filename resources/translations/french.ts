@@ -283,6 +283,10 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Saisissez le mot de passe pour réinitialiser les paramètres de contenu verrouillés.</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

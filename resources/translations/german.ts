@@ -283,6 +283,10 @@ Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Geben Sie das Passwort ein, um die gesperrten Inhaltseinstellungen zurückzusetzen.</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,10 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>すべてのファイル (*)</translation>
     </message>
+    <message>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>ロックされたコンテンツ設定をリセットするには、パスワードを入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

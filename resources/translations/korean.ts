@@ -283,6 +283,10 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>모든 파일 (*)</translation>
     </message>
+    <message>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>잠긴 콘텐츠 설정을 초기화하려면 암호를 입력하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,10 @@ Verifique-o com um antivírus antes de abri-lo.</translation>
         <source>All Files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
+    <message>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Digite a senha para redefinir as configurações de conteúdo bloqueadas.</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

@@ -283,6 +283,10 @@ Please scan it before opening.</source>
         <source>All Files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
+    <message>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Введите пароль, чтобы сбросить заблокированные настройки содержимого.</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>

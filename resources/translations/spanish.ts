@@ -283,6 +283,10 @@ Analícelo antes de abrirlo.</translation>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Introduzca la contraseña para restablecer los ajustes de contenido bloqueados.</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
