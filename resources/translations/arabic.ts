@@ -962,6 +962,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>يرجى الترقية إلى إصدار أحدث للحصول على نتائج أفضل.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>تعذّر الوصول إلى خدمة الفيديو. يرجى التحقق من اتصال الشبكة والمحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>لم يُعثر على أي فيديو في هذه الصفحة. ربما يكون خاصًا أو محذوفًا أو أن الصفحة ليست صفحة فيديو.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>فشلت الإضافة الخاصة بخدمة الفيديو هذه. يرجى المحاولة لاحقًا أو تحديث البرنامج.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>

@@ -962,6 +962,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>请升级到新版本以获得更好的结果。</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>无法连接到视频服务。请检查网络连接后重试。</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>此页面上未找到视频。视频可能是私密的、已被删除，或者这不是视频页面。</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>此视频服务的插件出错。请稍后重试或更新程序。</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>

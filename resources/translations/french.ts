@@ -962,6 +962,18 @@ Heure actuelle&#xa0;: </translation>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Veuillez passer à une version plus récente pour de meilleurs résultats.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>Le service vidéo est injoignable. Vérifiez la connexion réseau et réessayez.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>Aucune vidéo n’a été trouvée sur cette page. Elle est peut-être privée, supprimée, ou ce n’est pas une page vidéo.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>Le greffon de ce service vidéo a échoué. Réessayez plus tard ou mettez le programme à jour.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>

@@ -962,6 +962,18 @@ Aktuelle Uhrzeit: </translation>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Bitte aktualisieren Sie für bessere Ergebnisse auf eine neuere Version.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>Der Videodienst ist nicht erreichbar. Bitte prüfen Sie die Netzwerkverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>Auf dieser Seite wurde kein Video gefunden. Es ist vielleicht privat, entfernt, oder die Seite ist keine Videoseite.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>Das Plugin für diesen Videodienst ist fehlgeschlagen. Bitte versuchen Sie es später erneut oder aktualisieren Sie das Programm.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>

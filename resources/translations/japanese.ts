@@ -962,6 +962,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>より良い結果を得るには新しいバージョンにアップグレードしてください。</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>動画サービスに接続できません。ネットワーク接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>このページで動画が見つかりませんでした。非公開か削除された動画、または動画のページではない可能性があります。</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>この動画サービスのプラグインでエラーが発生しました。後でもう一度お試しいただくか、プログラムを更新してください。</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>

@@ -962,6 +962,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>더 나은 결과를 얻으려면 최신 버전으로 업그레이드하십시오.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>동영상 서비스에 연결할 수 없습니다. 네트워크 연결을 확인한 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>이 페이지에서 동영상을 찾을 수 없습니다. 비공개이거나 삭제되었거나 동영상 페이지가 아닐 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>이 동영상 서비스의 플러그인에 오류가 발생했습니다. 나중에 다시 시도하거나 프로그램을 업데이트하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>

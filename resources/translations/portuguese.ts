@@ -962,6 +962,18 @@ Hora atual: </translation>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Atualize para uma versão mais recente para obter melhores resultados.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>Não foi possível acessar o serviço de vídeo. Verifique a conexão de rede e tente novamente.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>Nenhum vídeo foi encontrado nesta página. Ele pode ser privado, ter sido removido ou esta não é uma página de vídeo.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>O plugin deste serviço de vídeo falhou. Tente novamente mais tarde ou atualize o programa.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>

@@ -962,6 +962,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Обновите программу до новой версии, чтобы получать лучшие результаты.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>Видеосервис недоступен. Проверьте сетевое подключение и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>На этой странице не найдено видео. Возможно, оно скрыто, удалено или это не страница с видео.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>Сбой модуля этого видеосервиса. Повторите попытку позже или обновите программу.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>

@@ -962,6 +962,18 @@ Hora actual: </translation>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Actualice a una versión más reciente para obtener mejores resultados.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>No se puede acceder al servicio de vídeo. Compruebe la conexión de red e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>No se encontró ningún vídeo en esta página. Puede ser privado, haberse eliminado o no ser una página de vídeo.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>El complemento de este servicio de vídeo ha fallado. Inténtelo más tarde o actualice el programa.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
