@@ -16,6 +16,7 @@
 #include <QTableWidget>
 
 #include "apinfodialog.h"
+#include "lefttorighttextdelegate.h"
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
 #include "appolicingthread.h"
@@ -81,6 +82,8 @@ void MainWindow::setupTable()
         if (column != TaskColumn::Progress)
             table->setItemDelegateForColumn(column, centred);
     }
+    // File names keep their order in right-to-left languages.
+    table->setItemDelegateForColumn(TaskColumn::TaskName, new LeftToRightTextDelegate(table));
 }
 
 // Rows

@@ -1,13 +1,14 @@
 // The main window as a new user meets it on a real X display with a window
 // manager (openbox) and no tray: the window comes back on a second start,
 // the new task dialog takes typing at once, the window fits the screen,
-// the selection outlives the task actions, and every completion is
-// announced (stacked popups on the screen, the desktop's notification
-// service on a private session bus).
+// the selection outlives the task actions, every completion is announced
+// (stacked popups on the screen, the desktop's notification service on a
+// private session bus), and a language switch reaches every visible text.
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
@@ -25,8 +26,13 @@
 #include "apnewtaskdialog.h"
 #include "appsettings.h"
 #include "apspeedguifloating.h"
+#include "aptaskinfopanel.h"
+#include "aptvodownloadtaskthread.h"
+#include "aptvomanager.h"
 #include "ipcmessage.h"
+#include "lefttorighttextdelegate.h"
 #include "mainwindow.h"
+#include "nginxfixture.h"
 #include "settingsstore.h"
 #include "singleinstance.h"
 #include "taskcommand.h"
@@ -94,6 +100,7 @@ private slots:
     void windowFitsTheScreen();
     void selectionSurvivesTaskActions();
     void everyCompletionIsAnnounced();
+    void languageSwitchReachesEveryText();
 
 private:
     void openWindow();
@@ -364,6 +371,72 @@ void TestMainWindowOnScreen::everyCompletionIsAnnounced()
     QTRY_COMPARE(notices->shownPopups().size(), 1);
     QTest::qWait(300);
     QCOMPARE(m_notifications.bodies.size(), Completions);
+}
+
+void TestMainWindowOnScreen::languageSwitchReachesEveryText()
+{
+    QTemporaryDir root;
+    QFile big(root.filePath(QStringLiteral("big200.bin")));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(8 * 1024 * 1024, 'z'));
+    big.close();
+    if (NginxFixture::program().isEmpty())
+        QSKIP("nginx is not installed");
+    NginxFixture nginx;
+    QVERIFY2(nginx.start(root.path(), QStringLiteral("limit_rate 200k;")), qPrintable(nginx.errorString()));
+
+    openWindow();
+    m_window->setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(20, 20, -20, -20));
+    NewTask task;
+    task.url = nginx.url(QStringLiteral("/big200.bin"));
+    task.savePathName = m_downloads.filePath(QStringLiteral("big200.bin_15-01-16_2026-12-08"));
+    const QString key = ApTaskStore::keyFor(ApTaskStore().create(task));
+    QVERIFY(m_window->addNewTask(key));
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->manager()->taskCount() == 1, 10000);
+    ApTvoDownloadTaskThread *running = m_window->manager()->tasks().first();
+    QTRY_VERIFY_WITH_TIMEOUT(running->connectionCount() >= 2, 15000);
+    table()->selectRow(0);
+    auto *connections = m_window->taskInfoPanel()->findChild<QTableWidget *>(
+        "taskinfo_httpftp_connections_tableWidget");
+    QTRY_VERIFY_WITH_TIMEOUT(connections->rowCount() >= 2, 10000);
+
+    // The policing loop refreshes only the active window's panel; from here
+    // on the texts change through the language switch alone.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QSignalSpy retranslated(m_window.get(), &MainWindow::retranslated);
+    for (const char *language : {"actionGerman", "actionArabic", "actionEnglish"}) {
+        m_window->findChild<QAction *>(language)->trigger();
+        // The windows hear of the new language through posted events.
+        QTRY_VERIFY(!retranslated.isEmpty());
+        retranslated.clear();
+        QTest::qWait(100);
+        const QString downloading = QCoreApplication::translate("ApTaskInfoPanel", "Downloading");
+        QVERIFY(qstrcmp(language, "actionEnglish") == 0 || downloading != QLatin1String("Downloading"));
+        for (int row = 0; row < connections->rowCount(); ++row) {
+            const int state = connections->item(row, 0)->data(ApTaskInfoPanel::ConnectionStateRole).toInt();
+            QCOMPARE(connections->item(row, 0)->text(), ApTaskInfoPanel::connectionStateText(state));
+            if (state == TaskDownloading)
+                QCOMPARE(connections->item(row, 0)->text(), downloading);
+        }
+        QCOMPARE(table()->item(0, 0)->text(), TaskStore::stateLabel(m_window->rowState(0)));
+        const bool arabic = qstrcmp(language, "actionArabic") == 0;
+        QCOMPARE(m_window->layoutDirection(), arabic ? Qt::RightToLeft : Qt::LeftToRight);
+        if (arabic) {
+            // File names and addresses keep their own left-to-right order.
+            QVERIFY(qobject_cast<LeftToRightTextDelegate *>(table()->itemDelegateForColumn(1)));
+            QVERIFY(qobject_cast<LeftToRightTextDelegate *>(connections->itemDelegateForColumn(2)));
+            const QString shown = m_window->taskInfoPanel()
+                                      ->findChild<QLabel *>("taskinfo_httpftp_filename_label")->text();
+            QCOMPARE(shown, QChar(0x2066) + QStringLiteral("big200.bin_15-01-16_2026-12-08") + QChar(0x2069));
+            m_window->activateWindow();
+            QTest::qWait(300);
+            saveScreen(QStringLiteral("onscreen-arabic-names.png"));
+        }
+    }
+    QCOMPARE(connections->item(0, 0)->text().isEmpty(), false);
 }
 
 int main(int argc, char *argv[])
