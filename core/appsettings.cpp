@@ -54,7 +54,7 @@ const QStringList &generalPageKeys()
         K::AutoUpdateFlag,       K::SpeedPanelBandwidth,    K::ShowFloatingWindowFlag,
         K::DownloadedTo,         K::MonitorClipboardFlag,   K::MonitorClipboardFileTypes,
         K::MaxSplitNumRadioGroup, K::MaxSplitNum,           K::FailureRetryTimes,
-        K::SpeedOptimizationFlag, K::DownloadSpeedLimit,
+        K::SpeedOptimizationFlag, K::DownloadSpeedLimit,    K::MaxActiveDownloads,
     };
     return keys;
 }
@@ -186,6 +186,19 @@ int downloadSpeedLimit()
                   SettingsRanges::DownloadSpeedLimitMax);
 }
 
+int maxActiveDownloads()
+{
+    return qBound(SettingsRanges::MaxActiveDownloadsMin,
+                  readInt(K::MaxActiveDownloads, SettingsRanges::MaxActiveDownloadsDefault),
+                  SettingsRanges::MaxActiveDownloadsMax);
+}
+
+void setMaxActiveDownloads(int limit)
+{
+    writeValue(K::MaxActiveDownloads,
+               qBound(SettingsRanges::MaxActiveDownloadsMin, limit, SettingsRanges::MaxActiveDownloadsMax));
+}
+
 int splitBound()
 {
     SettingsView s = SettingsView::freshMain();
@@ -262,6 +275,7 @@ void saveGeneralPage(const GeneralSettings &g)
     }
     s.setValue(K::FailureRetryTimes, g.failureRetryTimes);
     s.setValue(K::DownloadSpeedLimit, g.downloadSpeedLimit);
+    s.setValue(K::MaxActiveDownloads, g.maxActiveDownloads);
 }
 
 GeneralSettings readGeneralPage()
@@ -280,6 +294,7 @@ GeneralSettings readGeneralPage()
     g.maxSplitNum = maxSplitNum();
     g.failureRetryTimes = failureRetryTimes();
     g.downloadSpeedLimit = downloadSpeedLimit();
+    g.maxActiveDownloads = maxActiveDownloads();
     return g;
 }
 

@@ -29,6 +29,8 @@ inline const QString MaxSplitNum = QStringLiteral("Config/General/MaxSplitNum");
 inline const QString FailureRetryTimes = QStringLiteral("Config/General/FailureRetryTimes");
 // KB/s for all downloads together; 0 or missing means unlimited.
 inline const QString DownloadSpeedLimit = QStringLiteral("Config/General/DownloadSpeedLimit");
+// Tasks that transfer at once; the rest wait in line. 0 means no limit.
+inline const QString MaxActiveDownloads = QStringLiteral("Config/General/MaxActiveDownloads");
 inline const QString SpeedOptimizationFlag = QStringLiteral("Config/General/SpeedOptimizationFlag");
 inline const QString ScheduleTaskOption = QStringLiteral("Config/General/ScheduleTaskOption");
 
@@ -68,6 +70,9 @@ constexpr int ProxyPortMin = 1;
 constexpr int ProxyPortMax = 65535;
 constexpr int DownloadSpeedLimitMin = 0;
 constexpr int DownloadSpeedLimitMax = 1000000;
+constexpr int MaxActiveDownloadsMin = 0;
+constexpr int MaxActiveDownloadsMax = 100;
+constexpr int MaxActiveDownloadsDefault = 5;
 } // namespace SettingsRanges
 
 // Proxy record as stored under "Config/Proxy/Search" and "Config/Proxy/HTTPFTP".
@@ -103,6 +108,7 @@ struct GeneralSettings
     int maxSplitNum = 6;
     int failureRetryTimes = 3;
     int downloadSpeedLimit = 0;   // KB/s, 0 = unlimited
+    int maxActiveDownloads = SettingsRanges::MaxActiveDownloadsDefault;  // 0 = no limit
 };
 
 // The one access layer of the main program's settings. Every call opens the
@@ -145,6 +151,9 @@ int maxSplitNum();
 int failureRetryTimes();
 // The global download limit in KB/s; 0 (also when missing) is unlimited.
 int downloadSpeedLimit();
+// Tasks allowed to transfer at once, 5 when missing; 0 is no limit.
+int maxActiveDownloads();
+void setMaxActiveDownloads(int limit);
 // Split bound of the download manager: 4 unless a custom split is chosen
 // and MaxSplitNum exists, then MaxSplitNum - 1.
 int splitBound();

@@ -151,6 +151,7 @@ void ApPolicingThread::tick()
     processCommands();
     if (m_stop.load())
         return;
+    admitWaiting();
 
     if (m_infoRequested.exchange(false))
         invokeBlocking(this, [this] { displayDownloadTaskInfo_TS(); });
@@ -224,7 +225,17 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
         const int state = task.state.load();
         switch (command.code) {
         case TaskCommand::Start:
-            if (state == TaskStopped) {
+            if (state == TaskQueued) {
+                // Starting a waiting task is the user's explicit choice: it
+                // gets its slot now, beyond the limit.
+                m_queue.remove(path);
+                launch(thread);
+            } else if ((state == TaskStopped || state == TaskPaused || state == TaskFailed)
+                       && !m_queue.hasFreeSlot(activeTaskCount())) {
+                if (state == TaskFailed)
+                    thread->setFailedConnections(-1);
+                putInLine(thread);
+            } else if (state == TaskStopped || (state == TaskPaused && !thread->isRunning())) {
                 thread->startTask();
                 thread->setEngineState(TaskDownloading);
             } else if (state == TaskPaused) {
@@ -242,18 +253,28 @@ void ApPolicingThread::runCommand(const TaskCommand &command)
         case TaskCommand::Pause:
             // A task whose connection has not started yet is paused too;
             // the start leaves the pause in place.
-            if (!task.moveState(TaskDownloading, TaskPaused))
+            if (state == TaskQueued && task.moveState(TaskQueued, TaskPaused))
+                m_queue.remove(path);
+            else if (!task.moveState(TaskDownloading, TaskPaused))
                 task.moveState(TaskLoading, TaskPaused);
             break;
         case TaskCommand::Stop:
-            if (state == TaskDownloading || state == TaskPaused || state == TaskFailed) {
+            if (state == TaskQueued) {
+                m_queue.remove(path);
+                thread->setEngineState(TaskStopped);
+            } else if (state == TaskDownloading || state == TaskPaused || state == TaskFailed) {
                 task.headerReceived.store(false);
                 thread->stopTask();
                 thread->setEngineState(TaskStopped);
             }
             break;
         case TaskCommand::Delete:
+            m_queue.remove(path);
             thread->setEngineState(command.withFiles ? TaskDeletingWithFiles : TaskDeleting);
+            break;
+        case TaskCommand::MoveUp:
+        case TaskCommand::MoveDown:
+            m_queue.move(path, command.code == TaskCommand::MoveUp ? -1 : 1);
             break;
         case TaskCommand::ResetFailed:
             if (state == TaskFailed) {
@@ -295,6 +316,12 @@ void ApPolicingThread::submitTask(const QString &key)
     }
     const EngineTaskInput input = TaskStore::engineTaskInput(*record);
     m_manager->readSettingsOnce();
+    // A task that would run (one paused in an earlier session continues
+    // too) joins the line when every slot is taken.
+    if (input.startsAtOnce() && !m_queue.hasFreeSlot(activeTaskCount())) {
+        putInLine(m_manager->addTask(input, false));
+        return;
+    }
     m_manager->addTask(input, input.startsAtOnce());
 }
 
@@ -403,9 +430,10 @@ void ApPolicingThread::progressPass()
         const bool sizeDue = !pass.sizeWritten && total > 0;
         pass.active = pass.active || state == TaskLoading || state == TaskDownloading || state == TaskChecking
             || task.startTimeMs.load() > 0;
-        if (pass.active && (state != pass.storedState || completed != pass.storedCompleted || sizeDue)) {
-            sizeWrittenNow = m_store->writeProgress(task.id, completed, state, total, pass.sizeWritten);
-            pass.storedState = state;
+        const int storedState = TaskStore::storedStateFor(state);
+        if (pass.active && (storedState != pass.storedState || completed != pass.storedCompleted || sizeDue)) {
+            sizeWrittenNow = m_store->writeProgress(task.id, completed, storedState, total, pass.sizeWritten);
+            pass.storedState = storedState;
             pass.storedCompleted = completed;
         }
         if (sizeWrittenNow)
@@ -434,6 +462,9 @@ void ApPolicingThread::progressPass()
         const qint64 elapsed = startMs > 0 ? qMax<qint64>(0, (QDateTime::currentMSecsSinceEpoch() - startMs) / 1000) : 0;
         row.timeElapsedText = Common::durationText(elapsed);
         columns << TaskColumn::TimeElapsed;
+        const int place = m_queue.position(path);
+        row.queueText = place > 0 ? QString::number(place) : QStringLiteral("-");
+        columns << TaskColumn::Queue;
         if (speed > 0) {
             row.timeLeftText = Common::durationText(qMax<qint64>(0, total - completed) / speed);
             columns << TaskColumn::TimeLeft;
@@ -504,6 +535,7 @@ void ApPolicingThread::removeTask(ApTvoDownloadTaskThread *thread, const QString
     invokeBlocking(this, [this, path] { showDefaultBottomStackedPage_TS(path); });
     m_manager->removeTask(path);
     m_passes.remove(path);
+    m_queue.remove(path);
 }
 
 void ApPolicingThread::scheduleCheck()
@@ -527,7 +559,7 @@ void ApPolicingThread::scheduleCheck()
         int unfinished = 0;
         for (ApTvoDownloadTaskThread *thread : m_manager->tasks()) {
             const int state = thread->task().state.load();
-            if (state == TaskLoading || state == TaskDownloading || state == TaskChecking)
+            if (state == TaskLoading || state == TaskDownloading || state == TaskChecking || state == TaskQueued)
                 ++unfinished;
         }
         if (unfinished == 0) {

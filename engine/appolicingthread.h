@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "apdownloadqueue.h"
 #include "taskcommand.h"
 
 class ApEngineWindow;
@@ -51,6 +52,10 @@ public:
     void disarmSchedule() { m_scheduleActive.store(false); }
     bool scheduleActive() const { return m_scheduleActive.load(); }
     void stopLoop() { m_stop.store(true); }
+    // Tasks allowed to transfer at once (0 = no limit); the rest wait in
+    // line and start as slots come free.
+    void setMaxActiveDownloads(int limit) { m_queue.setLimit(limit); }
+    int maxActiveDownloads() const { return m_queue.limit(); }
     // Stops the loop and waits for it. Called from the GUI thread, it keeps
     // serving the loop's blocking calls meanwhile, so the two never wait
     // for each other.
@@ -101,6 +106,12 @@ private:
     void processCommands();
     void runCommand(const TaskCommand &command);
     void submitTask(const QString &key);
+    // The queue: how many tasks hold a slot, a task put in line, a task
+    // given its slot, and the waiting tasks started while slots are free.
+    int activeTaskCount() const;
+    void putInLine(ApTvoDownloadTaskThread *thread);
+    void launch(ApTvoDownloadTaskThread *thread);
+    void admitWaiting();
     void preview(const QString &path, int percentage, qint64 completed);
     void progressPass();
     void completionPass();
@@ -146,6 +157,7 @@ private:
     int m_firstLoadCounter = 0;
     int m_scheduleCounter = 0;
     QHash<QString, PassState> m_passes;
+    ApDownloadQueue m_queue;
 
     mutable QMutex m_infoLock;
     QString m_infoText;

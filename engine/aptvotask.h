@@ -26,7 +26,9 @@ struct ApTvoTask
         Checking = 6,
         Failed = 7,
         Deleted = 8,
-        DeletedWithFiles = 9
+        DeletedWithFiles = 9,
+        // Registered, waiting for a transfer slot; its thread is not running.
+        Queued = 10
     };
     enum Protocol { Http = 0, Ftp = 1 };
 

@@ -15,6 +15,9 @@ struct TaskCommand
         Load = 9,
         Preview = 13,
         ResetFailed = 14,
+        // A waiting task moves one place towards the front or the back.
+        MoveUp = 15,
+        MoveDown = 16,
     };
 
     int code = 0;

@@ -222,6 +222,7 @@ QString stateLabelSource(int state)
     case TaskCompleted: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Completed"));
     case TaskChecking: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Checking"));
     case TaskFailed: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Failed"));
+    case TaskQueued: return QStringLiteral(QT_TRANSLATE_NOOP("ApTaskStore", "Queued"));
     default: return QString();
     }
 }
@@ -242,8 +243,14 @@ QString stateIconPath(int state)
     case TaskStopped: return QStringLiteral(":/icons/stopped.png");
     case TaskCompleted: return QStringLiteral(":/icons/ok.png");
     case TaskFailed: return QStringLiteral(":/icons/failed.png");
+    case TaskQueued: return QStringLiteral(":/icons/timer.png");
     default: return QString();
     }
+}
+
+int storedStateFor(int state)
+{
+    return state == TaskQueued ? int(TaskLoading) : state;
 }
 
 int shownStateAtLoad(int storedState)

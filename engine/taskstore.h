@@ -43,7 +43,9 @@ constexpr int HttpFtpTaskType = 3;
 
 // Task state numbers, shared by the stored record and the engine. 2 has no
 // label; 8 and 9 only ever live inside the engine and mark a task for
-// deletion (9 also removes its files).
+// deletion (9 also removes its files). 10 marks a task waiting for a
+// transfer slot in the engine and the window; its record says 0 (Loading),
+// which every reader of the store takes for a task that is still to run.
 enum TaskState : int {
     TaskLoading = 0,
     TaskDownloading = 1,
@@ -54,6 +56,7 @@ enum TaskState : int {
     TaskFailed = 7,
     TaskDeleting = 8,
     TaskDeletingWithFiles = 9,
+    TaskQueued = 10,
 };
 
 // One task record as stored; missing keys hold their defaults.
@@ -187,6 +190,9 @@ namespace TaskStore {
 QString stateLabelSource(int state);
 QString stateLabel(int state);  // translated
 QString stateIconPath(int state);
+
+// The number a state is stored as: a waiting task is stored as Loading.
+int storedStateFor(int state);
 
 // The state a stored task is shown with when listed: Downloading and Paused
 // show as Loading until the engine reports the real state.

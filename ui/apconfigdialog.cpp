@@ -148,6 +148,7 @@ void ApConfigDialog::loadGeneral()
     m_ui->general_maxsplitnum_spinBox->setEnabled(g.customSplit);
     m_ui->general_failureretrytimes_spinBox->setValue(g.failureRetryTimes);
     m_ui->general_downloadspeedlimit_spinBox->setValue(g.downloadSpeedLimit);
+    m_ui->general_maxactivedownloads_spinBox->setValue(g.maxActiveDownloads);
 }
 
 namespace {
@@ -243,6 +244,7 @@ void ApConfigDialog::saveGeneral()
     g.maxSplitNum = m_ui->general_maxsplitnum_spinBox->value();
     g.failureRetryTimes = m_ui->general_failureretrytimes_spinBox->value();
     g.downloadSpeedLimit = m_ui->general_downloadspeedlimit_spinBox->value();
+    g.maxActiveDownloads = m_ui->general_maxactivedownloads_spinBox->value();
     AppSettings::saveGeneralPage(g);
     // The autostart entry follows the flag at once.
     StartupEntry::setEnabled(g.autoStartup, QCoreApplication::applicationFilePath());
@@ -379,6 +381,7 @@ void ApConfigDialog::resetGeneral()
     m_ui->general_maxsplitnum_spinBox->setEnabled(false);
     m_ui->general_failureretrytimes_spinBox->setValue(3);
     m_ui->general_downloadspeedlimit_spinBox->setValue(0);
+    m_ui->general_maxactivedownloads_spinBox->setValue(SettingsRanges::MaxActiveDownloadsDefault);
     AppSettings::resetGeneralPage();
     m_generalSaved = true;
 }

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "aptbwidgets.h"
 
@@ -68,6 +69,40 @@ ApToolBox::ApToolBox(QDockWidget *dock, QWidget *strip, QToolButton *unfoldButto
     unfoldButton->setFixedWidth(StripWidth);
     strip->setFixedWidth(0);
     strip->hide();
+}
+
+ApTBb *ApToolBox::addSection(QVBoxLayout *layout, const QList<QWidget *> &widgets)
+{
+    QWidget *parent = layout->parentWidget();
+    m_section = new ApTBb(parent);
+    m_section->setObjectName(QStringLiteral("downloads_toolBoxBar"));
+    m_sectionHeader = new ApTBt(m_section, SectionWidth);
+    m_sectionHeader->setObjectName(QStringLiteral("downloads_toolBoxButton"));
+    m_sectionHeader->item()->setPicture(QPixmap(QStringLiteral(":/icons/folder_files.png")));
+    auto *content = new QWidget(m_section);
+    content->setObjectName(QStringLiteral("downloads_toolBoxContent"));
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    int index = layout->count();
+    for (QWidget *widget : widgets) {
+        const int at = layout->indexOf(widget);
+        if (at < 0)
+            continue;
+        index = qMin(index, at);
+        layout->removeWidget(widget);
+        contentLayout->addWidget(widget);
+    }
+    m_section->setHeader(m_sectionHeader);
+    m_section->setContent(content);
+    layout->insertWidget(qMin(index, layout->count()), m_section);
+    retranslate();
+    return m_section;
+}
+
+void ApToolBox::retranslate()
+{
+    if (m_sectionHeader)
+        m_sectionHeader->item()->setText(tr("Downloads"));
 }
 
 void ApToolBox::fold()

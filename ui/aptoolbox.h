@@ -4,9 +4,12 @@
 #include <QObject>
 #include <QPointer>
 
+class ApTBb;
 class ApTBm;
+class ApTBt;
 class QDockWidget;
 class QToolButton;
+class QVBoxLayout;
 
 // The label that folds the tool box away; it brightens under the mouse.
 class ApFoldLabel final : public QLabel
@@ -35,8 +38,16 @@ class ApToolBox final : public QObject
     Q_OBJECT
 public:
     static constexpr int StripWidth = 8;
+    static constexpr int SectionWidth = 170;
 
     ApToolBox(QDockWidget *dock, QWidget *strip, QToolButton *unfoldButton, QObject *parent = nullptr);
+
+    // Moves these widgets of the layout into a section whose header button
+    // folds them away and unfolds them again, in their place.
+    ApTBb *addSection(QVBoxLayout *layout, const QList<QWidget *> &widgets);
+    ApTBb *section() const { return m_section; }
+    // The section header's text in the current language.
+    void retranslate();
 
     ApFoldLabel *foldLabel() const { return m_foldLabel; }
     QLabel *titleLabel() const { return m_titleLabel; }
@@ -53,5 +64,7 @@ private:
     ApTBm *m_titleBar;
     QLabel *m_titleLabel;
     ApFoldLabel *m_foldLabel;
+    ApTBb *m_section = nullptr;
+    ApTBt *m_sectionHeader = nullptr;
     bool m_folded = false;
 };

@@ -92,6 +92,7 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     setupPanels();
     loadAllTasks();
     startIpcServer();
+    startRemoteControl();
     m_searchPage->start();
 }
 
@@ -125,6 +126,7 @@ void MainWindow::startEngine(int policingTickMs)
     connect(m_newTaskDialog, &ApNewTaskDialog::taskDialogFinished, this,
             &MainWindow::newTaskDialogFinishedCallback);
     m_policing = new ApPolicingThread(this, m_manager, m_appInfo.get(), this, policingTickMs);
+    m_policing->setMaxActiveDownloads(AppSettings::maxActiveDownloads());
     // Without a product web site the check could only ever fail; the menu's
     // check still runs and reports that.
     if (!AppSettings::autoUpdateFlag() || m_appInfo->hasPlaceholderHomeUrl())

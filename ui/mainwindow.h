@@ -117,6 +117,42 @@ public:
     // Where the search box of the search toolbar goes, before its go button.
     void setSearchBox(QWidget *box);
 
+    // Entry points for other programs (the D-Bus interface): the same paths
+    // as the window's own actions, answering with an error instead of a
+    // message window.
+    struct DownloadRequest
+    {
+        QString url;
+        QString savePath;   // a folder, or the full path of the file; empty: the download folder
+        QString referrer;
+        bool start = true;
+        int speedLimitKiB = 0;  // KiB/s, 0 = none
+    };
+    struct TaskSummary
+    {
+        qint64 id = 0;
+        QString url;
+        int state = 0;      // the stored State value
+        QString savePath;
+        qint64 completed = 0;
+        qint64 size = -1;   // -1 while unknown
+    };
+    enum class RequestError { None, UnknownTask, InvalidUrl, InvalidSavePath, InvalidArgument, TaskBusy };
+    struct RequestResult
+    {
+        RequestError error = RequestError::None;
+        QString message;
+        qint64 id = 0;
+        bool ok() const { return error == RequestError::None; }
+    };
+    RequestResult requestDownload(const DownloadRequest &request);
+    QList<TaskSummary> taskSummaries() const;
+    RequestResult pauseTask(qint64 id);
+    // A waiting task starts at once, as with Start in the table.
+    RequestResult resumeTask(qint64 id);
+    RequestResult removeTask(qint64 id, bool withFiles);
+    RequestResult setMaxActiveDownloads(int limit);
+
     // Task table.
     // Lists the stored task with this key; returns whether a row was added.
     // The state shown for the row is put into state when given.
@@ -187,6 +223,12 @@ public:
 signals:
     // A link from the command line or a second start is to be downloaded.
     void linkRequested(const QString &link);
+    // A new task was listed and handed to the engine.
+    void taskAdded(qint64 id);
+    // A listed task's state changed; state is the number its record holds.
+    void taskStateChanged(qint64 id, int state);
+    // A task completed (ok) or failed (with the reason, when known).
+    void taskFinished(qint64 id, bool ok, const QString &reason);
     // Every command queued to the policing thread, as it is queued.
     void taskCommandPosted(int code, const QStringList &paths);
     // The virus scanner was started for a completed file.
@@ -197,9 +239,7 @@ signals:
     void taskFileOpened(const QString &target, int how);
     // The table's context menu is filled and about to open.
     void contextMenuAboutToShow(QMenu *menu);
-    // Requests for the search page and its bridge.
-    void webVideoDownloadRequested();
-    void webVideoSearchRequested(const QString &text);
+    // Asks the toolbar search box for a search.
     void toolbarSearchRequested();
     // A second start without a link brought the window to the front.
     void windowBroughtBack();
@@ -222,7 +262,6 @@ public slots:
 
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
     void clipboardDataChangedCallback();
-    void searchCallback(const QString &text);
     void tarvoQuitCallback();
     // Hides everything, saves the window state and ends the event loop.
     void quitApplication();
@@ -234,6 +273,8 @@ private slots:
     void on_actionDelete_triggered();
     void on_actionDelete_Task_Files_triggered();
     void on_actionStart_All_triggered();
+    void on_actionMove_Up_triggered();
+    void on_actionMove_Down_triggered();
     void on_actionPause_All_triggered();
     void on_actionStop_All_triggered();
     void on_actionOpen_Task_File_Maindownloadtable_triggered();
@@ -334,9 +375,22 @@ private:
     void resetRowTransferCells(int row);
     void setCellText(int row, int column, const QString &text);
     QList<int> selectedVisibleRows() const;
-    void changeSelectedTasks(int commandCode);
+    // startWaiting: Start also starts waiting tasks, beyond the limit.
+    void changeSelectedTasks(int commandCode, bool startWaiting = false);
+    void changeTasks(const QList<int> &rows, int commandCode, bool startWaiting);
+    void moveSelectedTask(int delta);
+    // Start All, Pause All, Stop All: every visible row, selection untouched.
     void changeAllTasks(int commandCode);
+    // The rows not hidden by the current filter, top to bottom.
+    QList<int> visibleRows() const;
     void deleteSelectedTasks(bool withFiles);
+    // Deletes the tasks of these rows (rows still loading are skipped);
+    // returns how many were deleted.
+    int deleteRows(const QList<int> &rows, bool withFiles);
+    int findRowByKey(const QString &key) const;
+    // The signals of a row's state change from before to after.
+    void noteStateChange(int row, int before, int after);
+    void startRemoteControl();
     void applyFilter(ListFilter filter);
     void postCommand(const TaskCommand &command);
     void openTaskFile(const QString &path);

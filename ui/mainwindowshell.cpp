@@ -20,6 +20,7 @@
 #include "aplanguageswitcher.h"
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
+#include "appolicingthread.h"
 #include "appsettings.h"
 #include "apspeedgui.h"
 #include "apspeedguifloating.h"
@@ -59,6 +60,10 @@ void MainWindow::setupShell()
     border->addWidget(m_ui->unfoldtoolbox_widget, BorderLayout::West);
     border->addWidget(m_ui->main_splitter, BorderLayout::Center);
     m_toolBox = new ApToolBox(m_ui->main_dockWidget, m_ui->unfoldtoolbox_widget, m_ui->unfoldtoolbox_toolButton, this);
+    // The three filters fold under one header; the search button stays.
+    m_toolBox->addSection(m_ui->dock_verticalLayout,
+                          {m_ui->alltasks_commandLinkButton, m_ui->downloading_commandLinkButton,
+                           m_ui->completed_commandLinkButton});
 
     setupToolBars();
     setupStatusBar();
@@ -194,6 +199,8 @@ void MainWindow::setupLanguages()
 void MainWindow::retranslateShell()
 {
     setWindowTitle(m_appInfo->displayName() + QLatin1Char(' ') + m_appInfo->versionText());
+    if (m_toolBox)
+        m_toolBox->retranslate();
     if (m_newTaskButton) {
         m_newTaskButton->setText(tr("New Task"));
         m_newTaskButton->setToolTip(tr("New Task"));
@@ -266,6 +273,7 @@ void MainWindow::applyGeneralSettings(bool proxiesSaved)
     else
         StartupEntry::remove();
     m_manager->setGlobalSpeedLimit(qint64(AppSettings::downloadSpeedLimit()) * 1024);
+    m_policing->setMaxActiveDownloads(AppSettings::maxActiveDownloads());
     if (proxiesSaved && m_manager->settingsRead())
         m_manager->readProxies();
 }
@@ -387,13 +395,6 @@ void MainWindow::showSearchPage()
 
 void MainWindow::on_actionShow_Search_Page_triggered() { showSearchPage(); }
 
-void MainWindow::searchCallback(const QString &text)
-{
-    m_searchPage->searchCallback(text);
-    if (m_ui->actionSearch_Web_Video->isChecked())
-        emit webVideoSearchRequested(text);
-}
-
 void MainWindow::on_actionSearch_Web_Video_triggered()
 {
     m_ui->actionSearch_Web_Video->setChecked(true);
@@ -404,7 +405,6 @@ void MainWindow::on_actionWeb_Video_Download_triggered()
 {
     showSearchPage();
     m_tray->showWindow();
-    emit webVideoDownloadRequested();
 }
 
 ApSpeedGuiFloating *MainWindow::floatingWindow() const { return m_floating; }

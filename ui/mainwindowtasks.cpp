@@ -10,9 +10,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
-#include <QItemSelectionModel>
 #include <QScopedValueRollback>
-#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "apinfodialog.h"
@@ -164,6 +162,7 @@ bool MainWindow::addNewTask(const QString &key)
     command.code = TaskCommand::Load;
     command.text = key;
     postCommand(command);
+    emit taskAdded(key.toLongLong());
     return true;
 }
 
@@ -270,7 +269,10 @@ void MainWindow::setRowState(int row, int state)
     QTableWidgetItem *item = m_ui->maindownloads_tableWidget->item(row, TaskColumn::Status);
     if (!item)
         return;
+    const QVariant before = item->data(DataRole);
     item->setData(DataRole, state);
+    if (before.isValid())
+        noteStateChange(row, before.toInt(), state);
     const QString label = TaskStore::stateLabel(state);
     if (label.isEmpty())
         return;
@@ -279,6 +281,21 @@ void MainWindow::setRowState(int row, int state)
     const QString reason = state == TaskFailed ? failureReason(rowPath(row)) : QString();
     item->setToolTip(reason.isEmpty() ? label : label + QStringLiteral(": ") + reason);
     item->setIcon(stateIcon(TaskStore::stateIconPath(state)));
+}
+
+void MainWindow::noteStateChange(int row, int before, int after)
+{
+    if (before == after)
+        return;
+    const qint64 id = rowKey(row).toLongLong();
+    if (id == 0)
+        return;
+    if (TaskStore::storedStateFor(before) != TaskStore::storedStateFor(after))
+        emit taskStateChanged(id, TaskStore::storedStateFor(after));
+    if (after == TaskCompleted)
+        emit taskFinished(id, true, QString());
+    else if (after == TaskFailed)
+        emit taskFinished(id, false, failureReason(rowPath(row)));
 }
 
 void MainWindow::setCellText(int row, int column, const QString &text)
@@ -307,9 +324,12 @@ void MainWindow::updateMainDownloadsTableRow(const QString &path, const QList<in
     for (int column : columns) {
         switch (column) {
         case TaskColumn::Status:
-            if (state == TaskLoading || state == 2)
-                m_ui->maindownloads_tableWidget->item(row, column)->setData(DataRole, state);
-            else
+            if (state == TaskLoading || state == 2) {
+                QTableWidgetItem *item = m_ui->maindownloads_tableWidget->item(row, column);
+                const int before = item->data(DataRole).toInt();
+                item->setData(DataRole, state);
+                noteStateChange(row, before, state);
+            } else
                 setRowState(row, state);
             break;
         case TaskColumn::Size: setCellText(row, column, data.sizeText); break;
@@ -364,7 +384,9 @@ void MainWindow::applyFilter(ListFilter filter)
     QTableWidget *table = m_ui->maindownloads_tableWidget;
     for (int row = 0; row < table->rowCount(); ++row) {
         const int state = rowState(row);
-        const bool shown = filter == AllTasks || (filter == DownloadingTasks && state == TaskDownloading)
+        // Waiting tasks count as downloading: they run as soon as a slot frees.
+        const bool shown = filter == AllTasks
+            || (filter == DownloadingTasks && (state == TaskDownloading || state == TaskQueued))
             || (filter == CompletedTasks && state == TaskCompleted);
         table->setRowHidden(row, !shown);
     }
@@ -389,28 +411,56 @@ QList<int> MainWindow::selectedVisibleRows() const
     return rows;
 }
 
-void MainWindow::changeSelectedTasks(int commandCode)
+QList<int> MainWindow::visibleRows() const
+{
+    const QTableWidget *table = m_ui->maindownloads_tableWidget;
+    QList<int> rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (!table->isRowHidden(row))
+            rows << row;
+    }
+    return rows;
+}
+
+void MainWindow::changeSelectedTasks(int commandCode, bool startWaiting)
 {
     QTableWidget *table = m_ui->maindownloads_tableWidget;
     if (table->selectedRanges().isEmpty())
         return;
+    changeTasks(selectedVisibleRows(), commandCode, startWaiting);
+    // The selection stays: the rows' states changed, not the user's choice,
+    // and the next Start, Pause or Stop acts on the same rows.
+}
+
+// The All actions act on every row the filter shows, leaving the user's
+// own selection as it is.
+void MainWindow::changeAllTasks(int commandCode)
+{
+    if (m_ui->maindownloads_tableWidget->rowCount() == 0)
+        return;
+    changeTasks(visibleRows(), commandCode, false);
+}
+
+void MainWindow::changeTasks(const QList<int> &rows, int commandCode, bool startWaiting)
+{
     TaskCommand command;
     command.code = commandCode;
     ApTaskStore store;
-    for (int row : selectedVisibleRows()) {
+    for (int row : rows) {
         const int state = rowState(row);
         int newState = -1;
         switch (commandCode) {
         case TaskCommand::Start:
-            if (state == TaskPaused || state == TaskStopped || state == TaskFailed)
+            if (state == TaskPaused || state == TaskStopped || state == TaskFailed
+                || (startWaiting && state == TaskQueued))
                 newState = TaskDownloading;
             break;
         case TaskCommand::Pause:
-            if (state == TaskDownloading || state == TaskChecking)
+            if (state == TaskDownloading || state == TaskChecking || state == TaskQueued)
                 newState = TaskPaused;
             break;
         case TaskCommand::Stop:
-            if (state == TaskDownloading || state == TaskPaused || state == TaskChecking)
+            if (state == TaskDownloading || state == TaskPaused || state == TaskChecking || state == TaskQueued)
                 newState = TaskStopped;
             break;
         default: break;
@@ -424,28 +474,44 @@ void MainWindow::changeSelectedTasks(int commandCode)
         store.writeState(rowKey(row).toLongLong(), newState);
     }
     postCommand(command);
-    // The selection stays: the rows' states changed, not the user's choice,
-    // and the next Start, Pause or Stop acts on the same rows.
 }
 
-void MainWindow::changeAllTasks(int commandCode)
-{
-    // The All actions act on every row without taking the user's own
-    // selection away.
-    QTableWidget *table = m_ui->maindownloads_tableWidget;
-    const QItemSelection kept = table->selectionModel()->selection();
-    const QSignalBlocker quiet(table->selectionModel());
-    table->selectAll();
-    changeSelectedTasks(commandCode);
-    table->selectionModel()->select(kept, QItemSelectionModel::ClearAndSelect);
-    table->viewport()->update();
-}
-
-void MainWindow::on_actionStart_triggered() { changeSelectedTasks(TaskCommand::Start); }
+void MainWindow::on_actionStart_triggered() { changeSelectedTasks(TaskCommand::Start, true); }
 void MainWindow::on_actionPause_triggered() { changeSelectedTasks(TaskCommand::Pause); }
 void MainWindow::on_actionStop_triggered() { changeSelectedTasks(TaskCommand::Stop); }
 
+// Start All leaves waiting tasks in line: starting every one of them at
+// once is what the line is there to prevent.
 void MainWindow::on_actionStart_All_triggered() { changeAllTasks(TaskCommand::Start); }
+
+void MainWindow::on_actionMove_Up_triggered() { moveSelectedTask(-1); }
+void MainWindow::on_actionMove_Down_triggered() { moveSelectedTask(1); }
+
+void MainWindow::moveSelectedTask(int delta)
+{
+    const QList<int> rows = selectedVisibleRows();
+    if (rows.isEmpty() || rowState(rows.first()) != TaskQueued)
+        return;
+    const int row = rows.first();
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
+    // The places swap in the table at once; the loop's next pass confirms them.
+    bool ok = false;
+    const int place = table->item(row, TaskColumn::Queue)->text().toInt(&ok);
+    if (ok) {
+        const QString other = QString::number(place + delta);
+        for (int r = 0; r < table->rowCount(); ++r) {
+            if (r != row && rowState(r) == TaskQueued && table->item(r, TaskColumn::Queue)->text() == other) {
+                setCellText(r, TaskColumn::Queue, QString::number(place));
+                setCellText(row, TaskColumn::Queue, other);
+                break;
+            }
+        }
+    }
+    TaskCommand command;
+    command.code = delta < 0 ? TaskCommand::MoveUp : TaskCommand::MoveDown;
+    command.paths << rowPath(row);
+    postCommand(command);
+}
 
 void MainWindow::on_actionPause_All_triggered() { changeAllTasks(TaskCommand::Pause); }
 
@@ -463,12 +529,19 @@ void MainWindow::deleteSelectedTasks(bool withFiles)
         && showInfoDialog(this, tr("Delete both task and files? Press OK to confirm."), ApInfoDialog::OkCancel)
             != ApInfoDialog::Accepted)
         return;
+    deleteRows(selectedVisibleRows(), withFiles);
+    table->clearSelection();
+    showDefaultBottomStackedPage();
+}
 
+int MainWindow::deleteRows(const QList<int> &rows, bool withFiles)
+{
+    QTableWidget *table = m_ui->maindownloads_tableWidget;
     TaskCommand command;
     command.code = TaskCommand::Delete;
     command.withFiles = withFiles;
     ApTaskStore store;
-    for (int row : selectedVisibleRows()) {
+    for (int row : rows) {
         const int state = rowState(row);
         if (state == TaskLoading)
             continue;
@@ -488,8 +561,7 @@ void MainWindow::deleteSelectedTasks(bool withFiles)
         }
     }
     postCommand(command);
-    table->clearSelection();
-    showDefaultBottomStackedPage();
+    return command.paths.size();
 }
 
 // Opening files
@@ -587,6 +659,11 @@ void MainWindow::on_maindownloads_tableWidget_customContextMenuRequested(const Q
                 menu.addAction(m_ui->actionPause);
                 menu.addAction(m_ui->actionStop);
             }
+            // The place in line of a waiting task.
+            m_ui->actionMove_Up->setEnabled(state == TaskQueued);
+            m_ui->actionMove_Down->setEnabled(state == TaskQueued);
+            menu.addAction(m_ui->actionMove_Up);
+            menu.addAction(m_ui->actionMove_Down);
         }
         menu.addAction(m_ui->actionDelete);
         menu.addAction(m_ui->actionDelete_Task_Files);

@@ -287,6 +287,10 @@ Please scan it before opening.</source>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>أدخل كلمة المرور لإعادة تعيين إعدادات المحتوى المقفلة.</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>الحد الأقصى للتنزيلات النشطة (0 = غير محدود):</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -756,6 +760,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>فشل</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>في قائمة الانتظار</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>التنزيلات</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1504,22 @@ Current Time: </source>
     <message>
         <source>Download completed</source>
         <translation>اكتمل التنزيل</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>بدء هذه المهمة المنتظرة في وقت أبكر</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>بدء هذه المهمة المنتظرة في وقت لاحق</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@ Please scan it before opening.</source>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>请输入密码以重置已锁定的内容设置。</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>最大同时下载数（0 = 不限）：</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -756,6 +760,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>失败</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>排队中</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>下载</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1504,22 @@ Current Time: </source>
     <message>
         <source>Download completed</source>
         <translation>下载已完成</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>提前开始这个等待中的任务</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>推迟开始这个等待中的任务</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Saisissez le mot de passe pour réinitialiser les paramètres de contenu verrouillés.</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Téléchargements actifs max. (0 = illimité)&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -756,6 +760,17 @@ Heure actuelle&#xa0;: </translation>
     <message>
         <source>Failed</source>
         <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>En file d&apos;attente</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1504,22 @@ Heure actuelle&#xa0;: </translation>
     <message>
         <source>Download completed</source>
         <translation>Téléchargement terminé</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Démarrer plus tôt cette tâche en attente</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Démarrer plus tard cette tâche en attente</translation>
     </message>
 </context>
 <context>

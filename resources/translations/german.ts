@@ -287,6 +287,10 @@ Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Geben Sie das Passwort ein, um die gesperrten Inhaltseinstellungen zurückzusetzen.</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Max. gleichzeitige Downloads (0 = unbegrenzt):</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -756,6 +760,17 @@ Aktuelle Uhrzeit: </translation>
     <message>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>In Warteschlange</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1504,22 @@ Aktuelle Uhrzeit: </translation>
     <message>
         <source>Download completed</source>
         <translation>Download abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Diese wartende Aufgabe früher starten</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Diese wartende Aufgabe später starten</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@ Please scan it before opening.</source>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>ロックされたコンテンツ設定をリセットするには、パスワードを入力してください。</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>同時ダウンロード数の上限 (0 = 無制限):</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -756,6 +760,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>待機中</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>ダウンロード</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1504,22 @@ Current Time: </source>
     <message>
         <source>Download completed</source>
         <translation>ダウンロードが完了しました</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>この待機中のタスクを先に開始します</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>この待機中のタスクを後で開始します</translation>
     </message>
 </context>
 <context>

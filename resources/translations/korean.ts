@@ -287,6 +287,10 @@ Please scan it before opening.</source>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>잠긴 콘텐츠 설정을 초기화하려면 암호를 입력하십시오.</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>최대 동시 다운로드 수 (0 = 무제한):</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -756,6 +760,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>실패</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>대기 중</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>다운로드</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1504,22 @@ Current Time: </source>
     <message>
         <source>Download completed</source>
         <translation>다운로드 완료</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>위로 이동</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>대기 중인 이 작업을 더 일찍 시작합니다</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>아래로 이동</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>대기 중인 이 작업을 나중에 시작합니다</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@ Verifique-o com um antivírus antes de abri-lo.</translation>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Digite a senha para redefinir as configurações de conteúdo bloqueadas.</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Máximo de downloads ativos (0 = sem limite):</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -756,6 +760,17 @@ Hora atual: </translation>
     <message>
         <source>Failed</source>
         <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>Na fila</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1504,22 @@ Hora atual: </translation>
     <message>
         <source>Download completed</source>
         <translation>Download concluído</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Iniciar antes esta tarefa em espera</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Iniciar depois esta tarefa em espera</translation>
     </message>
 </context>
 <context>

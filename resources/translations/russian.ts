@@ -287,6 +287,10 @@ Please scan it before opening.</source>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Введите пароль, чтобы сбросить заблокированные настройки содержимого.</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Одновременных загрузок не более (0 — без ограничений):</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -756,6 +760,17 @@ Current Time: </source>
     <message>
         <source>Failed</source>
         <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>В очереди</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Загрузки</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1504,22 @@ Current Time: </source>
     <message>
         <source>Download completed</source>
         <translation>Загрузка завершена</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Запустить эту ожидающую задачу раньше</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Запустить эту ожидающую задачу позже</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@ Analícelo antes de abrirlo.</translation>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Introduzca la contraseña para restablecer los ajustes de contenido bloqueados.</translation>
     </message>
+    <message>
+        <source>Maximum active downloads (0 = no limit):</source>
+        <translation>Máximo de descargas activas (0 = sin límite):</translation>
+    </message>
 </context>
 <context>
     <name>ApExLineEdit</name>
@@ -756,6 +760,17 @@ Hora actual: </translation>
     <message>
         <source>Failed</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>En cola</translation>
+    </message>
+</context>
+<context>
+    <name>ApToolBox</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1504,22 @@ Hora actual: </translation>
     <message>
         <source>Download completed</source>
         <translation>Descarga completada</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Start this waiting task earlier</source>
+        <translation>Iniciar antes esta tarea en espera</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Start this waiting task later</source>
+        <translation>Iniciar después esta tarea en espera</translation>
     </message>
 </context>
 <context>

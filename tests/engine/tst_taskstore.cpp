@@ -262,6 +262,8 @@ void TestTaskStore::stateLabelsAndIcons_data()
     QTest::newRow("7") << 7 << "Failed" << ":/icons/failed.png";
     QTest::newRow("8") << 8 << "" << "";
     QTest::newRow("9") << 9 << "" << "";
+    QTest::newRow("10 waiting") << 10 << "Queued" << ":/icons/timer.png";
+    QTest::newRow("11") << 11 << "" << "";
     QTest::newRow("-1") << -1 << "" << "";
 }
 

@@ -23,6 +23,11 @@ void isolateUserFolders()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
     QFile::setPermissions(root + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qunsetenv("APPDATA");
+    // No session bus: a window made by a test never claims names on the
+    // user's bus, and no bus is started on demand. Tests of the D-Bus
+    // interface start a private bus of their own.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", QFile::encodeName(QStringLiteral("unix:path=") + root
+                                                          + QStringLiteral("/runtime/no-session-bus")));
     // No QStandardPaths test mode: child processes started by a test must
     // find the same settings and data folders as the test itself.
 }

@@ -176,6 +176,7 @@ void TestApConfigDialog::fieldsLoadAndSave_data()
     row("split custom", G, "general_maxsplitnumcustom_radioButton", K::MaxSplitNumRadioGroup, 0, true, 1);
     row("retries", G, "general_failureretrytimes_spinBox", K::FailureRetryTimes, 5, 0, 0);
     row("speed limit", G, "general_downloadspeedlimit_spinBox", K::DownloadSpeedLimit, 100, 2048, 2048);
+    row("max active", G, "general_maxactivedownloads_spinBox", K::MaxActiveDownloads, 3, 0, 0);
     row("search type", P, "proxy_search_type_comboBox", K::SearchProxyGroup + "/Type", 1, 2, 2);
     row("search host", P, "proxy_search_host_lineEdit", K::SearchProxyGroup + "/Host", "a.example", "b.example",
         "b.example");
@@ -357,7 +358,8 @@ void TestApConfigDialog::resetRemovesExactlyThePagesKeys_data()
                                             K::MaxSplitNum,
                                             K::FailureRetryTimes,
                                             K::SpeedOptimizationFlag,
-                                            K::DownloadSpeedLimit}
+                                            K::DownloadSpeedLimit,
+                                            K::MaxActiveDownloads}
                              << QStringList();
     QStringList proxyKeys;
     for (const QString &group : {K::SearchProxyGroup, K::HttpFtpProxyGroup}) {
@@ -416,6 +418,7 @@ void TestApConfigDialog::resetRemovesExactlyThePagesKeys()
         QCOMPARE(find<QSpinBox>("general_maxsplitnum_spinBox")->value(), 6);
         QCOMPARE(find<QSpinBox>("general_failureretrytimes_spinBox")->value(), 3);
         QCOMPARE(find<QSpinBox>("general_downloadspeedlimit_spinBox")->value(), 0);
+        QCOMPARE(find<QSpinBox>("general_maxactivedownloads_spinBox")->value(), 5);
         break;
     case ApConfigDialog::ProxyPage:
         QCOMPARE(find<QComboBox>("proxy_httpftp_type_comboBox")->currentIndex(), 0);
@@ -480,6 +483,7 @@ void TestApConfigDialog::handEditedValuesAreClamped_data()
     QTest::newRow("proxy port") << K::HttpFtpProxyGroup + "/Port" << 99999 << 65535;
     QTest::newRow("proxy port zero") << K::SearchProxyGroup + "/Port" << 0 << 1;
     QTest::newRow("speed limit") << K::DownloadSpeedLimit << -5 << 0;
+    QTest::newRow("active downloads") << K::MaxActiveDownloads << 5000 << 100;
 }
 
 void TestApConfigDialog::handEditedValuesAreClamped()
@@ -502,6 +506,8 @@ void TestApConfigDialog::handEditedValuesAreClamped()
         QCOMPARE(AppSettings::failureRetryTimes(), read);
     } else if (key == K::DownloadSpeedLimit) {
         QCOMPARE(AppSettings::downloadSpeedLimit(), read);
+    } else if (key == K::MaxActiveDownloads) {
+        QCOMPARE(AppSettings::maxActiveDownloads(), read);
     } else if (key.startsWith(K::HttpFtpProxyGroup)) {
         QCOMPARE(AppSettings::httpFtpProxy().port, read);
     } else {

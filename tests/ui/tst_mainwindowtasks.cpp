@@ -446,8 +446,10 @@ void TestMainWindowTasks::contextMenuEntries_data()
     const QStringList head{"Open Containing Folder", "", "Search Page", "", "Convert Audio/Video", ""};
     const QStringList tail{"Delete Task Only", "Delete Task and Files", "", "Properties"};
     QTest::newRow("none") << -1 << QStringList{"Web Video Download", "HTTP/FTP Download"};
-    QTest::newRow("stopped") << int(TaskStopped) << head + QStringList{"Start", "Pause", "Stop"} + tail;
-    QTest::newRow("failed") << int(TaskFailed) << head + QStringList{"Start"} + tail;
+    const QStringList move{"Move up", "Move down"};
+    QTest::newRow("stopped") << int(TaskStopped) << head + QStringList{"Start", "Pause", "Stop"} + move + tail;
+    QTest::newRow("queued") << int(TaskQueued) << head + QStringList{"Start", "Pause", "Stop"} + move + tail;
+    QTest::newRow("failed") << int(TaskFailed) << head + QStringList{"Start"} + move + tail;
     QTest::newRow("completed") << int(TaskCompleted) << head + tail;
 }
 
@@ -470,6 +472,9 @@ void TestMainWindowTasks::contextMenuEntries()
     QMetaObject::invokeMethod(m_window.get(), "on_maindownloads_tableWidget_customContextMenuRequested",
                               Q_ARG(QPoint, QPoint(5, 5)));
     QCOMPARE(seen, entries);
+    // Only a waiting task has a place in line to change.
+    if (entries.contains("Move up"))
+        QCOMPARE(m_window->findChild<QAction *>("actionMove_Up")->isEnabled(), state == TaskQueued);
 }
 
 void TestMainWindowTasks::actionShortcuts_data()

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QStringList>
@@ -69,6 +70,26 @@ inline QString outputFolder()
 inline void saveImage(const QImage &image, const QString &name)
 {
     image.save(outputFolder() + QLatin1Char('/') + name);
+}
+
+// Bytes no compression or range mix-up leaves unchanged by chance.
+inline QByteArray payload(int size, quint32 seed = 2463534242u)
+{
+    QByteArray data(size, Qt::Uninitialized);
+    quint32 x = seed;
+    for (int i = 0; i < size; ++i) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        data[i] = char(x & 0xff);
+    }
+    return data;
+}
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace UiTest
