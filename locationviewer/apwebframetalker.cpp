@@ -1,13 +1,16 @@
 #include "apwebframetalker.h"
 
-#include <QDesktopServices>
 #include <QUrl>
 #include <QWebFrame>
 #include <QWebPage>
 
+#include "apfirstpartypage.h"
+#include "aplinkopener.h"
+
 namespace LocationViewer {
 
-ApWebFrameTalker::ApWebFrameTalker(QObject *parent, QWebFrame *frame) : QObject(parent), m_frame(frame)
+ApWebFrameTalker::ApWebFrameTalker(QObject *parent, QWebFrame *frame, const QString &homeUrl)
+    : QObject(parent), m_frame(frame), m_homeUrl(homeUrl)
 {
     frame->page()->setLinkDelegationPolicy(QWebPage::DelegateAllLinks);
     connect(frame, &QWebFrame::javaScriptWindowObjectCleared, this,
@@ -23,13 +26,13 @@ void ApWebFrameTalker::translateTable()
 
 void ApWebFrameTalker::registerJavaScriptWindowObject()
 {
-    if (m_frame)
+    if (m_frame && ApFirstPartyPage::isFirstParty(m_frame->url(), m_homeUrl))
         m_frame->addToJavaScriptWindowObject(QStringLiteral("webFrameTalker"), this);
 }
 
 void ApWebFrameTalker::openInBrowser(const QString &link)
 {
-    QDesktopServices::openUrl(QUrl(link));
+    ApLinkOpener::open(QUrl(link.trimmed(), QUrl::TolerantMode), ApLinkOpener::WebAndMail, "openInBrowser");
 }
 
 QString ApWebFrameTalker::universeMethod(const QString &methodName, const QString &params)

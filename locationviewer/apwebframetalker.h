@@ -8,14 +8,16 @@ class QWebFrame;
 
 namespace LocationViewer {
 
-// The object the location and offline pages call as "webFrameTalker".
+// The object the location and offline pages call as "webFrameTalker". It is
+// given only to the program's own pages: the offline page (qrc:) and pages
+// of the product site (the home address's origin).
 class ApWebFrameTalker final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY(ApWebFrameTalker)
 
 public:
-    ApWebFrameTalker(QObject *parent, QWebFrame *frame);
+    ApWebFrameTalker(QObject *parent, QWebFrame *frame, const QString &homeUrl);
 
     // Rebuilds the page text table in the current language.
     void translateTable();
@@ -27,6 +29,7 @@ public slots:
 
 private:
     QPointer<QWebFrame> m_frame;
+    QString m_homeUrl;
     QHash<QString, QString> m_texts;
 };
 

@@ -13,6 +13,7 @@
 #include <QWebFrame>
 
 #include "apcookiejar.h"
+#include "apfirstpartypage.h"
 #include "applicationinfo.h"
 #include "apwebframetalker.h"
 #include "ipcinbox.h"
@@ -55,9 +56,13 @@ Dialog::Dialog(const QString &homeUrl, const QString &serverName, QWidget *paren
         m_ui->loading_progressBar->setStyle(plastique);
     }
 
-    QWebPage *page = m_ui->webView->page();
+    // The location page stays on the product site; the way out is the
+    // desktop's browser.
+    auto *page = new ApFirstPartyPage(m_homeUrl, ApLinkOpener::WebAndMail, m_ui->webView);
+    page->setQuiet(true);
+    m_ui->webView->setPage(page);
     page->networkAccessManager()->setCookieJar(new ApCookieJar);
-    m_bridge = new ApWebFrameTalker(this, page->mainFrame());
+    m_bridge = new ApWebFrameTalker(this, page->mainFrame(), m_homeUrl);
 
     if (!serverName.isEmpty()) {
         m_server = new QLocalServer(this);

@@ -5,12 +5,14 @@
 #include <QWebFrame>
 #include <QWebPage>
 
+#include "apfirstpartypage.h"
 #include "mainwindow.h"
 
 namespace Player {
 
-ApWebFrameTalker::ApWebFrameTalker(QObject *parent, QWebFrame *frame, MainWindow *window)
-    : QObject(parent), m_frame(frame), m_window(window)
+ApWebFrameTalker::ApWebFrameTalker(QObject *parent, QWebFrame *frame, MainWindow *window, const QString &homeUrl,
+                                   const QUrl &playerPage)
+    : QObject(parent), m_frame(frame), m_window(window), m_homeUrl(homeUrl), m_playerPage(playerPage)
 {
     frame->page()->setLinkDelegationPolicy(QWebPage::DelegateAllLinks);
     connect(frame, &QWebFrame::javaScriptWindowObjectCleared, this,
@@ -19,7 +21,7 @@ ApWebFrameTalker::ApWebFrameTalker(QObject *parent, QWebFrame *frame, MainWindow
 
 void ApWebFrameTalker::registerJavaScriptWindowObject()
 {
-    if (m_frame)
+    if (m_frame && ApFirstPartyPage::isFirstParty(m_frame->url(), m_homeUrl, {m_playerPage}))
         m_frame->addToJavaScriptWindowObject(QStringLiteral("webFrameTalker"), this);
 }
 

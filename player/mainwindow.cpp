@@ -23,6 +23,7 @@
 #include <QWebFrame>
 
 #include "apcookiejar.h"
+#include "apfirstpartypage.h"
 #include "apinfodialog.h"
 #include "applicationinfo.h"
 #include "apwebframetalker.h"
@@ -78,10 +79,16 @@ MainWindow::MainWindow(const PlayerInfo &info, const QString &serverName, QWidge
 
     m_adPanel = new WebAdPanel(m_ui->ad_window_banner_widget, SitePaths::AdRectSmall, this);
 
-    QWebPage *page = m_ui->player_webView->page();
+    // The player page is the program's own file; it stays in the view, and
+    // any other site it leads to goes to the desktop's browser.
+    const QUrl playerPage = playerPageUrl();
+    auto *page = new ApFirstPartyPage(m_info.homeUrl, ApLinkOpener::WebAndMail, m_ui->player_webView);
+    page->addTrustedDocument(playerPage);
+    page->setQuiet(true);
+    m_ui->player_webView->setPage(page);
     page->networkAccessManager()->setCookieJar(new ApCookieJar);
     page->settings()->setAttribute(QWebSettings::LocalContentCanAccessFileUrls, true);
-    m_bridge = new ApWebFrameTalker(this, page->mainFrame(), this);
+    m_bridge = new ApWebFrameTalker(this, page->mainFrame(), this, m_info.homeUrl, playerPage);
     reloadPlayer();
 
     if (!serverName.isEmpty()) {
@@ -141,9 +148,14 @@ void MainWindow::saveSettings()
     store->sync();
 }
 
+QUrl MainWindow::playerPageUrl() const
+{
+    return QUrl::fromLocalFile(m_info.playerFolder() + QStringLiteral("/player.html"));
+}
+
 void MainWindow::reloadPlayer()
 {
-    m_ui->player_webView->load(QUrl::fromLocalFile(m_info.playerFolder() + QStringLiteral("/player.html")));
+    m_ui->player_webView->load(playerPageUrl());
 }
 
 QStringList MainWindow::rowPaths() const

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QSize>
 #include <QStringList>
+#include <QUrl>
 
 #include "playerinfo.h"
 
@@ -97,6 +98,7 @@ private:
     void applyLanguage();
     void loadSettings();
     void reloadPlayer();
+    QUrl playerPageUrl() const;
     void showOrHideAdvertisement();
     void addRow(const QString &path);
     int rowOf(const QString &path) const;

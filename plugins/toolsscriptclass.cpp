@@ -243,17 +243,37 @@ QString ToolsScriptClass::cleanUrl(const QString &url)
 {
     const int question = url.indexOf(QLatin1Char('?'));
     const int percent = url.indexOf(QLatin1Char('%'));
-    if (question >= 0 && percent >= 0 && question < percent)
+    if (percent < 0 || (question >= 0 && question < percent))
         return url;
-    // Every pass replaces at least the first escape, so the loop ends.
-    QString result = url;
-    for (int pos = result.indexOf(QLatin1Char('%')); pos >= 0; pos = result.indexOf(QLatin1Char('%'))) {
-        const QString hex = strCopy(result, pos + 1, pos + 3);
+    // One pass from left to right, each character read once. An escape
+    // takes up to two characters after its "%" and becomes the character
+    // of that code (0 when they are not a number). A decoded "%" (from
+    // "%25") is then the first "%" of the text again and takes the two
+    // characters that follow, as a fresh round of decoding would: "%2541"
+    // gives "A".
+    QString result;
+    result.reserve(url.size());
+    result += url.leftRef(percent);
+    int i = percent;
+    bool decodedPercent = false;  // a "%" produced by decoding stands before url[i]
+    while (decodedPercent || i < url.size()) {
+        if (!decodedPercent) {
+            const QChar c = url.at(i++);
+            if (c != QLatin1Char('%')) {
+                result += c;
+                continue;
+            }
+        }
+        const QStringRef hex = url.midRef(i, 2);
+        i += hex.size();
         bool ok = false;
         int code = hex.toInt(&ok, 16);
         if (!ok)
             code = 0;
-        result.replace(QLatin1Char('%') + hex, QString(QChar(code)));
+        const QChar decoded(code);
+        decodedPercent = decoded == QLatin1Char('%');
+        if (!decodedPercent)
+            result += decoded;
     }
     return result;
 }

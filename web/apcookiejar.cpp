@@ -1,5 +1,6 @@
 #include "apcookiejar.h"
 
+#include <QDateTime>
 #include <QNetworkCookie>
 
 ApCookieJar::ApCookieJar(QObject *parent)
@@ -9,28 +10,26 @@ ApCookieJar::ApCookieJar(QObject *parent)
 
 bool ApCookieJar::setCookiesFromUrl(const QList<QNetworkCookie> &cookieList, const QUrl &url)
 {
-    QList<QNetworkCookie> stored = allCookies();
-    bool added = false;
-    for (QNetworkCookie cookie : cookieList) {
-        cookie.normalize(url);
-        if (!validateCookie(cookie, url))
-            continue;
-        // The very same cookie set again (same name, value, domain and path)
-        // would only make every request longer.
-        bool duplicate = false;
-        for (const QNetworkCookie &old : qAsConst(stored)) {
-            if (old.hasSameIdentifier(cookie) && old.value() == cookie.value()) {
-                duplicate = true;
-                break;
-            }
-        }
-        if (!duplicate)
-            stored.append(cookie);
-        added = true;
-    }
-    if (added)
-        setAllCookies(stored);
+    // The base class fills in a missing domain and path, refuses foreign
+    // domains and public suffixes, replaces a cookie of the same name,
+    // domain and path, and treats a past expiry date as a deletion.
+    const bool added = QNetworkCookieJar::setCookiesFromUrl(cookieList, url);
+    removeExpired();
     return added;
+}
+
+void ApCookieJar::removeExpired()
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    QList<QNetworkCookie> kept = allCookies();
+    const int before = kept.size();
+    kept.erase(std::remove_if(kept.begin(), kept.end(),
+                              [&now](const QNetworkCookie &cookie) {
+                                  return !cookie.isSessionCookie() && cookie.expirationDate() < now;
+                              }),
+               kept.end());
+    if (kept.size() != before)
+        setAllCookies(kept);
 }
 
 void ApCookieJar::clear()

@@ -4,12 +4,14 @@
 #include <QNetworkCookieJar>
 
 // The cookie store of every web view of the suite, in memory for the life of
-// the view's network access. It keeps every cookie a page sets, in the order
-// received, without replacing an earlier one of the same name: a server that
-// sets two cookies of one name gets both back. Only what would let one site
-// plant cookies for another is refused (a domain the page's host does not
-// belong to, or a public suffix such as ".com"); a cookie without a domain
-// or path is given the page's host and folder, so it is sent back at all.
+// the view's network access. A cookie replaces the stored one with the same
+// name, domain and path; one whose expiry date has passed deletes it (that
+// is how a site logs out), and cookies that expire while stored are dropped
+// at the next change, so they are neither sent nor kept. Only what would let
+// one site plant cookies for another is refused (a domain the page's host
+// does not belong to, or a public suffix such as ".com"); a cookie without a
+// domain or path is given the page's host and folder, so it is sent back at
+// all.
 class ApCookieJar final : public QNetworkCookieJar
 {
     Q_OBJECT
@@ -26,4 +28,7 @@ public:
 
 public slots:
     void clear();
+
+private:
+    void removeExpired();
 };

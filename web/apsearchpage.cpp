@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QProgressBar>
@@ -23,12 +24,19 @@
 #include <limits>
 
 #include "apcookiejar.h"
+#include "apfirstpartypage.h"
+#include "appackagesignature.h"
 #include "apquickurldownloader.h"
 #include "aptoolbarsearch.h"
 #include "apwebframetalker.h"
 #include "applicationinfo.h"
 
+Q_LOGGING_CATEGORY(lcSearchPage, "zantor.searchpage", QtWarningMsg)
+
 namespace {
+const QString PackageFileName = QStringLiteral("webpane.tvor");
+const QString SignatureSuffix = QStringLiteral(".minisig");
+const QString PartSuffix = QStringLiteral(".part");
 // Width and height the window gives the toolbar field.
 constexpr int SearchFieldWidth = 160;
 constexpr int SearchFieldMinHeight = 26;
@@ -44,6 +52,7 @@ ApSearchPage::ApSearchPage(QWidget *window, const ApplicationInfo *info, QStacke
                          + QStringLiteral("/views/webpane.tvor"))
     , m_downloadedPackagePath(info->userDataFolder() + QStringLiteral("/views/webpane.tvor"))
     , m_shippedPackagePath(info->programFolder() + QStringLiteral("/webpane.tvor"))
+    , m_programFolder(info->programFolder())
 {
     buildWidgets();
 
@@ -61,11 +70,16 @@ ApSearchPage::ApSearchPage(QWidget *window, const ApplicationInfo *info, QStacke
     connect(m_downloader, &ApQuickUrlDownloader::downloadFailed, this, &ApSearchPage::packageFailedCallback);
     connect(m_downloader, &ApQuickUrlDownloader::downloadProgress, this,
             [this](qint64, qint64 received, qint64 total) { packageProgressCallback(received, total); });
+    m_signatureDownloader = new ApQuickUrlDownloader(1, this);
+    connect(m_signatureDownloader, &ApQuickUrlDownloader::downloadFinished, this,
+            &ApSearchPage::signatureDownloadedCallback);
+    connect(m_signatureDownloader, &ApQuickUrlDownloader::downloadFailed, this,
+            &ApSearchPage::signatureFailedCallback);
 }
 
 ApSearchPage::~ApSearchPage()
 {
-    unregisterPackages();
+    unregisterPackage();
 }
 
 void ApSearchPage::buildWidgets()
@@ -103,6 +117,8 @@ void ApSearchPage::buildWidgets()
     viewLayout->setContentsMargins(0, 0, 0, 0);
     m_webView = new QWebView(m_viewPage);
     m_webView->setObjectName(QStringLiteral("search_webView"));
+    // The page's own navigation stays on the package and the product site.
+    m_webView->setPage(new ApFirstPartyPage(m_info->homeUrl(), ApLinkOpener::WebMailAndFtp, m_webView));
     // Cookies stay with this view; the view's network access owns the jar.
     m_webView->page()->networkAccessManager()->setCookieJar(new ApCookieJar(nullptr));
     m_webView->settings()->setAttribute(QWebSettings::JavascriptEnabled, true);
@@ -173,26 +189,56 @@ QString ApSearchPage::shippedPackagePath() const
 
 // Provisioning
 
+QString ApSearchPage::keysFolder() const
+{
+    return m_programFolder + QStringLiteral("/keys");
+}
+
 void ApSearchPage::start()
 {
     m_toolbarSearch->setEnabled(false);
     m_pageAvailable = false;
     m_packageDownloaded = false;
+    QStringList problems;
+    m_keys = ApPackageSignature::loadKeys(keysFolder(), &problems);
+    for (const QString &problem : qAsConst(problems))
+        qCWarning(lcSearchPage).noquote() << "not a public key, skipped:" << problem;
+    qCDebug(lcSearchPage).noquote() << "trusted package keys:" << m_keys.size() << "in" << keysFolder();
     downloadPackage();
 }
 
 void ApSearchPage::downloadPackage()
 {
-    // The package arrives beside its final place: the registered copy may be
-    // mapped into memory, and a failed fetch must not destroy a good copy.
+    // The package and its signature arrive beside their final place: a
+    // fetch that fails or does not verify must not touch the kept copy.
     m_downloading = true;
     m_progressBar->setRange(0, 0);
     m_progressBar->setValue(0);
-    m_downloader->start(remotePackageUrl(), downloadedPackagePath() + QStringLiteral(".part"), true);
+    removeDownloadParts();
+    m_downloader->start(remotePackageUrl(), downloadedPackagePath() + PartSuffix, true);
+}
+
+void ApSearchPage::removeDownloadParts()
+{
+    QFile::remove(downloadedPackagePath() + PartSuffix);
+    QFile::remove(downloadedPackagePath() + SignatureSuffix + PartSuffix);
 }
 
 void ApSearchPage::packageProgressCallback(qint64 received, qint64 total)
 {
+    if (received > ApPackageSignature::MaxPackageBytes || total > ApPackageSignature::MaxPackageBytes) {
+        // Stopped outside the downloader's own signal.
+        if (m_downloading && !m_oversized) {
+            m_oversized = true;
+            QMetaObject::invokeMethod(this, [this] {
+                m_downloader->abort();
+                m_signatureDownloader->abort();
+                m_oversized = false;
+                refuseDownload(QStringLiteral("package larger than %1 bytes").arg(ApPackageSignature::MaxPackageBytes));
+            }, Qt::QueuedConnection);
+        }
+        return;
+    }
     if (total < 0) {
         m_progressBar->setRange(0, 0);
         return;
@@ -206,13 +252,45 @@ void ApSearchPage::packageProgressCallback(qint64 received, qint64 total)
 
 void ApSearchPage::packageDownloadedCallback()
 {
-    m_downloading = false;
-    unregisterPackages();
+    // The signature comes next, from beside the package.
+    m_signatureDownloader->start(remotePackageUrl() + SignatureSuffix,
+                                 downloadedPackagePath() + SignatureSuffix + PartSuffix, true);
+}
+
+void ApSearchPage::signatureFailedCallback()
+{
+    refuseDownload(QStringLiteral("no signature at ") + remotePackageUrl() + SignatureSuffix);
+}
+
+void ApSearchPage::signatureDownloadedCallback()
+{
     const QString target = downloadedPackagePath();
+    const QString signatureTarget = target + SignatureSuffix;
+    QByteArray data;
+    const QString reason = ApPackageSignature::verifyFile(target + PartSuffix, signatureTarget + PartSuffix, m_keys,
+                                                          PackageFileName, &data);
+    if (!reason.isEmpty()) {
+        refuseDownload(reason);
+        return;
+    }
+    m_downloading = false;
+    unregisterPackage();
+    // Package and signature are kept together: the pair is checked again
+    // whenever the kept copy is used later.
     QFile::remove(target);
-    const bool placed = QFile::rename(target + QStringLiteral(".part"), target);
-    if (!(placed && registerPackage(target)))
-        registerPackage(shippedPackagePath());
+    QFile::remove(signatureTarget);
+    const bool placed = QFile::rename(target + PartSuffix, target)
+        && QFile::rename(signatureTarget + PartSuffix, signatureTarget);
+    if (!placed) {
+        qCWarning(lcSearchPage).noquote() << "the verified package could not be kept in" << target;
+        QFile::remove(target);
+        QFile::remove(signatureTarget);
+    }
+    removeDownloadParts();
+    // The bytes that were verified are the ones used, whatever happens to
+    // the file from now on.
+    if (!registerPackageData(data, target))
+        registerShippedPackage();
     showSearchPage();
     m_pageAvailable = true;
     m_packageDownloaded = true;
@@ -221,32 +299,68 @@ void ApSearchPage::packageDownloadedCallback()
     emit advertisementPanelRequested(1);
 }
 
+void ApSearchPage::refuseDownload(const QString &reason)
+{
+    qCWarning(lcSearchPage).noquote() << "search page package from" << remotePackageUrl()
+                                      << "refused:" << reason;
+    packageFailedCallback();
+}
+
 void ApSearchPage::packageFailedCallback()
 {
     m_downloading = false;
-    QFile::remove(downloadedPackagePath() + QStringLiteral(".part"));
-    unregisterPackages();
-    registerPackage(shippedPackagePath());
+    removeDownloadParts();
+    unregisterPackage();
+    // The last verified copy, checked again, else the copy shipped with the
+    // program.
+    const QString kept = downloadedPackagePath();
+    QByteArray data;
+    bool registered = false;
+    if (QFile::exists(kept)) {
+        const QString reason =
+            ApPackageSignature::verifyFile(kept, kept + SignatureSuffix, m_keys, PackageFileName, &data);
+        if (reason.isEmpty())
+            registered = registerPackageData(data, kept);
+        else
+            qCWarning(lcSearchPage).noquote() << "kept search page package refused:" << reason;
+    }
+    if (!registered)
+        registerShippedPackage();
     showSearchPage();
     m_pageAvailable = true;
     m_toolbarSearch->setEnabled(true);
 }
 
-void ApSearchPage::unregisterPackages()
+void ApSearchPage::unregisterPackage()
 {
-    // Resources are registered by canonical path; unregistering one that
-    // is not registered does nothing.
-    for (const QString &path : {downloadedPackagePath(), shippedPackagePath()})
-        QResource::unregisterResource(path);
+    if (!m_packageData.isEmpty())
+        QResource::unregisterResource(reinterpret_cast<const uchar *>(m_packageData.constData()));
+    m_packageData.clear();
     m_registeredPackage.clear();
 }
 
-bool ApSearchPage::registerPackage(const QString &path)
+bool ApSearchPage::registerPackageData(const QByteArray &data, const QString &path)
 {
-    if (!QFileInfo(path).isFile() || !QResource::registerResource(path))
+    // The resource system reads the bytes in place; they live here until
+    // they are unregistered.
+    m_packageData = data;
+    if (m_packageData.isEmpty()
+        || !QResource::registerResource(reinterpret_cast<const uchar *>(m_packageData.constData()))) {
+        m_packageData.clear();
         return false;
+    }
     m_registeredPackage = path;
+    qCDebug(lcSearchPage).noquote() << "search page package:" << path;
     return true;
+}
+
+bool ApSearchPage::registerShippedPackage()
+{
+    // The shipped copy is installed with the program and trusted as it is.
+    QFile file(shippedPackagePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return registerPackageData(file.readAll(), shippedPackagePath());
 }
 
 void ApSearchPage::showSearchPage()

@@ -2,12 +2,15 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
 
+#include "appackagesignature.h"
 #include "apsearchproxytarget.h"
 #include "apwebframehost.h"
 
@@ -26,8 +29,11 @@ class QWidget;
 // The search page of the main window and everything around it: the page
 // widgets in the window's top stack, the web view with its own cookie jar
 // and the search proxy, the page bridge, the toolbar search field, and the
-// search page package: fetched from the product site at start, else the
-// copy shipped beside the program, registered as the resource tree
+// search page package: fetched from the product site at start together with
+// its minisign signature and used only when the signature verifies against
+// a key in the program folder's "keys/"; else the last verified copy (checked
+// again), else the copy shipped beside the program. The package is
+// registered, from the bytes that were checked, as the resource tree
 // ":/webpane/". The window owns one and keeps only the wiring.
 class ApSearchPage final : public QObject, public ApWebFrameHost, public ApSearchProxyTarget
 {
@@ -76,6 +82,8 @@ public:
     QString remotePackageUrl() const;
     QString downloadedPackagePath() const;
     QString shippedPackagePath() const;
+    // Folder of the public keys a downloaded package must be signed with.
+    QString keysFolder() const;
     static QString pageResourcePath() { return QStringLiteral(":/webpane/search.html"); }
 
     // ApWebFrameHost
@@ -121,9 +129,14 @@ private:
     void downloadPackage();
     void packageDownloadedCallback();
     void packageFailedCallback();
+    void signatureDownloadedCallback();
+    void signatureFailedCallback();
+    void refuseDownload(const QString &reason);
+    void removeDownloadParts();
     void packageProgressCallback(qint64 received, qint64 total);
-    void unregisterPackages();
-    bool registerPackage(const QString &path);
+    void unregisterPackage();
+    bool registerPackageData(const QByteArray &data, const QString &path);
+    bool registerShippedPackage();
     void setProxyInGuiThread(const QNetworkProxy &proxy);
 
     QWidget *m_window;
@@ -133,6 +146,7 @@ private:
     QString m_remotePackageUrl;
     QString m_downloadedPackagePath;
     QString m_shippedPackagePath;
+    QString m_programFolder;
     QWidget *m_page = nullptr;
     QStackedWidget *m_innerStack = nullptr;
     QWidget *m_loadingPage = nullptr;
@@ -145,6 +159,10 @@ private:
     ApWebFrameTalker *m_talker = nullptr;
     ApToolbarSearch *m_toolbarSearch = nullptr;
     ApQuickUrlDownloader *m_downloader = nullptr;
+    ApQuickUrlDownloader *m_signatureDownloader = nullptr;
+    QList<ApPackageSignature::PublicKey> m_keys;
+    // The registered package's bytes; the resource system reads them in place.
+    QByteArray m_packageData;
     QPointer<QAbstractButton> m_sideButton;
     QPointer<QAction> m_webVideoSearchAction;
     TaskAdder m_taskAdder;
@@ -154,5 +172,6 @@ private:
     bool m_packageDownloaded = false;
     bool m_searchRunning = false;
     bool m_downloading = false;
+    bool m_oversized = false;
     int m_showAttempts = 0;
 };

@@ -1,18 +1,22 @@
 #include "apwebframetalker.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
+#include <QLoggingCategory>
 #include <QUrl>
 #include <QWebFrame>
 #include <QWebPage>
 
+#include "apfirstpartypage.h"
 #include "apgeolocation.h"
+#include "aplinkopener.h"
 #include "apinfodialog.h"
 #include "apwebframehost.h"
 #include "applicationinfo.h"
 #include "settingsstore.h"
 #include "videodefinition.h"
 #include "videoinformationplugin.h"
+
+Q_LOGGING_CATEGORY(lcTalker, "zantor.webframetalker", QtWarningMsg)
 
 namespace {
 
@@ -70,15 +74,6 @@ const PageText PageTexts[] = {
 };
 
 const char *const UnableToConnect = QT_TRANSLATE_NOOP("ApWebFrameTalker", "Unable to connect to server");
-
-// Links a page may hand to the desktop: web pages and mail, never local
-// files or programs.
-bool isBrowsableUrl(const QUrl &url)
-{
-    static const QStringList schemes{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp"),
-                                     QStringLiteral("mailto")};
-    return url.isValid() && schemes.contains(url.scheme().toLower());
-}
 
 } // namespace
 
@@ -177,8 +172,15 @@ QString ApWebFrameTalker::searchScript(int tab, const QString &keywords)
 
 void ApWebFrameTalker::registerJavaScriptWindowObject()
 {
-    if (m_frame)
-        m_frame->addToJavaScriptWindowObject(QStringLiteral("webFrameTalker"), this);
+    if (!m_frame)
+        return;
+    // Only the program's own pages may start downloads and run plugins.
+    const QUrl url = m_frame->url();
+    if (!ApFirstPartyPage::isFirstParty(url, getHomeUrl())) {
+        qCDebug(lcTalker).noquote() << "no bridge for" << url.toDisplayString(QUrl::RemoveUserInfo);
+        return;
+    }
+    m_frame->addToJavaScriptWindowObject(QStringLiteral("webFrameTalker"), this);
 }
 
 QString ApWebFrameTalker::getSelfCCode()
@@ -338,9 +340,7 @@ QString ApWebFrameTalker::getHomeUrl()
 
 void ApWebFrameTalker::openInBrowser(const QString &link)
 {
-    const QUrl url(link.trimmed(), QUrl::TolerantMode);
-    if (isBrowsableUrl(url))
-        QDesktopServices::openUrl(url);
+    ApLinkOpener::open(QUrl(link.trimmed(), QUrl::TolerantMode), ApLinkOpener::WebMailAndFtp, "openInBrowser");
 }
 
 void ApWebFrameTalker::showInfo(const QString &info)

@@ -1,52 +1,46 @@
 #include "webuihandler.h"
 
-#include <QDesktopServices>
 #include <QWebFrame>
 
-namespace {
-
-// Stands in for the window a page asked for: it takes the first navigation,
-// hands its address to the desktop's browser and goes away.
-class NewWindowCatcher final : public QWebPage
-{
-public:
-    explicit NewWindowCatcher(WebUIHandler *owner) : QWebPage(owner), m_owner(owner) {}
-
-protected:
-    bool acceptNavigationRequest(QWebFrame *, const QNetworkRequest &request, NavigationType) override
-    {
-        if (!m_done && request.url().isValid() && request.url() != QUrl(QStringLiteral("about:blank"))) {
-            m_done = true;
-            m_owner->openOutside(request.url());
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    WebUIHandler *m_owner;
-    bool m_done = false;
-};
-
-} // namespace
+#include "aplinkopener.h"
 
 WebUIHandler::WebUIHandler(QObject *parent) : QWebPage(parent)
 {
     mainFrame()->setScrollBarPolicy(Qt::Vertical, Qt::ScrollBarAlwaysOff);
     mainFrame()->setScrollBarPolicy(Qt::Horizontal, Qt::ScrollBarAlwaysOff);
-    settings()->setAttribute(QWebSettings::JavascriptCanOpenWindows, true);
+    // Without this, the engine lets a script open a window only from a
+    // user's gesture: no pop-ups of their own.
+    settings()->setAttribute(QWebSettings::JavascriptCanOpenWindows, false);
 }
 
-void WebUIHandler::openOutside(const QUrl &url)
+bool WebUIHandler::openOutside(const QUrl &url)
 {
+    if (!ApLinkOpener::isAllowed(url, ApLinkOpener::WebAndMail)) {
+        // Logged there, and dropped.
+        ApLinkOpener::open(url, ApLinkOpener::WebAndMail, "panel window");
+        return false;
+    }
     emit newWindowRequested(url);
     if (m_opener)
         m_opener(url);
     else
-        QDesktopServices::openUrl(url);
+        ApLinkOpener::open(url, ApLinkOpener::WebAndMail, "panel window");
+    return true;
 }
 
 QWebPage *WebUIHandler::createWindow(WebWindowType)
 {
-    return new NewWindowCatcher(this);
+    return new ApNewWindowCatcher(this, [this](const QUrl &url) { openOutside(url); });
+}
+
+void WebUIHandler::javaScriptAlert(QWebFrame *, const QString &) {}
+
+bool WebUIHandler::javaScriptConfirm(QWebFrame *, const QString &)
+{
+    return false;
+}
+
+bool WebUIHandler::javaScriptPrompt(QWebFrame *, const QString &, const QString &, QString *)
+{
+    return false;
 }

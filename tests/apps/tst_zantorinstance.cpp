@@ -89,6 +89,7 @@ private slots:
     void windowState();
     void startupLinkAfterHalfSecond();
     void secondStartReachesRunningInstance();
+    void linkWithBracesArrivesWhole();
     void killedInstanceDoesNotBlock();
     void copiesInOtherFoldersAreIndependent();
     void terminationSavesWindowState_data();
@@ -287,6 +288,17 @@ void TestZantorInstance::secondStartReachesRunningInstance()
     QCOMPARE(first.process().exitCode(), 0);
     SingleInstance after(m_program);
     QVERIFY(after.claim());
+}
+
+// "}" closes a message frame; a link holding one still arrives whole.
+void TestZantorInstance::linkWithBracesArrivesWhole()
+{
+    Zantor first(m_program);
+    first.start({QStringLiteral("/bg")});
+    QTRY_VERIFY_WITH_TIMEOUT(first.isReady(), 30000);
+    const QString link = QStringLiteral("http://127.0.0.1/f}x{y}=>[tvo]@%7D.zip");
+    QCOMPARE(runToEnd(m_program, {QStringLiteral("/link-url"), link}), 0);
+    QTRY_VERIFY2(first.logged(QStringLiteral("link requested: ") + link + QLatin1Char('\n')), qPrintable(first.log()));
 }
 
 void TestZantorInstance::killedInstanceDoesNotBlock()

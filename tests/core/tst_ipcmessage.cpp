@@ -27,6 +27,10 @@ void TestIpcMessage::build_data()
     QTest::newRow("no argument") << "geo-ip" << QStringList{} << "{geo-ip}";
     QTest::newRow("non-ascii") << "link-url" << QStringList{QString::fromUtf8("http://ü.example/ß")}
                                << QString::fromUtf8("{link-url=>[tvo]@http://ü.example/ß}");
+    QTest::newRow("percent and at stay plain") << "link-url" << QStringList{"ftp://u@h/a%20b"}
+                                               << "{link-url=>[tvo]@ftp://u@h/a%20b}";
+    QTest::newRow("brace escaped") << "link-url" << QStringList{"http://h/a}b%7D@c"}
+                                   << "{=>[tvo]@link-url=>[tvo]@http://h/a%7Db%257D%40c}";
 }
 
 void TestIpcMessage::build()
@@ -55,6 +59,10 @@ void TestIpcMessage::parse_data()
     QTest::newRow("no closing brace") << "{link-url=>[tvo]@http://x/" << false << QStringList{};
     QTest::newRow("closing before opening") << "}link-url{" << false << QStringList{};
     QTest::newRow("empty") << "" << false << QStringList{};
+    QTest::newRow("escaped form") << "{=>[tvo]@file=>[tvo]@/a%7D%25%40=>[tvo]@%257D}" << true
+                                  << QStringList{"file", "/a}%@", "%7D"};
+    QTest::newRow("older sender keeps escapes literal") << "{link-url=>[tvo]@http://h/a%7Db%25}" << true
+                                                        << QStringList{"link-url", "http://h/a%7Db%25"};
 }
 
 void TestIpcMessage::parse()
@@ -73,10 +81,19 @@ void TestIpcMessage::parse()
 
 void TestIpcMessage::roundTrip()
 {
-    const QStringList arguments{"/home/u/My Video.flv", "0", "http://site/ads/"};
-    QStringList pieces;
-    QVERIFY(IpcMessage::parse(IpcMessage::build(QStringLiteral("file"), arguments), &pieces));
-    QCOMPARE(pieces, QStringList{"file"} + arguments);
+    const QList<QStringList> cases{
+        {"/home/u/My Video.flv", "0", "http://site/ads/"},
+        {"/home/u/{a}}.flv", "1", "http://site/ads/?x=%7D"},
+        {"http://h/p=>[tvo]@q", "%", "@}"},
+    };
+    for (const QStringList &arguments : cases) {
+        QStringList pieces;
+        const QString message = IpcMessage::build(QStringLiteral("file"), arguments);
+        QVERIFY(IpcMessage::parse(message, &pieces));
+        QCOMPARE(pieces, QStringList{"file"} + arguments);
+        // One frame: nothing inside it closes it early.
+        QCOMPARE(message.count(QLatin1Char('}')), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestIpcMessage)

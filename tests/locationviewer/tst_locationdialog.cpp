@@ -138,6 +138,9 @@ void TestLocationDialog::failureShowsOfflinePage()
                                                       "'Unable to connect to server')")).toString(),
              QStringLiteral("Unable to connect to server"));
     QCOMPARE(dialog.stackedWidget()->currentWidget()->objectName(), QStringLiteral("webView_stackedPage"));
+    // No script dialogs: each call returns at once.
+    QCOMPARE(frame->evaluateJavaScript(QStringLiteral("alert('a'); confirm('b') + '|' + prompt('c', 'd')")).toString(),
+             QStringLiteral("false|null"));
     QTRY_VERIFY_WITH_TIMEOUT(frame->findFirstElement(QStringLiteral("#picture")).evaluateJavaScript(
                                  QStringLiteral("this.complete && this.naturalWidth")).toInt() > 0,
                              10000);

@@ -135,6 +135,10 @@ void TestMapglanceInstance::runningWindowTakesValue()
     QVERIFY(!second.logged(QStringLiteral("window ready")));
     QTRY_VERIFY_WITH_TIMEOUT(accessLog().contains(QStringLiteral("?ip=127.0.0.2&domain=second.example HTTP")), 20000);
     QTRY_VERIFY(first.logged(QStringLiteral("domain=second.example")));
+
+    // "}" closes a message frame; a value holding one still arrives whole.
+    QCOMPARE(second.runToEnd({QStringLiteral("/geo-ip"), QStringLiteral("127.0.0.3&br}ace.example")}), 0);
+    QTRY_VERIFY(first.logged(QStringLiteral("domain=br}ace.example")) || first.logged(QStringLiteral("domain=br%7Dace.example")));
     QCOMPARE(first.process().state(), QProcess::Running);
 }
 

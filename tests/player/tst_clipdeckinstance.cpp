@@ -164,7 +164,7 @@ void TestClipdeckInstance::secondStartWithoutFileOpensWindow()
 void TestClipdeckInstance::runningPlayerTakesFiles()
 {
     const QString first = media(QStringLiteral("first.mp4"));
-    const QString second = media(QStringLiteral("second & <more>.mp4"));
+    const QString second = media(QStringLiteral("second & <more> {x}}.mp4"));
     const QString ads = QStringLiteral("http://127.0.0.1:9/ads/");
 
     ProgramProcess player(m_program, Trace);

@@ -211,13 +211,7 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(player);
     TestSupport::isolateUserFolders();
     VirtualDisplay display;
-    if (display.start()) {
-        qputenv("DISPLAY", display.name().toLocal8Bit());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    } else {
-        qWarning("%s", qPrintable(display.errorString()));
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    display.startForThisProcess();
     int status = 0;
     {
         QApplication app(argc, argv);

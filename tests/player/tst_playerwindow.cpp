@@ -130,6 +130,9 @@ void TestPlayerWindow::gotoNextClipCountsFromStartRow()
                              15000);
     frame->evaluateJavaScript(QStringLiteral("webFrameTalker.gotoNextClip('1');"));
     QCOMPARE(window->playlistWidget()->currentRow(), 4);
+    // The player page raises no script dialogs: each call returns at once.
+    QCOMPARE(frame->evaluateJavaScript(QStringLiteral("alert('a'); confirm('b') + '|' + prompt('c', 'd')")).toString(),
+             QStringLiteral("false|null"));
     // Past the end nothing changes.
     window->bridge()->gotoNextClip(QStringLiteral("9"));
     QCOMPARE(window->playlistWidget()->currentRow(), 4);

@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QScriptEngine>
 #include <QtTest>
 
@@ -20,6 +21,7 @@ private slots:
     void splitStringGivesPlainArray_data();
     void splitStringGivesPlainArray();
     void allEighteenInstalled();
+    void cleanUrlOnLongEscapeChains();
 
 private:
     QScriptValue run(const QString &code);
@@ -189,6 +191,21 @@ void TestToolsScriptClass::allEighteenInstalled()
     QCOMPARE(names.size(), 18);
     for (const QString &name : names)
         QVERIFY2(m_engine->globalObject().property(name).isFunction(), qPrintable(name));
+}
+
+// "%2525…25" unwinds one "%25" at a time; read once from left to right it
+// still takes one pass, in native code the script watchdog cannot stop.
+void TestToolsScriptClass::cleanUrlOnLongEscapeChains()
+{
+    const QString chain = QStringLiteral("%") + QStringLiteral("25").repeated(100000);
+    QCOMPARE(chain.size(), 200001);
+    m_engine->globalObject().setProperty(QStringLiteral("chain"), chain);
+    QElapsedTimer timer;
+    timer.start();
+    const QScriptValue result = m_engine->evaluate(QStringLiteral("escape(cleanUrl(chain + '41') + '|' + cleanUrl(chain))"));
+    // A complexity check, not a speed target: the quadratic way takes minutes.
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(result.toString(), QStringLiteral("A%7C%00"));
 }
 
 int main(int argc, char *argv[])

@@ -52,3 +52,15 @@ bool VirtualDisplay::start()
         m_error = QStringLiteral("no free display number");
     return false;
 }
+
+bool VirtualDisplay::startForThisProcess()
+{
+    if (start()) {
+        qputenv("DISPLAY", m_name.toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        return true;
+    }
+    qWarning("%s", qPrintable(m_error));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return false;
+}

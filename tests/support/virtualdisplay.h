@@ -16,6 +16,10 @@ public:
 
     // Returns false when Xvfb is missing or did not come up.
     bool start();
+    // Starts the display and points this process (and the children it
+    // starts) at it on the X11 platform; without one, at the offscreen
+    // platform, with a warning. Call before the application object.
+    bool startForThisProcess();
     // ":N" while running.
     QString name() const { return m_name; }
     QString errorString() const { return m_error; }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,6 +63,7 @@ class TestMainWindowSearch : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void webVideoFromShippedPageLandsInTaskList();
@@ -74,6 +76,7 @@ private:
 
     QTemporaryDir m_root;
     QTemporaryDir m_downloads;
+    QString m_trustedKey;
     QByteArray m_media;
     NginxFixture m_nginx;
     std::unique_ptr<MainWindow> m_window;
@@ -106,6 +109,30 @@ void TestMainWindowSearch::initTestCase()
                           + "/media/abc123-sd.mp4\"},{\"quality\":\"hd\",\"url\":\"" + base.toUtf8()
                           + "/media/abc123-hd.mp4\"}]}"));
     qputenv("ZANTOR_HOME_URL", base.toUtf8());
+
+    // The window trusts keys in its program folder (this test's folder): a
+    // key pair made now signs the site's package; the secret goes at once.
+    const QString minisign = TestSupport::findProgram(QStringLiteral("minisign"));
+    QVERIFY2(!minisign.isEmpty(), "minisign is not installed");
+    const QString keys = QCoreApplication::applicationDirPath() + QStringLiteral("/keys");
+    QVERIFY(QDir().mkpath(keys));
+    m_trustedKey = keys + QStringLiteral("/mainwindowsearch-%1.pub").arg(QCoreApplication::applicationPid());
+    const QString secret = m_root.filePath(QStringLiteral("site.key"));
+    QCOMPARE(QProcess::execute(minisign, {QStringLiteral("-G"), QStringLiteral("-W"), QStringLiteral("-p"), m_trustedKey,
+                                          QStringLiteral("-s"), secret}),
+             0);
+    QCOMPARE(QProcess::execute(minisign, {QStringLiteral("-S"), QStringLiteral("-s"), secret, QStringLiteral("-m"),
+                                          m_root.filePath(QStringLiteral("tvo/z_tvo_z/zantor/views/webpane.tvor"))}),
+             0);
+    QVERIFY(QFile::remove(secret));
+}
+
+void TestMainWindowSearch::cleanupTestCase()
+{
+    if (!m_trustedKey.isEmpty()) {
+        QFile::remove(m_trustedKey);
+        QDir().rmdir(QFileInfo(m_trustedKey).absolutePath());
+    }
 }
 
 void TestMainWindowSearch::init()

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QUrlQuery>
 #include <QNetworkProxy>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -35,6 +36,10 @@ QByteArray fileBytes(const QString &path)
 }
 } // namespace
 
+// Program folder of the harness: the shipped package and the key that
+// signs the site's package (made by initTestCase).
+QString g_programFolder;
+
 // A stand-in for the main window: the top stack with a downloads page, and
 // the side bar's "Search" button.
 struct Harness
@@ -43,7 +48,7 @@ struct Harness
     {
         qputenv("ZANTOR_HOME_URL", homeUrl.toUtf8());
         info = std::make_unique<ApplicationInfo>();
-        info->setProgramFolder(TestSupport::binDir());
+        info->setProgramFolder(g_programFolder);
         window.resize(1000, 640);
         auto *layout = new QVBoxLayout(&window);
         layout->addWidget(&sideButton);
@@ -103,6 +108,7 @@ private:
     void waitUntilAvailable(Harness &h);
 
     QTemporaryDir m_root;
+    QTemporaryDir m_programFolder;
     NginxFixture m_nginx;
     quint16 m_downPort = 0;
 };
@@ -110,9 +116,25 @@ private:
 void TestSearchPage::initTestCase()
 {
     QVERIFY(QFile::exists(shippedPackage()));
+    const QString minisign = TestSupport::findProgram(QStringLiteral("minisign"));
+    if (minisign.isEmpty())
+        QSKIP("minisign is not installed");
+    g_programFolder = m_programFolder.path();
+    QVERIFY(QFile::copy(shippedPackage(), m_programFolder.filePath(QStringLiteral("webpane.tvor"))));
+    QVERIFY(QDir().mkpath(m_programFolder.filePath(QStringLiteral("keys"))));
+    const QString key = m_root.filePath(QStringLiteral("signing.key"));
+    QCOMPARE(QProcess::execute(minisign, {QStringLiteral("-G"), QStringLiteral("-W"), QStringLiteral("-p"),
+                                          m_programFolder.filePath(QStringLiteral("keys/site.pub")),
+                                          QStringLiteral("-s"), key}),
+             0);
     const QString views = m_root.filePath(QStringLiteral("tvo/z_tvo_z/zantor/views"));
     QVERIFY(QDir().mkpath(views));
     QVERIFY(QFile::copy(shippedPackage(), views + QStringLiteral("/webpane.tvor")));
+    // The site's package is signed; the damaged one below is not.
+    QCOMPARE(QProcess::execute(minisign, {QStringLiteral("-S"), QStringLiteral("-s"), key, QStringLiteral("-m"),
+                                          views + QStringLiteral("/webpane.tvor")}),
+             0);
+    QVERIFY(QFile::remove(key));
     QVERIFY(QDir().mkpath(m_root.filePath(QStringLiteral("damaged/tvo/z_tvo_z/zantor/views"))));
     QFile damaged(m_root.filePath(QStringLiteral("damaged/tvo/z_tvo_z/zantor/views/webpane.tvor")));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
@@ -149,7 +171,8 @@ void TestSearchPage::provisioning_data()
     QTest::newRow("package served") << "up" << true << true;
     QTest::newRow("server down") << "down" << false << false;
     QTest::newRow("package missing") << "missing" << false << false;
-    QTest::newRow("damaged package") << "damaged" << true << false;
+    // Served without a signature: refused like any package that does not verify.
+    QTest::newRow("damaged package") << "damaged" << false << false;
 }
 
 void TestSearchPage::provisioning()
@@ -174,10 +197,15 @@ void TestSearchPage::provisioning()
     QCOMPARE(h.page->isPackageDownloaded(), downloaded);
     QCOMPARE(h.page->registeredPackage(),
              usesDownloadedCopy ? h.page->downloadedPackagePath() : h.page->shippedPackagePath());
-    if (site == QLatin1String("up"))
+    QCOMPARE(h.page->keysFolder(), m_programFolder.filePath(QStringLiteral("keys")));
+    if (site == QLatin1String("up")) {
         QCOMPARE(fileBytes(h.page->downloadedPackagePath()), fileBytes(shippedPackage()));
-    else
-        QVERIFY(!QFile::exists(h.page->downloadedPackagePath() + QStringLiteral(".part")));
+        QVERIFY(QFile::exists(h.page->downloadedPackagePath() + QStringLiteral(".minisig")));
+    } else {
+        QVERIFY(!QFile::exists(h.page->downloadedPackagePath()));
+    }
+    QVERIFY(!QFile::exists(h.page->downloadedPackagePath() + QStringLiteral(".part")));
+    QVERIFY(!QFile::exists(h.page->downloadedPackagePath() + QStringLiteral(".minisig.part")));
     QVERIFY(field->isEnabled());
     QVERIFY(!h.page->isLoadingPageShown());
     QCOMPARE(h.page->loadingProgressBar()->value(), h.page->loadingProgressBar()->minimum() - 1);

@@ -90,6 +90,8 @@ private slots:
     void pageCallsEverySlot_data();
     void pageCallsEverySlot();
     void reattachedAfterReload();
+    void bridgeOnlyOnOwnPages_data();
+    void bridgeOnlyOnOwnPages();
     void ownCountryCode_data();
     void ownCountryCode();
     void keywordFilter_data();
@@ -242,6 +244,40 @@ void TestWebFrameTalker::reattachedAfterReload()
     }
     // Links inside a page do not navigate.
     QCOMPARE(m_view->page()->linkDelegationPolicy(), QWebPage::DelegateAllLinks);
+}
+
+void TestWebFrameTalker::bridgeOnlyOnOwnPages_data()
+{
+    QTest::addColumn<QString>("before");  // a page shown first, or empty
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<bool>("bridged");
+
+    QTest::newRow("package") << "" << "qrc:/webpane/" << true;
+    QTest::newRow("home site") << "" << "http://127.0.0.1:9/tvo/pub/" << true;
+    QTest::newRow("other port") << "" << "http://127.0.0.1:8/" << false;
+    QTest::newRow("other host") << "" << "http://127.0.0.2:9/" << false;
+    QTest::newRow("other scheme") << "" << "https://127.0.0.1:9/" << false;
+    QTest::newRow("local file") << "" << "file:///tmp/" << false;
+    QTest::newRow("other site after the package") << "qrc:/webpane/" << "http://evil.example/" << false;
+}
+
+// The bridge goes only to the package's and the home site's pages, never to
+// an inner frame.
+void TestWebFrameTalker::bridgeOnlyOnOwnPages()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, base);
+    QFETCH(bool, bridged);
+
+    if (!before.isEmpty())
+        QVERIFY(setHtmlAndWait(m_view.get(), QStringLiteral("<html><body></body></html>"), QUrl(before)));
+    QVERIFY(setHtmlAndWait(m_view.get(),
+                           QStringLiteral("<html><body><iframe srcdoc=\"<script>parent.inner = 'seen:' + typeof webFrameTalker;"
+                                          "</script>\"></iframe></body></html>"),
+                           QUrl(base)));
+    QCOMPARE(js(m_view.get(), QStringLiteral("typeof webFrameTalker")).toString(),
+             bridged ? QStringLiteral("object") : QStringLiteral("undefined"));
+    QTRY_COMPARE(js(m_view.get(), QStringLiteral("String(window.inner)")).toString(), QStringLiteral("seen:undefined"));
 }
 
 void TestWebFrameTalker::ownCountryCode_data()
