@@ -56,6 +56,11 @@ QString separator()
     return QStringLiteral("=>[tvo]@");
 }
 
+QString showWindowCommand()
+{
+    return QStringLiteral("show-window");
+}
+
 QString build(const QString &command, const QStringList &arguments)
 {
     QStringList pieces{command};

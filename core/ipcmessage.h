@@ -17,6 +17,10 @@ namespace IpcMessage {
 // Placed between the command word and each argument.
 QString separator();
 
+// The command word of a second start without a link: show the running
+// instance's window. It carries no argument.
+QString showWindowCommand();
+
 QString build(const QString &command, const QStringList &arguments);
 QString build(const QString &command, const QString &argument);
 

@@ -49,8 +49,14 @@ void ApWebFrameTalker::gotoNextClip(const QString &nextClipIndexOffset)
     m_window->selectFromStartRow(nextClipIndexOffset.toInt());
 }
 
-void ApWebFrameTalker::enterFullScreen() {}
+void ApWebFrameTalker::enterFullScreen()
+{
+    m_window->setPlayerFullScreen(true);
+}
 
-void ApWebFrameTalker::leaveFullScreen() {}
+void ApWebFrameTalker::leaveFullScreen()
+{
+    m_window->setPlayerFullScreen(false);
+}
 
 } // namespace Player

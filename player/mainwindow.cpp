@@ -14,6 +14,7 @@
 #include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QNetworkAccessManager>
 #include <QScreen>
@@ -293,7 +294,14 @@ void MainWindow::addFilesFromDialog()
         QStringLiteral("Streaming Media Files (*.mp4 *.flv *.mov *.mp3 *.mp4v *.m4v *.m4a *.3gp *.3g2);;"
                        "All Files (*)"));
     show();
+    const int first = m_ui->playlist_listWidget->count();
     addFiles(files);
+    // A clip chosen to be played plays at once, the keys going to the page.
+    if (!files.isEmpty()) {
+        m_ui->playlist_listWidget->setCurrentRow(first, QItemSelectionModel::ClearAndSelect);
+        playFromRow(first);
+        m_ui->player_webView->setFocus();
+    }
 }
 
 void MainWindow::removeSelectedRows()
@@ -441,6 +449,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
                 removeSelectedRows();
                 return true;
             }
+            // Space pauses and plays as it does on the page itself.
+            if (key->key() == Qt::Key_Space) {
+                m_ui->player_webView->page()->mainFrame()->evaluateJavaScript(
+                    QStringLiteral("typeof playerToggle === 'function' && playerToggle();"));
+                return true;
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -467,7 +481,30 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    m_ui->dockWidget_playlist->setVisible(!isMaximized());
+    m_ui->dockWidget_playlist->setVisible(!isMaximized() && !isFullScreen());
+}
+
+void MainWindow::setPlayerFullScreen(bool on)
+{
+    if (on == isFullScreen())
+        return;
+    if (on) {
+        m_adShownBeforeFullScreen = m_ui->ad_window_banner_widget->isVisible();
+        m_maximisedBeforeFullScreen = isMaximized();
+        menuBar()->hide();
+        m_ui->dockWidget_playlist->hide();
+        m_ui->ad_window_banner_widget->hide();
+        showFullScreen();
+    } else {
+        menuBar()->show();
+        m_ui->ad_window_banner_widget->setVisible(m_adShownBeforeFullScreen);
+        if (m_maximisedBeforeFullScreen)
+            showMaximized();
+        else
+            showNormal();
+        m_ui->dockWidget_playlist->setVisible(!isMaximized());
+    }
+    m_ui->player_webView->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -46,6 +46,9 @@ public:
     void selectFromStartRow(int offset);
     // Appends rows for the files, without checking for duplicates.
     void addFiles(const QStringList &files);
+    // The page's full screen: the window covers the screen with the player
+    // alone (no menu, play list or advertisement); off brings them back.
+    void setPlayerFullScreen(bool on);
     // Asks whether to read how to get the missing playback plugins.
     void offerPlaybackHelp();
     void saveSettings();
@@ -117,6 +120,8 @@ private:
     QLocalServer *m_server = nullptr;
     IpcInbox *m_inbox = nullptr;
     bool m_restartRequested = false;
+    bool m_adShownBeforeFullScreen = false;
+    bool m_maximisedBeforeFullScreen = false;
 };
 
 } // namespace Player

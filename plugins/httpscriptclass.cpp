@@ -36,6 +36,11 @@ QScriptValue HttpScriptClass::newInstance()
     return object;
 }
 
+int HttpScriptClass::unreachableCount() const
+{
+    return m_prototypeObject->unreachableCount();
+}
+
 QString HttpScriptClass::name() const
 {
     return QStringLiteral("Http");

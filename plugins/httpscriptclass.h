@@ -20,6 +20,8 @@ public:
 
     QScriptValue constructor() const { return m_constructor; }
     QScriptValue newInstance();
+    // Page requests of this engine's scripts that could not reach their server.
+    int unreachableCount() const;
 
     QString name() const override;
     QScriptValue prototype() const override;

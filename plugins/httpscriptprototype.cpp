@@ -12,6 +12,21 @@ HttpScriptPrototype::HttpScriptPrototype(QObject *parent)
     setObjectName(QStringLiteral("HttpScriptPrototype"));
 }
 
+QString HttpScriptPrototype::noted(const Http *http, const QString &result)
+{
+    switch (http->getLastError()) {
+    case Http::ConnectionRefusedError:
+    case Http::HostNotFoundError:
+    case Http::TimeOutError:
+    case Http::OtherNetworkError:
+        ++m_unreachable;
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
 Http *HttpScriptPrototype::thisHttp() const
 {
     // A pointer into the variant the object holds, so changes stay with it.
@@ -29,7 +44,7 @@ QString HttpScriptPrototype::downloadWebpage(const QString &url, bool isUtf8)
     if (ScriptWatchdog::hasStopped(engine()))
         return QString();
     const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
-    return http->downloadWebpage(url, isUtf8);
+    return noted(http, http->downloadWebpage(url, isUtf8));
 }
 
 QString HttpScriptPrototype::downloadWebpageEx(const QString &url, bool url_tolerantMode, bool isUtf8)
@@ -40,7 +55,7 @@ QString HttpScriptPrototype::downloadWebpageEx(const QString &url, bool url_tole
     if (ScriptWatchdog::hasStopped(engine()))
         return QString();
     const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
-    return http->downloadWebpageEx(url, url_tolerantMode, isUtf8);
+    return noted(http, http->downloadWebpageEx(url, url_tolerantMode, isUtf8));
 }
 
 QString HttpScriptPrototype::downloadWebpagePost(const QString &url, const QString &parameters, bool isUtf8)
@@ -51,7 +66,7 @@ QString HttpScriptPrototype::downloadWebpagePost(const QString &url, const QStri
     if (ScriptWatchdog::hasStopped(engine()))
         return QString();
     const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
-    return http->downloadWebpagePost(url, parameters, isUtf8);
+    return noted(http, http->downloadWebpagePost(url, parameters, isUtf8));
 }
 
 QString HttpScriptPrototype::downloadWebpagePostEx(const QString &url, const QString &parameters,
@@ -63,7 +78,7 @@ QString HttpScriptPrototype::downloadWebpagePostEx(const QString &url, const QSt
     if (ScriptWatchdog::hasStopped(engine()))
         return QString();
     const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
-    return http->downloadWebpagePostEx(url, parameters, url_tolerantMode, isUtf8);
+    return noted(http, http->downloadWebpagePostEx(url, parameters, url_tolerantMode, isUtf8));
 }
 
 QString HttpScriptPrototype::downloadWebpageHeaders(const QString &url, const QString &separator)
@@ -74,7 +89,7 @@ QString HttpScriptPrototype::downloadWebpageHeaders(const QString &url, const QS
     if (ScriptWatchdog::hasStopped(engine()))
         return QString();
     const ScriptWatchdog::WaitGuard guard(engine(), [http] { http->abortPage(); });
-    return http->downloadWebpageHeaders(url, separator);
+    return noted(http, http->downloadWebpageHeaders(url, separator));
 }
 
 void HttpScriptPrototype::addCookie(const QString &cookie)

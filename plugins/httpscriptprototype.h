@@ -15,6 +15,10 @@ class HttpScriptPrototype final : public QObject, protected QScriptable
 public:
     explicit HttpScriptPrototype(QObject *parent = nullptr);
 
+    // Page requests that ended without reaching the server (refused, no
+    // such host, timed out, broken off), counted over the engine's life.
+    int unreachableCount() const { return m_unreachable; }
+
 public slots:
     QString downloadWebpage(const QString &url, bool isUtf8 = true);
     QString downloadWebpageEx(const QString &url, bool url_tolerantMode, bool isUtf8 = true);
@@ -40,4 +44,7 @@ public slots:
 private:
     Q_DISABLE_COPY(HttpScriptPrototype)
     Http *thisHttp() const;
+    QString noted(const Http *http, const QString &result);
+
+    int m_unreachable = 0;
 };

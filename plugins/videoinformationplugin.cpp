@@ -175,6 +175,7 @@ void VideoInformationPlugin::loadIcon(const QScriptValue &value)
 VideoDefinition VideoInformationPlugin::getVideoInformation(const QString &url)
 {
     VideoDefinition result;
+    m_lastOutcome = Outcome::PluginError;
     if (!m_valid)
         return result;
 
@@ -188,6 +189,7 @@ VideoDefinition VideoInformationPlugin::getVideoInformation(const QString &url)
         const ToolsScriptClass tools(&engine);
         HttpScriptClass httpClass(&engine);
 
+        bool failed = true;
         engine.evaluate(m_script, QString(), 1);
         if (watchdog.hasAborted()) {
             logPluginError(watchdog.reason());
@@ -201,12 +203,19 @@ VideoDefinition VideoInformationPlugin::getVideoInformation(const QString &url)
                 if (watchdog.hasAborted()) {
                     logPluginError(watchdog.reason());
                 } else {
-                    if (engine.hasUncaughtException())
+                    failed = engine.hasUncaughtException();
+                    if (failed)
                         logPluginError(engine.uncaughtException().toString());
                     VideoDefinition::fromScriptValue(value, result);
                 }
             }
         }
+        if (!result.URL.isEmpty())
+            m_lastOutcome = Outcome::Found;
+        else if (httpClass.unreachableCount() > 0)
+            m_lastOutcome = Outcome::Unreachable;   // whatever the script made of the failure
+        else if (!failed)
+            m_lastOutcome = Outcome::NoMedia;
         // Script objects (and the Http objects they hold) go before the
         // classes that made them.
         engine.collectGarbage();

@@ -33,10 +33,19 @@ public:
     // Largest service icon a plugin may hand over as an array of bytes.
     static constexpr quint32 MaxIconBytes = 1024 * 1024;
 
+    // How the last request for a video ended.
+    enum class Outcome {
+        Found,        // the media address is in the definition
+        NoMedia,      // the script ran but found no media on the page
+        Unreachable,  // the script's page requests could not reach the service
+        PluginError,  // the plugin is missing or invalid, threw, or overran its time
+    };
+
     VideoInformationPlugin(VideoInformationPluginRegistry *registry, const QString &path);
     ~VideoInformationPlugin() override;
 
     VideoDefinition getVideoInformation(const QString &url);
+    Outcome lastOutcome() const { return m_lastOutcome; }
 
     QString path(bool fileNameOnly = false) const;
     QString version() const { return m_version; }
@@ -93,4 +102,5 @@ private:
     bool m_canSearch = false;
     QString m_iconName;
     QScriptEngine *m_engine = nullptr;
+    Outcome m_lastOutcome = Outcome::PluginError;
 };

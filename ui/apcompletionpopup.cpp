@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "apcompletionnotices.h"
 #include "applicationinfo.h"
 #include "aptextdisplaypanel.h"
 #include "commonfunctions.h"
@@ -108,15 +110,16 @@ bool ApCompletionPopup::isWarningShown() const
 
 void ApCompletionPopup::showPopup()
 {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    showPopupAt(ApCompletionNotices::place(0, size(), area));
+}
+
+void ApCompletionPopup::showPopupAt(const QPoint &topLeft)
+{
     if (m_fading)
         return;
-    if (m_screenWidth == 0 || m_screenHeight == 0) {
-        if (QScreen *screen = QGuiApplication::primaryScreen()) {
-            m_screenWidth = screen->geometry().width();
-            m_screenHeight = screen->geometry().height();
-        }
-    }
-    move(m_screenWidth - RightOffset, m_screenHeight - BottomOffset);
+    move(topLeft);
     m_opacity = 0.0;
     setWindowOpacity(0.0);
     show();
@@ -227,6 +230,16 @@ void ApCompletionPopup::closeEvent(QCloseEvent *event)
 {
     hide();
     event->ignore();
+}
+
+void ApCompletionPopup::hideEvent(QHideEvent *event)
+{
+    // A popup closed while it fades in is shown afresh next time.
+    m_fadeTimer->stop();
+    m_fading = false;
+    QSplashScreen::hideEvent(event);
+    if (!event->spontaneous())
+        emit hidden();
 }
 
 void ApCompletionPopup::changeEvent(QEvent *event)

@@ -13,8 +13,9 @@ namespace Ui {
 class ApCompletionPopupClass;
 }
 
-// The shaped notice that fades in at the bottom-right corner of the screen
-// when a download completes while the main window is not the active one.
+// The shaped notice that fades in at the bottom-right corner of the
+// screen's available area when a download completes while the main window
+// is not the active one. ApCompletionNotices stacks several.
 class ApCompletionPopup final : public QSplashScreen
 {
     Q_OBJECT
@@ -29,8 +30,11 @@ public:
 
     void setData(const QString &path, const QString &organisation, const QString &application,
                  const QString &key, const QString &name);
-    // Fades the popup in; does nothing while a fade-in runs.
+    // Fades the popup in at the bottom-right corner of the available area;
+    // does nothing while a fade-in runs.
     void showPopup();
+    // The same at the given top-left corner.
+    void showPopupAt(const QPoint &topLeft);
 
     QString path() const { return m_path; }
     QString key() const { return m_key; }
@@ -52,12 +56,15 @@ public:
 signals:
     // A path was handed to the desktop or the player.
     void pathOpened(const QString &path);
+    // The popup went away (OK, close label, close).
+    void hidden();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private slots:
@@ -76,8 +83,6 @@ private:
     QString m_application;
     QString m_key;
     ApSplashDrag m_drag;
-    int m_screenWidth = 0;
-    int m_screenHeight = 0;
     bool m_fading = false;
     double m_opacity = 0.0;
     QTimer *m_fadeTimer;

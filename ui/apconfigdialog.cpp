@@ -325,7 +325,16 @@ void ApConfigDialog::changeEvent(QEvent *event)
 
 void ApConfigDialog::on_reset_pushButton_clicked()
 {
-    resetPage(m_ui->config_stackedWidget->currentIndex());
+    const int page = m_ui->config_stackedWidget->currentIndex();
+    // Resetting lifts the lock, so it takes the lock's password, typed in
+    // the page's unlock field.
+    if (page == ContentPage && ContentLock::isLocked()
+        && !ContentLock::unlock(m_ui->contentlock_password_2_lineEdit->text())) {
+        showUnlockMessage(tr("Enter the password to reset the locked content settings."));
+        m_ui->contentlock_password_2_lineEdit->setFocus();
+        return;
+    }
+    resetPage(page);
 }
 
 void ApConfigDialog::on_resetall_pushButton_clicked()
@@ -333,8 +342,15 @@ void ApConfigDialog::on_resetall_pushButton_clicked()
     if (showInfoDialog(this, tr("Are you sure to reset all settings? Press OK to confirm."), ApInfoDialog::OkCancel)
         != ApInfoDialog::Accepted)
         return;
-    for (int page = 0; page < PageCount; ++page)
-        resetPage(page);
+    // The content lock is the parents' setting, not the user's: it stays,
+    // with its keywords, until lifted with its password.
+    const bool locked = ContentLock::isLocked();
+    for (int page = 0; page < PageCount; ++page) {
+        if (page != ContentPage || !locked)
+            resetPage(page);
+        else
+            ensureLoaded(page);
+    }
 }
 
 void ApConfigDialog::resetPage(int page)

@@ -174,6 +174,11 @@ bool ApNewTaskDialog::showNew(int taskType, const QString &url, const HandOver *
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);
     show();
+    // The user's next keystrokes are the link (typed or pasted), not a
+    // press of "Start Download".
+    raise();
+    activateWindow();
+    m_ui->httpftptask_url_lineEdit->setFocus(Qt::ActiveWindowFocusReason);
     return true;
 }
 

@@ -16,10 +16,12 @@
 #include "aptvodownloadtaskthread.h"
 #include "aptvomanager.h"
 #include "commonfunctions.h"
+#include "lefttorighttextdelegate.h"
 #include "taskstore.h"
 
 namespace {
 constexpr int IndexRole = Qt::UserRole;
+constexpr int StateRole = ApTaskInfoPanel::ConnectionStateRole;
 constexpr int UnknownSlices = 200;
 
 enum Column { StatusColumn = 0, SizeColumn = 1, UrlColumn = 2, SpeedColumn = 3, ProgressColumn = 4 };
@@ -62,6 +64,7 @@ ApTaskInfoPanel::ApTaskInfoPanel(const ApplicationInfo *info, ApTvoManager *mana
     const int widths[] = {125, 90, 360, 100, 150};
     for (int column = 0; column < 5; ++column)
         table->setColumnWidth(column, widths[column]);
+    table->setItemDelegateForColumn(UrlColumn, new LeftToRightTextDelegate(table));
 
     m_ui->taskinfo_httpftp_failurereasontitle_label->hide();
     m_ui->taskinfo_httpftp_failurereason_label->hide();
@@ -139,8 +142,7 @@ void ApTaskInfoPanel::display(ApTvoDownloadTaskThread *task, int mode, const QSt
                                                             : QList<ApTvoConnectionSnapshot>();
     if (mode == Build) {
         const QFileInfo file(savePath);
-        m_ui->taskinfo_httpftp_filename_label->setText(file.fileName());
-        m_ui->taskinfo_httpftp_savepath_label->setText(QDir::toNativeSeparators(file.absolutePath()));
+        showPathLabels();
         buildRows(connections);
     } else {
         refreshRows(connections);
@@ -264,6 +266,7 @@ void ApTaskInfoPanel::setRowCells(int row, const ApTvoConnectionSnapshot &connec
     const int index = table->item(row, StatusColumn)->data(IndexRole).toInt();
     QTableWidgetItem *status = table->item(row, StatusColumn);
     const QString text = connectionStateText(connection.state);
+    status->setData(StateRole, connection.state);
     status->setText(text);
     status->setToolTip(text);
     status->setIcon(QIcon(connectionStateIcon(connection.state)));
@@ -337,18 +340,31 @@ void ApTaskInfoPanel::on_taskinfo_httpftp_urlhost_toolButton_clicked()
         m_launcher(arguments);
 }
 
+void ApTaskInfoPanel::showPathLabels()
+{
+    const QFileInfo file(m_path);
+    m_ui->taskinfo_httpftp_filename_label->setText(LeftToRightTextDelegate::isolated(file.fileName()));
+    m_ui->taskinfo_httpftp_savepath_label->setText(
+        LeftToRightTextDelegate::isolated(QDir::toNativeSeparators(file.absolutePath())));
+}
+
 void ApTaskInfoPanel::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && !m_ui->taskinfo_httpftp_filename_label->text().isEmpty()) {
-        const QString name = m_ui->taskinfo_httpftp_filename_label->text();
-        const QString folder = m_ui->taskinfo_httpftp_savepath_label->text();
         const QString hash = m_ui->taskinfo_httpftp_sha1hash_label->text();
         const QString host = m_ui->taskinfo_httpftp_urlhost_label->text();
         m_ui->retranslateUi(this);
-        m_ui->taskinfo_httpftp_filename_label->setText(name);
-        m_ui->taskinfo_httpftp_savepath_label->setText(folder);
+        showPathLabels();
         m_ui->taskinfo_httpftp_sha1hash_label->setText(hash);
         m_ui->taskinfo_httpftp_urlhost_label->setText(host);
+        // The connection rows say their states in the new language too.
+        QTableWidget *table = m_ui->taskinfo_httpftp_connections_tableWidget;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QTableWidgetItem *status = table->item(row, StatusColumn);
+            const QString text = connectionStateText(status->data(StateRole).toInt());
+            status->setText(text);
+            status->setToolTip(text);
+        }
     }
     QWidget::changeEvent(event);
 }

@@ -26,6 +26,8 @@ class ApTaskInfoPanel final : public QWidget
 
 public:
     enum Mode { Build = 0, Refresh = 1 };
+    // Where a connection row's status cell keeps the connection's state.
+    static constexpr int ConnectionStateRole = Qt::UserRole + 2;
 
     ApTaskInfoPanel(const ApplicationInfo *info, ApTvoManager *manager, QWidget *parent = nullptr);
     ~ApTaskInfoPanel() override;
@@ -75,6 +77,8 @@ private:
     };
 
     void fillFromStore(bool running, const QString &key);
+    // File name and folder of the shown path, left to right in any layout.
+    void showPathLabels();
     void showFlag(const QString &key, const QString &storedCode, const QString &address);
     void buildRows(const QList<ApTvoConnectionSnapshot> &connections);
     void refreshRows(const QList<ApTvoConnectionSnapshot> &connections);

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUrl>
 
 #ifdef ZANTOR_HAVE_MULTIMEDIA
@@ -22,8 +24,10 @@
 #include <QSoundEffect>
 #endif
 
+#include "apcompletionnotices.h"
 #include "apcompletionpopup.h"
 #include "browserhandover.h"
+#include "apdesktopnotifier.h"
 #include "commonfunctions.h"
 #include "applicationinfo.h"
 #include "aplanguageswitcher.h"
@@ -52,7 +56,9 @@ Q_LOGGING_CATEGORY(lcIpc, "zantor.ipc", QtWarningMsg)
 namespace {
 // Marks an instance connection accepted while the new task dialog was up.
 constexpr char ArrivedDuringDialog[] = "zantorArrivedDuringDialog";
-}
+constexpr int BringBackActivationRetryMs = 200;
+constexpr int BringBackActivationTries = 15;
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent, int policingTickMs)
     : QMainWindow(parent)
@@ -72,9 +78,13 @@ MainWindow::MainWindow(QWidget *parent, int policingTickMs)
         return Common::startCompanion(*info, program, arguments);
     };
 
+    m_desktopNotifier = new ApDesktopNotifier(m_appInfo->displayName(), this);
+
     m_plastique = QStyleFactory::create(QStringLiteral("Plastique"));
     if (!m_plastique)
-        m_plastique = QStyleFactory::create(QStringLiteral("Fusion"));
+        m_desktopNotifier = new ApDesktopNotifier(m_appInfo->displayName(), this);
+
+    m_plastique = QStyleFactory::create(QStringLiteral("Fusion"));
     if (m_plastique)
         m_plastique->setParent(this);
 
@@ -113,7 +123,7 @@ MainWindow::~MainWindow()
     // window's children do.
     delete m_searchPage;
     m_searchPage = nullptr;
-    delete m_completionPopup;
+    delete m_completionNotices;
     delete m_ui;
 }
 
@@ -208,16 +218,50 @@ void MainWindow::readIpcCommandData()
     }
     const bool duringDialog = connection->property(ArrivedDuringDialog).toBool();
     closeIpcConnection(connection);
+    // A second start without a link: the user is looking for this window,
+    // even while the new task dialog is up.
+    if (pieces.size() == 1 && pieces.first() == IpcMessage::showWindowCommand()) {
+        bringWindowBack();
+        return;
+    }
     if (duringDialog) {
         qCDebug(lcIpc) << "link dropped: the new task dialog is open";
         return;
     }
-
     if (pieces.size() < 2 || pieces.first() != QLatin1String("link-url")) {
         qCDebug(lcIpc) << "ignored message" << pieces;
         return;
     }
     takeLinkRequest(LinkRequest::fromMessageArguments(pieces.mid(1)));
+}
+
+void MainWindow::bringWindowBack()
+{
+    qCDebug(lcIpc) << "window brought back by a second start";
+    m_tray->showWindow();
+    // A window mapped again can be activated only once the window manager
+    // has framed it; a request made earlier is lost. Asked again until it
+    // took, for a while.
+    auto *retry = new QTimer(this);
+    retry->setInterval(BringBackActivationRetryMs);
+    connect(retry, &QTimer::timeout, this, [this, retry, tries = 0]() mutable {
+        if (isActiveWindow() || ++tries > BringBackActivationTries) {
+            retry->stop();
+            retry->deleteLater();
+            return;
+        }
+        // A window hidden while it had the focus gets it back from the
+        // window manager without the toolkit noticing the change, and the
+        // keyboard would stay with no widget.
+        if (windowHandle() && QGuiApplication::focusWindow() == windowHandle()) {
+            QApplication::setActiveWindow(this);
+            return;
+        }
+        raise();
+        activateWindow();
+    });
+    retry->start();
+    emit windowBroughtBack();
 }
 
 void MainWindow::startupLoadLinkCallback()
@@ -328,7 +372,8 @@ void MainWindow::runScheduledAction(int action)
 
 void MainWindow::notifyTaskCompletion(const QString &path, const QString &key)
 {
-    handleTaskCompletion(path, key, isActiveWindow());
+    // A minimised window may still count as the active one.
+    handleTaskCompletion(path, key, isActiveWindow() && isVisible() && !isMinimized());
 }
 
 void MainWindow::handleTaskCompletion(const QString &path, const QString &key, bool windowActive)
@@ -346,12 +391,25 @@ void MainWindow::handleTaskCompletion(const QString &path, const QString &key, b
             break;
         }
     }
-    if (!m_completionPopup) {
-        m_completionPopup = new ApCompletionPopup(m_appInfo.get());
-        m_completionPopup->setPathOpener(m_pathOpener);
+    if (!m_completionNotices) {
+        m_completionNotices = new ApCompletionNotices(m_appInfo.get());
+        m_completionNotices->setPathOpener(m_pathOpener);
     }
-    m_completionPopup->setData(path, SettingsStore::organisation, SettingsStore::application, key, name);
-    m_completionPopup->showPopup();
+    m_completionNotices->announce(path, SettingsStore::organisation, SettingsStore::application, key, name);
+
+    // A popup may go unseen behind other windows or on another desktop;
+    // with the window out of sight the desktop shows its own notice too.
+    if (!isVisible() || isMinimized()) {
+        const QString shownName = name.isEmpty() ? QFileInfo(path).fileName() : name;
+        m_desktopNotifier->notify(tr("Download completed"),
+                                  shownName + QLatin1Char('\n') + QDir::toNativeSeparators(QFileInfo(path).absolutePath()),
+                                  QStringLiteral("folder-download"));
+    }
+}
+
+ApCompletionPopup *MainWindow::completionPopup() const
+{
+    return m_completionNotices ? m_completionNotices->latest() : nullptr;
 }
 
 void MainWindow::playCompletionSound()

@@ -14,7 +14,9 @@
 
 class ApAdvertisementPanels;
 class ApClipboardMonitor;
+class ApCompletionNotices;
 class ApCompletionPopup;
+class ApDesktopNotifier;
 class ApConfigDialog;
 class ApLanguageSwitcher;
 class ApPolicingThread;
@@ -65,7 +67,10 @@ public:
     ApTvoManager *manager() const { return m_manager; }
     ApPolicingThread *policingThread() const { return m_policing; }
     ApNewTaskDialog *newTaskDialog() const { return m_newTaskDialog; }
-    ApCompletionPopup *completionPopup() const { return m_completionPopup; }
+    // The completion popup shown last; null before the first.
+    ApCompletionPopup *completionPopup() const;
+    ApCompletionNotices *completionNotices() const { return m_completionNotices; }
+    ApDesktopNotifier *desktopNotifier() const { return m_desktopNotifier; }
     ApSearchPage *searchPage() const { return m_searchPage; }
     ApAdvertisementPanels *advertisementPanels() const { return m_advertisementPanels; }
 
@@ -203,8 +208,9 @@ public:
     void saveWindowSettings() override;
     void runScheduledAction(int action) override;
 
-    // Plays the completion sound, scans the file and shows the popup when
-    // the window is not the active one.
+    // Plays the completion sound, scans the file and shows a popup when
+    // the window is not the active one; while the window is hidden or
+    // minimised the desktop's notification service is told as well.
     void handleTaskCompletion(const QString &path, const QString &key, bool windowActive);
 
     // How files and folders are handed to the desktop; tests replace it.
@@ -254,6 +260,8 @@ signals:
     void contextMenuAboutToShow(QMenu *menu);
     // Asks the toolbar search box for a search.
     void toolbarSearchRequested();
+    // A second start without a link brought the window to the front.
+    void windowBroughtBack();
     // The window has retranslated its own texts after a language change.
     void retranslated();
     // The floating window's menu is filled and about to open.
@@ -263,6 +271,10 @@ public slots:
     void ipcServerNewConnectionCallback();
     void readIpcCommandData();
     void startupLoadLinkCallback();
+
+    // Shows the window normal, raised and active, wherever it was (hidden,
+    // minimised, behind others): what a second start without a link asks.
+    void bringWindowBack();
 
     // Starts a new download from an accepted link.
     void openNewTaskDialogForLink(const QString &link);
@@ -393,6 +405,10 @@ private:
     void changeSelectedTasks(int commandCode, bool startWaiting = false);
     void changeTasks(const QList<int> &rows, int commandCode, bool startWaiting);
     void moveSelectedTask(int delta);
+    // Start All, Pause All, Stop All: every visible row, selection untouched.
+    void changeAllTasks(int commandCode);
+    // The rows not hidden by the current filter, top to bottom.
+    QList<int> visibleRows() const;
     void deleteSelectedTasks(bool withFiles);
     // Deletes the tasks of these rows (rows still loading are skipped);
     // returns how many were deleted.
@@ -412,7 +428,8 @@ private:
     ApTvoManager *m_manager = nullptr;
     ApPolicingThread *m_policing = nullptr;
     ApNewTaskDialog *m_newTaskDialog = nullptr;
-    ApCompletionPopup *m_completionPopup = nullptr;
+    ApCompletionNotices *m_completionNotices = nullptr;
+    ApDesktopNotifier *m_desktopNotifier = nullptr;
     ApSearchPage *m_searchPage = nullptr;
     ApAdvertisementPanels *m_advertisementPanels = nullptr;
     QStyle *m_plastique = nullptr;

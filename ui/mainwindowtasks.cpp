@@ -14,6 +14,7 @@
 #include <QTableWidget>
 
 #include "apinfodialog.h"
+#include "lefttorighttextdelegate.h"
 #include "applicationinfo.h"
 #include "apnewtaskdialog.h"
 #include "appolicingthread.h"
@@ -79,6 +80,8 @@ void MainWindow::setupTable()
         if (column != TaskColumn::Progress)
             table->setItemDelegateForColumn(column, centred);
     }
+    // File names keep their order in right-to-left languages.
+    table->setItemDelegateForColumn(TaskColumn::TaskName, new LeftToRightTextDelegate(table));
 }
 
 // Rows
@@ -414,14 +417,34 @@ QList<int> MainWindow::selectedVisibleRows() const
     return rows;
 }
 
+QList<int> MainWindow::visibleRows() const
+{
+    const QTableWidget *table = m_ui->maindownloads_tableWidget;
+    QList<int> rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (!table->isRowHidden(row))
+            rows << row;
+    }
+    return rows;
+}
+
 void MainWindow::changeSelectedTasks(int commandCode, bool startWaiting)
 {
     QTableWidget *table = m_ui->maindownloads_tableWidget;
     if (table->selectedRanges().isEmpty())
         return;
     changeTasks(selectedVisibleRows(), commandCode, startWaiting);
-    table->clearSelection();
-    showDefaultBottomStackedPage();
+    // The selection stays: the rows' states changed, not the user's choice,
+    // and the next Start, Pause or Stop acts on the same rows.
+}
+
+// The All actions act on every row the filter shows, leaving the user's
+// own selection as it is.
+void MainWindow::changeAllTasks(int commandCode)
+{
+    if (m_ui->maindownloads_tableWidget->rowCount() == 0)
+        return;
+    changeTasks(visibleRows(), commandCode, false);
 }
 
 void MainWindow::changeTasks(const QList<int> &rows, int commandCode, bool startWaiting)
@@ -465,11 +488,7 @@ void MainWindow::on_actionStop_triggered() { changeSelectedTasks(TaskCommand::St
 
 // Start All leaves waiting tasks in line: starting every one of them at
 // once is what the line is there to prevent.
-void MainWindow::on_actionStart_All_triggered()
-{
-    m_ui->maindownloads_tableWidget->selectAll();
-    changeSelectedTasks(TaskCommand::Start);
-}
+void MainWindow::on_actionStart_All_triggered() { changeAllTasks(TaskCommand::Start); }
 
 void MainWindow::on_actionMove_Up_triggered() { moveSelectedTask(-1); }
 void MainWindow::on_actionMove_Down_triggered() { moveSelectedTask(1); }
@@ -500,17 +519,9 @@ void MainWindow::moveSelectedTask(int delta)
     postCommand(command);
 }
 
-void MainWindow::on_actionPause_All_triggered()
-{
-    m_ui->maindownloads_tableWidget->selectAll();
-    changeSelectedTasks(TaskCommand::Pause);
-}
+void MainWindow::on_actionPause_All_triggered() { changeAllTasks(TaskCommand::Pause); }
 
-void MainWindow::on_actionStop_All_triggered()
-{
-    m_ui->maindownloads_tableWidget->selectAll();
-    changeSelectedTasks(TaskCommand::Stop);
-}
+void MainWindow::on_actionStop_All_triggered() { changeAllTasks(TaskCommand::Stop); }
 
 void MainWindow::on_actionDelete_triggered() { deleteSelectedTasks(false); }
 void MainWindow::on_actionDelete_Task_Files_triggered() { deleteSelectedTasks(true); }

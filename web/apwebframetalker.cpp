@@ -250,11 +250,34 @@ void ApWebFrameTalker::downloadVideoSHttp(const QString &videoService, const QSt
 {
     // The plugin runs here, in the GUI thread; its own time limits bound it.
     QString mediaUrl;
+    VideoInformationPlugin::Outcome outcome;
     {
         VideoInformationPlugin plugin(nullptr, QStringLiteral(":/webpane/") + videoService + QStringLiteral(".js"));
         mediaUrl = plugin.getVideoInformation(videoUrl).URL;
+        outcome = plugin.lastOutcome();
+    }
+    // Without a media address the user hears what went wrong, not that the
+    // (recognised) page address were wrong.
+    if (outcome != VideoInformationPlugin::Outcome::Found) {
+        showMessage(videoErrorText(int(outcome)));
+        return;
     }
     downloadFile(mediaUrl, fileName, convertType);
+}
+
+QString ApWebFrameTalker::videoErrorText(int outcome)
+{
+    switch (VideoInformationPlugin::Outcome(outcome)) {
+    case VideoInformationPlugin::Outcome::Unreachable:
+        return tr("The video service cannot be reached. Please check the network connection and try again.");
+    case VideoInformationPlugin::Outcome::NoMedia:
+        return tr("No video was found on this page. It may be private, removed or not a video page.");
+    case VideoInformationPlugin::Outcome::PluginError:
+        return tr("The plugin for this video service failed. Please try again later or update the program.");
+    case VideoInformationPlugin::Outcome::Found:
+        break;
+    }
+    return QString();
 }
 
 void ApWebFrameTalker::downloadVideoSHttp(const QString &videoService, const QString &videoUrl,

@@ -47,6 +47,9 @@ public:
 
     // Keys of the full page text table, in insertion order.
     static QStringList pageTextKeys();
+    // What the user is told when a web video yields no media address, for
+    // a plugin outcome other than found (VideoInformationPlugin::Outcome).
+    static QString videoErrorText(int outcome);
 
 public slots:
     void registerJavaScriptWindowObject();

@@ -73,6 +73,11 @@ int main(int argc, char *argv[])
             SingleInstance::sendMessage(
                 instance->serverName(),
                 IpcMessage::build(QStringLiteral("link-url"), commandLine.request.messageArguments()));
+        // A plain start asks for the running window; a start in the
+        // background (the session's autostart) leaves it where it is.
+        else if (!commandLine.startHidden)
+            SingleInstance::sendMessage(instance->serverName(),
+                                        IpcMessage::build(IpcMessage::showWindowCommand(), QStringList()));
         return 0;
     }
 

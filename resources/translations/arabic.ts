@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>إضافة التنزيلات من المتصفح دون سؤال</translation>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>أدخل كلمة المرور لإعادة تعيين إعدادات المحتوى المقفلة.</translation>
     </message>
     <message>
         <source>Maximum active downloads (0 = no limit):</source>
@@ -989,6 +991,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>يرجى الترقية إلى إصدار أحدث للحصول على نتائج أفضل.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>تعذّر الوصول إلى خدمة الفيديو. يرجى التحقق من اتصال الشبكة والمحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>لم يُعثر على أي فيديو في هذه الصفحة. ربما يكون خاصًا أو محذوفًا أو أن الصفحة ليست صفحة فيديو.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>فشلت الإضافة الخاصة بخدمة الفيديو هذه. يرجى المحاولة لاحقًا أو تحديث البرنامج.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
@@ -1515,6 +1529,10 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>مدير تنزيلات للملفات ومقاطع فيديو الويب، مع اتصالات متعددة لكل ملف ومرايا وإعادة محاولة تلقائية.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download completed</source>
+        <translation>اكتمل التنزيل</translation>
     </message>
     <message>
         <source>Move up</source>

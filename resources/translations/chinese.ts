@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>不经询问即添加来自浏览器的下载</translation>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>请输入密码以重置已锁定的内容设置。</translation>
     </message>
     <message>
         <source>Maximum active downloads (0 = no limit):</source>
@@ -989,6 +991,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>请升级到新版本以获得更好的结果。</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>无法连接到视频服务。请检查网络连接后重试。</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>此页面上未找到视频。视频可能是私密的、已被删除，或者这不是视频页面。</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>此视频服务的插件出错。请稍后重试或更新程序。</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
@@ -1515,6 +1529,10 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>文件和网络视频下载管理器，支持单个文件多连接、镜像和自动重试。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download completed</source>
+        <translation>下载已完成</translation>
     </message>
     <message>
         <source>Move up</source>

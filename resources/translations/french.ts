@@ -290,6 +290,8 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Ajouter les téléchargements du navigateur sans demander</translation>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Saisissez le mot de passe pour réinitialiser les paramètres de contenu verrouillés.</translation>
     </message>
     <message>
         <source>Maximum active downloads (0 = no limit):</source>
@@ -989,6 +991,18 @@ Heure actuelle&#xa0;: </translation>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Veuillez passer à une version plus récente pour de meilleurs résultats.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>Le service vidéo est injoignable. Vérifiez la connexion réseau et réessayez.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>Aucune vidéo n’a été trouvée sur cette page. Elle est peut-être privée, supprimée, ou ce n’est pas une page vidéo.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>Le greffon de ce service vidéo a échoué. Réessayez plus tard ou mettez le programme à jour.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
@@ -1515,6 +1529,10 @@ Heure actuelle&#xa0;: </translation>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Un gestionnaire de téléchargements pour fichiers et vidéos web, avec plusieurs connexions par fichier, des miroirs et de nouvelles tentatives automatiques.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download completed</source>
+        <translation>Téléchargement terminé</translation>
     </message>
     <message>
         <source>Move up</source>

@@ -290,6 +290,8 @@ Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Downloads aus dem Browser ohne Nachfrage hinzufügen</translation>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Geben Sie das Passwort ein, um die gesperrten Inhaltseinstellungen zurückzusetzen.</translation>
     </message>
     <message>
         <source>Maximum active downloads (0 = no limit):</source>
@@ -989,6 +991,18 @@ Aktuelle Uhrzeit: </translation>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Bitte aktualisieren Sie für bessere Ergebnisse auf eine neuere Version.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>Der Videodienst ist nicht erreichbar. Bitte prüfen Sie die Netzwerkverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>Auf dieser Seite wurde kein Video gefunden. Es ist vielleicht privat, entfernt, oder die Seite ist keine Videoseite.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>Das Plugin für diesen Videodienst ist fehlgeschlagen. Bitte versuchen Sie es später erneut oder aktualisieren Sie das Programm.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
@@ -1515,6 +1529,10 @@ Aktuelle Uhrzeit: </translation>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Ein Download-Manager für Dateien und Web-Videos, mit vielen Verbindungen je Datei, Spiegelservern und automatischen Wiederholungen.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download completed</source>
+        <translation>Download abgeschlossen</translation>
     </message>
     <message>
         <source>Move up</source>

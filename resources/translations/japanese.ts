@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>ブラウザーからのダウンロードを確認せずに追加する</translation>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>ロックされたコンテンツ設定をリセットするには、パスワードを入力してください。</translation>
     </message>
     <message>
         <source>Maximum active downloads (0 = no limit):</source>
@@ -989,6 +991,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>より良い結果を得るには新しいバージョンにアップグレードしてください。</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>動画サービスに接続できません。ネットワーク接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>このページで動画が見つかりませんでした。非公開か削除された動画、または動画のページではない可能性があります。</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>この動画サービスのプラグインでエラーが発生しました。後でもう一度お試しいただくか、プログラムを更新してください。</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
@@ -1515,6 +1529,10 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>ファイルと Web 動画のダウンロードマネージャー。ファイルごとの複数接続、ミラー、自動再試行に対応しています。&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download completed</source>
+        <translation>ダウンロードが完了しました</translation>
     </message>
     <message>
         <source>Move up</source>

@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>브라우저의 다운로드를 묻지 않고 추가</translation>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>잠긴 콘텐츠 설정을 초기화하려면 암호를 입력하십시오.</translation>
     </message>
     <message>
         <source>Maximum active downloads (0 = no limit):</source>
@@ -989,6 +991,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>더 나은 결과를 얻으려면 최신 버전으로 업그레이드하십시오.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>동영상 서비스에 연결할 수 없습니다. 네트워크 연결을 확인한 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>이 페이지에서 동영상을 찾을 수 없습니다. 비공개이거나 삭제되었거나 동영상 페이지가 아닐 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>이 동영상 서비스의 플러그인에 오류가 발생했습니다. 나중에 다시 시도하거나 프로그램을 업데이트하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
@@ -1515,6 +1529,10 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>파일과 웹 동영상을 위한 다운로드 관리자로, 파일당 여러 연결, 미러, 자동 재시도를 지원합니다.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download completed</source>
+        <translation>다운로드 완료</translation>
     </message>
     <message>
         <source>Move up</source>

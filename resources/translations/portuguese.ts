@@ -290,6 +290,8 @@ Verifique-o com um antivírus antes de abri-lo.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Adicionar downloads do navegador sem perguntar</translation>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Digite a senha para redefinir as configurações de conteúdo bloqueadas.</translation>
     </message>
     <message>
         <source>Maximum active downloads (0 = no limit):</source>
@@ -989,6 +991,18 @@ Hora atual: </translation>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Atualize para uma versão mais recente para obter melhores resultados.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>Não foi possível acessar o serviço de vídeo. Verifique a conexão de rede e tente novamente.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>Nenhum vídeo foi encontrado nesta página. Ele pode ser privado, ter sido removido ou esta não é uma página de vídeo.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>O plugin deste serviço de vídeo falhou. Tente novamente mais tarde ou atualize o programa.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
@@ -1515,6 +1529,10 @@ Hora atual: </translation>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Um gerenciador de downloads para arquivos e vídeos da web, com várias conexões por arquivo, espelhos e novas tentativas automáticas.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download completed</source>
+        <translation>Download concluído</translation>
     </message>
     <message>
         <source>Move up</source>

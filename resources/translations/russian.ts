@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Добавлять загрузки из браузера без подтверждения</translation>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Введите пароль, чтобы сбросить заблокированные настройки содержимого.</translation>
     </message>
     <message>
         <source>Maximum active downloads (0 = no limit):</source>
@@ -989,6 +991,18 @@ Current Time: </source>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Обновите программу до новой версии, чтобы получать лучшие результаты.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>Видеосервис недоступен. Проверьте сетевое подключение и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>На этой странице не найдено видео. Возможно, оно скрыто, удалено или это не страница с видео.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>Сбой модуля этого видеосервиса. Повторите попытку позже или обновите программу.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
@@ -1515,6 +1529,10 @@ Current Time: </source>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Менеджер загрузок файлов и веб-видео: несколько соединений на файл, зеркала и автоматические повторы.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download completed</source>
+        <translation>Загрузка завершена</translation>
     </message>
     <message>
         <source>Move up</source>

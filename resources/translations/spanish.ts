@@ -290,6 +290,8 @@ Analícelo antes de abrirlo.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Añadir las descargas del navegador sin preguntar</translation>
+        <source>Enter the password to reset the locked content settings.</source>
+        <translation>Introduzca la contraseña para restablecer los ajustes de contenido bloqueados.</translation>
     </message>
     <message>
         <source>Maximum active downloads (0 = no limit):</source>
@@ -989,6 +991,18 @@ Hora actual: </translation>
         <source>Please upgrade to a newer version for better results.</source>
         <translation>Actualice a una versión más reciente para obtener mejores resultados.</translation>
     </message>
+    <message>
+        <source>The video service cannot be reached. Please check the network connection and try again.</source>
+        <translation>No se puede acceder al servicio de vídeo. Compruebe la conexión de red e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No video was found on this page. It may be private, removed or not a video page.</source>
+        <translation>No se encontró ningún vídeo en esta página. Puede ser privado, haberse eliminado o no ser una página de vídeo.</translation>
+    </message>
+    <message>
+        <source>The plugin for this video service failed. Please try again later or update the program.</source>
+        <translation>El complemento de este servicio de vídeo ha fallado. Inténtelo más tarde o actualice el programa.</translation>
+    </message>
 </context>
 <context>
     <name>FailureReason</name>
@@ -1515,6 +1529,10 @@ Hora actual: </translation>
     <message>
         <source>A download manager for files and web videos, with many connections per file, mirrors and automatic retries.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
         <translation>Un gestor de descargas de archivos y vídeos web, con varias conexiones por archivo, réplicas y reintentos automáticos.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download completed</source>
+        <translation>Descarga completada</translation>
     </message>
     <message>
         <source>Move up</source>

@@ -83,8 +83,8 @@ private slots:
     void cleanup();
     void secondStartSendsLink_data();
     void secondStartSendsLink();
-    void secondStartWithoutLinkSendsNothing_data();
-    void secondStartWithoutLinkSendsNothing();
+    void secondStartWithoutLink_data();
+    void secondStartWithoutLink();
     void windowState_data();
     void windowState();
     void startupLinkAfterHalfSecond();
@@ -171,28 +171,47 @@ void TestZantorInstance::secondStartSendsLink()
     QCOMPARE(second.process().exitCode(), 0);
 }
 
-void TestZantorInstance::secondStartWithoutLinkSendsNothing_data()
+void TestZantorInstance::secondStartWithoutLink_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("no argument") << QStringList{};
-    QTest::newRow("/bg") << QStringList{"/bg"};
-    QTest::newRow("two non-links") << QStringList{"mailto:a@b", "mailto:c@d"};
-    QTest::newRow("not a link") << QStringList{"mailto:a@b"};
-    QTest::newRow("/link-url alone") << QStringList{"/link-url"};
+    QTest::addColumn<QString>("message");  // empty: nothing is sent
+    const QString show = IpcMessage::build(IpcMessage::showWindowCommand(), QStringList());
+    QTest::newRow("no argument") << QStringList{} << show;
+    QTest::newRow("/bg") << QStringList{"/bg"} << QString();
+    QTest::newRow("two non-links") << QStringList{"mailto:a@b", "mailto:c@d"} << show;
+    QTest::newRow("not a link") << QStringList{"mailto:a@b"} << show;
+    QTest::newRow("/link-url alone") << QStringList{"/link-url"} << show;
 }
 
-void TestZantorInstance::secondStartWithoutLinkSendsNothing()
+// Without a link a second start asks the running instance for its window,
+// unless it is the start in the background.
+void TestZantorInstance::secondStartWithoutLink()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
 
     SingleInstance holder(m_program);
     QVERIFY(holder.claim());
     QLocalServer server;
     QVERIFY(SingleInstance::listen(&server, holder.serverName()));
 
-    QCOMPARE(runToEnd(m_program, arguments), 0);
-    QVERIFY(!server.waitForNewConnection(0));
-    QVERIFY(!server.hasPendingConnections());
+    if (message.isEmpty()) {
+        QCOMPARE(runToEnd(m_program, arguments), 0);
+        QVERIFY(!server.waitForNewConnection(0));
+        QVERIFY(!server.hasPendingConnections());
+        return;
+    }
+    Zantor second(m_program);
+    second.start(arguments);
+    QVERIFY(server.waitForNewConnection(30000));
+    std::unique_ptr<QLocalSocket> connection(server.nextPendingConnection());
+    QByteArray received;
+    while (!received.contains('}') && connection->waitForReadyRead(20000))
+        received += connection->readAll();
+    QCOMPARE(QString::fromUtf8(received), message);
+    connection->abort();
+    QVERIFY(second.process().waitForFinished(20000));
+    QCOMPARE(second.process().exitCode(), 0);
 }
 
 void TestZantorInstance::windowState_data()
@@ -242,10 +261,12 @@ void TestZantorInstance::secondStartReachesRunningInstance()
     first.start({QStringLiteral("/bg")});
     QTRY_VERIFY_WITH_TIMEOUT(first.isReady(), 30000);
 
-    // Without a link, and with links the running instance does not take,
-    // nothing changes in the first instance.
-    QCOMPARE(runToEnd(m_program, {}), 0);
+    // Without a link the window comes back; in the background, and with
+    // links the running instance does not take, nothing else changes.
     QCOMPARE(runToEnd(m_program, {QStringLiteral("/bg")}), 0);
+    QCOMPARE(runToEnd(m_program, {}), 0);
+    QTRY_VERIFY(first.logged(QStringLiteral("window brought back")));
+    QCOMPARE(first.log().count(QStringLiteral("window brought back")), 1);
     QCOMPARE(runToEnd(m_program, {QStringLiteral("MAGNET:?xt=urn:1")}), 0);
     QCOMPARE(runToEnd(m_program, {QStringLiteral("/link-url"), QStringLiteral("gopher://h/")}), 0);
     QTRY_VERIFY(first.logged(QStringLiteral("ignored link \"gopher://h/\"")));

@@ -1,5 +1,6 @@
 // Real playback in the player page on a virtual X display: short clips made
-// here with GStreamer play one after another, and the play list follows.
+// here with GStreamer play one after another, and the play list follows; a
+// chosen clip plays at once and its controls and keys drive it.
 
 #include <QtTest>
 #include <QListWidget>
@@ -41,12 +42,14 @@ class TestPlayerPlayback : public QObject
 private slots:
     void initTestCase();
     void playsOneAfterAnother();
+    void controlsDriveTheClip();
     void idleWithoutMedia();
 
 private:
     QTemporaryDir m_dir;
     QString m_video;
     QString m_audio;
+    QString m_long;
 };
 
 void TestPlayerPlayback::initTestCase()
@@ -66,6 +69,94 @@ void TestPlayerPlayback::initTestCase()
         || !makeClip(QStringLiteral("audiotestsrc num-buffers=43 ! audioconvert ! lamemp3enc ! filesink "
                                     "location=\"%1\"").arg(m_audio)))
         QSKIP("GStreamer tools or encoders are missing (scripts/install-deps)");
+    // Twelve seconds of small video, long enough to pause and seek in.
+    m_long = m_dir.filePath(QStringLiteral("clips/long clip.mp4"));
+    QVERIFY(makeClip(QStringLiteral("videotestsrc num-buffers=120 pattern=smpte ! video/x-raw,format=I420,width=160,"
+                                    "height=120,framerate=10/1 ! x264enc ! h264parse ! mp4mux ! filesink "
+                                    "location=\"%1\"").arg(m_long)));
+}
+
+namespace {
+// The centre of a page element, or a point at a fraction of its width.
+QPoint elementPoint(MainWindow *window, const QString &id, double across = 0.5)
+{
+    const QVariantList box = window->playerView()->page()->mainFrame()->evaluateJavaScript(
+        QStringLiteral("(function(){var r=document.getElementById('%1').getBoundingClientRect();"
+                       "return [r.left, r.top, r.width, r.height];})()").arg(id)).toList();
+    if (box.size() != 4)
+        return QPoint();
+    return QPoint(int(box.at(0).toDouble() + box.at(2).toDouble() * across),
+                  int(box.at(1).toDouble() + box.at(3).toDouble() / 2));
+}
+
+double pageValue(MainWindow *window, const char *name)
+{
+    return pageState(window).value(QLatin1String(name)).toDouble();
+}
+} // namespace
+
+void TestPlayerPlayback::controlsDriveTheClip()
+{
+    MainWindow window(PlayerTest::info(m_dir.filePath(QStringLiteral("user3"))), QString());
+    window.resize(640, 420);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWebView *view = window.playerView();
+    QTRY_VERIFY_WITH_TIMEOUT(pageState(&window).contains(QStringLiteral("current")), 20000);
+
+    // Chosen (here as a second start hands it over): it plays at once.
+    window.openFile(true, m_long, 1, QString());
+    QTRY_VERIFY_WITH_TIMEOUT(pageValue(&window, "time") > 0.5, 30000);
+    QVERIFY(!pageState(&window).value(QStringLiteral("paused")).toBool());
+    QTRY_VERIFY(pageValue(&window, "duration") > 11.0);
+    QTRY_VERIFY(pageState(&window).value(QStringLiteral("timeText")).toString().endsWith(QLatin1String(" / 0:12")));
+
+    // The play/pause button.
+    QTest::mouseClick(view, Qt::LeftButton, {}, elementPoint(&window, QStringLiteral("playpause")));
+    QTRY_VERIFY(pageState(&window).value(QStringLiteral("paused")).toBool());
+    const double stopped = pageValue(&window, "time");
+    QTest::qWait(600);
+    QCOMPARE(pageValue(&window, "time"), stopped);
+    QVERIFY(window.grab().save(PlayerTest::outputFolder() + QStringLiteral("/clipdeck-controls-paused.png")));
+    QTest::mouseClick(view, Qt::LeftButton, {}, elementPoint(&window, QStringLiteral("playpause")));
+    QTRY_VERIFY(!pageState(&window).value(QStringLiteral("paused")).toBool());
+
+    // The keyboard: space pauses and plays, the arrows seek and set the volume.
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Space);
+    QTRY_VERIFY(pageState(&window).value(QStringLiteral("paused")).toBool());
+    QTest::keyClick(view, Qt::Key_Space);
+    QTRY_VERIFY(!pageState(&window).value(QStringLiteral("paused")).toBool());
+    QTest::keyClick(view, Qt::Key_Space);
+    QTRY_VERIFY(pageState(&window).value(QStringLiteral("paused")).toBool());
+
+    // The seek bar: a click at four fifths goes there.
+    QTest::mouseClick(view, Qt::LeftButton, {}, elementPoint(&window, QStringLiteral("seek"), 0.8));
+    QTRY_VERIFY2(qAbs(pageValue(&window, "time") - 0.8 * pageValue(&window, "duration")) < 1.5,
+                 qPrintable(QString::number(pageValue(&window, "time"))));
+    const double there = pageValue(&window, "time");
+    QTest::keyClick(view, Qt::Key_Left);
+    QTRY_VERIFY(qAbs(pageValue(&window, "time") - (there - 5)) < 0.5);
+    QTest::keyClick(view, Qt::Key_Right);
+    QTRY_VERIFY(qAbs(pageValue(&window, "time") - there) < 0.5);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTRY_VERIFY(qAbs(pageValue(&window, "volume") - 0.9) < 0.01);
+    QTest::mouseClick(view, Qt::LeftButton, {}, elementPoint(&window, QStringLiteral("volume"), 0.0));
+    QTRY_VERIFY(pageValue(&window, "volume") < 0.1);
+
+    // Full screen from its button, back with Escape.
+    QTest::mouseClick(view, Qt::LeftButton, {}, elementPoint(&window, QStringLiteral("fullscreen")));
+    QTRY_VERIFY(window.isFullScreen());
+    QVERIFY(!window.playlistWidget()->isVisible());
+    QTest::keyClick(view, Qt::Key_Escape);
+    QTRY_VERIFY(!window.isFullScreen());
+    QTRY_VERIFY(window.playlistWidget()->isVisible());
+
+    // Space in the play list acts on the clip too.
+    window.playlistWidget()->setFocus();
+    QTest::keyClick(window.playlistWidget(), Qt::Key_Space);
+    QTRY_VERIFY(!pageState(&window).value(QStringLiteral("paused")).toBool());
+    QVERIFY(window.grab().save(PlayerTest::outputFolder() + QStringLiteral("/clipdeck-controls-playing.png")));
 }
 
 void TestPlayerPlayback::playsOneAfterAnother()

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "nginxfixture.h"
 #include "testsupport.h"
 #include "videoinformationplugin.h"
 #include "videoinformationpluginregistry.h"
@@ -37,6 +38,8 @@ private slots:
     void oversizedIconIsRefused();
     void invocation_data();
     void invocation();
+    void outcomeSaysWhatHappened_data();
+    void outcomeSaysWhatHappened();
     void invalidPluginReturnsDefault();
     void evaluationErrorIsLoggedAndDefaultReturned();
     void thrownErrorInFunctionIsLogged();
@@ -311,6 +314,54 @@ void TestVideoInformationPlugin::invocation()
     QCOMPARE(definition.extension, extension);
     QCOMPARE(definition.isAudioFile, isAudioFile);
     QCOMPARE(definition.needLogin, needLogin);
+}
+
+void TestVideoInformationPlugin::outcomeSaysWhatHappened_data()
+{
+    using Outcome = VideoInformationPlugin::Outcome;
+    QTest::addColumn<QString>("body");  // PAGE: a page nginx serves; DEAD: a closed port
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("media found") << "return { URL: u };" << int(Outcome::Found);
+    QTest::newRow("page read, no media on it")
+        << "var p = new Http().downloadWebpage('PAGE'); return { URL: p.indexOf('.mp4') > 0 ? 'x' : '' };"
+        << int(Outcome::NoMedia);
+    QTest::newRow("page missing on the service")
+        << "new Http().downloadWebpage('PAGE-gone'); return { URL: '' };" << int(Outcome::NoMedia);
+    QTest::newRow("service unreachable") << "new Http().downloadWebpage('DEAD'); return { URL: '' };"
+                                         << int(Outcome::Unreachable);
+    QTest::newRow("unreachable, then the script throws")
+        << "var p = new Http().downloadWebpage('DEAD'); return p.match(/x/)[0];" << int(Outcome::Unreachable);
+    QTest::newRow("script error") << "undefinedFunction();" << int(Outcome::PluginError);
+    QTest::newRow("no plugin file") << "" << int(Outcome::PluginError);
+}
+
+void TestVideoInformationPlugin::outcomeSaysWhatHappened()
+{
+    QFETCH(QString, body);
+    QFETCH(int, outcome);
+    if (NginxFixture::program().isEmpty())
+        QSKIP("nginx is not installed");
+    QTemporaryDir root;
+    QFile page(root.filePath(QStringLiteral("watch.html")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><body>This video is private.</body></html>");
+    page.close();
+    NginxFixture nginx;
+    QVERIFY2(nginx.start(root.path()), qPrintable(nginx.errorString()));
+    body.replace(QLatin1String("PAGE"), nginx.url(QStringLiteral("/watch.html")));
+    body.replace(QLatin1String("DEAD"), QStringLiteral("http://127.0.0.1:%1/watch").arg(TestSupport::freeLocalPort()));
+
+    const QString path = body.isEmpty() ? m_dir.filePath(QStringLiteral("absent.js"))
+                                        : writePlugin(QStringLiteral("outcome.js"),
+                                                      QString::fromLatin1(metadata)
+                                                          + QStringLiteral("function getVideoInformation(u) { %1 }").arg(body));
+    VideoInformationPlugin plugin(nullptr, path);
+    if (outcome == int(VideoInformationPlugin::Outcome::PluginError) && !body.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Plugin error : ")));
+    if (body.contains(QLatin1String("match(")))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Plugin error : TypeError")));
+    plugin.getVideoInformation(QStringLiteral("http://127.0.0.1/watch?v=1"));
+    QCOMPARE(int(plugin.lastOutcome()), outcome);
 }
 
 void TestVideoInformationPlugin::invalidPluginReturnsDefault()

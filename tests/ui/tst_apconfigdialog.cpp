@@ -1,6 +1,7 @@
 // The settings dialog on real widgets over a settings file in a temporary
 // home: every field loads its key and saves it, Cancel leaves the file alone,
-// Reset and Reset All remove exactly their keys, and the content lock.
+// Reset and Reset All remove exactly their keys; the content lock goes only
+// with its password.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,7 +117,7 @@ private slots:
     void lockRefusals();
     void lockWithLeadingBlanksNeedsThemToUnlock();
     void keywordsWithoutLockStoreNothing();
-    void resetLiftsTheLockWithoutPassword();
+    void resetOfLockedContentTakesThePassword();
     void browseButtonsFillTheirFields();
     void screenshotsOfEveryPage();
 
@@ -388,6 +389,9 @@ void TestApConfigDialog::resetRemovesExactlyThePagesKeys()
     for (const QString &key : before)
         values[key] = stored(key);
 
+    // The stored lock is lifted only with its password.
+    if (page == ApConfigDialog::ContentPage)
+        find<QLineEdit>("contentlock_password_2_lineEdit")->setText(QStringLiteral("password1"));
     click("reset_pushButton");
 
     QStringList expected = before;
@@ -456,9 +460,12 @@ void TestApConfigDialog::resetAllAsksFirst()
         click("resetall_pushButton");
         QCOMPARE(ok.texts.size(), 1);
     }
-    // Only what no page owns, and the lock's time stamp and keywords, stay.
-    QCOMPARE(storedKeys(), QStringList({K::ContentKeywords, K::ContentTimeStamp, K::DownloadedToHistory,
-                                        K::ScheduleTaskOption, K::Language}));
+    // Only what no page owns, and the content lock whole, stay.
+    QCOMPARE(storedKeys(), QStringList({K::ContentKeywords, K::ContentPhrase, K::ContentTimeStamp,
+                                        K::DownloadedToHistory, K::ScheduleTaskOption, K::Language}));
+    QCOMPARE(stored(K::ContentKeywords).toString(), QStringLiteral("one, two"));
+    QCOMPARE(find<QStackedWidget>("contentlock_stackedWidget")->currentWidget()->objectName(),
+             QStringLiteral("contentlock_locked_page"));
     QVERIFY(m_dialog->generalSaved());
     QVERIFY(m_dialog->proxySaved());
     for (int page = 0; page < ApConfigDialog::PageCount; ++page)
@@ -609,19 +616,33 @@ void TestApConfigDialog::keywordsWithoutLockStoreNothing()
     QVERIFY(!SettingsStore()->contains(K::ContentKeywords));
 }
 
-void TestApConfigDialog::resetLiftsTheLockWithoutPassword()
+void TestApConfigDialog::resetOfLockedContentTakesThePassword()
 {
     ContentLock::lock(QStringLiteral("longpassword"), QStringLiteral("x"), QDateTime::currentDateTime());
     m_dialog = std::make_unique<ApConfigDialog>();
     m_dialog->show();
     showPage(ApConfigDialog::ContentPage);
-    QCOMPARE(find<QStackedWidget>("contentlock_stackedWidget")->currentWidget()->objectName(),
-             QStringLiteral("contentlock_locked_page"));
+    const auto page = [this] {
+        return find<QStackedWidget>("contentlock_stackedWidget")->currentWidget()->objectName();
+    };
+    QCOMPARE(page(), QStringLiteral("contentlock_locked_page"));
+    auto *password = find<QLineEdit>("contentlock_password_2_lineEdit");
+    auto *message = find<QLabel>("contentlock_unlockmessage_label");
+    // Without the password, or with a wrong one, the lock stays.
+    for (const QString &typed : {QString(), QStringLiteral("wrongpassword")}) {
+        password->setText(typed);
+        click("reset_pushButton");
+        QVERIFY(ContentLock::isLocked());
+        QCOMPARE(ContentLock::keywords(), QStringLiteral("x"));
+        QCOMPARE(page(), QStringLiteral("contentlock_locked_page"));
+        QVERIFY(message->isVisible());
+        QCOMPARE(message->text(), QStringLiteral("Enter the password to reset the locked content settings."));
+    }
+    password->setText(QStringLiteral("longpassword"));
     click("reset_pushButton");
     QVERIFY(!ContentLock::isLocked());
     QCOMPARE(ContentLock::keywords(), QStringLiteral("aaaa, bbbb, cccc"));
-    QCOMPARE(find<QStackedWidget>("contentlock_stackedWidget")->currentWidget()->objectName(),
-             QStringLiteral("contentlock_unlocked_page"));
+    QCOMPARE(page(), QStringLiteral("contentlock_unlocked_page"));
     for (const char *name : {"contentlock_password_0_lineEdit", "contentlock_password_1_lineEdit",
                              "contentlock_password_2_lineEdit"})
         QVERIFY(find<QLineEdit>(name)->text().isEmpty());

@@ -1,6 +1,7 @@
 #include "xvfbdisplay.h"
 
 #include <QByteArray>
+#include <QProcess>
 
 #include <cerrno>
 #include <csignal>
@@ -47,6 +48,7 @@ int spawn(const QByteArray &program, const QList<QByteArray> &arguments, int kee
 
 XvfbDisplay::~XvfbDisplay()
 {
+    stop(m_windowManagerPid);
     stop(m_trayPid);
     stop(m_serverPid);
 }
@@ -124,4 +126,24 @@ bool XvfbDisplay::startTrayHost()
     m_trayPid = spawn(trayer.toLocal8Bit(), {"--edge", "top", "--align", "right", "--widthtype", "request",
                                              "--height", "24", "--SetDockType", "true", "--expand", "true"});
     return m_trayPid > 0;
+}
+
+bool XvfbDisplay::startWindowManager()
+{
+    const QString openbox = TestSupport::findProgram(QStringLiteral("openbox"));
+    const QString xprop = TestSupport::findProgram(QStringLiteral("xprop"));
+    if (openbox.isEmpty() || xprop.isEmpty())
+        return false;
+    m_windowManagerPid = spawn(openbox.toLocal8Bit(), {"--sm-disable"});
+    if (m_windowManagerPid <= 0)
+        return false;
+    // A managing window manager names its check window on the root window.
+    for (int waited = 0; waited < 30000; waited += 100) {
+        QProcess probe;
+        probe.start(xprop, {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+        if (probe.waitForFinished(5000) && probe.readAllStandardOutput().contains("window id"))
+            return true;
+        usleep(100000);
+    }
+    return false;
 }

@@ -14,12 +14,14 @@ public:
     XvfbDisplay() = default;
     ~XvfbDisplay();
 
-    // Starts Xvfb and points DISPLAY at it; false when Xvfb is missing or
-    // does not come up.
-    // screen: width x height x depth of its one screen.
+    // Starts Xvfb with a screen of the given size ("WxHxDepth") and points
+    // DISPLAY at it; false when Xvfb is missing or does not come up.
     bool start(const QByteArray &screen = "1280x900x24");
     // Starts the tray host; false when none is installed.
     bool startTrayHost();
+    // Starts openbox and waits until it manages the screen; false when it
+    // is not installed or does not come up.
+    bool startWindowManager();
 
     QString display() const { return m_display; }
     QString error() const { return m_error; }
@@ -31,6 +33,7 @@ private:
 
     int m_serverPid = -1;
     int m_trayPid = -1;
+    int m_windowManagerPid = -1;
     QString m_display;
     QString m_error;
 };

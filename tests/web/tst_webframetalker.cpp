@@ -16,6 +16,7 @@
 #include "applicationinfo.h"
 #include "languages.h"
 #include "settingsstore.h"
+#include "videoinformationplugin.h"
 #include "webtestsupport.h"
 
 using namespace WebTest;
@@ -215,16 +216,18 @@ void TestWebFrameTalker::pageCallsEverySlot()
 
         QCOMPARE(m_host->tasks,
                  (QStringList{"http://127.0.0.1:9/a.bin|video.flv|0", "http://127.0.0.1:9/b.bin|b-renamed.bin|0",
-                              "http://127.0.0.1:9/c.bin|c.bin|2",
-                              // No plugin: the request goes on with an empty address.
-                              "|video.flv|0", "|clip.mp4|0", "|clip.mp4|1"}));
+                              "http://127.0.0.1:9/c.bin|c.bin|2"}));
         QCOMPARE(m_host->searchEnabled, (QList<bool>{false, true}));
         QCOMPARE(m_host->searchesFinished, 1);
         QCOMPARE(m_host->sidePanelRefreshes, 1);
         // Only web links reach the desktop.
         QCOMPARE(m_urls->urls, (QList<QUrl>{QUrl(QStringLiteral("https://example.org/help?a=1"))}));
+        // No plugin for the service: no task, and the user is told why.
+        const QString pluginFailed = ApWebFrameTalker::videoErrorText(int(VideoInformationPlugin::Outcome::PluginError));
+        QCOMPARE(pluginFailed, QStringLiteral("The plugin for this video service failed. "
+                                              "Please try again later or update the program."));
         QCOMPARE(m_slotMessages,
-                 (QStringList{"Hello from the page", "Please upgrade to a newer version for better results.",
+                 (QStringList{pluginFailed, pluginFailed, pluginFailed, "Hello from the page", "Please upgrade to a newer version for better results.",
                               "The selected content has been locked for parental control.",
                               "Your input keywords are filtered by parental control."}));
     }
