@@ -174,6 +174,11 @@ void ApTaskStore::removeKey(const QString &key)
     s.remove(SettingsKeys::DownloadTasks + QLatin1Char('/') + key);
 }
 
+void ApTaskStore::releaseAll()
+{
+    m_service->releaseGroup(SettingsKeys::DownloadTasks);
+}
+
 void ApTaskStore::removeAll()
 {
     SettingsView s = openStore(m_service);

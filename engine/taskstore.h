@@ -179,6 +179,10 @@ public:
     void remove(qint64 id);
     void removeKey(const QString &key);
     void removeAll();
+    // Lets go of every record this process holds, without touching the
+    // file: the window that listed them is gone, so a deleted or replaced
+    // settings file no longer gets them back.
+    void releaseAll();
 
     // Start, pause and stop actions write the state at once.
     void writeState(qint64 id, int state);

@@ -119,6 +119,7 @@ MainWindow::~MainWindow()
     // Task threads end before their manager goes.
     delete m_manager;
     m_manager = nullptr;
+    ApTaskStore().releaseAll();
     // Its page bridge reads the application record, which goes before the
     // window's children do.
     delete m_searchPage;

@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>إضافة التنزيلات من المتصفح دون سؤال</translation>
+    </message>
+    <message>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>أدخل كلمة المرور لإعادة تعيين إعدادات المحتوى المقفلة.</translation>
     </message>
@@ -1549,6 +1551,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>بدء هذه المهمة المنتظرة في وقت لاحق</translation>
+    </message>
+    <message>
         <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
         <translation>تعذّر حفظ الإعدادات في %1. يُحتفظ بالتغييرات وستُحفظ حالما تصبح الكتابة في الملف ممكنة.</translation>
     </message>

@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>不经询问即添加来自浏览器的下载</translation>
+    </message>
+    <message>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>请输入密码以重置已锁定的内容设置。</translation>
     </message>
@@ -1549,6 +1551,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>推迟开始这个等待中的任务</translation>
+    </message>
+    <message>
         <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
         <translation>无法将设置保存到 %1。更改已保留，文件可写入后将立即保存。</translation>
     </message>

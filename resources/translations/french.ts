@@ -290,6 +290,8 @@ Veuillez l&apos;analyser avec un antivirus avant de l&apos;ouvrir.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Ajouter les téléchargements du navigateur sans demander</translation>
+    </message>
+    <message>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Saisissez le mot de passe pour réinitialiser les paramètres de contenu verrouillés.</translation>
     </message>
@@ -1549,6 +1551,8 @@ Heure actuelle&#xa0;: </translation>
     <message>
         <source>Start this waiting task later</source>
         <translation>Démarrer plus tard cette tâche en attente</translation>
+    </message>
+    <message>
         <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
         <translation>Impossible d’enregistrer les paramètres dans %1. Les modifications sont conservées et seront enregistrées dès que le fichier pourra être écrit.</translation>
     </message>

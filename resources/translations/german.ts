@@ -290,6 +290,8 @@ Bitte prüfen Sie sie vor dem Öffnen auf Viren.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Downloads aus dem Browser ohne Nachfrage hinzufügen</translation>
+    </message>
+    <message>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Geben Sie das Passwort ein, um die gesperrten Inhaltseinstellungen zurückzusetzen.</translation>
     </message>
@@ -1549,6 +1551,8 @@ Aktuelle Uhrzeit: </translation>
     <message>
         <source>Start this waiting task later</source>
         <translation>Diese wartende Aufgabe später starten</translation>
+    </message>
+    <message>
         <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
         <translation>Einstellungen können nicht in %1 gespeichert werden. Die Änderungen bleiben erhalten und werden gespeichert, sobald die Datei geschrieben werden kann.</translation>
     </message>

@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>ブラウザーからのダウンロードを確認せずに追加する</translation>
+    </message>
+    <message>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>ロックされたコンテンツ設定をリセットするには、パスワードを入力してください。</translation>
     </message>
@@ -1549,6 +1551,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>この待機中のタスクを後で開始します</translation>
+    </message>
+    <message>
         <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
         <translation>設定を %1 に保存できません。変更は保持され、ファイルに書き込めるようになり次第保存されます。</translation>
     </message>

@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>브라우저의 다운로드를 묻지 않고 추가</translation>
+    </message>
+    <message>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>잠긴 콘텐츠 설정을 초기화하려면 암호를 입력하십시오.</translation>
     </message>
@@ -1549,6 +1551,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>대기 중인 이 작업을 나중에 시작합니다</translation>
+    </message>
+    <message>
         <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
         <translation>설정을 %1에 저장할 수 없습니다. 변경 사항은 유지되며 파일에 쓸 수 있게 되면 바로 저장됩니다.</translation>
     </message>

@@ -290,6 +290,8 @@ Verifique-o com um antivírus antes de abri-lo.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Adicionar downloads do navegador sem perguntar</translation>
+    </message>
+    <message>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Digite a senha para redefinir as configurações de conteúdo bloqueadas.</translation>
     </message>
@@ -1549,6 +1551,8 @@ Hora atual: </translation>
     <message>
         <source>Start this waiting task later</source>
         <translation>Iniciar depois esta tarefa em espera</translation>
+    </message>
+    <message>
         <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
         <translation>Não é possível salvar as configurações em %1. As alterações são mantidas e serão salvas assim que o arquivo puder ser gravado.</translation>
     </message>

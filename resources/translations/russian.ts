@@ -290,6 +290,8 @@ Please scan it before opening.</source>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Добавлять загрузки из браузера без подтверждения</translation>
+    </message>
+    <message>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Введите пароль, чтобы сбросить заблокированные настройки содержимого.</translation>
     </message>
@@ -1549,6 +1551,8 @@ Current Time: </source>
     <message>
         <source>Start this waiting task later</source>
         <translation>Запустить эту ожидающую задачу позже</translation>
+    </message>
+    <message>
         <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
         <translation>Не удаётся сохранить настройки в %1. Изменения сохранены в памяти и будут записаны, как только файл станет доступен для записи.</translation>
     </message>

@@ -290,6 +290,8 @@ Analícelo antes de abrirlo.</translation>
     <message>
         <source>Add downloads from the browser without asking</source>
         <translation>Añadir las descargas del navegador sin preguntar</translation>
+    </message>
+    <message>
         <source>Enter the password to reset the locked content settings.</source>
         <translation>Introduzca la contraseña para restablecer los ajustes de contenido bloqueados.</translation>
     </message>
@@ -1549,6 +1551,8 @@ Hora actual: </translation>
     <message>
         <source>Start this waiting task later</source>
         <translation>Iniciar después esta tarea en espera</translation>
+    </message>
+    <message>
         <source>Settings cannot be saved to %1. Changes are kept and saved as soon as the file can be written.</source>
         <translation>No se puede guardar la configuración en %1. Los cambios se conservan y se guardarán en cuanto se pueda escribir el archivo.</translation>
     </message>
