@@ -52,7 +52,7 @@ void TestZantorResume::initTestCase()
     QVERIFY(QFile::copy(QStringLiteral(ZANTOR_PATH), m_program));
     AppSettings::setFlag(SettingsKeys::AutoUpdateFlag, false);
     QVERIFY(writeRandomFile(m_root.filePath(QStringLiteral("big.bin")), 48 * MiB, 4242));
-    QVERIFY2(m_nginx.start(m_root.path(), QStringLiteral("location /slow/ { alias %1/; limit_rate 2m; }")
+    QVERIFY2(m_nginx.start(m_root.path(), QStringLiteral("location /slow/ { alias %1/; limit_rate 2m; } location /slower/ { alias %1/; limit_rate 512k; }")
                                               .arg(m_root.path())),
              qPrintable(m_nginx.error()));
 }
@@ -130,7 +130,8 @@ void TestZantorResume::terminatedAfterLastByte()
     QVERIFY(writeRandomFile(m_root.filePath(QStringLiteral("last.bin")), size, 77));
     const QString target = m_dir.filePath(QStringLiteral("last.bin"));
     NewTask task;
-    task.url = m_nginx.url(QStringLiteral("/slow/last.bin"));
+    // Slow enough that the resume record is written before the last byte.
+    task.url = m_nginx.url(QStringLiteral("/slower/last.bin"));
     task.savePathName = target;
     const qint64 id = ApTaskStore().create(task);
     QVERIFY(id > 0);
